@@ -1,0 +1,40 @@
+#pragma once
+// The program's persistent settings: read once at start, changed in place by whoever uses
+// them, written back when the main window closes.
+
+#include <QString>
+#include <QtGlobal>
+
+class QSettings;
+
+struct Settings
+{
+    // Section "Config", each member named by its stored value.
+    qint32 CommPort = 1;         // 1 = COM1 ... 8 = COM8
+    qint32 ListItemDataCNT = 1;  // next free message number
+    qint32 TreeItemDataCNT = 20; // next free folder number
+    qint32 szAddressItemData = 1;
+    QString FilePath;      // folder of the folder database
+    QString szAddressPath; // where the contacts file dialogs open
+    QString HelpFilename;  // stored as "Help Filename"
+
+    // Section "Settings": the progress window's top-left corner, -1 when never placed.
+    qint32 X = -1;
+    qint32 Y = -1;
+
+    // The defaults of a first run on this platform.
+    static Settings defaults();
+
+    // Every value that is missing or unreadable gets its default.
+    void load(QSettings& store);
+    // Writes the seven "Config" values.
+    void save(QSettings& store) const;
+    // Writes "X" and "Y" of section "Settings".
+    void saveProgressPosition(QSettings& store) const;
+
+    // Where the folder database lives: "<FilePath>/LocalFolderDb.psf".
+    QString folderDbPath() const;
+};
+
+// The per-user store: organisation "Quillbox", application "Quillbox".
+void setApplicationIdentity();

@@ -1,0 +1,69 @@
+#include "contacts/contactrecord.h"
+
+const std::array<ContactField, CONTACT_FIELD_COUNT> kContactFields = {{
+    {&ContactRecord::strFirstName, "strFirstName", "First Name", 16},
+    {&ContactRecord::strLastName, "strLastName", "Last Name", 16},
+    {&ContactRecord::strWireless, "strWireless", "Wireless Address", 64},
+    {&ContactRecord::strEmail1, "strEmail1", "Email Address #1", 64},
+    {&ContactRecord::strEmail2, "strEmail2", "Email Address #2", 64},
+    {&ContactRecord::strEmail3, "strEmail3", "Email Address #3", 64},
+    {&ContactRecord::strWorkNumber, "strWorkNumber", "Work Number", 18},
+    {&ContactRecord::strMobileNumber, "strMobileNumber", "Mobile Number", 18},
+    {&ContactRecord::strHomeNumber, "strHomeNumber", "Home Number", 18},
+    {&ContactRecord::strFaxNumber, "strFaxNumber", "Fax Number", 18},
+    {&ContactRecord::strCompany, "strCompany", "Company Name", 32},
+    {&ContactRecord::strAddress, "strAddress", "Address", 80},
+    {&ContactRecord::strNote, "strNote", "Note", 32},
+}};
+
+namespace {
+
+// Lookups take the first match from the head: the mirror may hold equal keys for a while
+// (a listing writes new keys only when it runs), and the first one is the one meant.
+template <typename List, typename Pred> auto* firstMatch(List& list, Pred pred)
+{
+    for (auto& item : list) {
+        if (pred(item))
+            return &item;
+    }
+    return static_cast<decltype(&*list.begin())>(nullptr);
+}
+
+} // namespace
+
+ContactRecord* findContact(ContactList& contacts, qint32 key)
+{
+    return firstMatch(contacts, [key](const ContactRecord& c) { return c.nKey == key; });
+}
+
+const ContactRecord* findContact(const ContactList& contacts, qint32 key)
+{
+    return firstMatch(contacts, [key](const ContactRecord& c) { return c.nKey == key; });
+}
+
+GroupRecord* findGroup(GroupList& groups, qint32 id)
+{
+    return firstMatch(groups, [id](const GroupRecord& g) { return g.nGroupId == id; });
+}
+
+const GroupRecord* findGroup(const GroupList& groups, qint32 id)
+{
+    return firstMatch(groups, [id](const GroupRecord& g) { return g.nGroupId == id; });
+}
+
+int FindInsertPos(std::span<const ContactRow> rows, std::string_view first, std::string_view last)
+{
+    // std::char_traits<char> compares as unsigned char, so names with bytes above 0x7F
+    // sort after ASCII, as the byte values say.
+    const int count = static_cast<int>(rows.size());
+    for (int i = 0; i < count; ++i) {
+        const ContactRow& row = rows[static_cast<size_t>(i)];
+        if (first == row.first) {
+            if (last < std::string_view(row.last))
+                return i;
+        } else if (first < std::string_view(row.first)) {
+            return i;
+        }
+    }
+    return count;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The folder database file: the local folders and their messages between runs.
+// A sequential stream of little-endian 32-bit integers and counted strings; see
+// docs/folder-database.md.
+
+#include "messages/messagerecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace folderdb {
+
+constexpr quint32 DEFAULT_HEADER = 20;
+inline constexpr const char* BASE_NAME = "LocalFolderDb";
+
+// "<folder>/LocalFolderDb.psf"
+QString databasePath(const QString& folder);
+
+struct ReadResult
+{
+    bool found = false; // a file of that name existed
+    bool ok = false;    // read to its end without damage (true when there was no file)
+    quint32 header = DEFAULT_HEADER;
+    qint64 errorOffset = -1; // byte offset where reading failed (-1: the file could not be opened)
+    QString error;           // what went wrong, for the user
+};
+
+// Reads a database into records (emptied first). Records read before any damage are
+// kept, in order. Never trusts a count or a length: each is checked against the bytes
+// left, so nothing larger than the file is allocated.
+ReadResult readBytes(const char* data, qint64 size, RecordList& records);
+// As readBytes; when there is no file, records are left as they are (found false, ok true).
+ReadResult readFile(const QString& path, RecordList& records);
+
+// The bytes of a database holding these records, as given (no renumbering).
+QByteArray toBytes(quint32 header, const RecordList& records);
+
+// Writes the file atomically: a temporary file in the same folder, flushed, then renamed
+// over the old one. On failure the old file is whole and error says why.
+bool writeFile(const QString& path, quint32 header, const RecordList& records, QString* error);
+
+// Moves a damaged file out of the way ("<name>.damaged-<yyyyMMdd-hhmmss>", with a
+// number added if needed) so that the next save cannot overwrite it. Returns the new
+// path, or an empty string with error set.
+QString setAside(const QString& path, QString* error);
+
+} // namespace folderdb

@@ -1,0 +1,18 @@
+#pragma once
+// Where this platform keeps things the program names in Windows terms.
+
+#include <QString>
+
+namespace platform {
+
+// The folder that holds the folder database by default: the per-user data folder.
+QString defaultDataFolder();
+
+// The folder where the contacts file dialogs open by default: the home folder.
+QString defaultAddressFolder();
+
+// The device for serial port n (1 = COM1 ... 8 = COM8): QUILLBOX_COMn when set,
+// otherwise /dev/ttyS<n-1>. Returns an empty string for n outside 1..8.
+QString serialPortDevice(int n);
+
+} // namespace platform

@@ -1,0 +1,100 @@
+#include "app/settings.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString iniPath() const { return m_dir.filePath(QStringLiteral("Quillbox.conf")); }
+
+private Q_SLOTS:
+    void init() { QFile::remove(iniPath()); }
+
+    void firstRunGivesDefaults()
+    {
+        QSettings store(iniPath(), QSettings::IniFormat);
+        Settings s;
+        s.load(store);
+        QCOMPARE(s.CommPort, 1);
+        QCOMPARE(s.ListItemDataCNT, 1);
+        QCOMPARE(s.TreeItemDataCNT, 20);
+        QCOMPARE(s.szAddressItemData, 1);
+        QCOMPARE(s.HelpFilename, QStringLiteral("QuillboxHelp.chm"));
+        QVERIFY(!s.FilePath.isEmpty());
+        QVERIFY(!s.szAddressPath.isEmpty());
+        QCOMPARE(s.X, -1);
+        QCOMPARE(s.Y, -1);
+        QVERIFY(s.folderDbPath().endsWith(QStringLiteral("/LocalFolderDb.psf")));
+    }
+
+    void savedValuesComeBackUnderTheirNames()
+    {
+        Settings s = Settings::defaults();
+        s.CommPort = 3;
+        s.ListItemDataCNT = 57;
+        s.TreeItemDataCNT = 31;
+        s.szAddressItemData = 7;
+        s.FilePath = QStringLiteral("/tmp/q");
+        s.szAddressPath = QStringLiteral("/tmp/a b");
+        s.HelpFilename = QStringLiteral("/opt/help/QuillboxHelp.html");
+        s.X = 10;
+        s.Y = 0;
+        {
+            QSettings store(iniPath(), QSettings::IniFormat);
+            s.save(store);
+            s.saveProgressPosition(store);
+        }
+        QSettings store(iniPath(), QSettings::IniFormat);
+        QCOMPARE(store.childGroups(), QStringList({QStringLiteral("Config"), QStringLiteral("Settings")}));
+        QCOMPARE(store.value(QStringLiteral("Config/Help Filename")).toString(), s.HelpFilename);
+        QCOMPARE(store.value(QStringLiteral("Config/szAddressItemData")).toInt(), 7);
+        Settings back;
+        back.load(store);
+        QCOMPARE(back.CommPort, 3);
+        QCOMPARE(back.ListItemDataCNT, 57);
+        QCOMPARE(back.TreeItemDataCNT, 31);
+        QCOMPARE(back.szAddressItemData, 7);
+        QCOMPARE(back.FilePath, s.FilePath);
+        QCOMPARE(back.szAddressPath, s.szAddressPath);
+        QCOMPARE(back.HelpFilename, s.HelpFilename);
+        QCOMPARE(back.X, 10);
+        QCOMPARE(back.Y, 0);
+    }
+
+    void unreadableValuesGiveDefaults_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("port not a number") << "Config/CommPort" << "COM2";
+        QTest::newRow("message counter zero") << "Config/ListItemDataCNT" << "0";
+        QTest::newRow("message counter at the top") << "Config/ListItemDataCNT" << "2147483647";
+        QTest::newRow("folder counter among pager folders") << "Config/TreeItemDataCNT" << "5";
+        QTest::newRow("folder counter too large") << "Config/TreeItemDataCNT" << "99999999999";
+        QTest::newRow("X not a number") << "Settings/X" << "left";
+    }
+
+    void unreadableValuesGiveDefaults()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        {
+            QSettings store(iniPath(), QSettings::IniFormat);
+            store.setValue(key, text);
+        }
+        QSettings store(iniPath(), QSettings::IniFormat);
+        Settings s;
+        s.load(store);
+        const Settings d = Settings::defaults();
+        QCOMPARE(s.CommPort, d.CommPort);
+        QCOMPARE(s.ListItemDataCNT, d.ListItemDataCNT);
+        QCOMPARE(s.TreeItemDataCNT, d.TreeItemDataCNT);
+        QCOMPARE(s.X, d.X);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"

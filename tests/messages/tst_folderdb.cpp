@@ -1,0 +1,336 @@
+#include "messages/folderdb.h"
+#include "messages/messagestore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void putFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+MessageRecord folder(const char* name, qint32 number)
+{
+    MessageRecord r;
+    r.strName = name;
+    r.strParentName = "LocalFolder";
+    r.nFolderId = number;
+    r.nParentId = PARENT_LOCAL;
+    return r;
+}
+
+// A store as a run leaves it: pager side, default folders, messages filed locally.
+MessageStore usedStore()
+{
+    MessageStore store;
+    store.AddPagerFolders();
+    for (const char* name : kDefaultLocalFolderNames)
+        store.InsertFolder(name, "LocalFolder", PARENT_LOCAL);
+    DeviceMessage m;
+    m.nFolder = 1;
+    m.strText = std::string(300, 'x') + "\r\nend";
+    m.strHeader = "From 12";
+    m.strAddress = "12";
+    store.TakeDownloadedMessages({m, m, m}, {});
+    store.counters().TreeItemDataCNT = 60;
+    const qint32 sub = store.InsertFolder("Sub", "Inbox(0)", 20).nFolderId;
+    store.CopyMessages(std::vector<qint32>{2, 3}, 20);
+    store.CopyMessages(std::vector<qint32>{2}, sub);
+    return store;
+}
+
+RecordList localSide(const RecordList& l)
+{
+    RecordList local;
+    std::copy_if(l.begin(), l.end(), std::back_inserter(local),
+                 [](const MessageRecord& r) { return r.nParentId != PARENT_PAGER; });
+    return local;
+}
+
+} // namespace
+
+class TestFolderDb : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void encodesTheWorkedExample()
+    {
+        const QByteArray expected = QByteArray::fromHex(
+            "14000000 01000000 05 496e626f78 00000000 0b 4c6f63616c466f6c646572 00000000 "
+            "14000000 feffffff 00000000 00000000 00 00 00 00 00 00");
+        const RecordList one{folder("Inbox", 20)};
+        QCOMPARE(expected.size(), 56);
+        QCOMPARE(folderdb::toBytes(20, one).toHex(), expected.toHex());
+
+        RecordList read;
+        const folderdb::ReadResult r = folderdb::readBytes(expected.constData(), 56, read);
+        QVERIFY(r.found && r.ok);
+        QCOMPARE(r.header, 20u);
+        QVERIFY(read == one);
+    }
+
+    void encodesEachStringForm()
+    {
+        struct Case
+        {
+            size_t length;
+            const char* prefix;
+        };
+        for (const Case& c :
+             {Case{0, "00"}, Case{254, "fe"}, Case{255, "ffff00"}, Case{0xFFFD, "fffdff"},
+              Case{0xFFFE, "fffffffeff0000"}, Case{70000, "ffffff70110100"}}) {
+            RecordList records{folder("", 20)};
+            records.front().strName = std::string(c.length, 'n');
+            const QByteArray bytes = folderdb::toBytes(7, records);
+            const QByteArray prefix = QByteArray::fromHex(c.prefix);
+            QCOMPARE(bytes.mid(8, prefix.size()).toHex(), prefix.toHex());
+            RecordList read;
+            QVERIFY(folderdb::readBytes(bytes.constData(), bytes.size(), read).ok);
+            QVERIFY(read == records);
+        }
+
+        // The long forms are read even where a shorter one would have done.
+        const QByteArray loose =
+            QByteArray::fromHex("1400000001000000") + QByteArray::fromHex("ff0200") + "ab" +
+            QByteArray::fromHex("00000000ffffff01000000") + "c" + QByteArray(5 * 4 + 6, '\0');
+        RecordList read;
+        QVERIFY(folderdb::readBytes(loose.constData(), loose.size(), read).ok);
+        QCOMPARE(read.front().strName, std::string("ab"));
+        QCOMPARE(read.front().strParentName, std::string("c"));
+
+        // 0xFFFE after 0xFF marks wide text, which this file never holds.
+        const QByteArray wide = QByteArray::fromHex("1400000001000000fffeff");
+        const folderdb::ReadResult r = folderdb::readBytes(wide.constData(), wide.size(), read);
+        QVERIFY(!r.ok);
+        QCOMPARE(r.errorOffset, 8);
+        QVERIFY(r.error.contains(QStringLiteral("byte 8")));
+    }
+
+    void readsOddCountsAndRoundTrips()
+    {
+        // Every field distinct, to pin the file order of a message record.
+        MessageRecord m{"N", 0,   "P", KIND_MESSAGE, 20,  PARENT_LOCAL, 3,
+                        "A", "H", "T", "I",          "D", "O",          7};
+        const QByteArray message = folderdb::toBytes(0xDEADBEEF, {m});
+        QCOMPARE(message.toHex(' '), QByteArray::fromHex("efbeadde 01000000 014e 00000000 0150 "
+                                                         "01000000 14000000 feffffff 03000000 "
+                                                         "07000000 0154 0144 014f 0149 0148 0141")
+                                         .toHex(' '));
+        RecordList one;
+        const folderdb::ReadResult r1 =
+            folderdb::readBytes(message.constData(), message.size(), one);
+        QVERIFY(r1.ok);
+        QCOMPARE(r1.header, 0xDEADBEEFu);
+        QVERIFY(one == RecordList{m});
+
+        RecordList read{folder("stale", 1)};
+        for (const char* hex : {"1400000000000000", "14000000fbffffff0b0c0d"}) {
+            const QByteArray bytes = QByteArray::fromHex(hex);
+            const folderdb::ReadResult r =
+                folderdb::readBytes(bytes.constData(), bytes.size(), read);
+            QVERIFY(r.found && r.ok);
+            QVERIFY(read.empty());
+        }
+
+        // Absurd counts and lengths fail where the bytes run out, allocating nothing big.
+        QByteArray hugeCount = folderdb::toBytes(20, {folder("a", 20)});
+        hugeCount.replace(4, 4, QByteArray::fromHex("ffffff7f"));
+        folderdb::ReadResult r = folderdb::readBytes(hugeCount.constData(), hugeCount.size(), read);
+        QVERIFY(!r.ok);
+        QCOMPARE(read.size(), size_t(1));
+        QCOMPARE(r.errorOffset, hugeCount.size());
+        const QByteArray hugeLength = QByteArray::fromHex("1400000001000000ffffffffffffff0000");
+        r = folderdb::readBytes(hugeLength.constData(), hugeLength.size(), read);
+        QVERIFY(!r.ok);
+        QCOMPARE(r.errorOffset, 8);
+        QVERIFY(read.empty());
+    }
+
+    void keepsWhatComesBeforeDamageAtEveryOffset()
+    {
+        QTemporaryDir dir;
+        const QString path = folderdb::databasePath(dir.path());
+        MessageStore store = usedStore();
+        QString error;
+        QVERIFY(store.SaveFolderDb(path, 20, &error));
+        const QByteArray bytes = fileBytes(path);
+        RecordList full;
+        QVERIFY(folderdb::readBytes(bytes.constData(), bytes.size(), full).ok);
+        QCOMPARE(full.size(), size_t(12));
+
+        std::vector<qint64> recordEnds;
+        RecordList prefix;
+        for (const MessageRecord& rec : full) {
+            prefix.push_back(rec);
+            recordEnds.push_back(folderdb::toBytes(20, prefix).size());
+        }
+        for (qint64 cut = 0; cut < bytes.size(); ++cut) {
+            RecordList read;
+            const folderdb::ReadResult r = folderdb::readBytes(bytes.constData(), cut, read);
+            QVERIFY(r.found && !r.ok);
+            QVERIFY(r.errorOffset >= 0 && r.errorOffset <= cut);
+            QVERIFY2(r.error.contains(QStringLiteral("byte %1").arg(r.errorOffset)),
+                     qPrintable(r.error));
+            const auto kept = static_cast<size_t>(std::count_if(
+                recordEnds.begin(), recordEnds.end(), [&](qint64 e) { return e <= cut; }));
+            QCOMPARE(read.size(), kept);
+            QVERIFY(std::equal(read.begin(), read.end(), full.begin()));
+        }
+    }
+
+    void readsLargeFilesInPieces()
+    {
+        // Records larger than the read and write buffers, and records across their seams: a
+        // file read gives what reading the same bytes from memory gives, whole or cut.
+        RecordList records{folder("big", 20), folder("bigger", 21)};
+        records.front().strText.assign(size_t(3) << 20, 'b');
+        records.back().strText.assign(size_t(9) << 20, 'B');
+        for (int i = 0; i < 20000; ++i)
+            records.push_back(folder("small", 22 + i % 7));
+        QTemporaryDir dir;
+        const QString path = folderdb::databasePath(dir.path());
+        QVERIFY(folderdb::writeFile(path, 20, records, nullptr));
+        const QByteArray bytes = fileBytes(path);
+        QCOMPARE(bytes, folderdb::toBytes(20, records));
+
+        for (const qint64 cut : {bytes.size(), qint64(4) << 20, qint64(8) << 20,
+                                 (qint64(12) << 20) + 70, bytes.size() - 1}) {
+            putFile(path, bytes.left(cut));
+            RecordList fromFile, fromMemory;
+            const folderdb::ReadResult a = folderdb::readFile(path, fromFile);
+            const folderdb::ReadResult b = folderdb::readBytes(bytes.constData(), cut, fromMemory);
+            QCOMPARE(a.ok, cut == bytes.size());
+            QCOMPARE(a.ok, b.ok);
+            QCOMPARE(a.errorOffset, b.errorOffset);
+            QCOMPARE(a.error, b.error);
+            QVERIFY(fromFile == fromMemory);
+        }
+    }
+
+    void savesAndLoadsTheStore()
+    {
+        QTemporaryDir dir;
+        const QString path = folderdb::databasePath(dir.path());
+        QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("LocalFolderDb.psf"));
+
+        // Nothing local: header and a count of 0, counters untouched, and the file counts
+        // as found when read.
+        MessageStore empty;
+        empty.AddPagerFolders();
+        empty.counters() = {33, 44};
+        QVERIFY(empty.SaveFolderDb(path, 20, nullptr));
+        QCOMPARE(fileBytes(path).toHex(), QByteArray("1400000000000000"));
+        QCOMPARE(empty.counters().ListItemDataCNT, 33);
+        QCOMPARE(empty.records().size(), size_t(14));
+        MessageStore none;
+        none.records().push_back(folder("stale", 20));
+        folderdb::ReadResult r = none.LoadFolderDb(path);
+        QVERIFY(r.found && r.ok);
+        QVERIFY(none.records().empty());
+
+        MessageStore store = usedStore();
+        RecordList pagerBefore;
+        std::copy_if(store.records().begin(), store.records().end(),
+                     std::back_inserter(pagerBefore),
+                     [](const MessageRecord& rec) { return rec.nParentId == PARENT_PAGER; });
+        QVERIFY(store.SaveFolderDb(path, 0x12345678, nullptr));
+        // The pager side is back, at the tail, in its order; the local side is renumbered.
+        const RecordList local = localSide(store.records());
+        QVERIFY(std::equal(pagerBefore.begin(), pagerBefore.end(),
+                           std::next(store.records().begin(), static_cast<long>(local.size()))));
+        QCOMPARE(local.size(), size_t(12));
+        QCOMPARE(store.childFolders(20).front()->nFolderId, 25);
+        QCOMPARE(store.counters().TreeItemDataCNT, 27);
+        QCOMPARE(store.counters().ListItemDataCNT, 6);
+
+        MessageStore loaded;
+        r = loaded.LoadFolderDb(path);
+        QVERIFY(r.found && r.ok);
+        QCOMPARE(r.header, 0x12345678u);
+        QVERIFY(loaded.records() == local);
+        QCOMPARE(loaded.counters().TreeItemDataCNT, 26); // above folder 25
+        QCOMPARE(loaded.counters().ListItemDataCNT, 5);  // above message 4
+
+        // A damaged file: the records before the damage, and it can be moved aside.
+        const QByteArray bytes = fileBytes(path);
+        putFile(path, bytes.left(bytes.size() - 3));
+        r = loaded.LoadFolderDb(path);
+        QVERIFY(r.found && !r.ok && !r.error.isEmpty());
+        QCOMPARE(loaded.records().size(), local.size() - 1);
+        QString error;
+        const QString aside = folderdb::setAside(path, &error);
+        QVERIFY2(aside.startsWith(path + QStringLiteral(".damaged-")), qPrintable(error));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(fileBytes(aside).size(), bytes.size() - 3);
+        QVERIFY(folderdb::setAside(path, &error).isEmpty());
+        QVERIFY(!error.isEmpty());
+
+        // No file at all: a first run, and the records are left alone.
+        r = loaded.LoadFolderDb(path);
+        QVERIFY(!r.found && r.ok);
+        QCOMPARE(loaded.records().size(), local.size() - 1);
+    }
+
+    void failedWritesLeaveTheOldFile()
+    {
+        QTemporaryDir dir;
+        const MessageStore store = usedStore();
+        QString error;
+
+        const QString missing = dir.filePath(QStringLiteral("missing/LocalFolderDb.psf"));
+        QVERIFY(!folderdb::writeFile(missing, 20, store.records(), &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+
+        putFile(dir.filePath(QStringLiteral("plain")), "x");
+        error.clear();
+        QVERIFY(!folderdb::writeFile(dir.filePath(QStringLiteral("plain/LocalFolderDb.psf")), 20,
+                                     store.records(), &error));
+        QVERIFY(!error.isEmpty());
+
+        // The saving store keeps its records and its pager side when the write fails.
+        MessageStore saving = usedStore();
+        const size_t count = saving.records().size();
+        QVERIFY(!saving.SaveFolderDb(missing, 20, &error));
+        QCOMPARE(saving.records().size(), count);
+        QVERIFY(saving.findFolder(PARENT_PAGER, 1));
+
+        // A disk that fills up halfway: the file-size limit makes the write fail part way.
+        const QString path = folderdb::databasePath(dir.path());
+        const QByteArray old = folderdb::toBytes(20, {folder("Old", 20)});
+        putFile(path, old);
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = 1000;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        error.clear();
+        const bool written = folderdb::writeFile(path, 20, store.records(), &error);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!written);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(fileBytes(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList({QStringLiteral("LocalFolderDb.psf"), QStringLiteral("plain")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFolderDb)
+#include "tst_folderdb.moc"

@@ -1,0 +1,232 @@
+#include "messages/messagestore.h"
+#include "randomstore.h"
+
+#include <QTest>
+
+namespace {
+
+DeviceMessage deviceMessage(quint16 folder, std::string text, std::string address = "555")
+{
+    DeviceMessage m;
+    m.nFolder = folder;
+    m.nYear = 2024;
+    m.nMonth = 3;
+    m.nDay = 9;
+    m.nHour = 7;
+    m.nMinute = 5;
+    m.strHeader = "From 555";
+    m.strText = std::move(text);
+    m.strAddress = std::move(address);
+    return m;
+}
+
+int countKind(const RecordList& l, qint32 kind, qint32 parentId)
+{
+    return static_cast<int>(std::count_if(l.begin(), l.end(), [&](const MessageRecord& r) {
+        return r.nKind == kind && r.nParentId == parentId;
+    }));
+}
+
+} // namespace
+
+class TestMessageStore : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void takesDownloadedMessages()
+    {
+        MessageStore store;
+        store.AddPagerFolders();
+        store.InsertFolder("Inbox", "LocalFolder", PARENT_LOCAL);
+        store.counters().ListItemDataCNT = 10;
+        FolderNameSlots names;
+        names[0] = std::string("Work\0junk", 9);
+        names[4] = std::string("\0Nope", 5);
+        std::vector<DeviceMessage> download = {deviceMessage(1, "hello\r\n12345678901234567890"),
+                                               deviceMessage(8, "news"), deviceMessage(1, "b"),
+                                               deviceMessage(15, "nowhere"), deviceMessage(1, "c")};
+        store.TakeDownloadedMessages(download, names);
+
+        const RecordList& l = store.records();
+        QCOMPARE(countKind(l, KIND_FOLDER, PARENT_PAGER), 14);
+        QCOMPARE(countKind(l, KIND_MESSAGE, PARENT_PAGER), 4);
+        QCOMPARE(countKind(l, KIND_COMPANION, PARENT_PAGER), 4);
+        QCOMPARE(store.findFolder(PARENT_PAGER, 1)->nCount, 3);
+        QCOMPARE(store.findFolder(PARENT_PAGER, 8)->nCount, 1);
+        QCOMPARE(store.findFolder(PARENT_PAGER, 4)->strName, std::string("Work"));
+        QCOMPARE(store.findFolder(PARENT_PAGER, 8)->strName, std::string("News/Info2"));
+        QCOMPARE(store.counters().ListItemDataCNT, 14);
+
+        const MessageRecord* m = store.findMessage(10);
+        QVERIFY(m);
+        QCOMPARE(m->strTitle, std::string("hello123456789012345"));
+        QCOMPARE(m->strDate, std::string("2024-03-09 07:05"));
+        QCOMPARE(m->strOrigin, std::string("1"));
+        QCOMPARE(m->strName, std::string("Inbox"));
+        QCOMPARE(m->strParentName, std::string("PAGER"));
+        QCOMPARE(m->strAddress, std::string("555"));
+        const MessageRecord& companion = *std::next(std::find(l.begin(), l.end(), *m));
+        MessageRecord expected = *m;
+        expected.nKind = KIND_COMPANION;
+        expected.strAddress.clear();
+        QCOMPARE(companion, expected);
+
+        // The next download replaces the pager side and nothing else.
+        store.TakeDownloadedMessages({deviceMessage(2, "x")}, FolderNameSlots{});
+        QCOMPARE(countKind(l, KIND_MESSAGE, PARENT_PAGER), 1);
+        QCOMPARE(store.findFolder(PARENT_PAGER, 1)->nCount, 0);
+        QCOMPARE(store.findFolder(PARENT_PAGER, 2)->nCount, 1);
+        QCOMPARE(store.findFolder(PARENT_PAGER, 4)->strName, std::string("Work"));
+        QVERIFY(store.findFolder(PARENT_LOCAL, 20));
+
+        QCOMPARE(MessageDate(2024, 12, 31, 23, 59), std::string("2024-12-31 23:59"));
+        QCOMPARE(MessageTitle("\n\r"), std::string());
+    }
+
+    void foldersAreNamedCreatedRenamedAndDeleted()
+    {
+        using V = std::vector<std::string>;
+        QCOMPARE(MessageStore::NewFolderName(V{"New Folder", "New Folder-1"}), "New Folder-2");
+        QCOMPARE(MessageStore::NewFolderName(V{"New Folder-1", "New Folder"}), "New Folder-1");
+        QCOMPARE(MessageStore::NewFolderName(V{"New Folder(0)", "x"}), "New Folder");
+
+        MessageStore store;
+        store.AddPagerFolders();
+        const qint32 a = store.InsertFolder("A", "LocalFolder", PARENT_LOCAL).nFolderId;
+        const qint32 b = store.InsertFolder("B", "A(0)", a).nFolderId;
+        const qint32 c = store.InsertFolder("C", "B(0)", b).nFolderId;
+        const qint32 keep = store.InsertFolder("Keep", "LocalFolder", PARENT_LOCAL).nFolderId;
+        QCOMPARE(a, 20);
+        QCOMPARE(store.counters().TreeItemDataCNT, 24);
+        store.TakeDownloadedMessages({deviceMessage(1, "m1"), deviceMessage(1, "m2")}, {});
+        QCOMPARE(store.CopyMessages(std::vector<qint32>{1}, a), 1);
+        QCOMPARE(store.CopyMessages(std::vector<qint32>{2}, c), 1);
+        QCOMPARE(store.CopyMessages(std::vector<qint32>{2}, keep), 1);
+
+        store.RenameFolder(PARENT_LOCAL, a, "Renamed");
+        for (const MessageRecord& r : store.records()) {
+            if (r.nFolderId == a)
+                QCOMPARE(r.strName, std::string("Renamed"));
+            if (r.nParentId == a)
+                QCOMPARE(r.strParentName, std::string("Renamed"));
+            if (r.nFolderId == c)
+                QCOMPARE(r.strParentName, std::string("B(0)"));
+        }
+
+        const size_t before = store.records().size();
+        QVERIFY(!store.DeleteFolder(PARENT_LOCAL, b)); // b's parent is a, not the root
+        QVERIFY(store.DeleteFolder(PARENT_LOCAL, a));
+        // Three folders, two messages, and the one companion (message 3 was copied from
+        // message 1, which has none to copy).
+        QCOMPARE(store.records().size(), before - 6);
+        for (const MessageRecord& r : store.records())
+            QVERIFY(r.nFolderId != a && r.nFolderId != b && r.nFolderId != c);
+        QCOMPARE(store.folderMessages(*store.findFolderById(keep)).size(), size_t(1));
+
+        // Folders of a damaged file that name each other as parents.
+        MessageStore loop;
+        loop.InsertFolder("X", "LocalFolder", PARENT_LOCAL);
+        loop.InsertFolder("Y", "X", 20);
+        loop.records().front().nParentId = 21;
+        QVERIFY(loop.DeleteFolder(21, 20));
+        QVERIFY(loop.records().empty());
+    }
+
+    void copiesMovesAndDeletesWithCompanions()
+    {
+        MessageStore store;
+        store.AddPagerFolders();
+        const qint32 dest = store.InsertFolder("D", "LocalFolder", PARENT_LOCAL).nFolderId;
+        const qint32 other = store.InsertFolder("O", "LocalFolder", PARENT_LOCAL).nFolderId;
+        store.counters().ListItemDataCNT = 1;
+        store.TakeDownloadedMessages(
+            {deviceMessage(1, "one"), deviceMessage(1, "two"), deviceMessage(1, "three")}, {});
+        QVERIFY(store.isPagerFolderId(1));
+        QVERIFY(!store.isPagerFolderId(dest));
+
+        // Message 1 has no companion copied (numbers below 2 never had one worth following).
+        QCOMPARE(store.CopyMessages(std::vector<qint32>{1, 2, 3}, dest), 3);
+        QCOMPARE(store.findFolder(PARENT_PAGER, 1)->nCount, 3);
+        QCOMPARE(store.findFolderById(dest)->nCount, 3);
+        QCOMPARE(store.counters().ListItemDataCNT, 7);
+        QCOMPARE(countKind(store.records(), KIND_COMPANION, PARENT_LOCAL), 2);
+        const MessageRecord& copied = store.records().back();
+        QCOMPARE(copied.nKind, qint32(KIND_COMPANION));
+        QCOMPARE(copied.nMessageId, 6);
+        QCOMPARE(copied.strName, std::string("D"));
+        QCOMPARE(copied.strText, std::string("three"));
+        QCOMPARE(copied.strAddress, std::string());
+
+        // Move two local messages: the companions go along, the counts follow.
+        QCOMPARE(store.MoveMessages(std::vector<qint32>{5, 6, 99, 4}, other), 2);
+        QCOMPARE(store.findFolderById(dest)->nCount, 1);
+        QCOMPARE(store.findFolderById(other)->nCount, 2);
+        for (const MessageRecord& r : store.records()) {
+            if (r.nKind != KIND_FOLDER && (r.nMessageId == 5 || r.nMessageId == 6))
+                QCOMPARE(r.nFolderId, other);
+        }
+
+        // Delete: stops at a number below 1, passes over one that is gone.
+        const std::vector<qint32> changed =
+            store.DeleteMessages(std::vector<qint32>{6, 42, 5, 0, 4});
+        QCOMPARE(changed, std::vector<qint32>{other});
+        QCOMPARE(store.findFolderById(other)->nCount, 0);
+        QVERIFY(!store.findMessage(5));
+        QVERIFY(store.findMessage(4));
+        QCOMPARE(countKind(store.records(), KIND_COMPANION, PARENT_LOCAL), 0);
+
+        // No destination folder: nothing happens.
+        QCOMPARE(store.CopyMessages(std::vector<qint32>{4}, 0), 0);
+        QCOMPARE(store.MoveMessages(std::vector<qint32>{4}, 77), 0);
+    }
+
+    void batchesMatchOneAtATime()
+    {
+        // A batch looks everything up in maps built once; handling the ids one call at a
+        // time must give the same records, counts and counters.
+        std::mt19937 rng(77);
+        auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        for (int round = 0; round < 3000; ++round) {
+            MessageStore batch;
+            batch.records() = randomRecords(rng, 16, 5);
+            batch.counters() = {pick(1, 8), 20};
+            MessageStore single = batch;
+            std::vector<qint32> ids(static_cast<size_t>(pick(0, 6)));
+            for (qint32& id : ids)
+                id = pick(-1, 7);
+            const qint32 dest = pick(0, 1) ? pick(0, 5) : pick(18, 23);
+
+            const int op = round % 3;
+            if (op == 0) {
+                std::vector<qint32> changed;
+                for (const qint32 id : ids) {
+                    if (id < 1)
+                        break;
+                    for (const qint32 f : single.DeleteMessages(std::vector<qint32>{id})) {
+                        if (std::find(changed.begin(), changed.end(), f) == changed.end())
+                            changed.push_back(f);
+                    }
+                }
+                QCOMPARE(batch.DeleteMessages(ids), changed);
+            } else {
+                int done = 0;
+                for (const qint32 id : ids) {
+                    const std::vector<qint32> one{id};
+                    if ((op == 1 ? single.CopyMessages(one, dest)
+                                 : single.MoveMessages(one, dest)) == 0)
+                        break;
+                    ++done;
+                }
+                QCOMPARE(op == 1 ? batch.CopyMessages(ids, dest) : batch.MoveMessages(ids, dest),
+                         done);
+            }
+            if (batch.records() != single.records())
+                QFAIL(qPrintable(
+                    QStringLiteral("operation %1 differs in round %2").arg(op).arg(round)));
+            QCOMPARE(batch.counters().ListItemDataCNT, single.counters().ListItemDataCNT);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMessageStore)
+#include "tst_messagestore.moc"

@@ -1,0 +1,66 @@
+#include "tools/cli/command.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace cli {
+
+void printOut(const std::string& text)
+{
+    std::cout << text;
+    std::cout.flush();
+}
+
+void printError(const std::string& text)
+{
+    std::cerr << "quillbox-cli: " << text << '\n';
+}
+
+void printError(const QString& text)
+{
+    printError(text.toStdString());
+}
+
+int parseCommand(QCommandLineParser& parser, const QStringList& args, const QString& usage,
+                 int minPositional, int maxPositional)
+{
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    if (!parser.parse(args)) {
+        printError(parser.errorText());
+        printError(QStringLiteral("try '%1 --help'").arg(args.mid(0, 3).join(QLatin1Char(' '))));
+        return EXIT_USAGE;
+    }
+    if (parser.isSet(help)) {
+        // Qt's usage line names the program only; ours names the subcommand too.
+        QString text = parser.helpText();
+        text = QStringLiteral("Usage: ") + usage + text.mid(text.indexOf(QLatin1Char('\n')));
+        printOut(text.toStdString());
+        return EXIT_OK;
+    }
+    const auto count = parser.positionalArguments().size();
+    if (count < minPositional || (maxPositional >= 0 && count > maxPositional)) {
+        printError(QStringLiteral("wrong number of arguments; try '%1 --help'")
+                       .arg(args.mid(0, 3).join(QLatin1Char(' '))));
+        return EXIT_USAGE;
+    }
+    return -1;
+}
+
+bool intOption(const QCommandLineParser& parser, const QString& name, qint32 fallback,
+               qint32* value)
+{
+    *value = fallback;
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    const int number = parser.value(name).toInt(&ok);
+    if (!ok) {
+        printError(QStringLiteral("--%1 takes a whole number, not '%2'").arg(name, parser.value(name)));
+        return false;
+    }
+    *value = number;
+    return true;
+}
+
+} // namespace cli

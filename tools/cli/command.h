@@ -1,0 +1,37 @@
+#pragma once
+// The small frame every subcommand of quillbox-cli shares: parsing with --help, and the
+// exit statuses that scripts rely on.
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <string>
+
+namespace cli {
+
+enum ExitStatus : int {
+    EXIT_OK = 0,
+    EXIT_USAGE = 1,   // the command line is wrong
+    EXIT_INPUT = 2,   // a file cannot be read or written, or is damaged
+    EXIT_REFUSED = 3, // the operation was refused (a group block that does not fit)
+};
+
+void printOut(const std::string& text);
+void printError(const std::string& text);
+void printError(const QString& text);
+
+// Parses args (program and command words first) for one subcommand; usage is the
+// subcommand's synopsis, shown by --help. Returns -1 when the
+// command should go on; otherwise the exit status (help shown, or a usage error told).
+int parseCommand(QCommandLineParser& parser, const QStringList& args, const QString& usage,
+                 int minPositional, int maxPositional);
+
+// A whole number option, or a usage error.
+bool intOption(const QCommandLineParser& parser, const QString& name, qint32 fallback,
+               qint32* value);
+
+int runFolderDb(const QStringList& args);
+int runGroupBlock(const QStringList& args);
+int runContacts(const QStringList& args);
+
+} // namespace cli

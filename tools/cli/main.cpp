@@ -1,0 +1,52 @@
+// quillbox-cli: the command-line face of Quillbox's core.
+
+#include "app/settings.h"
+#include "tools/cli/command.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: quillbox-cli COMMAND SUBCOMMAND [ARGS...]\n"
+    "\n"
+    "Commands:\n"
+    "  folderdb dump FILE                 print a folder database as JSON\n"
+    "  folderdb build JSON OUT            write a folder database from JSON, as given\n"
+    "  folderdb close IN OUT [--folder-counter N] [--message-counter N]\n"
+    "                                     save IN as closing the program would, to OUT\n"
+    "  group-block build [--from HEX] KIND:ADDRESS ...\n"
+    "                                     append members to a group block, print it\n"
+    "  group-block rebuild KIND:ADDRESS ...\n"
+    "                                     build a group block from member rows, print it\n"
+    "  contacts parse FILE [--room N]     print the contacts an import would add\n"
+    "  contacts write JSON OUT            write contacts as the export writes them\n"
+    "\n"
+    "Every command takes --help. Exit status: 0 done, 1 usage error, 2 a file cannot be\n"
+    "read, written or is damaged, 3 refused.\n";
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    setApplicationIdentity();
+    const QStringList args = QCoreApplication::arguments();
+    const QString command = args.value(1);
+    if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
+        cli::printOut(kUsage);
+        return cli::EXIT_OK;
+    }
+    if (command == QStringLiteral("folderdb"))
+        return cli::runFolderDb(args);
+    if (command == QStringLiteral("group-block"))
+        return cli::runGroupBlock(args);
+    if (command == QStringLiteral("contacts"))
+        return cli::runContacts(args);
+    if (command.isEmpty())
+        cli::printError(std::string("no command given"));
+    else
+        cli::printError(QStringLiteral("unknown command '%1'").arg(command));
+    std::fputs(kUsage, stderr);
+    return cli::EXIT_USAGE;
+}
