@@ -1,0 +1,110 @@
+#pragma once
+// Frames on the serial line and their decoder.
+//
+//   offset  size  field
+//   0       2     start marker 0x5A 0xC3
+//   2       1     type (FrameType)
+//   3       2     sequence number (little-endian)
+//   5       2     acknowledgement (little-endian)
+//   7       2     payload length N, 0..kMaxPayload (little-endian)
+//   9       1     header check: crc8 of bytes 0..8
+//   10      N     payload
+//   10+N    4     crc32 of bytes 2..9+N (little-endian)
+//
+// No byte stuffing: the length gives the end, the header check rejects a false start early,
+// and after a bad frame the decoder searches the bytes it holds again, so a good frame that
+// followed a damaged one is still found.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QtGlobal>
+
+#include <functional>
+
+namespace devlink::protocol {
+
+constexpr quint8 kMarker0 = 0x5A;
+constexpr quint8 kMarker1 = 0xC3;
+constexpr qsizetype kHeaderBytes = 10;
+constexpr qsizetype kTrailerBytes = 4;
+constexpr qsizetype kFrameOverhead = kHeaderBytes + kTrailerBytes;
+constexpr qsizetype kMaxPayload = 1024;
+constexpr qsizetype kMaxFrameBytes = kFrameOverhead + kMaxPayload;
+
+enum class FrameType : quint8
+{
+    Data = 0x01,   // stream bytes; seq = stream offset of the first byte
+    Ack = 0x02,    // cumulative acknowledgement only
+    Nak = 0x03,    // acknowledgement, and "send again from there": a frame was lost
+    Syn = 0x04,    // opens a session
+    SynAck = 0x05, // accepts it
+    Reset = 0x06,  // the session is over (payload: its id)
+};
+
+bool isKnownFrameType(quint8 type);
+
+struct Frame
+{
+    FrameType type = FrameType::Data;
+    quint16 seq = 0;
+    quint16 ack = 0;
+    QByteArray payload;
+
+    bool operator==(const Frame&) const = default;
+};
+
+// The bytes of one frame; the payload must not exceed kMaxPayload.
+QByteArray encodeFrame(FrameType type, quint16 seq, quint16 ack, QByteArrayView payload);
+void appendFrame(QByteArray& out, FrameType type, quint16 seq, quint16 ack, QByteArrayView payload);
+
+// What the decoder found: a whole frame, or a frame whose header was sound but whose body
+// failed its check (intact == false, payload empty), which the link uses to ask for it
+// again at once.
+struct DecodedFrame
+{
+    bool intact = true;
+    Frame frame;
+};
+
+struct DecoderStats
+{
+    quint64 frames = 0;
+    quint64 damagedFrames = 0; // header sound, body check failed
+    quint64 badHeaders = 0;    // marker found, header check failed
+    quint64 garbageBytes = 0;  // bytes that belonged to no frame
+};
+
+// Turns a byte stream into frames. States: Hunt (looking for the first marker byte),
+// Marker (the second), Header (the rest of the header), Body (payload and check). It holds
+// at most one frame's bytes, whatever it is fed, and takes any split of the stream.
+class FrameDecoder
+{
+public:
+    using Sink = std::function<void(const DecodedFrame&)>;
+
+    void feed(QByteArrayView bytes, const Sink& sink);
+    // Drops a partial frame (a new session starts from clean state).
+    void reset();
+
+    qsizetype bufferedBytes() const { return m_buf.size(); }
+    const DecoderStats& stats() const { return m_stats; }
+
+private:
+    enum class State
+    {
+        Hunt,
+        Marker,
+        Header,
+        Body
+    };
+
+    bool fill(qsizetype count, QByteArrayView input, qsizetype& pos);
+    void rejectCandidate();
+
+    State m_state = State::Hunt;
+    QByteArray m_buf; // the candidate frame from its first marker byte
+    qsizetype m_need = 0;
+    DecoderStats m_stats;
+};
+
+} // namespace devlink::protocol

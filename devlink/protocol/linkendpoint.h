@@ -1,0 +1,209 @@
+#pragma once
+// The reliable link: messages delivered whole, once and in order over the frames, with the
+// line's pace taken into account. Pure: the caller feeds the bytes it read, polls with the
+// current time and writes what poll returns; nextWakeMs says when to poll again.
+//
+// The two directions are independent byte streams. A DATA frame carries stream bytes, its
+// sequence number is the stream offset of its first byte (modulo 65536), and every frame
+// carries the cumulative acknowledgement of the other direction: the offset of the next byte
+// expected. Several frames are in flight (a window of kWindowBytes); the receiver keeps only
+// in-order bytes, answers a gap or a damaged frame with a NAK, and acknowledges duplicates
+// again. The sender goes back to the first unacknowledged byte on a NAK or a time-out and
+// cuts the frames again from there, smaller after each loss, larger again after clean runs:
+// a noisy line gets short frames that pass, a clean one full frames that cost little.
+//
+// Messages in the stream are a length (LEB128, 1..3 bytes) followed by that many bytes, so
+// small messages share a frame and a large one spans several.
+
+#include "devlink/protocol/frame.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QtGlobal>
+
+#include <deque>
+#include <limits>
+
+namespace devlink::protocol {
+
+constexpr quint8 kLinkVersion = 1;
+constexpr int kDefaultTimeoutMs = 300;
+// Retransmissions of the same data before the link gives up (so at most eight sends).
+constexpr int kMaxRetries = 7;
+// Time-outs in a row with nothing at all heard from the peer: it is not there.
+constexpr int kSilentTimeouts = 4;
+constexpr qsizetype kMinSegment = 64;
+constexpr qsizetype kWindowBytes = 8192;
+constexpr int kGrowAfterFrames = 8;
+// A DATA frame is handed out only when the bytes already handed out leave the line within
+// this time: the port's queue stays short, so a frame's arrival can be foreseen and an
+// acknowledgement never waits behind a long queue.
+constexpr qint64 kPaceLeadMs = 40;
+constexpr qsizetype kMaxMessageBytes = 96 * 1024;
+constexpr qsizetype kMaxQueuedBytes = 1024 * 1024;
+constexpr qsizetype kMaxInboxBytes = 256 * 1024;
+constexpr qint64 kNever = std::numeric_limits<qint64>::max();
+
+struct LinkStats
+{
+    quint64 framesSent = 0;
+    quint64 bytesSent = 0; // every byte poll handed out
+    quint64 dataFramesSent = 0;
+    quint64 streamBytesSent = 0; // message bytes sent for the first time
+    quint64 retransmittedBytes = 0;
+    quint64 timeouts = 0;
+    quint64 goBacks = 0;
+    quint64 naksSent = 0;
+    quint64 duplicateFrames = 0; // DATA frames whose bytes had all arrived before
+    quint64 gapFrames = 0;       // DATA frames beyond a missing one
+};
+
+class LinkEndpoint
+{
+public:
+    enum class Role
+    {
+        Initiator,
+        Responder
+    };
+    enum class State
+    {
+        Closed,
+        Connecting,
+        Established,
+        Failed
+    };
+
+    explicit LinkEndpoint(Role role);
+
+    // The time-out counts from when a frame can have reached the peer.
+    void setTimeout(int ms);
+    // Bits per second of the line (8N1: ten bits a byte); 0 = unpaced.
+    void setBaudRate(int baud);
+    int timeoutMs() const { return m_timeoutMs; }
+    int baudRate() const { return m_baud; }
+
+    // Initiator: starts a new session (SYN until answered); anything queued before is gone.
+    void open(qint64 nowMs, quint32 sessionId);
+    // Responder: forgets the session and waits for a SYN.
+    void listen();
+    // Ends the session with this error and tells the peer (RST), if there was one.
+    void abort(int code);
+
+    // Queues a message (1..kMaxMessageBytes bytes); false when it is refused: no session,
+    // bad length, or more than kMaxQueuedBytes waiting.
+    bool send(QByteArrayView message);
+    void receiveBytes(QByteArrayView bytes, qint64 nowMs);
+    QByteArray poll(qint64 nowMs);
+    // The latest time by which poll should run again (nowMs when it should run at once,
+    // kNever when only incoming bytes can change anything).
+    qint64 nextWakeMs(qint64 nowMs) const;
+
+    bool hasMessage() const { return !m_inbox.empty(); }
+    QByteArray takeMessage();
+
+    // While set, a peer that sends nothing useful fails the link even with nothing in
+    // flight: the caller waits for an answer.
+    void setAwaitingReply(bool awaiting, qint64 nowMs);
+
+    State state() const { return m_state; }
+    bool isEstablished() const { return m_state == State::Established; }
+    bool failed() const { return m_state == State::Failed; }
+    int errorCode() const { return m_error; }
+    // Responder: true once after a session started or ended (the caller drops its state).
+    bool takeSessionChanged();
+
+    quint64 messagesQueued() const { return m_messagesQueued; }
+    quint64 messagesAcknowledged() const { return m_messagesAcked; }
+    // Bytes queued but not yet on the line (a producer keeps a little ahead of this).
+    qsizetype unsentBytes() const;
+    bool allAcknowledged() const { return m_out.isEmpty(); }
+    qsizetype segmentSize() const { return m_segment; }
+    const LinkStats& stats() const { return m_stats; }
+    const DecoderStats& decoderStats() const { return m_decoder.stats(); }
+
+private:
+    struct InFlight
+    {
+        qint64 start;
+        qint64 end;
+        qint64 arrivalMs;
+    };
+
+    void resetSession();
+    void fail(int code);
+    void handleFrame(const DecodedFrame& decoded, qint64 nowMs);
+    void onSyn(const Frame& frame, qint64 nowMs);
+    void onSynAck(const Frame& frame, qint64 nowMs);
+    void onReset(const Frame& frame);
+    void onData(const Frame& frame, qint64 nowMs);
+    void onNak(quint16 ack, qint64 nowMs);
+    void processAck(quint16 ack, qint64 nowMs);
+    void noteProgress(qint64 nowMs);
+    void retransmit(bool timedOut);
+    void checkTimers(qint64 nowMs);
+    bool acceptStream(QByteArrayView bytes);
+    void sendData(QByteArray& out, qint64 nowMs);
+    qint64 appendTimed(QByteArray& out, FrameType type, quint16 seq, QByteArrayView payload,
+                       qint64 nowMs);
+    bool dataReady() const;
+    qint64 lineUs(qsizetype bytes) const;
+    qint64 awaitDeadline() const;
+    qint64 corruptDeadline() const;
+
+    Role m_role;
+    State m_state = State::Closed;
+    int m_error = 0;
+    int m_timeoutMs = kDefaultTimeoutMs;
+    int m_baud = 0;
+    quint32 m_session = 0;
+    FrameDecoder m_decoder;
+    LinkStats m_stats;
+
+    qint64 m_lineFreeUs = 0; // when the bytes handed out so far will have left the line
+
+    // Sending: m_out holds the stream from m_sendBase (oldest unacknowledged byte) on.
+    QByteArray m_out;
+    qint64 m_sendBase = 0;
+    qint64 m_sendNext = 0;
+    qint64 m_sendMax = 0;
+    std::deque<InFlight> m_inFlight;
+    std::deque<qint64> m_messageEnds;
+    quint64 m_messagesQueued = 0;
+    quint64 m_messagesAcked = 0;
+    qsizetype m_segment = kMaxPayload;
+    int m_cleanFrames = 0;
+    int m_retries = 0;
+    int m_silentTimeouts = 0;
+    bool m_heardSinceTimeout = false;  // any byte since the last time-out
+    bool m_heardSinceAck = false;      // any byte since our data last advanced
+    bool m_heardSinceProgress = false; // any byte since either direction last advanced
+
+    bool m_synDue = false;
+    qint64 m_synArrivalMs = 0;
+    bool m_ackDue = false;
+    bool m_nakDue = false;
+    qint64 m_lastNakMs = std::numeric_limits<qint64>::min() / 2;
+    bool m_synAckDue = false;
+    bool m_resetDue = false;
+    quint32 m_resetSession = 0;
+
+    // Receiving: m_recvNext is the offset of the next stream byte expected.
+    qint64 m_recvNext = 0;
+    qint64 m_gapAhead = 0; // how far ahead the last frame beyond a gap was; 0: no gap
+    quint32 m_lengthValue = 0;
+    int m_lengthBytes = 0;
+    bool m_inBody = false;
+    QByteArray m_partial;
+    qsizetype m_partialNeed = 0;
+    std::deque<QByteArray> m_inbox;
+    qsizetype m_inboxBytes = 0;
+
+    bool m_awaiting = false;
+    qint64 m_awaitSinceMs = 0;
+    qint64 m_lastHeardMs = 0;
+    qint64 m_lastProgressMs = 0;
+    bool m_sessionChanged = false;
+};
+
+} // namespace devlink::protocol

@@ -1,0 +1,175 @@
+#include "simline.h"
+
+#include "devlink/protocol/transferclient.h"
+
+#include <algorithm>
+
+using namespace devlink::protocol;
+
+namespace simline {
+
+void Line::write(Side from, const QByteArray& bytes, qint64 nowMs)
+{
+    Direction& dir = m_dir[from];
+    const QByteArray sent = dir.filter ? dir.filter(bytes) : bytes;
+    std::deque<Byte>& queue = m_queue[1 - from];
+    qint64& busy = m_busyNs[from];
+    const qint64 byteNs = m_baud > 0 ? 10'000'000'000LL / m_baud : 0;
+    for (char ch : sent) {
+        // Line time passes whether the byte arrives or not.
+        busy = std::max(busy, nowMs * 1'000'000) + byteNs;
+        if (dir.cut || m_random.generateDouble() < dir.dropRate)
+            continue;
+        if (m_random.generateDouble() < dir.corruptRate)
+            ch = static_cast<char>(ch ^ static_cast<char>(1 + m_random.bounded(255)));
+        queue.push_back({busy, ch});
+    }
+}
+
+QByteArray Line::take(Side to, qint64 nowMs)
+{
+    QByteArray out;
+    std::deque<Byte>& queue = m_queue[to];
+    while (!queue.empty() && queue.front().atNs <= nowMs * 1'000'000) {
+        out.append(queue.front().value);
+        queue.pop_front();
+    }
+    return out;
+}
+
+qint64 Line::nextArrivalMs(Side to) const
+{
+    const std::deque<Byte>& queue = m_queue[to];
+    return queue.empty() ? kNever : (queue.front().atNs + 999'999) / 1'000'000;
+}
+
+End endOf(LinkEndpoint& link)
+{
+    return {[&link](QByteArrayView bytes, qint64 now) { link.receiveBytes(bytes, now); },
+            [&link](qint64 now) { return link.poll(now); },
+            [&link](qint64 now) { return link.nextWakeMs(now); }};
+}
+
+End endOf(TransferClient& client)
+{
+    return {[&client](QByteArrayView bytes, qint64 now) { client.receiveBytes(bytes, now); },
+            [&client](qint64 now) { return client.poll(now); },
+            [&client](qint64 now) { return client.nextWakeMs(now); }};
+}
+
+End endOf(TransferServer& server)
+{
+    return {[&server](QByteArrayView bytes, qint64 now) { server.receiveBytes(bytes, now); },
+            [&server](qint64 now) { return server.poll(now); },
+            [&server](qint64 now) { return server.nextWakeMs(now); }};
+}
+
+bool Simulation::run(End a, End b, const std::function<bool()>& done, qint64 limitMs)
+{
+    const qint64 limit = now + limitMs;
+    End* ends[2] = {&a, &b};
+    while (now <= limit) {
+        for (Side side : {A, B}) {
+            const QByteArray arrived = line.take(side, now);
+            if (!arrived.isEmpty())
+                ends[side]->receive(arrived, now);
+        }
+        for (Side side : {A, B})
+            line.write(side, ends[side]->poll(now), now);
+        if (done())
+            return true;
+        // A worker wakes on arriving bytes or on its own time, at millisecond steps.
+        qint64 next = std::min(
+            {a.nextWake(now), b.nextWake(now), line.nextArrivalMs(A), line.nextArrivalMs(B)});
+        now = std::max(now + 1, std::min(next, limit + 1));
+    }
+    return false;
+}
+
+namespace {
+
+// Words, digits and now and then a line break; lengths from minLength to maxLength.
+std::string text(QRandomGenerator& random, int minLength, int maxLength, bool digits = false)
+{
+    static const char* const kWords[] = {"meeting", "at", "the",    "office", "call",  "me",
+                                         "back",    "ok", "please", "report", "12:30", "late"};
+    std::string out;
+    const int length = minLength + random.bounded(maxLength - minLength + 1);
+    while (int(out.size()) < length) {
+        if (digits)
+            out += char('0' + random.bounded(10));
+        else
+            out += std::string(out.empty()          ? ""
+                               : random.bounded(12) ? " "
+                                                    : "\r\n") +
+                   kWords[random.bounded(12)];
+    }
+    out.resize(size_t(length));
+    return out;
+}
+
+} // namespace
+
+PagerContents sampleContents(int messages, int contacts, int groups, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    PagerContents contents;
+    contents.folderNames[0] = "Work";
+    contents.folderNames[10] = "Sixteen-byte-nam";
+    for (int i = 0; i < messages; ++i) {
+        contents.messages.push_back(
+            {quint16(1 + random.bounded(14)), quint16(1 + random.bounded(12)),
+             quint16(1 + random.bounded(28)), 2026, quint16(random.bounded(24)),
+             quint16(random.bounded(60)), "From: " + text(random, 8, 40), text(random, 20, 400),
+             text(random, 10, 10, true)});
+        if (i % 50 == 7) // every byte value travels
+            contents.messages.back().strText += std::string("\0\xE9\xFF\x7E\x5A\xC3", 6);
+    }
+    for (int i = 0; i < contacts; ++i) {
+        ContactRecord c;
+        c.nIndex = i;
+        c.nKey = i + 1;
+        c.nGroup = groups > 0 && i % 3 == 0 ? i % groups : -1;
+        c.strFirstName = text(random, 3, 16);
+        c.strLastName = text(random, 3, 16);
+        c.strWireless = text(random, 10, 10, true);
+        c.strEmail1 = text(random, 0, 30);
+        c.strWorkNumber = text(random, 10, 10, true);
+        c.strAddress = text(random, 0, 80);
+        c.strNote = text(random, 0, 32);
+        contents.contacts.push_back(std::move(c));
+    }
+    for (int i = 0; i < groups; ++i) {
+        GroupRecord& g = contents.groups.emplace_back();
+        g.nGroupId = i;
+        g.nParent = i % 4 == 3 ? 0 : -1;
+        g.strName = "Group " + std::to_string(i);
+        g.nMemberCount = random.bounded(MAX_GROUP_MEMBERS + 1);
+        for (int m = 0; m < g.nMemberCount; ++m)
+            g.aMembers[size_t(m)] = {m % 2, text(random, 5, 60, m % 2)};
+        g.nBlockLength = random.bounded(GROUP_BLOCK_SIZE + 1);
+        for (int b = 0; b < g.nBlockLength; ++b)
+            g.abyBlock[size_t(b)] = quint8(random.bounded(256));
+    }
+    return contents;
+}
+
+qsizetype messagesPayloadBytes(const PagerContents& contents)
+{
+    qsizetype total = 0;
+    for (const DeviceMessage& m : contents.messages)
+        total += encodeMessage(m).value_or(QByteArray()).size();
+    return total;
+}
+
+qsizetype addressBookPayloadBytes(const ContactList& contacts, const GroupList& groups)
+{
+    qsizetype total = 0;
+    for (const ContactRecord& c : contacts)
+        total += encodeContact(c).value_or(QByteArray()).size();
+    for (const GroupRecord& g : groups)
+        total += encodeGroup(g).value_or(QByteArray()).size();
+    return total;
+}
+
+} // namespace simline

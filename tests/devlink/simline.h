@@ -1,0 +1,90 @@
+#pragma once
+// A simulated serial line between two ends, with a simulated clock: each byte takes its time
+// on the line at the baud rate, and each direction can drop, corrupt, duplicate or hold back
+// bytes. Ends are driven the way the program's worker drives them: feed what arrived, poll,
+// write what comes out, once a millisecond (or sooner when nothing is due).
+
+#include "devlink/protocol/transferclient.h"
+#include "devlink/protocol/transferserver.h"
+
+#include <QByteArray>
+#include <QRandomGenerator>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace simline {
+
+enum Side
+{
+    A = 0,
+    B = 1
+};
+
+struct Direction
+{
+    double corruptRate = 0; // per byte
+    double dropRate = 0;    // per byte
+    bool cut = false;       // disconnected: whatever is written is lost
+    // Sees every write first; returns what goes on the line (drop, change, repeat frames).
+    std::function<QByteArray(const QByteArray&)> filter;
+};
+
+class Line
+{
+public:
+    Line(int baud, quint32 seed) : m_baud(baud), m_random(seed) {}
+
+    Direction& from(Side side) { return m_dir[side]; }
+    void write(Side from, const QByteArray& bytes, qint64 nowMs);
+    // The bytes that have reached `to` by nowMs.
+    QByteArray take(Side to, qint64 nowMs);
+    qint64 nextArrivalMs(Side to) const;
+
+private:
+    struct Byte
+    {
+        qint64 atNs;
+        char value;
+    };
+    int m_baud;
+    QRandomGenerator m_random;
+    Direction m_dir[2];
+    std::deque<Byte> m_queue[2]; // indexed by the receiving side
+    qint64 m_busyNs[2] = {0, 0};
+};
+
+// One end of the line as the simulation drives it.
+struct End
+{
+    std::function<void(QByteArrayView, qint64)> receive;
+    std::function<QByteArray(qint64)> poll;
+    std::function<qint64(qint64)> nextWake;
+};
+
+End endOf(devlink::protocol::LinkEndpoint& link);
+End endOf(devlink::protocol::TransferClient& client);
+End endOf(devlink::protocol::TransferServer& server);
+
+class Simulation
+{
+public:
+    Simulation(int baud, quint32 seed) : line(baud, seed) {}
+
+    // Runs until done() holds (true) or limitMs more milliseconds have passed (false).
+    bool run(End a, End b, const std::function<bool()>& done, qint64 limitMs);
+
+    Line line;
+    qint64 now = 0;
+};
+
+// Reproducible contents of realistic size for the transfers.
+devlink::protocol::PagerContents sampleContents(int messages, int contacts, int groups,
+                                                quint32 seed);
+// The bytes of the transfer messages that carry these records (what the line must carry
+// at the least).
+qsizetype messagesPayloadBytes(const devlink::protocol::PagerContents& contents);
+qsizetype addressBookPayloadBytes(const ContactList& contacts, const GroupList& groups);
+
+} // namespace simline

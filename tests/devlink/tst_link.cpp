@@ -1,0 +1,263 @@
+// The reliable link over a simulated 38400-baud line: what each fault of the line costs and
+// how it ends.
+
+#include "devlink/protocol/errors.h"
+#include "devlink/protocol/linkendpoint.h"
+#include "simline.h"
+
+#include <QTest>
+
+using namespace devlink::protocol;
+using simline::A;
+using simline::B;
+using simline::Simulation;
+
+namespace {
+
+constexpr int kBaud = 38400;
+
+struct Pair
+{
+    Pair(quint32 seed = 1) : sim(kBaud, seed)
+    {
+        for (LinkEndpoint* link : {&a, &b}) {
+            link->setBaudRate(kBaud);
+            link->setTimeout(300);
+        }
+        b.listen();
+    }
+
+    // Opens a session and waits until both ends have it.
+    bool connect()
+    {
+        a.open(sim.now, ++sessions);
+        return run([this] { return a.isEstablished() && a.nextWakeMs(sim.now) > sim.now; });
+    }
+    bool run(const std::function<bool()>& done, qint64 limitMs = 60'000)
+    {
+        return sim.run(simline::endOf(a), simline::endOf(b), done, limitMs);
+    }
+    std::vector<QByteArray> received()
+    {
+        std::vector<QByteArray> out;
+        while (b.hasMessage())
+            out.push_back(b.takeMessage());
+        return out;
+    }
+
+    Simulation sim;
+    LinkEndpoint a{LinkEndpoint::Role::Initiator};
+    LinkEndpoint b{LinkEndpoint::Role::Responder};
+    quint32 sessions = 0;
+};
+
+// The frames of one write, whole (poll hands out whole frames).
+std::vector<QByteArray> splitFrames(const QByteArray& bytes)
+{
+    std::vector<QByteArray> out;
+    for (qsizetype at = 0; at + kHeaderBytes <= bytes.size();) {
+        const qsizetype length = quint8(bytes[at + 7]) | (qsizetype(quint8(bytes[at + 8])) << 8);
+        out.push_back(bytes.sliced(at, kFrameOverhead + length));
+        at += kFrameOverhead + length;
+    }
+    return out;
+}
+
+FrameType typeOf(const QByteArray& frame)
+{
+    return FrameType(quint8(frame[2]));
+}
+
+QByteArray pattern(qsizetype size, int seed)
+{
+    QByteArray out(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = static_cast<char>((i * 131 + seed) & 0xFF);
+    return out;
+}
+
+} // namespace
+
+class TestLink : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void streamsAtLineSpeed();
+    void badChecksumAskedAgainAtOnce();
+    void lostAcknowledgement();
+    void duplicateFrame();
+    void silence();
+    void lineStaysCorrupt();
+    void disconnectInAFrameThenNewSession();
+    void peerStartedAfresh();
+};
+
+void TestLink::streamsAtLineSpeed()
+{
+    Pair p;
+    QVERIFY(p.connect());
+    const std::vector<QByteArray> messages = {pattern(kMaxMessageBytes, 1), "x", pattern(5000, 2)};
+    QVERIFY(!p.a.send(pattern(kMaxMessageBytes + 1, 3)));
+    qsizetype streamBytes = 0;
+    for (const QByteArray& m : messages) {
+        QVERIFY(p.a.send(m));
+        streamBytes += m.size() + (m.size() < 128 ? 1 : m.size() < 16384 ? 2 : 3);
+    }
+    const qint64 start = p.sim.now;
+    QVERIFY(p.run([&] { return p.a.allAcknowledged(); }));
+    QCOMPARE(p.received(), messages);
+    QCOMPARE(p.a.messagesAcknowledged(), 3u);
+
+    // Time-outs count from when a frame reaches the peer: a long queue costs none.
+    QCOMPARE(p.a.stats().timeouts, 0u);
+    QCOMPARE(p.a.stats().retransmittedBytes, 0u);
+    const double lineMs = double(streamBytes) * 10000.0 / kBaud;
+    const double elapsed = double(p.sim.now - start);
+    QVERIFY2(elapsed < lineMs * 1.03,
+             qPrintable(QStringLiteral("%1 ms for %2 ms of payload").arg(elapsed).arg(lineMs)));
+
+    // A queue nobody drains is bounded.
+    int queued = 0;
+    while (p.a.send(pattern(kMaxMessageBytes, 4)))
+        ++queued;
+    QCOMPARE(queued, int(kMaxQueuedBytes / kMaxMessageBytes));
+}
+
+void TestLink::badChecksumAskedAgainAtOnce()
+{
+    Pair p;
+    QVERIFY(p.connect());
+    bool corrupted = false;
+    p.sim.line.from(A).filter = [&](const QByteArray& bytes) {
+        QByteArray out = bytes;
+        if (!corrupted && !out.isEmpty() && typeOf(out) == FrameType::Data) {
+            out[kHeaderBytes + 100] = static_cast<char>(out[kHeaderBytes + 100] ^ 0x10);
+            corrupted = true;
+        }
+        return out;
+    };
+    const QByteArray message = pattern(4000, 5);
+    p.a.send(message);
+    QVERIFY(p.run([&] { return p.a.allAcknowledged(); }));
+    QCOMPARE(p.received(), std::vector<QByteArray>{message});
+    QVERIFY(p.b.stats().naksSent >= 1);
+    QCOMPARE(p.a.stats().goBacks, 1u);
+    QCOMPARE(p.a.stats().timeouts, 0u); // the NAK came first
+}
+
+void TestLink::lostAcknowledgement()
+{
+    Pair p;
+    QVERIFY(p.connect());
+    bool dropped = false;
+    p.sim.line.from(B).filter = [&](const QByteArray& bytes) {
+        QByteArray out;
+        for (const QByteArray& frame : splitFrames(bytes)) {
+            if (!dropped && typeOf(frame) == FrameType::Ack) {
+                dropped = true;
+                continue;
+            }
+            out += frame;
+        }
+        return out;
+    };
+    p.a.send("hello");
+    QVERIFY(p.run([&] { return p.a.allAcknowledged(); }));
+    QVERIFY(dropped);
+    QCOMPARE(p.received(), std::vector<QByteArray>{"hello"}); // once
+    QCOMPARE(p.a.stats().timeouts, 1u);
+    QCOMPARE(p.b.stats().duplicateFrames, 1u); // and acknowledged again
+}
+
+void TestLink::duplicateFrame()
+{
+    Pair p;
+    QVERIFY(p.connect());
+    bool doubled = false;
+    p.sim.line.from(A).filter = [&](const QByteArray& bytes) {
+        if (doubled || bytes.isEmpty() || typeOf(bytes) != FrameType::Data)
+            return bytes;
+        doubled = true;
+        return bytes + bytes;
+    };
+    p.a.send("one");
+    p.a.send("two");
+    QVERIFY(p.run([&] { return p.a.allAcknowledged() && p.sim.line.nextArrivalMs(B) == kNever; }));
+    QCOMPARE(p.received(), (std::vector<QByteArray>{"one", "two"}));
+    QCOMPARE(p.b.stats().duplicateFrames, 1u);
+    QCOMPARE(p.a.stats().goBacks, 0u);
+}
+
+void TestLink::silence()
+{
+    // Nobody at the other end.
+    Pair p;
+    p.sim.line.from(A).cut = true;
+    p.a.open(0, 1);
+    QVERIFY(p.run([&] { return p.a.failed(); }));
+    QCOMPARE(p.a.errorCode(), int(ErrNoAnswer));
+    QVERIFY2(p.sim.now <= 4 * 300 + 50, qPrintable(QString::number(p.sim.now)));
+
+    // Waiting for an answer that never comes, with nothing in flight.
+    Pair q;
+    QVERIFY(q.connect());
+    q.a.setAwaitingReply(true, q.sim.now);
+    q.sim.line.from(B).cut = true;
+    QVERIFY(q.run([&] { return q.a.failed(); }));
+    QCOMPARE(q.a.errorCode(), int(ErrNoAnswer));
+}
+
+void TestLink::lineStaysCorrupt()
+{
+    Pair p(7);
+    QVERIFY(p.connect());
+    p.sim.line.from(A).corruptRate = 0.05;
+    p.sim.line.from(B).corruptRate = 0.05;
+    p.a.send(pattern(30'000, 7));
+    QVERIFY(p.run([&] { return p.a.failed(); }));
+    QCOMPARE(p.a.errorCode(), int(ErrLineCorrupt));
+    QCOMPARE(p.a.segmentSize(), kMinSegment); // it tried short frames before giving up
+    QVERIFY(p.sim.now < 30'000);
+}
+
+void TestLink::disconnectInAFrameThenNewSession()
+{
+    Pair p;
+    QVERIFY(p.connect());
+    p.a.send(pattern(4000, 8));
+    // Half of the first frame is through when the cable comes out.
+    QVERIFY(p.run([&] { return p.a.stats().dataFramesSent > 0; }));
+    const qint64 start = p.sim.now;
+    QVERIFY(p.run([&] { return p.sim.now >= start + 140; }));
+    p.sim.line.from(A).cut = true;
+    QVERIFY(p.run([&] { return p.a.failed(); }));
+    QCOMPARE(p.a.errorCode(), int(ErrNoAnswer));
+    QVERIFY(p.received().empty());
+
+    // Back in: a new session goes through; the half frame is not taken for anything.
+    p.sim.line.from(A).cut = false;
+    QVERIFY(p.run([&] {
+        return p.sim.line.nextArrivalMs(A) == kNever && p.a.nextWakeMs(p.sim.now) == kNever;
+    }));
+    QVERIFY(p.connect());
+    p.a.send("again");
+    QVERIFY(p.run([&] { return p.a.allAcknowledged(); }));
+    QCOMPARE(p.received(), std::vector<QByteArray>{"again"});
+}
+
+void TestLink::peerStartedAfresh()
+{
+    Pair p;
+    QVERIFY(p.connect());
+    p.b = LinkEndpoint(LinkEndpoint::Role::Responder); // the pager was switched off and on
+    p.b.setBaudRate(kBaud);
+    p.b.listen();
+    p.a.send("anyone?");
+    QVERIFY(p.run([&] { return p.a.failed(); }));
+    QCOMPARE(p.a.errorCode(), int(ErrConnectionLost));
+    QVERIFY(p.sim.now < 1000);
+}
+
+QTEST_GUILESS_MAIN(TestLink)
+#include "tst_link.moc"

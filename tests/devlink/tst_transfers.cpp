@@ -1,0 +1,222 @@
+// The three transfers end to end, program side against pager side over a simulated
+// 38400-baud line, clean and noisy; the pager's refusals; and what a download costs in
+// line time.
+
+#include "devlink/protocol/errors.h"
+#include "devlink/protocol/transferclient.h"
+#include "devlink/protocol/transferserver.h"
+#include "simline.h"
+
+#include <QTest>
+
+using namespace devlink::protocol;
+using simline::A;
+using simline::B;
+
+namespace {
+
+constexpr int kBaud = 38400;
+
+struct Rig
+{
+    // lineBaud 0: a pseudo-terminal, fast and not paced; the ends are told 0 as well.
+    explicit Rig(quint32 seed, double noise = 0, int lineBaud = kBaud)
+        : sim(lineBaud > 0 ? lineBaud : 100'000'000, seed)
+    {
+        client.setBaudRate(lineBaud);
+        client.setTimeout(300);
+        server.setBaudRate(lineBaud);
+        server.setTimeout(300);
+        sim.line.from(A).corruptRate = noise;
+        sim.line.from(B).corruptRate = noise;
+    }
+    // Runs the transfer to its end; its events.
+    std::vector<TransferEvent> finish(qint64 limitMs = 600'000)
+    {
+        std::vector<TransferEvent> events;
+        sim.run(
+            simline::endOf(client), simline::endOf(server),
+            [&] {
+                for (const TransferEvent& e : client.takeEvents())
+                    events.push_back(e);
+                return !client.isRunning();
+            },
+            limitMs);
+        // Let the last acknowledgement reach the pager.
+        sim.run(
+            simline::endOf(client), simline::endOf(server), [] { return false; }, 50);
+        return events;
+    }
+
+    simline::Simulation sim;
+    TransferClient client;
+    TransferServer server;
+};
+
+std::vector<TransferEvent> expectedEvents(int mode, int items)
+{
+    std::vector<TransferEvent> events = {{EventStarted, mode}, {EventCount, items}};
+    events.insert(events.end(), size_t(items), TransferEvent{EventItemDone, 0});
+    events.push_back({EventFinished, mode});
+    return events;
+}
+
+std::vector<TransferEvent> failedWith(int mode, int code)
+{
+    return {{EventStarted, mode}, {EventFailed, code}};
+}
+
+} // namespace
+
+class TestTransfers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void endToEnd_data();
+    void endToEnd();
+    void pagerRefusesUpload();
+    void programSideGuards();
+    void lineCost();
+};
+
+void TestTransfers::endToEnd_data()
+{
+    QTest::addColumn<double>("noise");
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("baud");
+    QTest::newRow("clean line") << 0.0 << 1u << kBaud;
+    QTest::newRow("1 byte in 1000 corrupted") << 0.001 << 2u << kBaud;
+    QTest::newRow("1 byte in 1000 corrupted, other seed") << 0.001 << 3u << kBaud;
+    QTest::newRow("unpaced, 1 byte in 1000 corrupted") << 0.001 << 4u << 0;
+}
+
+void TestTransfers::endToEnd()
+{
+    QFETCH(double, noise);
+    QFETCH(quint32, seed);
+    QFETCH(int, baud);
+    Rig rig(seed, noise, baud);
+    const PagerContents pager = simline::sampleContents(150, 120, 12, seed);
+    QVERIFY(checkContents(pager, rig.server.identity()).isEmpty());
+    rig.server.setContents(pager);
+
+    QCOMPARE(rig.client.startMessageDownload(rig.sim.now), int(ErrNone));
+    QCOMPARE(rig.finish(), expectedEvents(ModeDownloadMessages, 150));
+    QCOMPARE(rig.client.pagerIdentity(), rig.server.identity());
+    QCOMPARE(rig.client.folderNames(), pager.folderNames);
+    std::vector<DeviceMessage> messages = rig.client.takeMessages();
+    QCOMPARE(messages.size(), pager.messages.size());
+    for (size_t i = 0; i < messages.size(); ++i) {
+        const DeviceMessage& got = messages[i];
+        const DeviceMessage& want = pager.messages[i];
+        QVERIFY(got.nFolder == want.nFolder && got.nMonth == want.nMonth && got.nDay == want.nDay &&
+                got.nYear == want.nYear && got.nHour == want.nHour && got.nMinute == want.nMinute &&
+                got.strHeader == want.strHeader && got.strText == want.strText &&
+                got.strAddress == want.strAddress);
+    }
+
+    QCOMPARE(rig.client.startContactsDownload(rig.sim.now), int(ErrNone));
+    QCOMPARE(rig.finish(), expectedEvents(ModeDownloadContacts, 132));
+    const ContactList contacts = rig.client.takeContacts();
+    const GroupList groups = rig.client.takeGroups();
+    QVERIFY(contacts == pager.contacts);
+    QVERIFY(groups == pager.groups);
+
+    // Upload another address book: it replaces the pager's whole address memory.
+    PagerContents edited = simline::sampleContents(0, 250, 20, seed + 100);
+    QCOMPARE(rig.client.startContactsUpload(edited.contacts, edited.groups, rig.sim.now),
+             int(ErrNone));
+    QCOMPARE(rig.finish(), expectedEvents(ModeUploadContacts, 270));
+    QVERIFY(rig.server.contents().contacts == edited.contacts);
+    QVERIFY(rig.server.contents().groups == edited.groups);
+    QCOMPARE(rig.server.counters().uploadsAccepted, 1);
+    QCOMPARE(rig.server.counters().transfersAborted, 0);
+}
+
+void TestTransfers::pagerRefusesUpload()
+{
+    Rig rig(4);
+    PagerContents before = simline::sampleContents(3, 10, 2, 4);
+    rig.server.setContents(before);
+
+    // One contact more than the address memory holds.
+    PagerContents tooMany = simline::sampleContents(0, MAX_CONTACTS, 0, 5);
+    tooMany.contacts.push_back(tooMany.contacts.front());
+    QCOMPARE(rig.client.startContactsUpload(tooMany.contacts, {}, rig.sim.now), int(ErrNone));
+    std::vector<TransferEvent> events = rig.finish();
+    QCOMPARE(events.back(), (TransferEvent{EventFailed, ErrMemoryFull}));
+    QVERIFY(rig.sim.now < 2000); // said before the records were sent
+
+    // A field longer than the pager keeps.
+    ContactList longName = before.contacts;
+    longName.back().strFirstName = std::string(17, 'n');
+    QCOMPARE(rig.client.startContactsUpload(longName, before.groups, rig.sim.now), int(ErrNone));
+    QCOMPARE(rig.finish().back(), (TransferEvent{EventFailed, ErrInvalidData}));
+
+    // None of it touched the pager's address memory.
+    QVERIFY(rig.server.contents().contacts == before.contacts);
+    QVERIFY(rig.server.contents().groups == before.groups);
+    QCOMPARE(rig.server.counters().uploadsRefused, 2);
+}
+
+void TestTransfers::programSideGuards()
+{
+    Rig rig(6);
+    QCOMPARE(rig.client.start(3, 0), int(ErrUnknownMode));
+    GroupList bad(1);
+    bad.front().nMemberCount = MAX_GROUP_MEMBERS + 1;
+    QCOMPARE(rig.client.startContactsUpload({}, bad, 0), int(ErrUnsendableRecord));
+    QVERIFY(rig.client.takeEvents().empty());
+
+    QCOMPARE(rig.client.start(ModeDownloadContacts, 0), int(ErrNone));
+    QCOMPARE(rig.client.startMessageDownload(0), int(ErrBusy));
+    QCOMPARE(rig.client.startContactsUpload({}, {}, 0), int(ErrBusy));
+
+    // The pager is not there: a few time-outs, then the error, never a hang.
+    rig.sim.line.from(A).cut = true;
+    QCOMPARE(rig.finish(), failedWith(ModeDownloadContacts, ErrNoAnswer));
+    QVERIFY2(rig.sim.now < 2000, qPrintable(QString::number(rig.sim.now)));
+
+    // The port fails under a running transfer.
+    rig.sim.line.from(A).cut = false;
+    QCOMPARE(rig.client.startMessageDownload(rig.sim.now), int(ErrNone));
+    rig.client.abort(ErrConnectionLost);
+    QCOMPARE(rig.client.takeEvents(), failedWith(ModeDownloadMessages, ErrConnectionLost));
+    QVERIFY(!rig.client.isRunning());
+}
+
+void TestTransfers::lineCost()
+{
+    // Wall time against the line time of the records themselves, for a full pager: a few
+    // hundred messages of realistic size, and a full address memory.
+    Rig rig(8);
+    const PagerContents pager = simline::sampleContents(400, MAX_CONTACTS, 20, 8);
+    rig.server.setContents(pager);
+    const auto measure = [&rig](const char* what, int started, qsizetype payload) {
+        QCOMPARE(started, int(ErrNone));
+        const qint64 start = rig.sim.now;
+        const quint64 bytesBefore =
+            rig.server.link().stats().bytesSent + rig.client.link().stats().bytesSent;
+        QCOMPARE(rig.finish().back().nCode, int(EventFinished));
+        const qint64 elapsed = rig.sim.now - 50 - start;
+        const double payloadMs = double(payload) * 10000.0 / kBaud;
+        const double ratio = double(elapsed) / payloadMs;
+        const quint64 bytes =
+            rig.server.link().stats().bytesSent + rig.client.link().stats().bytesSent - bytesBefore;
+        qInfo("%s: %lld payload bytes = %.0f ms of line time; %lld ms taken, ratio %.3f; "
+              "%llu bytes on the line, both ways",
+              what, qint64(payload), payloadMs, elapsed, ratio, bytes);
+        QVERIFY(ratio <= 1.10);
+    };
+    measure("message download", rig.client.startMessageDownload(rig.sim.now),
+            simline::messagesPayloadBytes(pager));
+    if (QTest::currentTestFailed())
+        return;
+    measure("address book upload",
+            rig.client.startContactsUpload(pager.contacts, pager.groups, rig.sim.now),
+            simline::addressBookPayloadBytes(pager.contacts, pager.groups));
+}
+
+QTEST_GUILESS_MAIN(TestTransfers)
+#include "tst_transfers.moc"
