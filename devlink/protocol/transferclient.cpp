@@ -2,6 +2,8 @@
 
 #include "devlink/protocol/errors.h"
 
+#include <QRandomGenerator>
+
 #include <utility>
 
 namespace devlink::protocol {
@@ -73,8 +75,10 @@ int TransferClient::begin(int mode, qint64 nowMs)
         m_upContacts.clear();
         m_upGroups.clear();
     }
-    // A fresh number each time, so that a pager still in an old session sees a new one.
-    quint32 session = static_cast<quint32>(nowMs) * 2654435761u + ++m_sessions;
+    // A fresh number each time, so that a pager still in an old session sees a new one,
+    // also when the session before was another process's that started at the same moment.
+    quint32 session = QRandomGenerator::system()->generate() ^
+                      (static_cast<quint32>(nowMs) * 2654435761u + ++m_sessions);
     if (session == 0)
         session = 1;
     m_link.open(nowMs, session);

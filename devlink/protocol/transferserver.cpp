@@ -260,7 +260,7 @@ void TransferServer::startUpload(const QByteArray& message, qint64 nowMs)
         return;
     }
     // Known to be too much already: say so before the records come.
-    if (counts.nContacts > m_identity.nAddressCapacity ||
+    if (m_uploadRefusal == ErrMemoryFull || counts.nContacts > m_identity.nAddressCapacity ||
         counts.nGroups > m_identity.nGroupCapacity) {
         refuse(ErrMemoryFull);
         return;
@@ -274,6 +274,10 @@ void TransferServer::startUpload(const QByteArray& message, qint64 nowMs)
 
 void TransferServer::receiveItem(const QByteArray& message)
 {
+    if (m_uploadRefusal == ErrInvalidData) {
+        refuse(ErrInvalidData);
+        return;
+    }
     Decode decoded = Decode::Malformed;
     if (messageType(message) == MessageType::Contact) {
         // Contacts come first, and no more than were announced.
@@ -309,7 +313,9 @@ void TransferServer::endUpload(const QByteArray& message)
         refuse(ErrProtocol);
         return;
     }
-    const int verdict = checkAddressBook(m_inContacts, m_inGroups, m_identity);
+    const int verdict = m_uploadRefusal == ErrInvalidData
+                            ? ErrInvalidData
+                            : checkAddressBook(m_inContacts, m_inGroups, m_identity);
     if (verdict != ErrNone) {
         refuse(verdict);
         return;

@@ -57,6 +57,11 @@ public:
     // ends that download with a protocol error.
     void setContents(PagerContents contents) { m_contents = std::move(contents); }
 
+    // A pager whose address memory will not take an upload, whatever it holds: refusal is
+    // ErrMemoryFull (said as soon as the upload is announced) or ErrInvalidData (said at
+    // the first record, or at the end of an empty upload); ErrNone accepts sound uploads.
+    void setUploadRefusal(int refusal) { m_uploadRefusal = refusal; }
+
     void receiveBytes(QByteArrayView bytes, qint64 nowMs) { m_link.receiveBytes(bytes, nowMs); }
     QByteArray poll(qint64 nowMs);
     qint64 nextWakeMs(qint64 nowMs) const;
@@ -91,6 +96,7 @@ private:
     ServerCounters m_counters;
     Phase m_phase = Phase::Idle;
     bool m_greeted = false;
+    int m_uploadRefusal = 0;
 
     // A download streams from a copy taken when it was asked for.
     std::vector<DeviceMessage> m_outMessages;

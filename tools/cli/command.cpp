@@ -56,11 +56,37 @@ bool intOption(const QCommandLineParser& parser, const QString& name, qint32 fal
     bool ok = false;
     const int number = parser.value(name).toInt(&ok);
     if (!ok) {
-        printError(QStringLiteral("--%1 takes a whole number, not '%2'").arg(name, parser.value(name)));
+        printError(
+            QStringLiteral("--%1 takes a whole number, not '%2'").arg(name, parser.value(name)));
         return false;
     }
     *value = number;
     return true;
+}
+
+int dispatch(const QStringList& args, const char* command, std::initializer_list<Subcommand> subs)
+{
+    const QString sub = args.value(2);
+    QStringList names;
+    for (const Subcommand& s : subs) {
+        names << QLatin1String(s.name);
+        if (sub == QLatin1String(s.name)) {
+            const QString words =
+                QStringLiteral("quillbox-cli %1 %2").arg(QLatin1String(command), sub);
+            return s.run(QStringList{words} + args.mid(3));
+        }
+    }
+    const QString list = names.join(QLatin1Char('|'));
+    if (sub == QStringLiteral("--help") || sub == QStringLiteral("-h")) {
+        printOut(QStringLiteral("Usage: quillbox-cli %1 %2 ...; add --help to a subcommand for its "
+                                "arguments.\n")
+                     .arg(QLatin1String(command), list)
+                     .toStdString());
+        return EXIT_OK;
+    }
+    printError(
+        QStringLiteral("%1: unknown subcommand '%2' (%3)").arg(QLatin1String(command), sub, list));
+    return EXIT_USAGE;
 }
 
 } // namespace cli

@@ -5,11 +5,13 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <initializer_list>
 #include <string>
 
 namespace cli {
 
-enum ExitStatus : int {
+enum ExitStatus : int
+{
     EXIT_OK = 0,
     EXIT_USAGE = 1,   // the command line is wrong
     EXIT_INPUT = 2,   // a file cannot be read or written, or is damaged
@@ -30,8 +32,19 @@ int parseCommand(QCommandLineParser& parser, const QStringList& args, const QStr
 bool intOption(const QCommandLineParser& parser, const QString& name, qint32 fallback,
                qint32* value);
 
+// One subcommand word and the function that runs it with its own arguments.
+struct Subcommand
+{
+    const char* name;
+    int (*run)(const QStringList& args);
+};
+// Runs the subcommand named by args[2] with "quillbox-cli COMMAND SUB" and the rest of the
+// arguments, or tells what is wrong.
+int dispatch(const QStringList& args, const char* command, std::initializer_list<Subcommand> subs);
+
 int runFolderDb(const QStringList& args);
 int runGroupBlock(const QStringList& args);
 int runContacts(const QStringList& args);
+int runPager(const QStringList& args);
 
 } // namespace cli

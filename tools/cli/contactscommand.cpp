@@ -17,15 +17,16 @@ int parse(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A contacts text file."));
-    parser.addOption({QStringLiteral("room"),
-                      QStringLiteral("Free room of the address memory (default 250); the parse stops "
-                                     "where the import would, when it is used up."),
-                      QStringLiteral("N")});
-    const int status = parseCommand(
-        parser, args,
-        QStringLiteral("quillbox-cli contacts parse FILE [--room N]\n"
-                       "Prints, as JSON, the contacts that importing FILE would add."),
-        1, 1);
+    parser.addOption(
+        {QStringLiteral("room"),
+         QStringLiteral("Free room of the address memory (default 250); the parse stops "
+                        "where the import would, when it is used up."),
+         QStringLiteral("N")});
+    const int status =
+        parseCommand(parser, args,
+                     QStringLiteral("quillbox-cli contacts parse FILE [--room N]\n"
+                                    "Prints, as JSON, the contacts that importing FILE would add."),
+                     1, 1);
     if (status >= 0)
         return status;
     qint32 room = MAX_CONTACTS;
@@ -55,8 +56,11 @@ int parse(const QStringList& args)
 int write(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("JSON"), QStringLiteral("An array of contacts as 'contacts parse' prints it."));
-    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The contacts text file to write."));
+    parser.addPositionalArgument(
+        QStringLiteral("JSON"),
+        QStringLiteral("An array of contacts as 'contacts parse' prints it."));
+    parser.addPositionalArgument(QStringLiteral("OUT"),
+                                 QStringLiteral("The contacts text file to write."));
     const int status = parseCommand(
         parser, args,
         QStringLiteral("quillbox-cli contacts write JSON OUT\n"
@@ -83,7 +87,8 @@ int write(const QStringList& args)
         return EXIT_INPUT;
     }
     QSaveFile file(pos.at(1));
-    if (!file.open(QIODevice::WriteOnly) || !contactstext::write(file, contacts) || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !contactstext::write(file, contacts) ||
+        !file.commit()) {
         printError(QStringLiteral("%1: %2").arg(pos.at(1), file.errorString()));
         return EXIT_INPUT;
     }
@@ -94,18 +99,7 @@ int write(const QStringList& args)
 
 int runContacts(const QStringList& args)
 {
-    const QString sub = args.value(2);
-    const QStringList rest = QStringList{QStringLiteral("quillbox-cli contacts ") + sub} + args.mid(3);
-    if (sub == QStringLiteral("parse"))
-        return parse(rest);
-    if (sub == QStringLiteral("write"))
-        return write(rest);
-    if (sub == QStringLiteral("--help") || sub == QStringLiteral("-h")) {
-        printOut("Usage: quillbox-cli contacts parse|write ...; add --help to a subcommand for its arguments.\n");
-        return EXIT_OK;
-    }
-    printError(QStringLiteral("contacts: unknown subcommand '%1' (parse or write)").arg(sub));
-    return EXIT_USAGE;
+    return dispatch(args, "contacts", {{"parse", parse}, {"write", write}});
 }
 
 } // namespace cli

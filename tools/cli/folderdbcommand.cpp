@@ -24,8 +24,9 @@ int dump(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The folder database."));
-    const int status = parseCommand(parser, args, QStringLiteral("quillbox-cli folderdb dump FILE\n"
-                                                  "Prints the folder database FILE as JSON."),
+    const int status = parseCommand(parser, args,
+                                    QStringLiteral("quillbox-cli folderdb dump FILE\n"
+                                                   "Prints the folder database FILE as JSON."),
                                     1, 1);
     if (status >= 0)
         return status;
@@ -33,7 +34,8 @@ int dump(const QStringList& args)
     RecordList records;
     const folderdb::ReadResult result = folderdb::readFile(path, records);
     if (!result.found) {
-        printError(QStringLiteral("%1: %2").arg(path, result.error.isEmpty() ? QStringLiteral("no such file") : result.error));
+        printError(QStringLiteral("%1: %2").arg(
+            path, result.error.isEmpty() ? QStringLiteral("no such file") : result.error));
         return EXIT_INPUT;
     }
     if (!result.ok) {
@@ -51,12 +53,15 @@ int dump(const QStringList& args)
 int build(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("JSON"), QStringLiteral("A document as 'folderdb dump' prints it."));
-    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The folder database to write."));
+    parser.addPositionalArgument(QStringLiteral("JSON"),
+                                 QStringLiteral("A document as 'folderdb dump' prints it."));
+    parser.addPositionalArgument(QStringLiteral("OUT"),
+                                 QStringLiteral("The folder database to write."));
     const int status = parseCommand(
         parser, args,
-        QStringLiteral("quillbox-cli folderdb build JSON OUT\n"
-                       "Writes the records of JSON to the folder database OUT as given, without renumbering."),
+        QStringLiteral(
+            "quillbox-cli folderdb build JSON OUT\n"
+            "Writes the records of JSON to the folder database OUT as given, without renumbering."),
         2, 2);
     if (status >= 0)
         return status;
@@ -69,7 +74,8 @@ int build(const QStringList& args)
         if (const auto it = document.find("header"); it != document.end()) {
             if (!it->is_number_integer() || it->get<std::int64_t>() < 0 ||
                 it->get<std::int64_t>() > std::numeric_limits<quint32>::max())
-                throw recordjson::FormError("document: \"header\" must be a whole number from 0 to 4294967295");
+                throw recordjson::FormError(
+                    "document: \"header\" must be a whole number from 0 to 4294967295");
             header = it->get<quint32>();
         }
         const auto list = document.find("records");
@@ -94,28 +100,34 @@ int build(const QStringList& args)
 int close(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("The folder database to load."));
+    parser.addPositionalArgument(QStringLiteral("IN"),
+                                 QStringLiteral("The folder database to load."));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("Where to write it."));
     parser.addOption({QStringLiteral("folder-counter"),
-                      QStringLiteral("TreeItemDataCNT before the close (default 20)."), QStringLiteral("N")});
+                      QStringLiteral("TreeItemDataCNT before the close (default 20)."),
+                      QStringLiteral("N")});
     parser.addOption({QStringLiteral("message-counter"),
-                      QStringLiteral("ListItemDataCNT before the close (default 1)."), QStringLiteral("N")});
+                      QStringLiteral("ListItemDataCNT before the close (default 1)."),
+                      QStringLiteral("N")});
     const int status = parseCommand(
         parser, args,
-        QStringLiteral("quillbox-cli folderdb close IN OUT [--folder-counter N] [--message-counter N]\n"
-                       "Loads IN and saves it to OUT as closing the program does: the pager side\n"
-                       "removed, folders and messages renumbered. Prints the counters after the save."),
+        QStringLiteral(
+            "quillbox-cli folderdb close IN OUT [--folder-counter N] [--message-counter N]\n"
+            "Loads IN and saves it to OUT as closing the program does: the pager side\n"
+            "removed, folders and messages renumbered. Prints the counters after the save."),
         2, 2);
     if (status >= 0)
         return status;
     MessageStore store;
-    if (!intOption(parser, QStringLiteral("folder-counter"), 20, &store.counters().TreeItemDataCNT) ||
+    if (!intOption(parser, QStringLiteral("folder-counter"), 20,
+                   &store.counters().TreeItemDataCNT) ||
         !intOption(parser, QStringLiteral("message-counter"), 1, &store.counters().ListItemDataCNT))
         return EXIT_USAGE;
     const QStringList pos = parser.positionalArguments();
     const folderdb::ReadResult result = folderdb::readFile(pos.at(0), store.records());
     if (!result.found) {
-        printError(QStringLiteral("%1: %2").arg(pos.at(0), result.error.isEmpty() ? QStringLiteral("no such file") : result.error));
+        printError(QStringLiteral("%1: %2").arg(
+            pos.at(0), result.error.isEmpty() ? QStringLiteral("no such file") : result.error));
         return EXIT_INPUT;
     }
     if (!result.ok) {
@@ -136,20 +148,7 @@ int close(const QStringList& args)
 
 int runFolderDb(const QStringList& args)
 {
-    const QString sub = args.value(2);
-    const QStringList rest = QStringList{QStringLiteral("quillbox-cli folderdb ") + sub} + args.mid(3);
-    if (sub == QStringLiteral("dump"))
-        return dump(rest);
-    if (sub == QStringLiteral("build"))
-        return build(rest);
-    if (sub == QStringLiteral("close"))
-        return close(rest);
-    if (sub == QStringLiteral("--help") || sub == QStringLiteral("-h")) {
-        printOut("Usage: quillbox-cli folderdb dump|build|close ...; add --help to a subcommand for its arguments.\n");
-        return EXIT_OK;
-    }
-    printError(QStringLiteral("folderdb: unknown subcommand '%1' (dump, build or close)").arg(sub));
-    return EXIT_USAGE;
+    return dispatch(args, "folderdb", {{"dump", dump}, {"build", build}, {"close", close}});
 }
 
 } // namespace cli

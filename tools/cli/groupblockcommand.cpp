@@ -27,7 +27,9 @@ bool parseMembers(const QStringList& texts, std::vector<GroupMember>* members)
     for (const QString& text : texts) {
         GroupMember member;
         if (!parseMember(text, &member)) {
-            printError(QStringLiteral("'%1' is not KIND:ADDRESS (KIND a whole number, 0 e-mail, 1 wireless)").arg(text));
+            printError(QStringLiteral(
+                           "'%1' is not KIND:ADDRESS (KIND a whole number, 0 e-mail, 1 wireless)")
+                           .arg(text));
             return false;
         }
         members->push_back(std::move(member));
@@ -49,12 +51,14 @@ int refused(const GroupBlock::Result& result, const GroupMember& member)
 int build(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("KIND:ADDRESS"),
-                                 QStringLiteral("Members to append, in order (0 e-mail, 1 wireless)."),
-                                 QStringLiteral("KIND:ADDRESS..."));
-    parser.addOption({QStringLiteral("from"),
-                      QStringLiteral("Start from this stored block (hex bytes) instead of an empty one."),
-                      QStringLiteral("HEX")});
+    parser.addPositionalArgument(
+        QStringLiteral("KIND:ADDRESS"),
+        QStringLiteral("Members to append, in order (0 e-mail, 1 wireless)."),
+        QStringLiteral("KIND:ADDRESS..."));
+    parser.addOption(
+        {QStringLiteral("from"),
+         QStringLiteral("Start from this stored block (hex bytes) instead of an empty one."),
+         QStringLiteral("HEX")});
     const int status = parseCommand(
         parser, args,
         QStringLiteral("quillbox-cli group-block build [--from HEX] KIND:ADDRESS ...\n"
@@ -69,7 +73,8 @@ int build(const QStringList& args)
     if (parser.isSet(QStringLiteral("from"))) {
         std::vector<quint8> stored;
         if (!recordjson::hexToBytes(parser.value(QStringLiteral("from")).toStdString(), &stored)) {
-            printError(std::string("--from takes two-digit hex bytes, such as '15 15 02 12 3C 00'"));
+            printError(
+                std::string("--from takes two-digit hex bytes, such as '15 15 02 12 3C 00'"));
             return EXIT_USAGE;
         }
         block.load(stored);
@@ -86,9 +91,10 @@ int build(const QStringList& args)
 int rebuild(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("KIND:ADDRESS"),
-                                 QStringLiteral("The member rows, in order (0 e-mail, 1 wireless)."),
-                                 QStringLiteral("KIND:ADDRESS..."));
+    parser.addPositionalArgument(
+        QStringLiteral("KIND:ADDRESS"),
+        QStringLiteral("The member rows, in order (0 e-mail, 1 wireless)."),
+        QStringLiteral("KIND:ADDRESS..."));
     const int status = parseCommand(
         parser, args,
         QStringLiteral("quillbox-cli group-block rebuild KIND:ADDRESS ...\n"
@@ -113,18 +119,7 @@ int rebuild(const QStringList& args)
 
 int runGroupBlock(const QStringList& args)
 {
-    const QString sub = args.value(2);
-    const QStringList rest = QStringList{QStringLiteral("quillbox-cli group-block ") + sub} + args.mid(3);
-    if (sub == QStringLiteral("build"))
-        return build(rest);
-    if (sub == QStringLiteral("rebuild"))
-        return rebuild(rest);
-    if (sub == QStringLiteral("--help") || sub == QStringLiteral("-h")) {
-        printOut("Usage: quillbox-cli group-block build|rebuild ...; add --help to a subcommand for its arguments.\n");
-        return EXIT_OK;
-    }
-    printError(QStringLiteral("group-block: unknown subcommand '%1' (build or rebuild)").arg(sub));
-    return EXIT_USAGE;
+    return dispatch(args, "group-block", {{"build", build}, {"rebuild", rebuild}});
 }
 
 } // namespace cli

@@ -21,9 +21,13 @@ const char* const kUsage =
     "                                     build a group block from member rows, print it\n"
     "  contacts parse FILE [--room N]     print the contacts an import would add\n"
     "  contacts write JSON OUT            write contacts as the export writes them\n"
+    "  pager --port PORT download-messages|download-contacts\n"
+    "                                     download from the pager on PORT, print JSON\n"
+    "  pager --port PORT upload-contacts FILE\n"
+    "                                     upload the address book of FILE to the pager\n"
     "\n"
     "Every command takes --help. Exit status: 0 done, 1 usage error, 2 a file cannot be\n"
-    "read, written or is damaged, 3 refused.\n";
+    "read, written or is damaged, or a transfer failed, 3 refused.\n";
 
 } // namespace
 
@@ -43,6 +47,8 @@ int main(int argc, char* argv[])
         return cli::runGroupBlock(args);
     if (command == QStringLiteral("contacts"))
         return cli::runContacts(args);
+    if (command == QStringLiteral("pager"))
+        return cli::runPager(args);
     if (command.isEmpty())
         cli::printError(std::string("no command given"));
     else

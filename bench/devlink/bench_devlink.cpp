@@ -1,0 +1,218 @@
+// What the three transfers cost over a real pseudo-terminal against the pager simulator:
+// paced at 38400 baud, the wall time against the line time of the records carried; unpaced,
+// the throughput the code itself allows.
+//
+//   bench_devlink [--image FILE | --full] [--repeat N]
+//
+// The program's side is the protocol library's TransferClient, driven the way the device-link
+// worker drives it; the pager is quillbox-pager-sim.
+
+#include "devlink/protocol/transfermessages.h"
+#include "tools/common/pagerimage.h"
+#include "tools/pager-sim/simclient.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace devlink::protocol;
+using pagersim::TransferRun;
+
+namespace {
+
+constexpr int kLineBaud = 38400;
+constexpr double kLineBytesPerSecond = kLineBaud / 10.0;
+constexpr qint64 kLimitMs = 600'000;
+
+qsizetype messagesPayload(const std::vector<DeviceMessage>& messages)
+{
+    qsizetype total = 0;
+    for (const DeviceMessage& m : messages)
+        total += encodeMessage(m).value_or(QByteArray()).size();
+    return total;
+}
+
+qsizetype bookPayload(const ContactList& contacts, const GroupList& groups)
+{
+    qsizetype total = 0;
+    for (const ContactRecord& c : contacts)
+        total += encodeContact(c).value_or(QByteArray()).size();
+    for (const GroupRecord& g : groups)
+        total += encodeGroup(g).value_or(QByteArray()).size();
+    return total;
+}
+
+std::string text(QRandomGenerator& random, int shortest, int longest)
+{
+    std::string out(size_t(shortest + random.bounded(longest - shortest + 1)), ' ');
+    for (char& ch : out)
+        ch = static_cast<char>('a' + random.bounded(26));
+    return out;
+}
+
+// A full pager: 400 messages, 250 contacts, 20 groups with members and blocks.
+PagerImage fullPager()
+{
+    QRandomGenerator random(2026);
+    PagerImage image;
+    image.folderNames[0] = "Work";
+    for (int i = 0; i < 400; ++i)
+        image.messages.push_back({quint16(1 + i % 14), 1, quint16(1 + i % 28), 2026,
+                                  quint16(i % 24), quint16(i % 60), "From: " + text(random, 8, 40),
+                                  text(random, 40, 400), text(random, 7, 30)});
+    for (int i = 0; i < MAX_CONTACTS; ++i) {
+        ContactRecord& c = image.contacts.emplace_back();
+        c.nIndex = i;
+        c.nGroup = i % 5 == 0 ? i % 20 : -1;
+        for (const ContactField& field : kContactFields)
+            c.*field.member = text(random, 0, field.nMax);
+    }
+    for (int i = 0; i < 20; ++i) {
+        GroupRecord& g = image.groups.emplace_back();
+        g.nGroupId = i;
+        g.strName = "Group " + std::to_string(i);
+        g.nMemberCount = random.bounded(MAX_GROUP_MEMBERS + 1);
+        for (int m = 0; m < g.nMemberCount; ++m)
+            g.aMembers[size_t(m)] = {m % 2, text(random, 7, 40)};
+        g.nBlockLength = random.bounded(GROUP_BLOCK_SIZE + 1);
+        for (int b = 0; b < g.nBlockLength; ++b)
+            g.abyBlock[size_t(b)] = quint8(random.bounded(256));
+    }
+    return image;
+}
+
+struct Row
+{
+    const char* name;
+    TransferRun run;
+    qsizetype payload = 0;
+};
+
+// The three transfers once over a fresh simulator at this line rate; empty on failure.
+std::vector<Row> transfers(const QString& image, int baud)
+{
+    // QUILLBOX_PAGER_SIM names another simulator (an installed one, or one under a tracer).
+    pagersim::SimProcess sim{
+        qEnvironmentVariable("QUILLBOX_PAGER_SIM", QStringLiteral(QUILLBOX_PAGER_SIM))};
+    const QString path = sim.start(
+        {QStringLiteral("--baud"), QString::number(baud), QStringLiteral("--image"), image});
+    pagersim::RawPort port;
+    if (path.isEmpty() || !port.open(path, kLineBaud)) {
+        std::fprintf(stderr, "bench_devlink: the simulator did not start: %s\n",
+                     qPrintable(sim.error()));
+        return {};
+    }
+    TransferClient client;
+    client.setBaudRate(baud);
+    client.setTimeout(300);
+
+    std::vector<Row> rows;
+    rows.push_back({"download messages",
+                    pagersim::runTransfer(
+                        port.fd(), client,
+                        [&](qint64 now) { return client.startMessageDownload(now); }, kLimitMs)});
+    rows.back().payload = messagesPayload(client.takeMessages());
+
+    rows.push_back({"download address book",
+                    pagersim::runTransfer(
+                        port.fd(), client,
+                        [&](qint64 now) { return client.startContactsDownload(now); }, kLimitMs)});
+    ContactList contacts = client.takeContacts();
+    GroupList groups = client.takeGroups();
+    rows.back().payload = bookPayload(contacts, groups);
+
+    const qsizetype bookBytes = bookPayload(contacts, groups);
+    rows.push_back(
+        {"upload address book",
+         pagersim::runTransfer(
+             port.fd(), client,
+             [&](qint64 now) { return client.startContactsUpload(contacts, groups, now); },
+             kLimitMs)});
+    rows.back().payload = bookBytes;
+    for (const Row& row : rows) {
+        if (row.run.result != 0) {
+            std::fprintf(stderr, "bench_devlink: %s failed with %d\n", row.name, row.run.result);
+            return {};
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption imageOption(QStringLiteral("image"),
+                                         QStringLiteral("Pager image (default: the demo pager)."),
+                                         QStringLiteral("FILE"));
+    const QCommandLineOption fullOption(QStringLiteral("full"),
+                                        QStringLiteral("A full pager: 400 messages, 250 contacts, "
+                                                       "20 groups."));
+    const QCommandLineOption repeatOption(QStringLiteral("repeat"),
+                                          QStringLiteral("Unpaced runs to take the median of."),
+                                          QStringLiteral("N"), QStringLiteral("21"));
+    parser.addOptions({imageOption, fullOption, repeatOption});
+    parser.addHelpOption();
+    parser.process(app);
+    const int repeat = qMax(1, parser.value(repeatOption).toInt());
+
+    QTemporaryDir dir;
+    QString image =
+        parser.isSet(imageOption) ? parser.value(imageOption) : QStringLiteral(QUILLBOX_DEMO_PAGER);
+    if (parser.isSet(fullOption)) {
+        image = dir.filePath(QStringLiteral("full.json"));
+        QFile file(image);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(QByteArray::fromStdString(fullPager().toJson().dump())) < 0)
+            return 1;
+    }
+    std::printf("pager image: %s\n\n", qPrintable(image));
+
+    const std::vector<Row> paced = transfers(image, kLineBaud);
+    if (paced.empty())
+        return 1;
+    std::printf("paced, %d baud 8N1 (%.0f bytes/s); goal: wall / line time <= 1.10\n", kLineBaud,
+                kLineBytesPerSecond);
+    std::printf("%-22s %9s %9s %9s %9s %11s %7s\n", "transfer", "wall ms", "payload", "to pager",
+                "from pgr", "line ms", "ratio");
+    for (const Row& row : paced) {
+        const double lineMs = double(row.payload) * 1000.0 / kLineBytesPerSecond;
+        std::printf("%-22s %9lld %9lld %9llu %9llu %11.0f %7.3f\n", row.name,
+                    static_cast<long long>(row.run.elapsedMs), static_cast<long long>(row.payload),
+                    static_cast<unsigned long long>(row.run.bytesWritten),
+                    static_cast<unsigned long long>(row.run.bytesRead), lineMs,
+                    double(row.run.elapsedMs) / lineMs);
+    }
+
+    // Unpaced: the median of several runs, each against a fresh simulator.
+    std::vector<std::vector<qint64>> times(paced.size());
+    std::vector<Row> last;
+    for (int i = 0; i < repeat; ++i) {
+        last = transfers(image, 0);
+        if (last.empty())
+            return 1;
+        for (size_t r = 0; r < last.size(); ++r)
+            times[r].push_back(last[r].run.elapsedUs);
+    }
+    std::printf("\nunpaced (--baud 0), median of %d runs\n", repeat);
+    std::printf("%-22s %9s %9s %9s %9s %12s\n", "transfer", "wall us", "payload", "to pager",
+                "from pgr", "bytes/s");
+    for (size_t r = 0; r < last.size(); ++r) {
+        std::vector<qint64>& t = times[r];
+        std::sort(t.begin(), t.end());
+        const qint64 medianUs = qMax<qint64>(1, t[t.size() / 2]);
+        std::printf("%-22s %9lld %9lld %9llu %9llu %12.0f\n", last[r].name,
+                    static_cast<long long>(medianUs), static_cast<long long>(last[r].payload),
+                    static_cast<unsigned long long>(last[r].run.bytesWritten),
+                    static_cast<unsigned long long>(last[r].run.bytesRead),
+                    double(last[r].payload) * 1e6 / double(medianUs));
+    }
+    return 0;
+}

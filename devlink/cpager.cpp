@@ -1,0 +1,212 @@
+#include "devlink/cpager.h"
+
+#include "devlink/mirror/errorcodes.h"
+#include "devlink/protocol/errors.h"
+#include "devlink/protocol/transferclient.h"
+#include "devlink/protocol/transfermessages.h"
+#include "devlink/serialworker.h"
+
+#include "platform/paths.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QThread>
+
+namespace devlink {
+
+// Lives on the target's thread and receives everything the worker posts, in order, so that
+// the worker's results are put in place on the thread that reads them.
+class PagerRelay : public QObject
+{
+public:
+    explicit PagerRelay(CPager& pager) : m_pager(pager) {}
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() != WorkerEvent::eventType())
+            return QObject::event(event);
+        m_pager.deliver(*static_cast<WorkerEvent*>(event));
+        return true;
+    }
+
+private:
+    CPager& m_pager;
+};
+
+} // namespace devlink
+
+using namespace devlink;
+using namespace devlink::protocol;
+
+PagerNotifyEvent::PagerNotifyEvent(int code, qint32 argument)
+    : QEvent(eventType()), m_code(code), m_argument(argument)
+{
+}
+
+QEvent::Type PagerNotifyEvent::eventType()
+{
+    // Reserved, so that no event type registered later takes the number.
+    static const int reserved = QEvent::registerEventType(WM_PAGER_NOTIFY);
+    Q_UNUSED(reserved);
+    return static_cast<QEvent::Type>(WM_PAGER_NOTIFY);
+}
+
+CPager::CPager() : m_relay(std::make_unique<PagerRelay>(*this))
+{
+    PagerNotifyEvent::eventType();
+    WorkerEvent::eventType();
+}
+
+CPager::~CPager()
+{
+    // Joined before the relay goes: nothing can be posted to it afterwards, and whatever
+    // it still holds is dropped with it.
+    if (m_thread)
+        m_thread->stop();
+    m_thread.reset();
+    m_relay.reset();
+}
+
+bool CPager::threadRunning() const
+{
+    return m_thread && m_thread->worker();
+}
+
+bool CPager::CreateThread()
+{
+    if (threadRunning())
+        return true;
+    m_thread = std::make_unique<WorkerThread>(m_relay.get());
+    m_thread->startAndWait();
+    if (m_bWantOpen) {
+        // An open asked for before the thread ran: the first transfer tries it.
+        QMetaObject::invokeMethod(
+            m_thread->worker(),
+            [worker = m_thread->worker(), device = m_strDevice, baud = m_nBaud] {
+                worker->openPort(device, baud);
+            },
+            Qt::QueuedConnection);
+    }
+    return true;
+}
+
+int CPager::InitializePager(QObject* target, int port)
+{
+    m_target = target;
+    if (target && target->thread() != m_relay->thread())
+        m_relay->moveToThread(target->thread());
+    return SetCommPort(port);
+}
+
+void CPager::SetCommTimeOut(int ms)
+{
+    if (ms > 0)
+        m_nTimeoutMs = ms;
+}
+
+int CPager::SetCommPort(int port)
+{
+    m_strDevice = platform::serialPortDevice(port);
+    return m_strDevice.isEmpty() ? int(ErrPortCannotOpen) : int(ErrNone);
+}
+
+int CPager::SetCommPort(const QString& devicePath)
+{
+    m_strDevice = devicePath;
+    return m_strDevice.isEmpty() ? int(ErrPortCannotOpen) : int(ErrNone);
+}
+
+int CPager::OpenCommPort(int baud)
+{
+    m_nBaud = baud;
+    m_bWantOpen = true;
+    if (!threadRunning())
+        return ErrPortCannotOpen;
+    int result = ErrPortCannotOpen;
+    QMetaObject::invokeMethod(
+        m_thread->worker(),
+        [worker = m_thread->worker(), device = m_strDevice, baud, &result] {
+            result = worker->openPort(device, baud);
+        },
+        Qt::BlockingQueuedConnection);
+    return result;
+}
+
+int CPager::CloseCommPort()
+{
+    m_bWantOpen = false;
+    if (threadRunning()) {
+        QMetaObject::invokeMethod(
+            m_thread->worker(), [worker = m_thread->worker()] { worker->closePort(); },
+            Qt::BlockingQueuedConnection);
+    }
+    return ErrNone;
+}
+
+int CPager::PagerControl(int mode, int /*param*/)
+{
+    if (mode != ModeDownloadMessages && mode != ModeDownloadContacts && mode != ModeUploadContacts)
+        return ErrUnknownMode;
+    if (m_bTransferRunning)
+        return ErrBusy;
+    if (!threadRunning())
+        return ErrPortCannotOpen;
+    std::shared_ptr<AddressBook> upload;
+    if (mode == ModeUploadContacts) {
+        upload = std::make_shared<AddressBook>(snapshot());
+        // Refused before anything is sent, rather than half way through.
+        if (upload->contacts.size() > 0xFFFF || upload->groups.size() > 0xFFFF)
+            return ErrUnsendableRecord;
+        for (const ContactRecord& contact : upload->contacts) {
+            if (!encodeContact(contact))
+                return ErrUnsendableRecord;
+        }
+        for (const GroupRecord& group : upload->groups) {
+            if (!encodeGroup(group))
+                return ErrUnsendableRecord;
+        }
+    }
+    m_bTransferRunning = true;
+    QMetaObject::invokeMethod(
+        m_thread->worker(),
+        [worker = m_thread->worker(), mode, timeout = m_nTimeoutMs, upload] {
+            worker->startTransfer(mode, timeout, upload);
+        },
+        Qt::QueuedConnection);
+    return ErrNone;
+}
+
+QString CPager::GetErrorMessage(int code)
+{
+    if (mirror::isAddressBookError(code))
+        return mirror::errorText(code);
+    return protocol::errorText(code);
+}
+
+void CPager::deliver(WorkerEvent& event)
+{
+    int code = event.nCode;
+    qint32 arg = event.nArg;
+    if (code == EventFinished && event.outcome) {
+        TransferOutcome& outcome = *event.outcome;
+        if (outcome.nMode == ModeDownloadMessages) {
+            m_FolderNames = std::move(outcome.folderNames);
+            m_DeviceMessages = std::move(outcome.messages);
+        } else if (outcome.nMode == ModeDownloadContacts) {
+            // An address book the mirror cannot hold (slots beyond its memory, say) is a
+            // failed download, not a half-filled mirror.
+            if (const int result =
+                    replaceAll(std::move(outcome.contacts), std::move(outcome.groups))) {
+                code = EventFailed;
+                arg = result;
+            }
+        }
+    }
+    if (code == EventFinished || code == EventFailed)
+        m_bTransferRunning = false;
+    if (m_target) {
+        PagerNotifyEvent notify(code, arg);
+        QCoreApplication::sendEvent(m_target, &notify);
+    }
+}

@@ -1,0 +1,117 @@
+#pragma once
+// The device-link object the program owns: the mirror of the pager's address memory, the
+// result of the last message download, and the transfers, which run on a worker thread that
+// owns the serial port.
+//
+// Threads. CPager is created, called and destroyed on one thread, the thread of the target
+// object given to InitializePager (the window thread). The worker never calls into the
+// program: each transfer's progress arrives at the target as PagerNotifyEvents, delivered
+// on the target's thread in the order they happened. A finished download replaces the
+// public lists and folder names on that thread just before its finished event is
+// delivered, so the program reads them at any time without locks; a failed transfer leaves
+// them as they were.
+
+#include "devlink/mirror/addressmirror.h"
+
+#include "messages/messagerecord.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+class QObject;
+
+namespace devlink {
+class PagerRelay;
+class WorkerEvent;
+class WorkerThread;
+} // namespace devlink
+
+// The device notification: a QEvent of this type, posted to the target object.
+constexpr int WM_PAGER_NOTIFY = QEvent::User + 100;
+
+// Event codes (code) and their argument (argument):
+//   0 started, the mode; 1 count, the number of items to come; 2 one item done;
+//   3 finished, the mode; 4 failed, the error code for GetErrorMessage.
+// Modes: 1 download messages, 2 download contacts, 5 upload contacts.
+class PagerNotifyEvent : public QEvent
+{
+public:
+    PagerNotifyEvent(int code, qint32 argument);
+
+    static QEvent::Type eventType();
+
+    int code() const { return m_code; }
+    qint32 argument() const { return m_argument; }
+
+private:
+    int m_code;
+    qint32 m_argument;
+};
+
+class CPager : public AddressMirror
+{
+public:
+    CPager();
+    ~CPager();
+    CPager(const CPager&) = delete;
+    CPager& operator=(const CPager&) = delete;
+
+    // Kept for the caller; they change nothing in the link.
+    void SetLevel(int nLevel) { m_nLevel = nLevel; }
+    void SetPagerMode(int nMode) { m_nPagerMode = nMode; }
+    int GetLevel() const { return m_nLevel; }
+    int GetPagerMode() const { return m_nPagerMode; }
+
+    // Starts the worker thread; true once it runs (again true when it runs already).
+    bool CreateThread();
+    // Events go to target, on target's thread, from now on; port as SetCommPort takes it.
+    int InitializePager(QObject* target, int port);
+    // The link's time-out in milliseconds, for the next transfer.
+    void SetCommTimeOut(int ms);
+    // The port OpenCommPort opens: 1..8 (COM1..COM8), or a device path. 0, or
+    // ErrPortCannotOpen for a number outside 1..8 (whose open then fails).
+    int SetCommPort(int port);
+    int SetCommPort(const QString& devicePath);
+    // Opens the port at this rate, 8N1, no flow control: 0, or ErrPortCannotOpen. A port
+    // that cannot be opened now is tried again when a transfer starts, and reported as that
+    // transfer's failure. An open port is closed first; a running transfer then fails.
+    int OpenCommPort(int baud);
+    // A running transfer fails with "connection lost".
+    int CloseCommPort();
+
+    // Starts a transfer (mode 1, 2 or 5; param is not used) and returns at once: 0 when it
+    // has begun (its events follow), otherwise an error code and no event comes.
+    // An upload sends the mirror as it is at this call.
+    int PagerControl(int mode, int param);
+    bool IsTransferRunning() const { return m_bTransferRunning; }
+
+    // The text for any code a transfer or an address-book operation returns.
+    static QString GetErrorMessage(int code);
+
+    // The last successful message download: the pager's names for folders 4..14 and its
+    // messages, in the pager's order.
+    FolderNameSlots m_FolderNames;
+    std::vector<DeviceMessage> m_DeviceMessages;
+
+private:
+    friend class devlink::PagerRelay;
+    // On the target's thread: installs a finished download and hands the event on.
+    void deliver(devlink::WorkerEvent& event);
+    bool threadRunning() const;
+
+    int m_nLevel = 0;
+    int m_nPagerMode = 0;
+    int m_nTimeoutMs = 300;
+    QString m_strDevice;
+    int m_nBaud = 38400;
+    bool m_bWantOpen = false;
+    std::atomic<bool> m_bTransferRunning{false};
+    QPointer<QObject> m_target;
+    std::unique_ptr<devlink::PagerRelay> m_relay;
+    std::unique_ptr<devlink::WorkerThread> m_thread;
+};

@@ -1,0 +1,108 @@
+#pragma once
+// The device link's worker thread: it owns the serial port and drives the program's side of
+// the wire protocol. Nothing here is seen by the window thread except the events the worker
+// posts to the relay; a finished download travels inside its finished event, so the worker
+// never touches a list the window thread reads.
+
+#include "devlink/mirror/addressmirror.h"
+#include "devlink/protocol/transferclient.h"
+
+#include "contacts/contactrecord.h"
+#include "messages/messagerecord.h"
+
+#include <QEvent>
+#include <QObject>
+#include <QSemaphore>
+#include <QSerialPort>
+#include <QString>
+#include <QThread>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+namespace devlink {
+
+// What a successful download brought, handed from the worker to the window thread.
+struct TransferOutcome
+{
+    int nMode = 0;
+    FolderNameSlots folderNames;
+    std::vector<DeviceMessage> messages;
+    std::vector<ContactRecord> contacts;
+    std::vector<GroupRecord> groups;
+};
+
+// One progress event of a transfer on its way from the worker to the relay; the finished
+// event of a download carries its outcome.
+class WorkerEvent : public QEvent
+{
+public:
+    WorkerEvent(int code, qint32 arg, std::unique_ptr<TransferOutcome> outcome = {});
+
+    static QEvent::Type eventType();
+
+    int nCode;
+    qint32 nArg;
+    std::unique_ptr<TransferOutcome> outcome;
+};
+
+class SerialWorker : public QObject
+{
+public:
+    // Events go to relay, which outlives the worker.
+    explicit SerialWorker(QObject* relay);
+    ~SerialWorker() override;
+
+    // 0 when the port is open, otherwise ErrPortCannotOpen; the device and rate are kept,
+    // and a transfer tries the open again. An open port is closed first (a running transfer
+    // ends with "connection lost").
+    int openPort(const QString& device, int baud);
+    void closePort();
+    // Reports every outcome as events, from started to finished or failed.
+    void startTransfer(int mode, int timeoutMs, const std::shared_ptr<AddressBook>& upload);
+
+private:
+    bool tryOpen();
+    void service();
+    void schedule(qint64 now);
+    void deliverEvents();
+    void post(int code, qint32 arg, std::unique_ptr<TransferOutcome> outcome = {});
+    void onPortError(QSerialPort::SerialPortError error);
+    // Ends a running transfer, sends what the link still has to say and closes the port.
+    void shutPort(int abortCode);
+
+    QObject* m_relay;
+    QSerialPort* m_port;
+    QTimer* m_timer;
+    protocol::TransferClient m_client;
+    QString m_device;
+    int m_baud = 38400;
+    bool m_wantOpen = false;
+    bool m_closeQueued = false;
+};
+
+// The thread whose whole life the worker shares: created, run and destroyed on it.
+class WorkerThread : public QThread
+{
+public:
+    explicit WorkerThread(QObject* relay);
+    ~WorkerThread() override;
+
+    // Starts the thread and returns once its worker exists.
+    void startAndWait();
+    // The worker, valid between startAndWait() and stop().
+    SerialWorker* worker() const { return m_worker; }
+    // Ends the event loop (a running transfer is abandoned) and joins the thread.
+    void stop();
+
+protected:
+    void run() override;
+
+private:
+    QObject* m_relay;
+    SerialWorker* m_worker = nullptr;
+    QSemaphore m_ready;
+};
+
+} // namespace devlink

@@ -1,0 +1,42 @@
+#include "frame/aboutdlg.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("About Quillbox"));
+
+    // The program's icon once the application has one; a neutral one until then.
+    QIcon icon = QApplication::windowIcon();
+    if (icon.isNull())
+        icon = style()->standardIcon(QStyle::SP_ComputerIcon);
+    const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("icon"));
+    picture->setPixmap(icon.pixmap(side, side));
+
+    auto* label = new QLabel(QStringLiteral("Quillbox Version"), this);
+    auto* version = new QLineEdit(this);
+    version->setObjectName(QStringLiteral("version"));
+    version->setReadOnly(true);
+    version->setText(versionText());
+    label->setBuddy(version);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(label, 0, 1);
+    grid->addWidget(version, 1, 1);
+    grid->addWidget(ok, 0, 2, Qt::AlignTop);
+    grid->setColumnStretch(1, 1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}

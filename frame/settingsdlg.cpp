@@ -1,0 +1,184 @@
+#include "frame/settingsdlg.h"
+
+#include "platform/filedialogservice.h"
+#include "platform/messageboxservice.h"
+#include "platform/paths.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTemporaryFile>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kPortCount = 8;
+
+QString shown(const QString& folder)
+{
+    return QDir::toNativeSeparators(folder);
+}
+
+} // namespace
+
+CSettingsDlg::CSettingsDlg(qint32& nCommPort, QWidget* parent)
+    : QDialog(parent), m_nCommPort(nCommPort)
+{
+    setWindowTitle(QStringLiteral("Settins"));
+
+    m_comboPort = new QComboBox(this);
+    m_comboPort->setObjectName(QStringLiteral("port"));
+    m_comboPort->setEditable(false);
+    for (int n = 1; n <= kPortCount; ++n) {
+        m_comboPort->addItem(QStringLiteral("COM%1").arg(n));
+        // Which device the name stands for on this machine.
+        m_comboPort->setItemData(n - 1, platform::serialPortDevice(n), Qt::ToolTipRole);
+    }
+
+    m_editPath = new QLineEdit(this);
+    m_editPath->setObjectName(QStringLiteral("path"));
+    m_editPath->setMinimumWidth(m_editPath->fontMetrics().averageCharWidth() * 48);
+
+    m_buttonBrowse = new QToolButton(this);
+    m_buttonBrowse->setObjectName(QStringLiteral("browse"));
+    m_buttonBrowse->setText(QStringLiteral("..."));
+
+    auto* portLabel = new QLabel(QStringLiteral("Port"), this);
+    portLabel->setBuddy(m_comboPort);
+    auto* pathLabel = new QLabel(QStringLiteral("Path"), this);
+    pathLabel->setBuddy(m_editPath);
+
+    auto* group = new QGroupBox(this);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(portLabel, 0, 0);
+    grid->addWidget(m_comboPort, 0, 1, Qt::AlignLeft);
+    grid->addWidget(pathLabel, 1, 0);
+    grid->addWidget(m_editPath, 1, 1);
+    grid->addWidget(m_buttonBrowse, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    m_buttonSet = new QPushButton(QStringLiteral("Set"), this);
+    m_buttonSet->setObjectName(QStringLiteral("set"));
+    m_buttonSet->setDefault(true);
+    m_buttonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_buttonCancel->setObjectName(QStringLiteral("cancel"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_buttonSet);
+    buttons->addWidget(m_buttonCancel);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(group);
+    column->addLayout(buttons);
+    column->setSizeConstraint(QLayout::SetMinimumSize);
+
+    connect(m_buttonBrowse, &QToolButton::clicked, this, &CSettingsDlg::OnButtonBrowse);
+    connect(m_buttonSet, &QPushButton::clicked, this, &CSettingsDlg::accept);
+    connect(m_buttonCancel, &QPushButton::clicked, this, &CSettingsDlg::reject);
+}
+
+void CSettingsDlg::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        OnInitDialog();
+    QDialog::showEvent(event);
+}
+
+void CSettingsDlg::OnInitDialog()
+{
+    // A port outside 1..8 leaves the list without a selection.
+    const bool known = m_nCommPort >= 1 && m_nCommPort <= kPortCount;
+    m_comboPort->setCurrentIndex(known ? m_nCommPort - 1 : -1);
+    m_editPath->setText(m_strPath);
+}
+
+QString CSettingsDlg::TrimRootSeparator(const QString& folder)
+{
+    const bool endsInSeparator =
+        folder.endsWith(QLatin1Char('\\')) || folder.endsWith(QLatin1Char('/'));
+    if (folder.size() > 1 && folder.size() < 4 && endsInSeparator)
+        return folder.left(folder.size() - 1);
+    return folder;
+}
+
+void CSettingsDlg::OnButtonBrowse()
+{
+    const QString folder = TrimRootSeparator(
+        platform::chooseFolder(this, QStringLiteral(" Choose PathFolder."), m_editPath->text()));
+    if (!folder.isEmpty()) {
+        m_strPath = folder;
+        m_editPath->setText(folder);
+    } else {
+        m_strPath = m_editPath->text();
+    }
+}
+
+QString CSettingsDlg::ValidateFolder(const QString& text)
+{
+    // The folder database is written here at every close: a folder that is missing or
+    // cannot be written would lose the user's local folders, so it is refused now, while
+    // the user can still choose another.
+    QString folder = text.trimmed();
+    if (folder.isEmpty()) {
+        platform::stop(this, QStringLiteral("Input the Path of the folder for the local folders."),
+                       windowTitle());
+        return {};
+    }
+    if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
+        folder = QDir::homePath() + folder.mid(1);
+    // A relative folder would move with the directory the program is started from.
+    folder = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
+
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        const platform::MessageAnswer answer = platform::showMessage(
+            this, QStringLiteral("The folder\n%1\ndoes not exist.\nCreate it?").arg(shown(folder)),
+            windowTitle(), platform::MessageButtons::YesNo, platform::MessageIcon::Question);
+        if (answer != platform::MessageAnswer::Yes)
+            return {};
+        if (!QDir().mkpath(folder)) {
+            platform::stop(
+                this, QStringLiteral("The folder\n%1\ncould not be created.").arg(shown(folder)),
+                windowTitle());
+            return {};
+        }
+    } else if (!info.isDir()) {
+        platform::stop(this, QStringLiteral("%1\nis not a folder.").arg(shown(folder)),
+                       windowTitle());
+        return {};
+    }
+
+    // Permission bits do not tell about read-only mounts: try it.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("quillbox-XXXXXX")));
+    if (!probe.open()) {
+        platform::stop(this,
+                       QStringLiteral("The folder\n%1\ncannot be written.\nChoose another folder.")
+                           .arg(shown(folder)),
+                       windowTitle());
+        return {};
+    }
+    return folder;
+}
+
+void CSettingsDlg::accept()
+{
+    const QString folder = ValidateFolder(m_editPath->text());
+    if (folder.isEmpty()) {
+        m_editPath->setFocus();
+        m_editPath->selectAll();
+        return;
+    }
+    m_strPath = folder;
+    // No port selected (the stored one was not COM1 to COM8) keeps the port as it was.
+    if (m_comboPort->currentIndex() >= 0)
+        m_nCommPort = m_comboPort->currentIndex() + 1;
+    QDialog::accept();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The Settings dialog: the serial port of the pager and the folder that keeps the folder
+// database. The caller hands it the current folder before running it and takes the folder
+// back after OK; the port it stores itself, into the number it was given.
+
+#include <QDialog>
+#include <QString>
+#include <QtGlobal>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+class CSettingsDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // nCommPort (1 = COM1 ... 8 = COM8) is read when the dialog opens and written on OK.
+    explicit CSettingsDlg(qint32& nCommPort, QWidget* parent = nullptr);
+
+    // The folder: set before running, read after OK.
+    void setPath(const QString& path) { m_strPath = path; }
+    QString path() const { return m_strPath; }
+
+    // A chosen drive root keeps no trailing separator ("D:\" -> "D:"), like the default.
+    static QString TrimRootSeparator(const QString& folder);
+
+public Q_SLOTS:
+    void OnButtonBrowse();
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnInitDialog();
+    // The folder the database can live in, or an empty string after telling the user why not.
+    QString ValidateFolder(const QString& text);
+
+    qint32& m_nCommPort;
+    QString m_strPath;
+
+    QComboBox* m_comboPort = nullptr;
+    QLineEdit* m_editPath = nullptr;
+    QToolButton* m_buttonBrowse = nullptr;
+    QPushButton* m_buttonSet = nullptr;
+    QPushButton* m_buttonCancel = nullptr;
+};

@@ -1,0 +1,118 @@
+#pragma once
+// Every file and folder dialog of the program goes through here, so that tests can choose
+// the file and see what the program asked for.
+//
+// Filters are written the way the program has always written them, "Text|pattern||"
+// (pairs of a description and its patterns, patterns separated by ';', the list ended by
+// an empty pair), and translated for the dialog here.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QFileDialog;
+class QWidget;
+
+namespace platform {
+
+enum class FileDialogMode
+{
+    Open,
+    Save,
+};
+
+struct FileDialogRequest
+{
+    FileDialogMode mode = FileDialogMode::Open;
+    QString filter;           // "Quillbox File( *.txt )|*.txt||"
+    QString defaultExtension; // added to a name typed without one, "txt"
+    QString initialFolder;    // the home folder when empty or missing
+    QString initialName;
+    bool overwritePrompt = true; // Save only: ask before replacing an existing file
+    QString title;               // the dialog's own title when empty
+
+    friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;
+};
+
+struct FolderDialogRequest
+{
+    QString title;
+    QString initialFolder;
+
+    friend bool operator==(const FolderDialogRequest&, const FolderDialogRequest&) = default;
+};
+
+// "Quillbox File( *.txt )|*.txt||" -> {"Quillbox File( *.txt ) (*.txt)"}. A description
+// without patterns matches every file; an empty filter gives no entry at all.
+QStringList toNameFilters(const QString& filter);
+
+// The path with ".<extension>" added when its file name has no extension of its own.
+QString withDefaultExtension(const QString& path, const QString& extension);
+
+class FileDialogService
+{
+public:
+    virtual ~FileDialogService();
+    // The chosen file's full path, or an empty string when the user cancelled.
+    virtual QString getFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The chosen folder's path, or an empty string when the user cancelled.
+    virtual QString getFolder(QWidget* parent, const FolderDialogRequest& request) = 0;
+};
+
+// The one that runs real dialogs on screen. It always uses the toolkit's own dialog rather
+// than the desktop's: only then is the default extension added before the name is checked
+// for a file to replace, and that question goes through the message-box service like every
+// other.
+class QtFileDialogService : public FileDialogService
+{
+public:
+    QString getFile(QWidget* parent, const FileDialogRequest& request) override;
+    QString getFolder(QWidget* parent, const FolderDialogRequest& request) override;
+
+    // The dialogs the two functions above run, ready for exec().
+    static std::unique_ptr<QFileDialog> createFileDialog(QWidget* parent,
+                                                         const FileDialogRequest& request);
+    static std::unique_ptr<QFileDialog> createFolderDialog(QWidget* parent,
+                                                           const FolderDialogRequest& request);
+};
+
+// The service in use: the on-screen one unless another has been installed.
+FileDialogService& fileDialogService();
+// Installs a service (nullptr puts the on-screen one back) and returns the one it replaces.
+FileDialogService* installFileDialogService(FileDialogService* service);
+
+// The ways the program asks for a file or a folder. Whatever the dialog returns, a saved
+// name gets the default extension when it has none, and an opened name that does not exist
+// is tried with the default extension added.
+QString openFile(QWidget* parent, FileDialogRequest request);
+QString saveFile(QWidget* parent, FileDialogRequest request);
+QString chooseFolder(QWidget* parent, const QString& title, const QString& initialFolder);
+
+// Stands in for the user while it lives: installs itself, records every dialog asked for
+// and answers from one queue (an empty string cancels). With the queue empty a dialog is
+// cancelled and counts as unexpected.
+class ScriptedFileDialogs : public FileDialogService
+{
+public:
+    ScriptedFileDialogs();
+    ~ScriptedFileDialogs() override;
+    ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
+    ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
+
+    QString getFile(QWidget* parent, const FileDialogRequest& request) override;
+    QString getFolder(QWidget* parent, const FolderDialogRequest& request) override;
+
+    QStringList answers; // taken from the front
+    QList<FileDialogRequest> fileRequests;
+    QList<FolderDialogRequest> folderRequests;
+    int unexpected = 0;
+
+private:
+    QString next();
+
+    FileDialogService* m_previous = nullptr;
+};
+
+} // namespace platform

@@ -1,0 +1,307 @@
+// CPager against a pager on a real pseudo-terminal: the three transfers end to end, a noisy
+// line, a silent and a dead pager, a port that cannot be opened, and what the program sees
+// of the public lists while and after a transfer runs.
+
+#include "devlink/cpager.h"
+#include "devlink/protocol/errors.h"
+#include "tools/common/pagerimage.h"
+
+#include "simpager.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace devlink::protocol;
+using recordjson::Json;
+
+namespace {
+
+using Event = std::pair<int, qint32>;
+
+PagerImage demoImage()
+{
+    return PagerImage::readFile(QUILLBOX_DEMO_PAGER);
+}
+
+// Everything the program may read of the pager object, in one comparable form.
+Json publicData(const CPager& pager)
+{
+    PagerImage image;
+    image.folderNames = pager.m_FolderNames;
+    image.messages = pager.m_DeviceMessages;
+    for (const auto& contact : pager.m_AddressList)
+        image.contacts.push_back(*contact);
+    for (const auto& group : pager.m_GroupList)
+        image.groups.push_back(*group);
+    return image.toJson();
+}
+
+#define COMPARE_JSON(actual, expected)                                                             \
+    QCOMPARE(QString::fromStdString((actual).dump()), QString::fromStdString((expected).dump()))
+
+// The target of the device notifications, as the main frame is.
+class Recorder : public QObject
+{
+public:
+    explicit Recorder(const CPager& pager) : m_pager(pager) { m_before = publicData(pager); }
+
+    std::vector<Event> events;
+    Json atFinish;
+    bool changedEarly = false;
+
+    bool ended() const
+    {
+        return !events.empty() && (events.back().first == 3 || events.back().first == 4);
+    }
+    void reset()
+    {
+        events.clear();
+        m_before = publicData(m_pager);
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() != static_cast<QEvent::Type>(WM_PAGER_NOTIFY))
+            return QObject::event(event);
+        const auto* notify = static_cast<PagerNotifyEvent*>(event);
+        events.emplace_back(notify->code(), notify->argument());
+        if (notify->code() == 3)
+            atFinish = publicData(m_pager);
+        else if (publicData(m_pager) != m_before)
+            changedEarly = true;
+        return true;
+    }
+
+private:
+    const CPager& m_pager;
+    Json m_before;
+};
+
+std::vector<Event> expectedEvents(int mode, int count)
+{
+    std::vector<Event> events{{0, mode}, {1, count}};
+    events.insert(events.end(), size_t(count), Event{2, 0});
+    events.emplace_back(3, mode);
+    return events;
+}
+
+void startLink(CPager& pager, Recorder& recorder, const QString& device)
+{
+    pager.SetLevel(0);
+    pager.SetPagerMode(0);
+    QVERIFY(pager.CreateThread());
+    pager.InitializePager(&recorder, 1);
+    pager.SetCommTimeOut(300);
+    pager.SetCommPort(device);
+    pager.OpenCommPort(38400);
+}
+
+// Runs one transfer to its end.
+void transfer(CPager& pager, Recorder& recorder, int mode, int timeoutMs = 20000)
+{
+    recorder.reset();
+    QCOMPARE(pager.PagerControl(mode, 0), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), timeoutMs);
+}
+
+void reopen(CPager& pager, const QString& device)
+{
+    pager.CloseCommPort();
+    pager.SetCommPort(device);
+    pager.OpenCommPort(38400);
+}
+
+const QStringList kPaced{QStringLiteral("--baud"), QStringLiteral("38400")};
+
+} // namespace
+
+class TestCPager : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void transfers();
+    void noisyLine();
+    void silentAndDeadPager();
+    void portCannotOpen();
+    void refusals();
+    void destroyWhileRunning();
+};
+
+void TestCPager::transfers()
+{
+    const PagerImage image = demoImage();
+    SimPager sim;
+    QVERIFY(!sim.path().isEmpty());
+    CPager pager;
+    Recorder recorder(pager);
+    startLink(pager, recorder, sim.path());
+
+    transfer(pager, recorder, 1);
+    QVERIFY(recorder.events == expectedEvents(1, int(image.messages.size())));
+    QVERIFY(!recorder.changedEarly);
+    COMPARE_JSON(recorder.atFinish["messages"], image.messagesToJson());
+
+    // The program empties the mirror first; the download fills it at its end.
+    QCOMPARE(pager.UpdatePagerAddress(nullptr, 12, -1), 0);
+    transfer(pager, recorder, 2);
+    QVERIFY(recorder.events == expectedEvents(2, int(image.contacts.size() + image.groups.size())));
+    QVERIFY(!recorder.changedEarly);
+    COMPARE_JSON(recorder.atFinish["addressBook"], image.addressBookToJson());
+    QCOMPARE(pager.m_AddressList.front()->nKey, pager.m_AddressList.front()->nIndex + 1);
+
+    // An upload sends the mirror as it was at PagerControl: a later edit is not part of it.
+    PagerImage changed = image;
+    changed.contacts.resize(3);
+    changed.contacts[0].strNote = "uploaded";
+    changed.groups.resize(1);
+    QCOMPARE(pager.replaceAll(changed.contacts, changed.groups), 0);
+    recorder.reset();
+    QCOMPARE(pager.PagerControl(5, 0), 0);
+    pager.m_AddressList.front()->strNote = "edited later";
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), 20000);
+    QVERIFY(recorder.events == expectedEvents(5, 4));
+
+    QCOMPARE(pager.UpdatePagerAddress(nullptr, 12, -1), 0);
+    transfer(pager, recorder, 2);
+    QCOMPARE(recorder.events.back(), Event(3, 2));
+    COMPARE_JSON(recorder.atFinish["addressBook"], changed.addressBookToJson());
+}
+
+void TestCPager::noisyLine()
+{
+    const PagerImage image = demoImage();
+    SimPager sim({QStringLiteral("--corrupt-rate"), QStringLiteral("0.001"),
+                  QStringLiteral("--seed"), QStringLiteral("11")});
+    CPager pager;
+    Recorder recorder(pager);
+    startLink(pager, recorder, sim.path());
+    transfer(pager, recorder, 1, 60000);
+    QVERIFY(recorder.events == expectedEvents(1, int(image.messages.size())));
+    COMPARE_JSON(publicData(pager)["messages"], image.messagesToJson());
+    transfer(pager, recorder, 2, 60000);
+    COMPARE_JSON(publicData(pager)["addressBook"], image.addressBookToJson());
+}
+
+void TestCPager::silentAndDeadPager()
+{
+    const PagerImage image = demoImage();
+    CPager pager;
+    Recorder recorder(pager);
+    {
+        SimPager sim;
+        startLink(pager, recorder, sim.path());
+        transfer(pager, recorder, 1);
+        QCOMPARE(recorder.events.back(), Event(3, 1));
+        QCOMPARE(pager.replaceAll(image.contacts, image.groups), 0);
+    }
+    const Json before = publicData(pager);
+
+    // A pager that stops answering half way: "no answer" within a few time-outs, and the
+    // last download stays as it was.
+    SimPager silent({QStringLiteral("--silent-after"), QStringLiteral("4")});
+    reopen(pager, silent.path());
+    QElapsedTimer clock;
+    clock.start();
+    transfer(pager, recorder, 1);
+    QCOMPARE(recorder.events.back(), Event(4, int(ErrNoAnswer)));
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    COMPARE_JSON(publicData(pager), before);
+
+    // A pager unplugged under a contacts download: the line is lost at once, and the
+    // mirror is as it was.
+    SimPager dying(kPaced);
+    reopen(pager, dying.path());
+    recorder.reset();
+    QCOMPARE(pager.PagerControl(2, 0), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.events.size() >= 3, 10000);
+    QVERIFY(!recorder.ended());
+    clock.restart();
+    dying.kill();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), 10000);
+    QCOMPARE(recorder.events.back(), Event(4, int(ErrConnectionLost)));
+    QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+    COMPARE_JSON(publicData(pager), before);
+
+    // The port is tried again at the next transfer; nobody is there now.
+    transfer(pager, recorder, 1);
+    QVERIFY(recorder.events == (std::vector<Event>{{0, 1}, {4, ErrPortCannotOpen}}));
+}
+
+void TestCPager::portCannotOpen()
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("pager"));
+    CPager pager;
+    Recorder recorder(pager);
+    startLink(pager, recorder, link);
+    // Not reported at start: the next transfer fails with it, after its start event.
+    transfer(pager, recorder, 2);
+    QVERIFY(recorder.events == (std::vector<Event>{{0, 2}, {4, ErrPortCannotOpen}}));
+    QCOMPARE(CPager::GetErrorMessage(recorder.events.back().second),
+             QStringLiteral("The serial port cannot be opened."));
+
+    // The open is tried again when the next transfer starts.
+    SimPager sim({QStringLiteral("--link"), link});
+    QVERIFY(QFileInfo::exists(link));
+    transfer(pager, recorder, 1);
+    QCOMPARE(recorder.events.back(), Event(3, 1));
+}
+
+void TestCPager::refusals()
+{
+    SimPager sim(kPaced);
+    CPager pager;
+    Recorder recorder(pager);
+    QCOMPARE(pager.PagerControl(1, 0), int(ErrPortCannotOpen)); // no thread yet
+    startLink(pager, recorder, sim.path());
+
+    QCOMPARE(pager.PagerControl(3, 0), int(ErrUnknownMode));
+    recorder.reset();
+    QCOMPARE(pager.PagerControl(1, 0), 0);
+    QCOMPARE(pager.PagerControl(2, 0), int(ErrBusy));
+    QCOMPARE(pager.PagerControl(5, 0), int(ErrBusy));
+    QCOMPARE(CPager::GetErrorMessage(ErrBusy), QStringLiteral("A transfer is already running."));
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), 20000);
+    QCOMPARE(recorder.events.back(), Event(3, 1));
+    QCOMPARE(recorder.events.front(), Event(0, 1));
+
+    // An address book the wire cannot carry is refused before anything starts.
+    ContactRecord contact;
+    contact.strNote = std::string(300, 'x');
+    pager.m_AddressList.push_back(std::make_unique<ContactRecord>(contact));
+    QCOMPARE(pager.PagerControl(5, 0), int(ErrUnsendableRecord));
+    QVERIFY(!pager.IsTransferRunning());
+    QCOMPARE(CPager::GetErrorMessage(100),
+             QStringLiteral("The address memory is full (250 contacts)."));
+}
+
+void TestCPager::destroyWhileRunning()
+{
+    const PagerImage image = demoImage();
+    SimPager sim(kPaced);
+    QObject target;
+    for (const int mode : {1, 2, 5}) {
+        auto pager = std::make_unique<CPager>();
+        QCOMPARE(pager->replaceAll(image.contacts, image.groups), 0);
+        pager->CreateThread();
+        pager->InitializePager(&target, 1);
+        pager->SetCommPort(sim.path());
+        pager->OpenCommPort(38400);
+        QCOMPARE(pager->PagerControl(mode, 0), 0);
+        QTest::qWait(200);
+        pager.reset();
+    }
+    // The pager is unharmed: the next program's download goes through.
+    CPager pager;
+    Recorder recorder(pager);
+    startLink(pager, recorder, sim.path());
+    transfer(pager, recorder, 1);
+    QCOMPARE(recorder.events.back(), Event(3, 1));
+}
+
+QTEST_GUILESS_MAIN(TestCPager)
+#include "tst_cpager.moc"

@@ -1,0 +1,129 @@
+// quillbox-cli pager against the simulator: what it prints is what the pager holds, and an
+// upload lands on the pager.
+
+#include "tools/common/pagerimage.h"
+
+#include "simpager.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using recordjson::Json;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run cli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUILLBOX_CLI), arguments);
+    Run run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QString dumped(const Json& json)
+{
+    return QString::fromStdString(json.dump());
+}
+
+} // namespace
+
+class TestPagerCli : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void transfers();
+    void failures();
+};
+
+void TestPagerCli::transfers()
+{
+    const PagerImage image = PagerImage::readFile(QUILLBOX_DEMO_PAGER);
+    SimPager sim;
+    QVERIFY(!sim.path().isEmpty());
+    const QString port = sim.path();
+
+    Run run = cli({QStringLiteral("pager"), QStringLiteral("--port"), port,
+                   QStringLiteral("download-messages")});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(dumped(Json::parse(run.out.toStdString())), dumped(image.messagesToJson()));
+
+    // Upload a smaller book in the form download-contacts prints, then read it back.
+    PagerImage changed = image;
+    changed.contacts.resize(2);
+    changed.contacts[1].strCompany = "Uploaded \xE9tablissement";
+    changed.groups.clear();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("book.json"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(QByteArray::fromStdString(changed.addressBookToJson().dump()));
+    out.close();
+    run = cli({QStringLiteral("pager"), QStringLiteral("--port"), port,
+               QStringLiteral("upload-contacts"), file, QStringLiteral("--verbose")});
+    QVERIFY2(run.status == 0, run.err.constData());
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.contains("finished"));
+
+    run = cli({QStringLiteral("pager"), QStringLiteral("download-contacts"),
+               QStringLiteral("--port"), port});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.isEmpty());
+    QCOMPARE(dumped(Json::parse(run.out.toStdString())), dumped(changed.addressBookToJson()));
+}
+
+void TestPagerCli::failures()
+{
+    QTemporaryDir dir;
+    Run run = cli({QStringLiteral("pager"), QStringLiteral("--port"),
+                   dir.filePath(QStringLiteral("missing")), QStringLiteral("download-messages")});
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.contains("The serial port cannot be opened."));
+
+    SimPager silent({QStringLiteral("--silent-after"), QStringLiteral("0")});
+    run = cli({QStringLiteral("pager"), QStringLiteral("--port"), silent.path(),
+               QStringLiteral("download-contacts")});
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.err.contains("The pager does not answer."));
+
+    // Usage errors, and a damaged address book that never reaches the port.
+    QCOMPARE(cli({QStringLiteral("pager"), QStringLiteral("download-messages")}).status, 1);
+    QCOMPARE(cli({QStringLiteral("pager"), QStringLiteral("--port"), QStringLiteral("9"),
+                  QStringLiteral("download-messages")})
+                 .status,
+             1);
+    QCOMPARE(cli({QStringLiteral("pager"), QStringLiteral("--port"), QStringLiteral("1"),
+                  QStringLiteral("upload-contacts")})
+                 .status,
+             1);
+    const QString damaged = dir.filePath(QStringLiteral("damaged.json"));
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"contacts": [{"nIndex": 300}]})");
+    file.close();
+    run = cli({QStringLiteral("pager"), QStringLiteral("--port"), silent.path(),
+               QStringLiteral("upload-contacts"), damaged});
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.err.contains("damaged.json"));
+    QCOMPARE(cli({QStringLiteral("pager"), QStringLiteral("--help")}).status, 0);
+}
+
+QTEST_GUILESS_MAIN(TestPagerCli)
+#include "tst_pagercli.moc"

@@ -1,0 +1,222 @@
+#include "devlink/syncprogresswnd.h"
+
+#include "app/settings.h"
+#include "tests/platform/widgettest.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSignalSpy>
+
+#include <limits>
+#include <memory>
+
+namespace {
+
+constexpr qint32 kMax = std::numeric_limits<qint32>::max();
+
+// The main window stand-in: counts the keys and posted events that reach it.
+class Owner : public QWidget
+{
+public:
+    int keys = 0;
+    int posted = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent*) override { ++keys; }
+    void customEvent(QEvent*) override { ++posted; }
+};
+
+Settings placedAt(qint32 x, qint32 y)
+{
+    Settings settings;
+    settings.X = x;
+    settings.Y = y;
+    return settings;
+}
+
+QProgressBar* bar(const CSyncProgressWnd& wnd)
+{
+    return wnd.window()->findChild<QProgressBar*>(QStringLiteral("bar"));
+}
+
+bool centredOver(const QWidget* window, const QWidget* owner)
+{
+    // To within the window frame, which is only known once the window is shown.
+    return (window->frameGeometry().center() - owner->frameGeometry().center()).manhattanLength() <=
+           6;
+}
+
+} // namespace
+
+class TestSyncProgressWnd : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Owner> m_owner;
+    std::unique_ptr<CSyncProgressWnd> m_wnd;
+
+    CSyncProgressWnd& create(const Settings& settings = Settings())
+    {
+        m_wnd = std::make_unique<CSyncProgressWnd>();
+        if (!m_wnd->Create(m_owner.get(), QStringLiteral("Quillbox"), true, settings))
+            qFatal("not created");
+        return *m_wnd;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_owner = std::make_unique<Owner>();
+        m_owner->setGeometry(200, 100, 400, 300);
+        m_owner->show();
+    }
+    void cleanup()
+    {
+        m_wnd.reset();
+        m_owner.reset();
+    }
+
+    void captionShowsEachPercentageOnce()
+    {
+        CSyncProgressWnd& wnd = create();
+        wnd.Hide();
+        QSignalSpy titles(wnd.window(), &QWidget::windowTitleChanged);
+        wnd.Reset(); // still 0 %: the caption given at creation stays
+        QVERIFY(wnd.window()->isVisible());
+        wnd.SetRange(0, 3, 1);
+        QCOMPARE(wnd.Step(), 0);
+        wnd.SetPos(1); // the same percentage again
+        wnd.Step();
+        wnd.Step();
+        QCOMPARE(bar(wnd)->value(), 3);
+        QStringList seen;
+        for (const QList<QVariant>& args : titles)
+            seen.append(args.at(0).toString());
+        QCOMPARE(seen,
+                 (QStringList{QStringLiteral("Progress [33%]"), QStringLiteral("Progress [66%]"),
+                              QStringLiteral("Progress [100%]")}));
+
+        // More steps than announced stay at 100 %; a total of 0 stays at 0 % as an empty bar.
+        wnd.Step();
+        QCOMPARE(wnd.window()->windowTitle(), QStringLiteral("Progress [100%]"));
+        wnd.Reset();
+        wnd.SetRange(0, 0, 1);
+        titles.clear();
+        for (int i = 0; i < 5; ++i)
+            wnd.Step();
+        QCOMPARE(titles.count(), 0);
+        QCOMPARE(bar(wnd)->maximum(), 1);
+    }
+
+    void percentageHoldsForHugeCounts()
+    {
+        QCOMPARE(CSyncProgressWnd::PercentFor(kMax - 1, 0, kMax), 99);
+        QCOMPARE(CSyncProgressWnd::PercentFor(kMax, std::numeric_limits<qint32>::min(), kMax), 49);
+        QCOMPARE(CSyncProgressWnd::PercentFor(3, 5, 2), 0);
+
+        CSyncProgressWnd& wnd = create();
+        wnd.SetRange(0, kMax, kMax);
+        wnd.SetPos(kMax - 1);
+        wnd.Step();
+        wnd.Step(); // no overflow past the top
+        QCOMPARE(wnd.GetPos(), kMax);
+        QCOMPARE(bar(wnd)->value(), kMax);
+        QCOMPARE(wnd.window()->windowTitle(), QStringLiteral("Progress [100%]"));
+    }
+
+    void placedFromXAndYOrCentred()
+    {
+        QCOMPARE(create(placedAt(30, 40)).window()->pos(), QPoint(30, 40));
+        m_wnd->window()->move(50, 60); // the user drags it
+        Settings settings;
+        m_wnd->SavePosition(settings);
+        QCOMPARE(QPoint(settings.X, settings.Y), QPoint(50, 60));
+
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        for (const QPoint saved :
+             {QPoint(-1, -1), QPoint(screen.width(), 0), QPoint(0, screen.height())})
+            QVERIFY(centredOver(create(placedAt(saved.x(), saved.y())).window(), m_owner.get()));
+
+        // Never moved by the user: it follows the main window and saves nothing.
+        m_wnd->Hide();
+        m_owner->move(260, 150);
+        m_wnd->Show();
+        QVERIFY(centredOver(m_wnd->window(), m_owner.get()));
+        settings = Settings();
+        m_wnd->SavePosition(settings);
+        QCOMPARE(QPoint(settings.X, settings.Y), QPoint(-1, -1));
+    }
+
+    void escCancelsThePumpingUntilReset()
+    {
+        CSyncProgressWnd& wnd = create();
+        wnd.Reset();
+        wnd.SetRange(0, 10, 1);
+        const auto post = [this](QEvent::Type type) {
+            QCoreApplication::postEvent(m_owner.get(), type == QEvent::KeyPress
+                                                           ? new QKeyEvent(type, Qt::Key_Escape, {})
+                                                           : new QEvent(type));
+        };
+        post(QEvent::KeyPress);
+        wnd.PumpMessages(false); // Esc is an ordinary key then
+        QCOMPARE(m_owner->keys, 1);
+        QVERIFY(!wnd.IsCancelled());
+
+        post(QEvent::KeyPress);
+        wnd.Step();
+        wnd.PumpMessages(true);
+        QVERIFY(wnd.IsCancelled());
+        QVERIFY(!wnd.window()->isVisible());
+        QCOMPARE(m_owner->keys, 1); // the Esc went to the transfer only
+
+        post(QEvent::User);
+        wnd.Step(); // still moves the bar and shows the window
+        wnd.PumpMessages(true);
+        QCOMPARE(m_owner->posted, 0);
+        QVERIFY(wnd.window()->isVisible());
+        QCOMPARE(wnd.GetPos(), 2);
+        wnd.Reset();
+        wnd.PumpMessages(true);
+        QCOMPARE(m_owner->posted, 1);
+    }
+
+    void layoutAndAWindowThatIsGone()
+    {
+        CSyncProgressWnd& wnd = create();
+        auto* text = wnd.window()->findChild<QLabel*>(QStringLiteral("text"));
+        const QFontMetrics metrics(text->font());
+        QVERIFY(text->height() >= 4 * metrics.height());
+        QCOMPARE(bar(wnd)->x(), text->x());
+        const int blank = wnd.window()->width() - 10 - (bar(wnd)->geometry().right() + 1 + 10);
+        QVERIFY(blank >= metrics.horizontalAdvance(QStringLiteral(" Cancel   ")));
+        const QSize size = wnd.window()->size();
+        wnd.SetText(QString(600, QLatin1Char('x')));
+        QCOMPARE(text->text().size(), 511);
+        QCOMPARE(wnd.window()->size(), size);
+
+        if (const QString dir = qEnvironmentVariable("QUILLBOX_SCREENSHOTS"); !dir.isEmpty()) {
+            wnd.SetText(QStringLiteral("Downloading..."));
+            wnd.SetRange(0, 3, 1);
+            wnd.Step();
+            QVERIFY(wnd.window()->grab().save(
+                QDir(dir).filePath(QStringLiteral("progress-window.png"))));
+        }
+
+        const qint32 pos = wnd.GetPos();
+        m_owner.reset(); // the frame takes its window along
+        QVERIFY(!wnd.Exists());
+        wnd.Reset();
+        QCOMPARE(wnd.Step(), pos);
+        QCOMPARE(wnd.GetPos(), pos);
+        wnd.PumpMessages(true);
+        Settings settings;
+        wnd.SavePosition(settings);
+        QCOMPARE(settings.X, -1);
+    }
+};
+
+QUILLBOX_WIDGET_TEST_MAIN(TestSyncProgressWnd)
+#include "tst_syncprogresswnd.moc"

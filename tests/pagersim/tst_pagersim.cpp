@@ -1,0 +1,403 @@
+// quillbox-pager-sim as the program meets it: a real pseudo-terminal, the program's side of
+// the protocol driven over it, and the simulator's options, faults and files.
+
+#include "devlink/protocol/errors.h"
+#include "tools/common/pagerimage.h"
+#include "tools/pager-sim/simclient.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <tuple>
+
+using namespace devlink::protocol;
+using pagersim::TransferRun;
+
+namespace {
+
+constexpr qint64 kLimitMs = 15000;
+constexpr int kTimeoutMs = 300;
+
+PagerImage demoImage()
+{
+    return PagerImage::readFile(QUILLBOX_DEMO_PAGER);
+}
+
+auto fieldsOf(const DeviceMessage& m)
+{
+    return std::tie(m.nFolder, m.nMonth, m.nDay, m.nYear, m.nHour, m.nMinute, m.strHeader,
+                    m.strText, m.strAddress);
+}
+
+bool sameMessages(const std::vector<DeviceMessage>& a, const std::vector<DeviceMessage>& b)
+{
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](const DeviceMessage& x, const DeviceMessage& y) { return fieldsOf(x) == fieldsOf(y); });
+}
+
+// As the image holds them: the key is the program's, given on arrival.
+std::vector<ContactRecord> withoutKeys(ContactList contacts)
+{
+    std::vector<ContactRecord> out(contacts.begin(), contacts.end());
+    for (ContactRecord& contact : out)
+        contact.nKey = 0;
+    return out;
+}
+
+std::vector<GroupRecord> asVector(const GroupList& groups)
+{
+    return {groups.begin(), groups.end()};
+}
+
+// A simulator on its terminal, and the program's side on the other end.
+struct Pager
+{
+    explicit Pager(const QStringList& arguments, int baud = 0)
+    {
+        path = sim.start(arguments);
+        if (path.isEmpty())
+            qWarning("simulator: %s", qPrintable(sim.error()));
+        client.setBaudRate(baud);
+        client.setTimeout(kTimeoutMs);
+        if (!path.isEmpty())
+            port.open(path, 38400);
+    }
+    bool ready() const { return port.fd() >= 0; }
+
+    TransferRun downloadMessages()
+    {
+        return pagersim::runTransfer(
+            port.fd(), client, [&](qint64 now) { return client.startMessageDownload(now); },
+            kLimitMs);
+    }
+    TransferRun downloadBook()
+    {
+        return pagersim::runTransfer(
+            port.fd(), client, [&](qint64 now) { return client.startContactsDownload(now); },
+            kLimitMs);
+    }
+    TransferRun upload(const std::vector<ContactRecord>& contacts,
+                       const std::vector<GroupRecord>& groups)
+    {
+        return pagersim::runTransfer(
+            port.fd(), client,
+            [&](qint64 now) {
+                return client.startContactsUpload({contacts.begin(), contacts.end()},
+                                                  {groups.begin(), groups.end()}, now);
+            },
+            kLimitMs);
+    }
+
+    pagersim::SimProcess sim{QStringLiteral(QUILLBOX_PAGER_SIM)};
+    pagersim::RawPort port;
+    TransferClient client;
+    QString path;
+};
+
+// The demo's address book changed the way a user would: a contact gone, one edited with
+// bytes beyond ASCII, a group gone.
+std::pair<std::vector<ContactRecord>, std::vector<GroupRecord>> editedBook(const PagerImage& image)
+{
+    std::vector<ContactRecord> contacts(image.contacts.begin() + 1, image.contacts.end());
+    contacts.front().strFirstName = "Ren\xE9";
+    contacts.front().strNote = "tab\there";
+    std::vector<GroupRecord> groups(image.groups.begin(), image.groups.end() - 1);
+    return {contacts, groups};
+}
+
+// Processor time (clock ticks) a process has used so far.
+qint64 cpuTicks(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    // The fields after the command's name, which is in parentheses and may hold blanks.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 12 ? fields[11].toLongLong() + fields[12].toLongLong() : -1;
+}
+
+struct Exit
+{
+    int status = -1;
+    QByteArray err;
+};
+
+Exit runToExit(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUILLBOX_PAGER_SIM), arguments);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardError()};
+}
+
+} // namespace
+
+class TestPagerSim : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void downloadsMatchTheImage();
+    void uploadIsKeptAndSaved();
+    void refusals_data();
+    void refusals();
+    void silentPager_data();
+    void silentPager();
+    void noisyLine();
+    void symlink();
+    void badStarts_data();
+    void badStarts();
+    void pacedTransferTakesItsLineTime();
+};
+
+void TestPagerSim::downloadsMatchTheImage()
+{
+    const PagerImage demo = demoImage();
+    Pager pager({QStringLiteral("--baud"), QStringLiteral("0")});
+    QVERIFY(pager.ready());
+
+    TransferRun run = pager.downloadMessages();
+    QCOMPARE(run.result, 0);
+    QCOMPARE(run.events.size(), demo.messages.size() + 3);
+    QCOMPARE(run.events[1], (TransferEvent{EventCount, qint32(demo.messages.size())}));
+    QVERIFY(pager.client.folderNames() == demo.folderNames);
+    QVERIFY(sameMessages(pager.client.takeMessages(), demo.messages));
+
+    // The program closes its port and opens it again between transfers: the pager waits
+    // without using the processor meanwhile, is still there afterwards, and nothing stale in
+    // the terminal upsets the next session.
+    pager.port.close();
+    const qint64 pid = pager.sim.process().processId();
+    const qint64 before = cpuTicks(pid);
+    QTest::qWait(600);
+    QVERIFY2(cpuTicks(pid) - before < 10, "the simulator spins while the port is closed");
+    QVERIFY(pager.port.open(pager.path, 38400));
+    run = pager.downloadBook();
+    QCOMPARE(run.result, 0);
+    QVERIFY(withoutKeys(pager.client.takeContacts()) == demo.contacts);
+    QVERIFY(asVector(pager.client.takeGroups()) == demo.groups);
+    QCOMPARE(pager.sim.stop(), 0);
+}
+
+void TestPagerSim::uploadIsKeptAndSaved()
+{
+    QTemporaryDir dir;
+    const QString imagePath = dir.filePath(QStringLiteral("pager.json"));
+    QVERIFY(QFile::copy(QStringLiteral(QUILLBOX_DEMO_PAGER), imagePath));
+    const PagerImage demo = demoImage();
+    const auto [contacts, groups] = editedBook(demo);
+    {
+        Pager pager({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--image"),
+                     imagePath, QStringLiteral("--save")});
+        QVERIFY(pager.ready());
+        QCOMPARE(pager.upload(contacts, groups).result, 0);
+        QCOMPARE(pager.downloadBook().result, 0);
+        QVERIFY(withoutKeys(pager.client.takeContacts()) == contacts);
+        QVERIFY(asVector(pager.client.takeGroups()) == groups);
+        QCOMPARE(pager.sim.stop(), 0);
+    }
+    const PagerImage saved = PagerImage::readFile(imagePath.toStdString());
+    QVERIFY(saved.contacts == contacts);
+    QVERIFY(saved.groups == groups);
+    QVERIFY(sameMessages(saved.messages, demo.messages));
+    QVERIFY(saved.folderNames == demo.folderNames);
+
+    // The file cannot be written any more (its folder is gone): the pager keeps the upload
+    // all the same, and goes on serving.
+    QTemporaryDir gone;
+    const QString gonePath = gone.filePath(QStringLiteral("pager.json"));
+    QVERIFY(QFile::copy(QStringLiteral(QUILLBOX_DEMO_PAGER), gonePath));
+    Pager pager({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--image"), gonePath,
+                 QStringLiteral("--save")});
+    QVERIFY(pager.ready());
+    QVERIFY(gone.remove());
+    QCOMPARE(pager.upload(contacts, groups).result, 0);
+    QCOMPARE(pager.downloadBook().result, 0);
+    QVERIFY(withoutKeys(pager.client.takeContacts()) == contacts);
+    QCOMPARE(pager.sim.stop(), 0);
+}
+
+void TestPagerSim::refusals_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("code");
+    QTest::newRow("invalid data") << QStringLiteral("--refuse-upload") << int(ErrInvalidData);
+    QTest::newRow("memory full") << QStringLiteral("--memory-full") << int(ErrMemoryFull);
+}
+
+void TestPagerSim::refusals()
+{
+    QFETCH(QString, option);
+    QFETCH(int, code);
+    const PagerImage demo = demoImage();
+    const auto [contacts, groups] = editedBook(demo);
+    Pager pager({QStringLiteral("--baud"), QStringLiteral("0"), option});
+    QVERIFY(pager.ready());
+    TransferRun run = pager.upload(contacts, groups);
+    QCOMPARE(run.result, code);
+    QCOMPARE(run.events.back(), (TransferEvent{EventFailed, code}));
+    // An empty address book is refused as well: every upload is.
+    QCOMPARE(pager.upload({}, {}).result, code);
+    // The address memory is as it was, and downloads are served as ever.
+    QCOMPARE(pager.downloadBook().result, 0);
+    QVERIFY(withoutKeys(pager.client.takeContacts()) == demo.contacts);
+    QCOMPARE(pager.downloadMessages().result, 0);
+    QCOMPARE(pager.sim.stop(), 0);
+}
+
+void TestPagerSim::silentPager_data()
+{
+    QTest::addColumn<int>("frames");
+    QTest::newRow("from the start") << 0;
+    QTest::newRow("after the handshake") << 2;
+    QTest::newRow("in the middle of the messages") << 6;
+}
+
+void TestPagerSim::silentPager()
+{
+    QFETCH(int, frames);
+    Pager pager({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--silent-after"),
+                 QString::number(frames)});
+    QVERIFY(pager.ready());
+    const TransferRun run = pager.downloadMessages();
+    QCOMPARE(run.result, int(ErrNoAnswer));
+    QVERIFY2(run.elapsedMs < 8 * kTimeoutMs, qPrintable(QString::number(run.elapsedMs)));
+    QCOMPARE(pager.sim.stop(), 0);
+}
+
+void TestPagerSim::noisyLine()
+{
+    const PagerImage demo = demoImage();
+    const auto [contacts, groups] = editedBook(demo);
+    Pager pager({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--corrupt-rate"),
+                 QStringLiteral("0.001"), QStringLiteral("--drop-rate"), QStringLiteral("0.0005"),
+                 QStringLiteral("--seed"), QStringLiteral("7")});
+    QVERIFY(pager.ready());
+    QCOMPARE(pager.downloadMessages().result, 0);
+    QVERIFY(sameMessages(pager.client.takeMessages(), demo.messages));
+    QCOMPARE(pager.upload(contacts, groups).result, 0);
+    QCOMPARE(pager.downloadBook().result, 0);
+    QVERIFY(withoutKeys(pager.client.takeContacts()) == contacts);
+    QVERIFY(asVector(pager.client.takeGroups()) == groups);
+    QVERIFY(pager.client.link().decoderStats().damagedFrames +
+                pager.client.link().decoderStats().badHeaders +
+                pager.client.link().decoderStats().garbageBytes >
+            0);
+    QCOMPARE(pager.sim.stop(), 0);
+}
+
+void TestPagerSim::symlink()
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("pager-tty"));
+    // A link left behind by a simulator that was killed is replaced.
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), link));
+    {
+        Pager pager(
+            {QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--link"), link});
+        QVERIFY(pager.ready());
+        QCOMPARE(QFileInfo(link).symLinkTarget(), pager.path);
+        pagersim::RawPort viaLink;
+        QVERIFY(viaLink.open(link, 38400));
+        QCOMPARE(pagersim::runTransfer(
+                     viaLink.fd(), pager.client,
+                     [&](qint64 now) { return pager.client.startMessageDownload(now); }, kLimitMs)
+                     .result,
+                 0);
+        QCOMPARE(pager.sim.stop(), 0);
+        QVERIFY(!QFileInfo::exists(link) && !QFileInfo(link).isSymLink());
+    }
+    // Anything but a link is never replaced.
+    QFile file(link);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("keep");
+    file.close();
+    const Exit exit = runToExit({QStringLiteral("--link"), link});
+    QCOMPARE(exit.status, 2);
+    QVERIFY(exit.err.contains("not a symbolic link"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("keep"));
+}
+
+void TestPagerSim::badStarts_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("says");
+    const auto s = [](const char* text) { return QString::fromLatin1(text); };
+    QTest::newRow("unknown option") << QStringList{s("--fast")} << 1 << QByteArray("Usage:");
+    QTest::newRow("baud") << QStringList{s("--baud"), s("fast")} << 1 << QByteArray("--baud");
+    QTest::newRow("negative baud")
+        << QStringList{s("--baud"), s("-1")} << 1 << QByteArray("--baud");
+    QTest::newRow("rate") << QStringList{s("--drop-rate"), s("1.5")} << 1
+                          << QByteArray("--drop-rate");
+    QTest::newRow("nan rate") << QStringList{s("--corrupt-rate"), s("nan")} << 1
+                              << QByteArray("--corrupt-rate");
+    QTest::newRow("seed") << QStringList{s("--seed"), s("-3")} << 1 << QByteArray("--seed");
+    QTest::newRow("silent") << QStringList{s("--silent-after"), s("x")} << 1
+                            << QByteArray("--silent-after");
+    QTest::newRow("two refusals") << QStringList{s("--refuse-upload"), s("--memory-full")} << 1
+                                  << QByteArray("exclude");
+    QTest::newRow("save the demo") << QStringList{s("--save")} << 1 << QByteArray("--image");
+    QTest::newRow("two devices") << QStringList{s("/dev/null"), s("/dev/zero")} << 1
+                                 << QByteArray("DEVICE");
+    QTest::newRow("no image") << QStringList{s("--image"), s("/nonexistent/pager.json")} << 2
+                              << QByteArray("/nonexistent/pager.json");
+    QTest::newRow("not a serial device")
+        << QStringList{s("/dev/null")} << 2 << QByteArray("not a serial device");
+    QTest::newRow("odd rate on a device")
+        << QStringList{s("--baud"), s("12345"), s("/dev/null")} << 2 << QByteArray("standard rate");
+}
+
+void TestPagerSim::badStarts()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, says);
+    const Exit exit = runToExit(arguments);
+    QCOMPARE(exit.status, status);
+    QVERIFY2(exit.err.contains(says), exit.err.constData());
+}
+
+void TestPagerSim::pacedTransferTakesItsLineTime()
+{
+    const PagerImage demo = demoImage();
+    // An image the pager can read but not send: a header over the 255 bytes of the wire.
+    QTemporaryDir dir;
+    PagerImage tooLong = demo;
+    tooLong.messages.front().strHeader.assign(300, 'h');
+    const QString tooLongPath = dir.filePath(QStringLiteral("too-long.json"));
+    {
+        QFile file(tooLongPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(tooLong.toJson().dump()));
+    }
+    const Exit refused = runToExit({QStringLiteral("--image"), tooLongPath});
+    QCOMPARE(refused.status, 2);
+    QVERIFY2(refused.err.contains("message 1"), refused.err.constData());
+
+    Pager pager({}, 38400);
+    QVERIFY(pager.ready());
+    const TransferRun run = pager.downloadMessages();
+    QCOMPARE(run.result, 0);
+    // 3,840 bytes a second; the pacer lets ten milliseconds' worth go at once, no more.
+    const qint64 lineMs = qint64(run.bytesRead) * 1000 / 3840;
+    QVERIFY2(
+        run.elapsedMs >= lineMs - 11,
+        qPrintable(QStringLiteral("%1 ms for %2 bytes").arg(run.elapsedMs).arg(run.bytesRead)));
+    QCOMPARE(pager.sim.stop(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestPagerSim)
+#include "tst_pagersim.moc"

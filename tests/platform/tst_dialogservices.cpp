@@ -1,0 +1,165 @@
+#include "platform/filedialogservice.h"
+#include "platform/messageboxservice.h"
+
+#include "tests/platform/widgettest.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace platform;
+
+namespace {
+
+// Runs `act` on the modal widget that the next exec() opens.
+template <typename Widget, typename Action> void whenModal(Action act)
+{
+    QTimer::singleShot(0, [act] { act(qobject_cast<Widget*>(QApplication::activeModalWidget())); });
+}
+
+// QFileDialog hides QDialog's accept(); through the base it is the dialog's own.
+void accept(QDialog* dialog)
+{
+    dialog->accept();
+}
+
+FileDialogRequest txtRequest(FileDialogMode mode, const QString& folder)
+{
+    FileDialogRequest request;
+    request.mode = mode;
+    request.filter = QStringLiteral("Quillbox File( *.txt )|*.txt||");
+    request.defaultExtension = QStringLiteral("txt");
+    request.initialFolder = folder;
+    return request;
+}
+
+} // namespace
+
+class TestDialogServices : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void scriptedBoxesRecordEveryKindAndAnswerQuestionsInOrder()
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.answers = {MessageAnswer::Yes, MessageAnswer::Cancel};
+        tell(nullptr, QStringLiteral("Exceeded Contacts Limits(250)"));
+        inform(nullptr, QStringLiteral("Download Completed ! "));
+        stop(nullptr, QStringLiteral("You Must Input FolderName."), QStringLiteral("Folder Name"));
+        QCOMPARE(askYesNo(nullptr, QStringLiteral("Overwrite?")), MessageAnswer::Yes);
+        QCOMPARE(askYesNoCancel(nullptr, QStringLiteral("Save?")), MessageAnswer::Cancel);
+        // Not foreseen by the script: dismissed, and counted.
+        QCOMPARE(askYesNo(nullptr, QStringLiteral("Again?")), MessageAnswer::No);
+        QCOMPARE(boxes.unexpected, 1);
+        const QString title = QStringLiteral("Quillbox");
+        QCOMPARE(boxes.requests[1], (MessageRequest{QStringLiteral("Download Completed ! "), title,
+                                                    MessageButtons::Ok, MessageIcon::Information}));
+        QCOMPARE(boxes.requests[2], (MessageRequest{QStringLiteral("You Must Input FolderName."),
+                                                    QStringLiteral("Folder Name"),
+                                                    MessageButtons::Ok, MessageIcon::Stop}));
+        QCOMPARE(boxes.requests[4],
+                 (MessageRequest{QStringLiteral("Save?"), title, MessageButtons::YesNoCancel,
+                                 MessageIcon::None}));
+    }
+
+    void onScreenBoxShowsPlainTextAndReturnsTheButton()
+    {
+        const auto box = QtMessageBoxService::createBox(
+            nullptr,
+            {QStringLiteral("Max Group Count = 20EA\r\nCan't Add <b>x</b>"),
+             QStringLiteral("Group Name"), MessageButtons::YesNoCancel, MessageIcon::Stop});
+        QCOMPARE(box->text(), QStringLiteral("Max Group Count = 20EA\nCan't Add <b>x</b>"));
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(box->windowTitle(), QStringLiteral("Group Name"));
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+
+        QtMessageBoxService service;
+        const MessageRequest question{QStringLiteral("Save?"), QStringLiteral("Quillbox"),
+                                      MessageButtons::YesNoCancel, MessageIcon::None};
+        whenModal<QMessageBox>([](QMessageBox* shown) { shown->button(QMessageBox::No)->click(); });
+        QCOMPARE(service.show(nullptr, question), MessageAnswer::No);
+        whenModal<QMessageBox>([](QMessageBox* shown) { QTest::keyClick(shown, Qt::Key_Escape); });
+        QCOMPARE(service.show(nullptr, question), MessageAnswer::Cancel);
+    }
+
+    void filtersAndDefaultExtensions()
+    {
+        QCOMPARE(toNameFilters(QStringLiteral("Quillbox File( *.txt )|*.txt||")),
+                 QStringList{QStringLiteral("Quillbox File( *.txt ) (*.txt)")});
+        QCOMPARE(toNameFilters(QStringLiteral("Text|*.txt;*.TXT|All|*.*||")),
+                 (QStringList{QStringLiteral("Text (*.txt *.TXT)"), QStringLiteral("All (*.*)")}));
+        QCOMPARE(toNameFilters(QStringLiteral("Help File( *.chm )|*.chm")),
+                 QStringList{QStringLiteral("Help File( *.chm ) (*.chm)")});
+        QCOMPARE(toNameFilters(QStringLiteral("Anything")),
+                 QStringList{QStringLiteral("Anything (*)")});
+        QCOMPARE(toNameFilters(QString()), QStringList());
+
+        QCOMPARE(withDefaultExtension(QStringLiteral("/d.v2/contacts"), QStringLiteral(".txt")),
+                 QStringLiteral("/d.v2/contacts.txt"));
+        QCOMPARE(withDefaultExtension(QStringLiteral("/d/contacts.csv"), QStringLiteral("txt")),
+                 QStringLiteral("/d/contacts.csv"));
+        QCOMPARE(withDefaultExtension(QStringLiteral("/d/"), QStringLiteral("txt")),
+                 QStringLiteral("/d/"));
+    }
+
+    void saveAsAsksBeforeReplacingAndOpenSaysNotFound()
+    {
+        QTemporaryDir dir;
+        const QString existing = dir.filePath(QStringLiteral("contacts.txt"));
+        QVERIFY(QFile(existing).open(QIODevice::WriteOnly));
+        ScriptedMessageBoxes boxes;
+        boxes.answers = {MessageAnswer::No, MessageAnswer::Yes};
+
+        auto dialog = QtFileDialogService::createFileDialog(
+            nullptr, txtRequest(FileDialogMode::Save, dir.path()));
+        QCOMPARE(dialog->nameFilters(),
+                 QStringList{QStringLiteral("Quillbox File( *.txt ) (*.txt)")});
+        dialog->selectFile(QStringLiteral("contacts")); // the extension is added before the check
+        accept(dialog.get());
+        QCOMPARE(dialog->result(), int(QDialog::Rejected)); // "No": the dialog stays
+        QCOMPARE(
+            boxes.texts(),
+            QStringList{existing + QStringLiteral(" already exists.\nDo you want to replace it?")});
+        accept(dialog.get());
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->selectedFiles(), QStringList{existing});
+
+        boxes.requests.clear();
+        dialog = QtFileDialogService::createFileDialog(
+            nullptr, txtRequest(FileDialogMode::Open, dir.path()));
+        dialog->selectFile(QStringLiteral("nothing.txt"));
+        accept(dialog.get());
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QCOMPARE(boxes.texts(), QStringList{dir.filePath(QStringLiteral("nothing.txt")) +
+                                            QStringLiteral("\nFile not found.\nCheck the file "
+                                                           "name and try again.")});
+        dialog->selectFile(QStringLiteral("contacts"));
+        accept(dialog.get());
+        QCOMPARE(dialog->selectedFiles(), QStringList{existing});
+    }
+
+    void scriptedDialogsRecordRequestsAndFinishNames()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile(dir.filePath(QStringLiteral("in.txt"))).open(QIODevice::WriteOnly));
+        ScriptedFileDialogs dialogs;
+        dialogs.answers = {dir.filePath(QStringLiteral("out")), dir.filePath(QStringLiteral("in")),
+                           QStringLiteral("/tmp")};
+        const FileDialogRequest request = txtRequest(FileDialogMode::Open, dir.path());
+        QCOMPARE(saveFile(nullptr, request), dir.filePath(QStringLiteral("out.txt")));
+        QCOMPARE(openFile(nullptr, request), dir.filePath(QStringLiteral("in.txt")));
+        QCOMPARE(chooseFolder(nullptr, QStringLiteral(" Choose PathFolder."), QStringLiteral("/x")),
+                 QStringLiteral("/tmp"));
+        QCOMPARE(openFile(nullptr, request), QString());
+        QCOMPARE(dialogs.unexpected, 1);
+        QCOMPARE(dialogs.fileRequests.value(0).mode, FileDialogMode::Save);
+    }
+};
+
+QUILLBOX_WIDGET_TEST_MAIN(TestDialogServices)
+#include "tst_dialogservices.moc"

@@ -1,0 +1,210 @@
+// quillbox-cli pager: the transfers with a pager on a serial port, through the same device
+// link the program uses.
+
+#include "devlink/cpager.h"
+#include "tools/cli/command.h"
+#include "tools/common/pagerimage.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QObject>
+
+#include <cstdio>
+
+namespace cli {
+namespace {
+
+using recordjson::Json;
+
+const char* const kSynopsis =
+    "quillbox-cli pager --port PORT [--verbose] download-messages|download-contacts|\n"
+    "                   upload-contacts FILE\n"
+    "Transfers with the pager on PORT (1..8 for COM1..COM8, or a device path):\n"
+    "  download-messages       prints {\"folderNames\": {...}, \"messages\": [...]}\n"
+    "  download-contacts       prints {\"contacts\": [...], \"groups\": [...]}\n"
+    "  upload-contacts FILE    sends the address book of FILE, in the form that\n"
+    "                          download-contacts prints (a whole pager image also does)\n"
+    "A failed transfer prints its error and exits with 2.";
+
+// Receives the device notifications and ends the loop when the transfer ends.
+class TransferWatcher : public QObject
+{
+public:
+    explicit TransferWatcher(bool verbose) : m_verbose(verbose) {}
+
+    int run()
+    {
+        m_loop.exec();
+        return m_result;
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() != PagerNotifyEvent::eventType())
+            return QObject::event(event);
+        const auto* notify = static_cast<PagerNotifyEvent*>(event);
+        const qint32 arg = notify->argument();
+        switch (notify->code()) {
+        case 0:
+            progress("started, mode " + std::to_string(arg));
+            break;
+        case 1:
+            m_total = arg;
+            progress(std::to_string(arg) + " items to transfer");
+            break;
+        case 2:
+            progress("item " + std::to_string(++m_done) + " of " + std::to_string(m_total));
+            break;
+        case 3:
+            progress("finished");
+            m_result = 0;
+            m_loop.quit();
+            break;
+        case 4:
+            m_result = arg;
+            m_loop.quit();
+            break;
+        default:
+            break;
+        }
+        return true;
+    }
+
+private:
+    void progress(const std::string& text) const
+    {
+        if (m_verbose)
+            std::fprintf(stderr, "quillbox-cli: pager: %s\n", text.c_str());
+    }
+
+    bool m_verbose;
+    QEventLoop m_loop;
+    int m_result = -1;
+    qint32 m_total = 0;
+    qint32 m_done = 0;
+};
+
+// Reads the address book to upload; a whole pager image gives its address book.
+bool readAddressBook(const QString& file, PagerImage& image)
+{
+    try {
+        const std::string path = file.toStdString();
+        const Json document = recordjson::readJsonFile(path);
+        if (document.is_object() && document.contains("addressBook"))
+            image = PagerImage::fromJson(document, path);
+        else
+            image.addressBookFromJson(document, path);
+    } catch (const recordjson::FormError& e) {
+        printError(std::string(e.what()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runPager(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("TRANSFER"),
+                                 QStringLiteral("download-messages, download-contacts or "
+                                                "upload-contacts."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The address book to upload."),
+                                 QStringLiteral("[FILE]"));
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("The pager's port: 1..8, or a device path."),
+                                        QStringLiteral("PORT"));
+    const QCommandLineOption verboseOption(QStringLiteral("verbose"),
+                                           QStringLiteral("Progress on standard error."));
+    parser.addOption(portOption);
+    parser.addOption(verboseOption);
+    const QStringList rest = QStringList{QStringLiteral("quillbox-cli pager")} + args.mid(2);
+    const int status = parseCommand(parser, rest, QString::fromLatin1(kSynopsis), 1, 2);
+    if (status >= 0)
+        return status;
+
+    const QStringList pos = parser.positionalArguments();
+    const QString transfer = pos.at(0);
+    int mode = 0;
+    if (transfer == QStringLiteral("download-messages"))
+        mode = 1;
+    else if (transfer == QStringLiteral("download-contacts"))
+        mode = 2;
+    else if (transfer == QStringLiteral("upload-contacts"))
+        mode = 5;
+    if (mode == 0) {
+        printError(QStringLiteral("pager: unknown transfer '%1'; try 'quillbox-cli pager --help'")
+                       .arg(transfer));
+        return EXIT_USAGE;
+    }
+    if ((mode == 5) != (pos.size() == 2)) {
+        printError(QStringLiteral("pager: %1 %2; try 'quillbox-cli pager --help'")
+                       .arg(transfer, mode == 5 ? QStringLiteral("needs a FILE")
+                                                : QStringLiteral("takes no FILE")));
+        return EXIT_USAGE;
+    }
+    if (!parser.isSet(portOption)) {
+        printError(std::string("pager: --port is required"));
+        return EXIT_USAGE;
+    }
+
+    CPager pager;
+    const QString port = parser.value(portOption);
+    bool numeric = false;
+    const int number = port.toInt(&numeric);
+    if (numeric ? pager.SetCommPort(number) != 0 : pager.SetCommPort(port) != 0) {
+        printError(QStringLiteral("pager: --port takes 1..8 or a device path, not '%1'").arg(port));
+        return EXIT_USAGE;
+    }
+
+    PagerImage image;
+    if (mode == 5) {
+        if (!readAddressBook(pos.at(1), image))
+            return EXIT_INPUT;
+        if (const int result = pager.replaceAll(image.contacts, image.groups)) {
+            printError(QStringLiteral("%1: %2").arg(pos.at(1), CPager::GetErrorMessage(result)));
+            return EXIT_INPUT;
+        }
+    }
+
+    TransferWatcher watcher(parser.isSet(verboseOption));
+    pager.SetLevel(0);
+    pager.SetPagerMode(0);
+    pager.CreateThread();
+    pager.InitializePager(&watcher, 0);
+    pager.SetCommTimeOut(300);
+    if (numeric)
+        pager.SetCommPort(number);
+    else
+        pager.SetCommPort(port);
+    // A port that cannot be opened shows as the transfer's failure.
+    pager.OpenCommPort(38400);
+
+    int result = pager.PagerControl(mode, 0);
+    if (result == 0)
+        result = watcher.run();
+    if (result != 0) {
+        printError(CPager::GetErrorMessage(result));
+        return EXIT_INPUT;
+    }
+
+    Json output;
+    if (mode == 1) {
+        image.folderNames = pager.m_FolderNames;
+        image.messages = pager.m_DeviceMessages;
+        output = image.messagesToJson();
+    } else if (mode == 2) {
+        for (const auto& contact : pager.m_AddressList)
+            image.contacts.push_back(*contact);
+        for (const auto& group : pager.m_GroupList)
+            image.groups.push_back(*group);
+        output = image.addressBookToJson();
+    }
+    if (mode != 5)
+        printOut(output.dump(2) + "\n");
+    return EXIT_OK;
+}
+
+} // namespace cli
