@@ -6,22 +6,6 @@
 
 namespace devlink::protocol {
 
-const std::array<WireContactField, 13> kWireContactFields = {{
-    {&ContactRecord::strFirstName, 16},
-    {&ContactRecord::strLastName, 16},
-    {&ContactRecord::strWireless, 64},
-    {&ContactRecord::strEmail1, 64},
-    {&ContactRecord::strEmail2, 64},
-    {&ContactRecord::strEmail3, 64},
-    {&ContactRecord::strWorkNumber, 18},
-    {&ContactRecord::strMobileNumber, 18},
-    {&ContactRecord::strHomeNumber, 18},
-    {&ContactRecord::strFaxNumber, 18},
-    {&ContactRecord::strCompany, 32},
-    {&ContactRecord::strAddress, 80},
-    {&ContactRecord::strNote, 32},
-}};
-
 namespace {
 
 constexpr size_t kStr8Max = 255;
@@ -146,7 +130,7 @@ std::optional<QByteArray> encodeContact(const ContactRecord& contact)
     ByteWriter out = start(MessageType::Contact);
     out.i32(contact.nIndex);
     out.i32(contact.nGroup);
-    for (const WireContactField& field : kWireContactFields) {
+    for (const ContactField& field : kContactFields) {
         const std::string& value = contact.*field.member;
         if (value.size() > kStr8Max)
             return std::nullopt;
@@ -309,10 +293,10 @@ Decode decodeContact(QByteArrayView message, ContactRecord& out)
     result.nIndex = in.i32();
     result.nGroup = in.i32();
     bool valid = result.nIndex >= 0 && result.nIndex <= kMaxContactSlot && result.nGroup >= -1;
-    for (const WireContactField& field : kWireContactFields) {
+    for (const ContactField& field : kContactFields) {
         std::string& value = result.*field.member;
         value = in.str8();
-        valid = valid && value.size() <= field.nMax;
+        valid = valid && value.size() <= static_cast<size_t>(field.nMax);
     }
     const Decode decoded = finish(in, valid);
     if (decoded == Decode::Ok) {

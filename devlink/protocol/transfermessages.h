@@ -60,14 +60,6 @@ constexpr int kMaxContactSlot = 65535;
 constexpr size_t kMaxMemberEntry = 255;
 constexpr int kDefaultGroupCapacity = 50;
 
-// The thirteen contact fields in their fixed order, with the bytes the pager keeps.
-struct WireContactField
-{
-    std::string ContactRecord::*member;
-    size_t nMax;
-};
-extern const std::array<WireContactField, 13> kWireContactFields;
-
 enum class Decode
 {
     Ok,

@@ -14,8 +14,8 @@ bool contactFits(const ContactRecord& contact, int capacity)
 {
     if (contact.nIndex < 0 || contact.nIndex >= capacity || contact.nGroup < -1)
         return false;
-    for (const WireContactField& field : kWireContactFields) {
-        if ((contact.*field.member).size() > field.nMax)
+    for (const ContactField& field : kContactFields) {
+        if ((contact.*field.member).size() > static_cast<size_t>(field.nMax))
             return false;
     }
     return true;

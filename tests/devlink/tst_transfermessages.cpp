@@ -17,8 +17,8 @@ ContactRecord fullContact()
     c.nIndex = 249;
     c.nKey = 250;
     c.nGroup = 7;
-    for (const WireContactField& field : kWireContactFields) {
-        std::string value(field.nMax, 'x');
+    for (const ContactField& field : kContactFields) {
+        std::string value(static_cast<size_t>(field.nMax), 'x');
         value.front() = '\0'; // every byte value travels
         value.back() = '\xFF';
         c.*field.member = value;
