@@ -1,0 +1,278 @@
+#include "app/quillboxapp.h"
+
+#include "frame/aboutdlg.h"
+#include "frame/mainframe.h"
+#include "frame/quillboxdoc.h"
+#include "messages/folderdb.h"
+#include "platform/filedialogservice.h"
+#include "platform/messageboxservice.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QScreen>
+#include <QSettings>
+#include <QSocketNotifier>
+#include <QUrl>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+const QString kDefaultHelpFile = QStringLiteral("QuillboxHelp.chm");
+
+// Where the program's own help lives, relative to the folder of the executable once
+// installed (bin/quillbox beside share/quillbox/help).
+const QString kInstalledHelp = QStringLiteral("/../share/quillbox/help/index.html");
+
+void printLine(FILE* stream, const QString& text)
+{
+    std::fputs(qPrintable(text + QLatin1Char('\n')), stream);
+    std::fflush(stream);
+}
+
+// The help file opens in whatever the desktop uses for its kind; without a viewer nothing
+// happens.
+void openHelpFile(const QString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+// A signal handler may only write to a descriptor; the window thread reads the other end.
+int g_signalSockets[2] = {-1, -1};
+
+void onStopSignal(int)
+{
+    const char byte = 1;
+    const ssize_t written = ::write(g_signalSockets[1], &byte, 1);
+    static_cast<void>(written);
+}
+
+} // namespace
+
+static void initQuillboxResources()
+{
+    // The resources live in a static library: they are brought in by name.
+    Q_INIT_RESOURCE(quillbox);
+}
+
+CQuillboxApp::CQuillboxApp(QObject* parent) : QObject(parent)
+{
+    initQuillboxResources();
+}
+
+CQuillboxApp::~CQuillboxApp() = default;
+
+QIcon CQuillboxApp::programIcon()
+{
+    initQuillboxResources();
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/quillbox/icons/quillbox-%1.png").arg(side),
+                     QSize(side, side));
+    return icon;
+}
+
+void CQuillboxApp::useDesktopIcons()
+{
+    // The toolbar, the tree and the list take their pictures from the desktop's icon theme.
+    // Without a desktop (a bare X server, say) no theme is set and the plain one has none of
+    // them: a complete theme that is installed steps in for the pictures missing.
+    const QString current = QIcon::themeName();
+    if (!current.isEmpty() && current != QLatin1String("hicolor"))
+        return;
+    for (const QString& folder : QIcon::themeSearchPaths()) {
+        for (const QString& theme : {QStringLiteral("Adwaita"), QStringLiteral("breeze")}) {
+            if (QFileInfo::exists(folder + QLatin1Char('/') + theme +
+                                  QStringLiteral("/index.theme"))) {
+                QIcon::setFallbackThemeName(theme);
+                return;
+            }
+        }
+    }
+}
+
+void CQuillboxApp::LoadSettings()
+{
+    QSettings store;
+    m_settings.load(store);
+}
+
+void CQuillboxApp::SaveSettings() const
+{
+    QSettings store;
+    m_settings.save(store);
+    m_settings.saveProgressPosition(store);
+    store.sync();
+    if (store.status() != QSettings::NoError) {
+        platform::showMessage(nullptr,
+                              QStringLiteral("The settings could not be written to\n%1")
+                                  .arg(QDir::toNativeSeparators(store.fileName())),
+                              {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
+    }
+}
+
+bool CQuillboxApp::InitInstance(const QStringList& arguments)
+{
+    setApplicationIdentity();
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillbox"));
+    QApplication::setWindowIcon(programIcon());
+    useDesktopIcons();
+
+    LoadSettings();
+    m_pDoc = std::make_unique<CQuillboxDoc>(m_store, m_settings);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Quillbox: the desktop companion of a two-way pager."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A folder database to work on in this run instead of the one in the "
+                       "settings' folder."),
+        QStringLiteral("[file]"));
+    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+        printLine(stderr, parser.errorText().isEmpty()
+                              ? QStringLiteral("quillbox: at most one file can be named.")
+                              : QStringLiteral("quillbox: ") + parser.errorText());
+        m_nExitCode = 1;
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        printLine(stdout, parser.helpText());
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        printLine(stdout, QStringLiteral("Quillbox %1").arg(CAboutDlg::versionText()));
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        // Only a whole folder database is taken: any other file named by mistake is left
+        // exactly as it is, never set aside or written over.
+        const QFileInfo file(parser.positionalArguments().constFirst());
+        RecordList probe;
+        const folderdb::ReadResult read = folderdb::readFile(file.absoluteFilePath(), probe);
+        if (!file.isFile() || !read.ok) {
+            const QString why = read.found ? read.error : QStringLiteral("There is no such file.");
+            printLine(stderr,
+                      QStringLiteral("quillbox: %1 cannot be opened as a folder database. %2")
+                          .arg(QDir::toNativeSeparators(file.filePath()), why));
+            m_nExitCode = 1;
+            return false;
+        }
+        m_pDoc->setFolderDbPath(file.absoluteFilePath());
+    }
+
+    m_pFrame = std::make_unique<CMainFrame>(m_settings, *m_pDoc);
+    connect(m_pFrame->action(CMainFrame::ID_HELP), &QAction::triggered, this,
+            &CQuillboxApp::OnHelp);
+    connect(m_pFrame->action(CMainFrame::ID_APP_ABOUT), &QAction::triggered, this,
+            &CQuillboxApp::OnAppAbout);
+    connect(m_pFrame.get(), &CMainFrame::closed, this, [this] {
+        m_pDoc->OnCloseDocument();
+        SaveSettings();
+    });
+
+    m_pFrame->OnInitialSetup();
+
+    // Room for the four columns of the message list beside the folder tree, within the
+    // screen.
+    QSize size(1000, 680);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    m_pFrame->resize(size);
+    m_pFrame->show();
+
+    // The program always opens on the address book.
+    m_pFrame->OnViewContacts();
+    return true;
+}
+
+void CQuillboxApp::closeOnStopSignals()
+{
+    // Ctrl+C in the terminal, the end of the session or a plain kill close the main window
+    // the way the user does, so that the local folders are written, rather than ending the
+    // program on the spot.
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalSockets) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_signalSockets[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        char byte = 0;
+        const ssize_t got = ::read(g_signalSockets[0], &byte, 1);
+        static_cast<void>(got);
+        if (m_pFrame && m_pFrame->isVisible())
+            m_pFrame->close();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int number : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(number, &action, nullptr);
+}
+
+int CQuillboxApp::run()
+{
+    if (!InitInstance(QCoreApplication::arguments()))
+        return m_nExitCode;
+    closeOnStopSignals();
+    return QApplication::exec();
+}
+
+void CQuillboxApp::OnAppAbout()
+{
+    CAboutDlg dlg(m_pFrame.get());
+    dlg.exec();
+}
+
+QString CQuillboxApp::shippedHelpFile()
+{
+    QStringList candidates{QCoreApplication::applicationDirPath() + kInstalledHelp};
+#ifdef QUILLBOX_SOURCE_HELP
+    candidates << QStringLiteral(QUILLBOX_SOURCE_HELP);
+#endif
+    for (const QString& candidate : candidates) {
+        const QFileInfo file(candidate);
+        if (file.isFile())
+            return QDir::cleanPath(file.absoluteFilePath());
+    }
+    return {};
+}
+
+void CQuillboxApp::OnHelp()
+{
+    // A relative name is looked for in the current folder.
+    QString file = m_settings.HelpFilename;
+    if (!file.isEmpty() && QFileInfo(file).isFile()) {
+        openHelpFile(file);
+        return;
+    }
+    // The default name stands for the help that comes with the program.
+    if (file == kDefaultHelpFile) {
+        const QString shipped = shippedHelpFile();
+        if (!shipped.isEmpty()) {
+            openHelpFile(shipped);
+            return;
+        }
+    }
+
+    platform::FileDialogRequest request;
+    request.mode = platform::FileDialogMode::Open;
+    request.filter = QStringLiteral("Help File( *.chm )|*.chm;*.html;*.htm||");
+    request.defaultExtension = QStringLiteral("QuillboxHelp");
+    request.overwritePrompt = true;
+    const QString chosen = platform::openFile(m_pFrame.get(), request);
+    if (chosen.isEmpty())
+        return;
+    m_settings.HelpFilename = QFileInfo(chosen).absoluteFilePath();
+    openHelpFile(m_settings.HelpFilename);
+}

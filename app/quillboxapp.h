@@ -1,0 +1,69 @@
+#pragma once
+// The application object: it starts the program in its fixed order, holds the settings
+// that the rest of the program reads and changes in place, writes them back when the main
+// window has closed, and carries the two application-wide commands, Help and About.
+//
+// It runs inside a QApplication that its caller made (main(), or a test), so that several
+// runs of the program can follow each other in one process.
+
+#include "app/settings.h"
+#include "messages/messagestore.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class CQuillboxDoc;
+
+class CQuillboxApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CQuillboxApp(QObject* parent = nullptr);
+    ~CQuillboxApp() override;
+    CQuillboxApp(const CQuillboxApp&) = delete;
+    CQuillboxApp& operator=(const CQuillboxApp&) = delete;
+
+    // Start-up: settings, document, main frame and panes, the frame's set-up, the window
+    // shown on the Contacts window. arguments as QCoreApplication::arguments() gives them
+    // (program name first); an optional folder database file may follow. False ends the
+    // program: a file named that cannot be read, or a command line that asked only for
+    // help or the version.
+    bool InitInstance(const QStringList& arguments);
+    // InitInstance with the process's arguments, then the event loop; the exit status.
+    int run();
+
+    void LoadSettings();
+    // The seven "Config" values and the progress window's place.
+    void SaveSettings() const;
+
+    Settings& settings() { return m_settings; }
+    MessageStore& store() { return m_store; }
+    CQuillboxDoc* document() const { return m_pDoc.get(); }
+    CMainFrame* mainFrame() const { return m_pFrame.get(); }
+
+    // The help that comes with the program: installed beside it, or in the source tree it
+    // was built from. Empty when neither is there.
+    static QString shippedHelpFile();
+    // The program's icon, from its resources.
+    static QIcon programIcon();
+
+public Q_SLOTS:
+    void OnAppAbout();
+    void OnHelp();
+
+private:
+    void useDesktopIcons();
+    void closeOnStopSignals();
+
+    Settings m_settings;
+    // The records outlive the document and the frame.
+    MessageStore m_store;
+    std::unique_ptr<CQuillboxDoc> m_pDoc;
+    std::unique_ptr<CMainFrame> m_pFrame;
+    int m_nExitCode = 0;
+};

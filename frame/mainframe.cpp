@@ -1,0 +1,447 @@
+#include "frame/mainframe.h"
+
+#include "app/settings.h"
+#include "contacts/contactsdlg.h"
+#include "frame/quillboxdoc.h"
+#include "messages/leftview.h"
+#include "messages/rightdetailview.h"
+#include "messages/rightlistview.h"
+#include "messages/rightview.h"
+#include "platform/messageboxservice.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+const int CMainFrame::kToolbarLayout[12] = {
+    ID_VIEW_CONTACTS,
+    ID_DOWNLOAD_CONTACTS,
+    ID_UPLOAD_CONTACTS,
+    ID_IMPORT_CONTACTS,
+    ID_EXPORT_CONTACTS,
+    ID_EDIT_CONTACT,
+    ID_NEW_CONTACT,
+    0,
+    ID_VIEW_MESSAGES,
+    ID_DOWNLOAD_MESSAGES,
+    0,
+    ID_APP_EXIT,
+};
+
+const int CMainFrame::kContactButtons[6] = {
+    ID_DOWNLOAD_CONTACTS, ID_UPLOAD_CONTACTS, ID_IMPORT_CONTACTS,
+    ID_EXPORT_CONTACTS,   ID_EDIT_CONTACT,    ID_NEW_CONTACT,
+};
+
+namespace {
+
+constexpr int kToolbarIconSize = 24;
+constexpr int kLeftPaneWidth = 200;
+
+QIcon themed(std::initializer_list<const char*> names, QStyle::StandardPixmap fallback)
+{
+    // The first name the desktop's theme knows, else the style's own picture.
+    for (const char* name : names) {
+        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(name));
+        if (!icon.isNull())
+            return icon;
+    }
+    return QApplication::style()->standardIcon(fallback);
+}
+
+QIcon themed(const char* name, QStyle::StandardPixmap fallback)
+{
+    return themed({name}, fallback);
+}
+
+// An icon of the theme with an arrow in a disc in its lower right corner: the address book
+// with its contents coming from the pager or going to it.
+QIcon withArrow(const QIcon& base, Qt::ArrowType direction)
+{
+    const QColor disc =
+        direction == Qt::DownArrow ? QColor(0x2e, 0x8b, 0x3e) : QColor(0x1f, 0x6f, 0xc5);
+    QIcon result;
+    for (const int side : {16, 22, 24, 32, 48}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        base.paint(&painter, QRect(0, 0, side, side));
+
+        const qreal d = side * 0.6;
+        const QRectF circle(side - d, side - d, d, d);
+        painter.setPen(QPen(Qt::white, side / 16.0));
+        painter.setBrush(disc);
+        painter.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
+
+        // A white arrow along the disc's vertical middle.
+        const QPointF c = circle.center();
+        const qreal h = d * 0.30;
+        const qreal w = d * 0.24;
+        const qreal sign = direction == Qt::DownArrow ? 1.0 : -1.0;
+        QPolygonF arrow;
+        arrow << QPointF(c.x(), c.y() + sign * h) << QPointF(c.x() - w, c.y())
+              << QPointF(c.x() - w / 2.4, c.y()) << QPointF(c.x() - w / 2.4, c.y() - sign * h)
+              << QPointF(c.x() + w / 2.4, c.y() - sign * h) << QPointF(c.x() + w / 2.4, c.y())
+              << QPointF(c.x() + w, c.y());
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawPolygon(arrow);
+        painter.end();
+        result.addPixmap(pixmap);
+    }
+    return result;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(Settings& settings, CQuillboxDoc& doc, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings), m_doc(doc)
+{
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowTitle(QStringLiteral("Quillbox"));
+    setWindowIcon(QApplication::windowIcon());
+
+    createClientArea();
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::createClientArea()
+{
+    // The two presentations take turns in the client area: the message panes and the
+    // Contacts window (added by the set-up).
+    m_pClient = new QStackedWidget(this);
+    m_pClient->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_pClient);
+
+    m_pSplitter = new QSplitter(Qt::Horizontal, m_pClient);
+    m_pSplitter->setObjectName(QStringLiteral("splitter"));
+    m_pSplitter->setChildrenCollapsible(false);
+    m_pLeftView = new CLeftView(m_doc, m_pSplitter);
+    m_pRightView = new CRightView(m_doc, m_pSplitter);
+    m_pSplitter->addWidget(m_pLeftView);
+    m_pSplitter->addWidget(m_pRightView);
+    // The tree keeps its width when the window grows; the message panes take the rest.
+    m_pSplitter->setStretchFactor(0, 0);
+    m_pSplitter->setStretchFactor(1, 1);
+    m_pSplitter->setSizes({kLeftPaneWidth, 4 * kLeftPaneWidth});
+    m_pClient->addWidget(m_pSplitter);
+}
+
+QAction* CMainFrame::addCommand(int command, const QString& text, const QString& statusTip,
+                                const QString& toolTip, const QIcon& icon)
+{
+    auto* act = new QAction(icon, text, this);
+    act->setObjectName(QStringLiteral("command%1").arg(command));
+    act->setData(command);
+    act->setStatusTip(statusTip);
+    act->setToolTip(toolTip.isEmpty() ? text : toolTip);
+    m_actions.insert(command, act);
+    return act;
+}
+
+void CMainFrame::createActions()
+{
+    const QIcon book = themed("x-office-address-book", QStyle::SP_FileDialogContentsView);
+
+    // Toolbar positions: the status-bar prompt and the tooltip of each.
+    QAction* act =
+        addCommand(ID_VIEW_CONTACTS, QStringLiteral("Contacts"),
+                   QStringLiteral("View Contacts Window"), QStringLiteral("View Contacts"), book);
+    connect(act, &QAction::triggered, this, &CMainFrame::OnViewContacts);
+
+    act = addCommand(ID_DOWNLOAD_CONTACTS, QStringLiteral("Download Contacts"),
+                     QStringLiteral("Download Contacts from Pager "),
+                     QStringLiteral("Download Contacts"), withArrow(book, Qt::DownArrow));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnDownloadContacts);
+
+    act = addCommand(ID_UPLOAD_CONTACTS, QStringLiteral("Upload Contacts"),
+                     QStringLiteral("Upload Contacts to Pager "), QStringLiteral("Upload Contacts"),
+                     withArrow(book, Qt::UpArrow));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnUploadContacts);
+
+    act = addCommand(ID_IMPORT_CONTACTS, QStringLiteral("Import/Open Contacts"),
+                     QStringLiteral("Import/Open Contacts"), QStringLiteral("Import/Open Contacts"),
+                     themed("document-open", QStyle::SP_DialogOpenButton));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnImportContacts);
+
+    act = addCommand(ID_EXPORT_CONTACTS, QStringLiteral("Export/Save Contacts"),
+                     QStringLiteral("Export/Save Contacts"), QStringLiteral("Export/Save Contacts"),
+                     themed("document-save", QStyle::SP_DialogSaveButton));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnExportContacts);
+
+    act = addCommand(
+        ID_EDIT_CONTACT, QStringLiteral("Edit Contact"), QStringLiteral("Edit Contact"),
+        QStringLiteral("Edit Contact"),
+        themed({"document-edit", "accessories-text-editor"}, QStyle::SP_FileDialogDetailedView));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnEditContact);
+
+    act = addCommand(ID_NEW_CONTACT, QStringLiteral("New Contact"), QStringLiteral("New Contact"),
+                     QStringLiteral("New Contact"), themed("contact-new", QStyle::SP_FileIcon));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnNewContact);
+
+    act = addCommand(ID_VIEW_MESSAGES, QStringLiteral("Messages"),
+                     QStringLiteral("View Messages Window"), QStringLiteral("View Messages"),
+                     themed({"mail-unread", "mail-read"}, QStyle::SP_FileDialogListView));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnViewMessages);
+
+    act = addCommand(ID_DOWNLOAD_MESSAGES, QStringLiteral("Download Messages"),
+                     QStringLiteral("Download Messages From Pager "),
+                     QStringLiteral("Download Messages"),
+                     themed("mail-send-receive", QStyle::SP_BrowserReload));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnDownloadMessages);
+
+    act = addCommand(ID_APP_EXIT, QStringLiteral("E&xit"), QStringLiteral("Quit the application"),
+                     QStringLiteral("Exit"),
+                     themed("application-exit", QStyle::SP_DialogCloseButton));
+    act->setMenuRole(QAction::QuitRole);
+    connect(act, &QAction::triggered, this, &QWidget::close);
+
+    // Menu only.
+    act = addCommand(ID_SETTINGS, QStringLiteral("Settings"), {}, {},
+                     themed("preferences-system", QStyle::SP_FileDialogInfoView));
+    act->setMenuRole(QAction::PreferencesRole);
+    connect(act, &QAction::triggered, this, &CMainFrame::OnSettings);
+
+    // Carried out by the application object, which connects them.
+    act = addCommand(ID_HELP, QStringLiteral("Help"), {}, {},
+                     themed("help-browser", QStyle::SP_DialogHelpButton));
+    act->setShortcut(QKeySequence::HelpContents);
+    act->setShortcutContext(Qt::WindowShortcut);
+    act = addCommand(ID_APP_ABOUT, QStringLiteral("&About Quillbox..."), {}, {},
+                     themed("help-about", QStyle::SP_MessageBoxInformation));
+    act->setMenuRole(QAction::AboutRole);
+
+    // Keys only. No menu item or key sends 32793: closing writes the database itself.
+    addCommand(ID_SAVE_FOLDERDB, QStringLiteral("Save Folders"), {}, {}, {});
+    connect(m_actions.value(ID_SAVE_FOLDERDB), &QAction::triggered, this,
+            &CMainFrame::OnSaveFolderDb);
+    act = addCommand(ID_NEXT_PANE, QStringLiteral("Next Pane"), {}, {}, {});
+    act->setShortcut(QKeySequence(Qt::Key_F6));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnNextPane);
+    addAction(act);
+    act = addCommand(ID_PREV_PANE, QStringLiteral("Previous Pane"), {}, {}, {});
+    act->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnPrevPane);
+    addAction(act);
+    // The Help key works whether or not a menu is open.
+    addAction(m_actions.value(ID_HELP));
+}
+
+void CMainFrame::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(action(ID_SETTINGS));
+    file->addSeparator();
+    file->addAction(action(ID_APP_EXIT));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    view->addAction(action(ID_VIEW_CONTACTS));
+    view->addAction(action(ID_VIEW_MESSAGES));
+
+    QMenu* about = menuBar()->addMenu(QStringLiteral("&About"));
+    about->addAction(action(ID_HELP));
+    about->addAction(action(ID_APP_ABOUT));
+}
+
+void CMainFrame::createToolBar()
+{
+    m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_pToolBar->setObjectName(QStringLiteral("toolbar"));
+    m_pToolBar->setMovable(true);
+    m_pToolBar->setFloatable(true);
+    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_pToolBar->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
+    m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const int command : kToolbarLayout) {
+        if (command == 0)
+            m_pToolBar->addSeparator();
+        else
+            m_pToolBar->addAction(action(command));
+    }
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+}
+
+void CMainFrame::createStatusBar()
+{
+    // One pane: "Ready" when idle, the prompt of the command under the pointer otherwise.
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusbar"));
+    const QString idle = QStringLiteral("Ready");
+    connect(bar, &QStatusBar::messageChanged, bar, [bar, idle](const QString& text) {
+        if (text.isEmpty())
+            bar->showMessage(idle);
+    });
+    bar->showMessage(idle);
+}
+
+void CMainFrame::OnInitialSetup()
+{
+    setWindowTitle(QStringLiteral("Quillbox"));
+    m_doc.LoadFolderDb(this);
+    m_pLeftView->BuildFolderTree();
+    m_pRightView->initialUpdate();
+    // A dozen rows of the list above the message, both growing with the window.
+    if (QSplitter* right = m_pRightView->splitter()) {
+        right->setStretchFactor(0, 1);
+        right->setStretchFactor(1, 1);
+        right->setSizes({300, 300});
+    }
+    StartDeviceLink();
+
+    m_pContacts = new CContactsDlg(m_pClient);
+    m_pClient->addWidget(m_pContacts);
+    m_pContacts->SetDocument(&m_doc);
+}
+
+bool CMainFrame::contactsShown() const
+{
+    return m_pContacts && m_pClient->currentWidget() == m_pContacts;
+}
+
+void CMainFrame::OnViewMessages()
+{
+    m_pClient->setCurrentWidget(m_pSplitter);
+    for (const int command : kContactButtons)
+        action(command)->setVisible(false);
+}
+
+void CMainFrame::OnViewContacts()
+{
+    if (m_pContacts)
+        m_pClient->setCurrentWidget(m_pContacts);
+    for (const int command : kContactButtons)
+        action(command)->setVisible(true);
+}
+
+void CMainFrame::OnSaveFolderDb()
+{
+    QString error;
+    if (!m_doc.SaveFolderDb(&error))
+        platform::showMessage(this, error, {}, platform::MessageButtons::Ok,
+                              platform::MessageIcon::Warning);
+}
+
+void CMainFrame::OnNewContact()
+{
+    if (m_pContacts)
+        m_pContacts->OnButtonAddressNewaddress();
+}
+
+void CMainFrame::OnEditContact()
+{
+    if (m_pContacts)
+        m_pContacts->EditContact();
+}
+
+void CMainFrame::OnImportContacts()
+{
+    if (m_pContacts)
+        m_pContacts->ImportContacts();
+}
+
+void CMainFrame::OnExportContacts()
+{
+    if (m_pContacts)
+        m_pContacts->ExportContacts();
+}
+
+void CMainFrame::OnDownloadContacts()
+{
+    if (!m_pContacts)
+        return;
+    if (platform::showMessage(this, QStringLiteral("The Contacts will be overwitten to Quillbox"),
+                              {}, platform::MessageButtons::YesNo,
+                              platform::MessageIcon::Question) == platform::MessageAnswer::Yes)
+        m_pContacts->DownloadContacts();
+}
+
+void CMainFrame::OnUploadContacts()
+{
+    if (!m_pContacts)
+        return;
+    if (platform::showMessage(this,
+                              QStringLiteral("The Contacts will be Overwritten to the Device"), {},
+                              platform::MessageButtons::YesNo,
+                              platform::MessageIcon::Question) == platform::MessageAnswer::Yes)
+        m_pContacts->UploadContacts();
+}
+
+void CMainFrame::cyclePane(int direction)
+{
+    // The panes of the message presentation, in the order F6 visits them.
+    if (contactsShown())
+        return;
+    const QList<QWidget*> panes{m_pLeftView, m_pRightView->listView(), m_pRightView->detailView()};
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < panes.size(); ++i) {
+        if (panes[i]->hasFocus())
+            at = i;
+    }
+    const qsizetype n = panes.size();
+    const qsizetype next = at < 0 ? 0 : ((at + direction) % n + n) % n;
+    panes[next]->setFocus(Qt::ShortcutFocusReason);
+}
+
+void CMainFrame::OnNextPane()
+{
+    cyclePane(1);
+}
+
+void CMainFrame::OnPrevPane()
+{
+    cyclePane(-1);
+}
+
+bool CMainFrame::OnClose()
+{
+    // The local folders first: this is the one moment they are written.
+    QString error;
+    if (!m_doc.SaveFolderDb(&error)) {
+        const platform::MessageAnswer answer = platform::showMessage(
+            this,
+            error + QStringLiteral("\n\nQuit Quillbox without saving the local folders?\n"
+                                   "(No keeps Quillbox open with nothing lost.)"),
+            {}, platform::MessageButtons::YesNo, platform::MessageIcon::Warning);
+        if (answer != platform::MessageAnswer::Yes)
+            return false;
+    }
+    if (m_pContacts && m_pContacts->IsModified()) {
+        const platform::MessageAnswer answer = platform::showMessage(
+            this, QStringLiteral("Contacts Not Saved.\nSave Contacts Now?"), {},
+            platform::MessageButtons::YesNoCancel, platform::MessageIcon::Question);
+        if (answer == platform::MessageAnswer::Cancel)
+            return false;
+        if (answer == platform::MessageAnswer::Yes)
+            OnExportContacts();
+    }
+    return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* e)
+{
+    if (!OnClose()) {
+        e->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(e);
+    m_bClosed = true;
+    // A transfer still running ends here; its events are not acted on any more.
+    m_pager.CloseCommPort();
+    // The progress window's place is kept from one run to the next.
+    m_wndProgress.SavePosition(m_settings);
+    m_wndProgress.Hide();
+    Q_EMIT closed();
+}

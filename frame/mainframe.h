@@ -1,0 +1,136 @@
+#pragma once
+// The program's one top-level window. It owns every long-lived part of the user interface
+// and the device-link object, switches its client area between the message panes (folder
+// tree | message list over detail pane) and the Contacts window, routes the menu and
+// toolbar commands, drives the transfers with the pager (syncdriver.cpp) and, on closing,
+// saves the local folders and the settings.
+
+#include "devlink/cpager.h"
+#include "devlink/syncprogresswnd.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QtGlobal>
+
+class CContactsDlg;
+class CLeftView;
+class CQuillboxDoc;
+class CRightView;
+class QAction;
+class QSplitter;
+class QStackedWidget;
+class QToolBar;
+struct Settings;
+
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Command numbers, as other parts of the program and the tests name them.
+    enum Command : int
+    {
+        ID_DOWNLOAD_MESSAGES = 32774,
+        ID_SAVE_FOLDERDB = 32793,
+        ID_EDIT_CONTACT = 32795,
+        ID_UPLOAD_CONTACTS = 32796,
+        ID_DOWNLOAD_CONTACTS = 32797,
+        ID_SETTINGS = 32810,
+        ID_VIEW_MESSAGES = 32812,
+        ID_VIEW_CONTACTS = 32813,
+        ID_IMPORT_CONTACTS = 32848,
+        ID_EXPORT_CONTACTS = 32849,
+        ID_NEW_CONTACT = 32854,
+        ID_APP_ABOUT = 57664,
+        ID_APP_EXIT = 57665,
+        ID_HELP = 57670,
+        ID_NEXT_PANE = 57680,
+        ID_PREV_PANE = 57681,
+    };
+
+    // The toolbar's twelve positions, in order; 0 stands for a separator.
+    static const int kToolbarLayout[12];
+    // The buttons that belong to the Contacts window: shown with it, hidden with the
+    // message panes.
+    static const int kContactButtons[6];
+
+    CMainFrame(Settings& settings, CQuillboxDoc& doc, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Called once the frame and its panes exist, in this order: the title, the folder
+    // database, the folder tree, the right pane, the device link, the Contacts window.
+    void OnInitialSetup();
+
+    QAction* action(int command) const { return m_actions.value(command); }
+    QToolBar* toolBar() const { return m_pToolBar; }
+    QSplitter* splitter() const { return m_pSplitter; }
+    CLeftView* leftView() const { return m_pLeftView; }
+    CRightView* rightView() const { return m_pRightView; }
+    CContactsDlg* contactsDlg() const { return m_pContacts; }
+    CSyncProgressWnd& progressWnd() { return m_wndProgress; }
+    CPager& pager() { return m_pager; }
+    CQuillboxDoc& document() const { return m_doc; }
+    // The mode of the transfer last announced as started (0 before the first).
+    qint32 transferMode() const { return m_nTransferMode; }
+    bool contactsShown() const;
+
+    // The close sequence up to the frame's own closing: the folder database written (or
+    // its failure answered), then the unsaved-contacts question. False: the program stays.
+    bool OnClose();
+
+public Q_SLOTS:
+    void OnViewMessages();
+    void OnViewContacts();
+
+    // The synchronisation driver (syncdriver.cpp).
+    void StartDeviceLink();
+    void OnDownloadMessages();
+    void OnSettings();
+    void OnPagerNotify(int code, qint32 argument);
+
+    void OnSaveFolderDb();
+    void OnNewContact();
+    void OnEditContact();
+    void OnImportContacts();
+    void OnExportContacts();
+    void OnDownloadContacts();
+    void OnUploadContacts();
+    void OnNextPane();
+    void OnPrevPane();
+
+Q_SIGNALS:
+    // The frame has closed: the settings are to be written now.
+    void closed();
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QAction* addCommand(int command, const QString& text, const QString& statusTip,
+                        const QString& toolTip, const QIcon& icon);
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createClientArea();
+    void cyclePane(int direction);
+
+    Settings& m_settings;
+    CQuillboxDoc& m_doc;
+
+    // Members in the order of their making; they go in the reverse order.
+    QStackedWidget* m_pClient = nullptr;
+    QSplitter* m_pSplitter = nullptr;
+    CLeftView* m_pLeftView = nullptr;
+    CRightView* m_pRightView = nullptr;
+    CContactsDlg* m_pContacts = nullptr;
+    CSyncProgressWnd m_wndProgress;
+    CPager m_pager;
+    qint32 m_nTransferMode = 0;
+    QToolBar* m_pToolBar = nullptr;
+    // The close went ahead: device events still on their way find nothing to do.
+    bool m_bClosed = false;
+
+    QHash<int, QAction*> m_actions;
+};

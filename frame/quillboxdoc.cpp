@@ -1,0 +1,102 @@
+#include "frame/quillboxdoc.h"
+
+#include "app/settings.h"
+#include "devlink/cpager.h"
+#include "messages/folderdb.h"
+#include "messages/messagestore.h"
+#include "platform/messageboxservice.h"
+#include "platform/paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+CQuillboxDoc::CQuillboxDoc(MessageStore& store, Settings& settings)
+    : MessageViews(store), m_dwFileHeader(folderdb::DEFAULT_HEADER), m_settings(settings)
+{
+}
+
+CQuillboxDoc::~CQuillboxDoc() = default;
+
+QString CQuillboxDoc::folderDbPath() const
+{
+    return m_strDbPath.isEmpty() ? m_settings.folderDbPath() : m_strDbPath;
+}
+
+int CQuillboxDoc::LoadFolderDb(QWidget* parent)
+{
+    MessageStore& s = store();
+    s.counters().ListItemDataCNT = m_settings.ListItemDataCNT;
+    s.counters().TreeItemDataCNT = m_settings.TreeItemDataCNT;
+
+    const QString path = folderDbPath();
+    const folderdb::ReadResult result = s.LoadFolderDb(path);
+    if (!result.found) {
+        setFolderDbLoaded(false);
+        return 0;
+    }
+    m_dwFileHeader = result.header;
+    if (result.ok) {
+        setFolderDbLoaded(true);
+        return 0;
+    }
+
+    // The next save would replace the file with what could be read of it: it goes out of
+    // the way first, so that whatever lies beyond the damage can still be recovered.
+    QString why;
+    const QString aside = folderdb::setAside(path, &why);
+    const QString name = QDir::toNativeSeparators(path);
+    QString text = QStringLiteral("The folder database\n%1\ncould not be read whole.\n\n%2\n\n")
+                       .arg(name, result.error);
+    if (!aside.isEmpty()) {
+        text += QStringLiteral("The damaged file has been kept as\n%1")
+                    .arg(QDir::toNativeSeparators(aside));
+    } else {
+        m_strDamagedPath = path;
+        text += QStringLiteral("%1\nIt is not written over: Quillbox tries again to move it "
+                               "aside when it closes.")
+                    .arg(why);
+    }
+    if (!s.records().empty())
+        text += QStringLiteral("\n\nQuillbox goes on with the folders and messages read "
+                               "before the damage.");
+    platform::showMessage(parent, text, {}, platform::MessageButtons::Ok,
+                          platform::MessageIcon::Warning);
+
+    // Nothing read is a first run: the default local folders are created.
+    setFolderDbLoaded(!s.records().empty());
+    return 0;
+}
+
+bool CQuillboxDoc::SaveFolderDb(QString* error)
+{
+    const QString path = folderDbPath();
+    if (!m_strDamagedPath.isEmpty() && m_strDamagedPath == path) {
+        if (QFileInfo::exists(path) && folderdb::setAside(path, error).isEmpty())
+            return false;
+        m_strDamagedPath.clear();
+    }
+    // The per-user data folder is the program's own and is not there before its first
+    // save; any other folder is the user's, who chose it and must see it missing.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (folder == QDir(platform::defaultDataFolder()).absolutePath())
+        QDir().mkpath(folder);
+    const bool written = store().SaveFolderDb(path, m_dwFileHeader, error);
+    storeCountersInSettings();
+    return written;
+}
+
+void CQuillboxDoc::TakeDownloadedMessages(const CPager& pager)
+{
+    store().TakeDownloadedMessages(pager.m_DeviceMessages, pager.m_FolderNames);
+}
+
+void CQuillboxDoc::storeCountersInSettings()
+{
+    m_settings.ListItemDataCNT = store().counters().ListItemDataCNT;
+    m_settings.TreeItemDataCNT = store().counters().TreeItemDataCNT;
+}
+
+void CQuillboxDoc::OnCloseDocument()
+{
+    store().DeleteAllRecords();
+}

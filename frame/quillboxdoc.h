@@ -1,0 +1,58 @@
+#pragma once
+// The message document: the store of folders and messages, the folder database it is read
+// from at start and written to at close, and the meeting point of the three views that
+// show it (the view half is MessageViews).
+
+#include "messages/messageviews.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class CPager;
+class MessageStore;
+class QWidget;
+struct Settings;
+
+class CQuillboxDoc : public MessageViews
+{
+public:
+    // The store outlives the document; the settings hold the two number counters between
+    // runs and the folder of the database.
+    CQuillboxDoc(MessageStore& store, Settings& settings);
+    ~CQuillboxDoc() override;
+
+    // The database of this run: "<FilePath>/LocalFolderDb.psf", unless a file was named.
+    QString folderDbPath() const;
+    void setFolderDbPath(const QString& path) { m_strDbPath = path; }
+
+    // Reads the database, if there is one, into the store (the counters start from the
+    // settings and are raised above every number read). A damaged file is set aside under
+    // another name before anything can be written over it, the user is told which and why
+    // (parent owns the box), and the records read before the damage stay. Always 0.
+    int LoadFolderDb(QWidget* parent);
+
+    // Writes the local folders and their messages. The pager side stays in memory, so a
+    // close that does not go ahead loses nothing. The settings take the counters that
+    // renumbering gave. On failure the old file is whole and error says why.
+    bool SaveFolderDb(QString* error);
+
+    // After a finished message download: the pager folders take the pager's names and
+    // exactly the messages of that download.
+    void TakeDownloadedMessages(const CPager& pager);
+
+    // The store's counters into the settings, where they are kept between runs.
+    void storeCountersInSettings();
+
+    // Frees every record: the document is closing.
+    void OnCloseDocument();
+
+    // Written as the first word of the database; replaced by the word a file held.
+    quint32 m_dwFileHeader;
+
+private:
+    Settings& m_settings;
+    QString m_strDbPath;
+    // A damaged database that could not be set aside at start: tried again before the
+    // next write, which must not land on it.
+    QString m_strDamagedPath;
+};

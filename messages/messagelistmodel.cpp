@@ -1,0 +1,238 @@
+#include "messages/messagelistmodel.h"
+
+#include "messages/messagerecord.h"
+#include "platform/bytes.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kHeaderBytes = 8 + 8 + 4 + 4 + 4;
+
+QDataStream::Version streamVersion()
+{
+    return QDataStream::Qt_6_0;
+}
+
+} // namespace
+
+// --- MessageDrag ---------------------------------------------------------------------------
+
+QString MessageDrag::mimeType()
+{
+    return QStringLiteral("application/x-quillbox-messages");
+}
+
+QByteArray MessageDrag::encode() const
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(streamVersion());
+    out << storeTag << processId << sourceParentId << sourceFolderId
+        << static_cast<quint32>(messageIds.size());
+    for (const qint32 id : messageIds)
+        out << id;
+    return bytes;
+}
+
+std::optional<MessageDrag> MessageDrag::decode(const QByteArray& bytes)
+{
+    if (bytes.size() < kHeaderBytes)
+        return std::nullopt;
+    QDataStream in(bytes);
+    in.setVersion(streamVersion());
+    MessageDrag drag;
+    quint32 count = 0;
+    in >> drag.storeTag >> drag.processId >> drag.sourceParentId >> drag.sourceFolderId >> count;
+    // The count must account for exactly the bytes that follow, so a damaged or hostile
+    // payload can neither make us allocate more than it holds nor pass with a tail.
+    const qsizetype rest = bytes.size() - kHeaderBytes;
+    if (in.status() != QDataStream::Ok || rest % 4 != 0 || static_cast<quint64>(rest / 4) != count)
+        return std::nullopt;
+    drag.messageIds.resize(count);
+    for (qint32& id : drag.messageIds)
+        in >> id;
+    if (in.status() != QDataStream::Ok)
+        return std::nullopt;
+    return drag;
+}
+
+// --- MessageListModel ----------------------------------------------------------------------
+
+MessageListModel::MessageListModel(quint64 storeTag, QObject* parent)
+    : QAbstractTableModel(parent), m_storeTag(storeTag)
+{
+}
+
+void MessageListModel::setMessages(const MessageRecord& folder,
+                                   const std::vector<MessageRecord*>& messages)
+{
+    beginResetModel();
+    m_hasFolder = true;
+    m_nFolderParentId = folder.nParentId;
+    m_nFolderId = folder.nFolderId;
+    m_rows.clear();
+    m_text.clear();
+    m_rows.reserve(messages.size());
+    // One pass over the records: on a large folder the time goes in reaching them, not in
+    // copying. Titles hold at most 20 bytes, dates 16; this is a guess, not a limit.
+    constexpr size_t kTypicalRowBytes = 12 + 20 + 16;
+    m_text.reserve(messages.size() * kTypicalRowBytes);
+    for (const MessageRecord* m : messages) {
+        Row row{};
+        row.nMessageId = m->nMessageId;
+        row.address = m_text.size();
+        m_text += m->strAddress;
+        row.title = m_text.size();
+        m_text += m->strTitle;
+        row.date = m_text.size();
+        m_text += m->strDate;
+        row.end = m_text.size();
+        m_rows.push_back(row);
+    }
+    endResetModel();
+}
+
+void MessageListModel::clear()
+{
+    beginResetModel();
+    m_hasFolder = false;
+    m_nFolderParentId = 0;
+    m_nFolderId = 0;
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_text.clear();
+    m_text.shrink_to_fit();
+    endResetModel();
+}
+
+qint32 MessageListModel::messageId(int row) const
+{
+    if (row < 0 || static_cast<size_t>(row) >= m_rows.size())
+        return 0;
+    return m_rows[static_cast<size_t>(row)].nMessageId;
+}
+
+int MessageListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int MessageListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString MessageListModel::text(const Row& row, int column) const
+{
+    size_t from = 0;
+    size_t to = 0;
+    switch (column) {
+    case ColumnAddress:
+        from = row.address;
+        to = row.title;
+        break;
+    case ColumnTitle:
+        from = row.title;
+        to = row.date;
+        break;
+    case ColumnDate:
+        from = row.date;
+        to = row.end;
+        break;
+    default:
+        return {};
+    }
+    return platform::toDisplay(std::string_view(m_text).substr(from, to - from));
+}
+
+QVariant MessageListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Row& row = m_rows[static_cast<size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+        // "No" is the row's place in the list, not a property of the message.
+        return index.column() == ColumnNo ? QString::number(index.row())
+                                          : text(row, index.column());
+    case Qt::DecorationRole:
+        if (index.column() == ColumnNo && !m_icon.isNull())
+            return m_icon;
+        break;
+    case MessageIdRole:
+        return row.nMessageId;
+    default:
+        break;
+    }
+    return {};
+}
+
+QVariant MessageListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case ColumnNo:
+        return QStringLiteral("No");
+    case ColumnAddress:
+        return QStringLiteral("Address");
+    case ColumnTitle:
+        return QStringLiteral("Title");
+    case ColumnDate:
+        return QStringLiteral("Date");
+    default:
+        break;
+    }
+    return {};
+}
+
+Qt::ItemFlags MessageListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled |
+           Qt::ItemNeverHasChildren;
+}
+
+QStringList MessageListModel::mimeTypes() const
+{
+    return {MessageDrag::mimeType()};
+}
+
+QMimeData* MessageListModel::mimeData(const QModelIndexList& indexes) const
+{
+    std::vector<int> rows;
+    rows.reserve(static_cast<size_t>(indexes.size()));
+    for (const QModelIndex& index : indexes) {
+        if (index.isValid() && index.model() == this)
+            rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty() || !m_hasFolder)
+        return nullptr;
+
+    MessageDrag drag;
+    drag.storeTag = m_storeTag;
+    drag.processId = QCoreApplication::applicationPid();
+    drag.sourceParentId = m_nFolderParentId;
+    drag.sourceFolderId = m_nFolderId;
+    drag.messageIds.reserve(rows.size());
+    for (const int row : rows)
+        drag.messageIds.push_back(messageId(row));
+
+    auto* mime = new QMimeData;
+    mime->setData(MessageDrag::mimeType(), drag.encode());
+    return mime;
+}
+
+Qt::DropActions MessageListModel::supportedDragActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
+}

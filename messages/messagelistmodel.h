@@ -1,0 +1,93 @@
+#pragma once
+// The rows of the message list: one per message of the folder shown, in record-list order.
+// Rows keep the message's number and a copy of the three texts they show, never a pointer
+// into the record list: a row must stay harmless when its message goes away behind it (its
+// folder deleted in the tree), and the number is how every command finds the message again.
+
+#include <QAbstractTableModel>
+#include <QIcon>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct MessageRecord;
+
+// What a drag of messages out of the list carries. The store tag and the process make sure
+// a drop only acts on the store the numbers were taken from: the same numbers in another
+// program's store name other messages.
+struct MessageDrag
+{
+    quint64 storeTag = 0;
+    qint64 processId = 0;
+    qint32 sourceParentId = 0;
+    qint32 sourceFolderId = 0;
+    std::vector<qint32> messageIds;
+
+    static QString mimeType();
+    QByteArray encode() const;
+    // nullopt for anything that is not a whole, well-formed drag of ours.
+    static std::optional<MessageDrag> decode(const QByteArray& bytes);
+};
+
+class MessageListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column
+    {
+        ColumnNo,
+        ColumnAddress,
+        ColumnTitle,
+        ColumnDate,
+        ColumnCount
+    };
+    static constexpr int MessageIdRole = Qt::UserRole;
+
+    // storeTag goes into every drag (see MessageDrag).
+    explicit MessageListModel(quint64 storeTag = 0, QObject* parent = nullptr);
+
+    // Shows these messages of the folder, in the order given.
+    void setMessages(const MessageRecord& folder, const std::vector<MessageRecord*>& messages);
+    void clear();
+    void setRowIcon(const QIcon& icon) { m_icon = icon; }
+
+    bool hasFolder() const { return m_hasFolder; }
+    qint32 folderParentId() const { return m_nFolderParentId; }
+    qint32 folderId() const { return m_nFolderId; }
+    qint32 messageId(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    QStringList mimeTypes() const override;
+    // The messages of the rows among the indexes, in row order, and the folder shown.
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override;
+
+private:
+    // The texts of all rows live in one buffer: a folder of a hundred thousand messages
+    // is filled without a hundred thousand small allocations per column.
+    struct Row
+    {
+        qint32 nMessageId;
+        size_t address; // offsets into m_text; each text ends where the next begins
+        size_t title;
+        size_t date;
+        size_t end;
+    };
+    QString text(const Row& row, int column) const;
+
+    quint64 m_storeTag;
+    bool m_hasFolder = false;
+    qint32 m_nFolderParentId = 0;
+    qint32 m_nFolderId = 0;
+    std::vector<Row> m_rows;
+    std::string m_text;
+    QIcon m_icon;
+};

@@ -1,0 +1,158 @@
+#include "messages/rightlistview.h"
+
+#include "messages/messagelistmodel.h"
+#include "messages/messagestore.h"
+#include "messages/messageviews.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
+
+#include <algorithm>
+
+CRightListView::CRightListView(MessageViews& doc, QWidget* parent)
+    : QTreeView(parent), m_doc(doc),
+      m_model(new MessageListModel(reinterpret_cast<quintptr>(&doc.store()), this)),
+      m_actDelete(new QAction(QStringLiteral("Delete"), this))
+{
+    setObjectName(QStringLiteral("messageList"));
+    m_model->setRowIcon(QIcon::fromTheme(QStringLiteral("mail-message"),
+                                         style()->standardIcon(QStyle::SP_FileIcon)));
+    setModel(m_model);
+    // A report list: no tree decoration, whole rows selected, several at once, and rows of
+    // one height so that a folder of any size is laid out at once.
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSortingEnabled(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+    setDefaultDropAction(Qt::MoveAction);
+
+    m_actDelete->setData(ID_MESSAGE_DELETE);
+    connect(m_actDelete, &QAction::triggered, this, &CRightListView::OnMessageDelete);
+    connect(
+        selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex& current, const QModelIndex&) { onCurrentRowChanged(current); });
+}
+
+CRightListView::~CRightListView()
+{
+    // The document may already be gone while the base classes tear the view down.
+    if (selectionModel())
+        disconnect(selectionModel(), nullptr, this, nullptr);
+}
+
+void CRightListView::InitMessageList()
+{
+    QHeaderView* head = header();
+    head->setSectionsMovable(false);
+    head->setStretchLastSection(false);
+    head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    head->resizeSection(MessageListModel::ColumnNo, 50);
+    head->resizeSection(MessageListModel::ColumnAddress, 100);
+    head->resizeSection(MessageListModel::ColumnTitle, 250);
+    head->resizeSection(MessageListModel::ColumnDate, 150);
+    m_doc.SetListView(this);
+}
+
+void CRightListView::showFolder(const MessageRecord* folder)
+{
+    if (folder)
+        m_model->setMessages(*folder, m_doc.store().folderMessages(*folder));
+    else
+        m_model->clear();
+}
+
+std::vector<int> CRightListView::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+std::vector<qint32> CRightListView::selectedMessageIds() const
+{
+    std::vector<qint32> ids;
+    for (const int row : selectedRows())
+        ids.push_back(m_model->messageId(row));
+    return ids;
+}
+
+bool CRightListView::folderShownIsPager() const
+{
+    const MessageRecord* folder = m_doc.GetSelectedFolder();
+    return folder && folder->nParentId == PARENT_PAGER;
+}
+
+std::unique_ptr<QMenu> CRightListView::createContextMenu()
+{
+    if (!selectionModel()->hasSelection() || !m_doc.GetSelectedFolder() || folderShownIsPager())
+        return nullptr;
+    auto menu = std::make_unique<QMenu>(this);
+    menu->setObjectName(QStringLiteral("ContextMessage"));
+    m_actDelete->setEnabled(true);
+    menu->addAction(m_actDelete);
+    return menu;
+}
+
+void CRightListView::contextMenuEvent(QContextMenuEvent* e)
+{
+    if (std::unique_ptr<QMenu> menu = createContextMenu())
+        menu->exec(e->globalPos());
+    e->accept();
+}
+
+void CRightListView::OnMessageDelete()
+{
+    if (folderShownIsPager())
+        return;
+    // Always the rows that are selected now: the row that changed last may be one that
+    // was just taken out of the selection.
+    const std::vector<qint32> ids = selectedMessageIds();
+    if (!ids.empty()) {
+        for (const qint32 folderId : m_doc.store().DeleteMessages(ids))
+            m_doc.ShowFolderCount(folderId);
+    }
+    m_doc.ShowFolder(m_doc.GetSelectedFolder());
+}
+
+void CRightListView::onCurrentRowChanged(const QModelIndex& current)
+{
+    const int row = current.isValid() ? current.row() : -1;
+    m_doc.ShowMessage(row < 0 ? nullptr : m_doc.store().findMessage(m_model->messageId(row)));
+}
+
+void CRightListView::startDrag(Qt::DropActions)
+{
+    std::vector<int> rows = selectedRows();
+    if (rows.empty() && currentIndex().isValid())
+        rows.push_back(currentIndex().row());
+    QModelIndexList indexes;
+    for (const int row : rows)
+        indexes.append(m_model->index(row, 0));
+    QMimeData* mime = m_model->mimeData(indexes);
+    if (!mime)
+        return;
+
+    // Messages of the pager are only ever copied; the drop target asks the store the same.
+    const bool fromPager = m_doc.store().isPagerFolderId(m_model->folderId());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mime);
+    const QIcon icon = m_model->data(indexes.first(), Qt::DecorationRole).value<QIcon>();
+    if (!icon.isNull())
+        drag->setPixmap(icon.pixmap(QSize(16, 16)));
+    // Nothing is taken out of the list when the drop is a move: the tree's drop selects
+    // the destination, which fills the list anew.
+    drag->exec(fromPager ? Qt::CopyAction : Qt::CopyAction | Qt::MoveAction,
+               fromPager ? Qt::CopyAction : Qt::MoveAction);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The message list: the messages of the folder selected in the tree, one row each. It
+// shows the current row's message in the detail pane, deletes messages of local folders
+// and is where messages are dragged from onto the folder tree.
+
+#include <QTreeView>
+
+#include <memory>
+#include <vector>
+
+class MessageListModel;
+class MessageViews;
+class QMenu;
+struct MessageRecord;
+
+class CRightListView : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ID_MESSAGE_DELETE = 32790;
+
+    explicit CRightListView(MessageViews& doc, QWidget* parent = nullptr);
+    ~CRightListView() override;
+
+    // Columns and their widths, and registration with the document.
+    void InitMessageList();
+
+    MessageListModel* messageModel() const { return m_model; }
+    // Fills the list with the folder's messages; nullptr empties it.
+    void showFolder(const MessageRecord* folder);
+    // The selected rows, in row order.
+    std::vector<int> selectedRows() const;
+    // The message numbers of the selected rows, in row order.
+    std::vector<qint32> selectedMessageIds() const;
+
+    // The "ContextMessage" menu, or nullptr when it does not apply (no row selected, or
+    // the folder is one of the pager's, whose messages cannot be deleted).
+    std::unique_ptr<QMenu> createContextMenu();
+    QAction* deleteAction() const { return m_actDelete; }
+
+public Q_SLOTS:
+    // Deletes the selected messages, then lists the folder again.
+    void OnMessageDelete();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+
+private:
+    void onCurrentRowChanged(const QModelIndex& current);
+    bool folderShownIsPager() const;
+
+    MessageViews& m_doc;
+    MessageListModel* m_model;
+    QAction* m_actDelete;
+};

@@ -1,0 +1,654 @@
+// The address book's dialogs: Contact, address entry, address picker and Group.
+
+#include "contacts/addressdlgs.h"
+#include "contacts/byteedit.h"
+#include "contacts/contactdlg.h"
+#include "contacts/groupdlg.h"
+#include "devlink/mirror/addressmirror.h"
+#include "platform/messageboxservice.h"
+#include "tests/platform/widgettest.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+
+namespace {
+
+constexpr int kAddress = 11;
+constexpr int kNote = 12;
+
+QString latin1(const char* text)
+{
+    return QString::fromLatin1(text);
+}
+
+QStringList list(const char* texts)
+{
+    return latin1(texts).split(u'|');
+}
+
+void showActive(QWidget& dlg)
+{
+    dlg.show();
+    dlg.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+}
+
+QLineEdit* line(CContactDlg& dlg, int i)
+{
+    return qobject_cast<QLineEdit*>(dlg.fieldEdit(i));
+}
+
+MultiLineByteEdit* multi(CContactDlg& dlg, int i)
+{
+    return qobject_cast<MultiLineByteEdit*>(dlg.fieldEdit(i));
+}
+
+void paste(QWidget* widget, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->paste();
+    else
+        qobject_cast<QPlainTextEdit*>(widget)->paste();
+}
+
+// Acts on the next modal dialog of type Dlg once its exec() runs. Any other modal dialog,
+// or none, is closed after a while: a wrong guess fails the test instead of hanging it.
+template <typename Dlg> void whenModal(std::function<void(Dlg*)> act)
+{
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dlg = qobject_cast<Dlg*>(modal);
+        if (dlg || ++*tries > 200) {
+            timer->stop();
+            timer->deleteLater();
+            if (dlg)
+                act(dlg);
+            else if (modal)
+                modal->close();
+        }
+    });
+    timer->start(10);
+}
+
+// Runs call; whether it opened a modal dialog (which is closed).
+bool opensModal(const std::function<void()>& call)
+{
+    bool seen = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&seen] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen = true;
+            modal->close();
+        }
+    });
+    timer.start(10);
+    call();
+    return seen;
+}
+
+// Labels, buttons and fields have at least the room they ask for. Scrolling views ask for
+// room for scroll bars they do not always need: the tests look at those themselves.
+QStringList clipped(QWidget& dlg)
+{
+    QStringList out;
+    for (QWidget* w : dlg.findChildren<QWidget*>()) {
+        bool scrolling = false;
+        for (QWidget* p = w; p != &dlg; p = p->parentWidget())
+            scrolling = scrolling || qobject_cast<QAbstractScrollArea*>(p);
+        const QSize need = qobject_cast<QLabel*>(w) ? w->sizeHint() : w->minimumSizeHint();
+        if (w->isVisible() && !scrolling && need.isValid() &&
+            (w->width() < need.width() || w->height() < need.height()))
+            out << latin1(w->metaObject()->className()) + u' ' + w->objectName();
+    }
+    return out;
+}
+
+// With QUILLBOX_SCREENSHOTS naming a folder, a picture of the dialog goes there.
+void screenshot(QWidget& dlg, const char* name)
+{
+    const QString dir = qEnvironmentVariable("QUILLBOX_SCREENSHOTS");
+    if (dir.isEmpty())
+        return;
+    for (int i = 0; i < 10; ++i)
+        QTest::qWait(30);
+    QVERIFY(dlg.grab().save(QDir(dir).filePath(latin1(name))));
+}
+
+// The address book as the Contacts window holds it, and StoreGroup as it does it: a new
+// record added to the mirror, an edited one changed in place.
+class Owner : public GroupDlgOwner
+{
+public:
+    AddressMirror mirror;
+    int stored = 0;
+    int result = -1;
+
+    AddressMirror* GetPager() override { return &mirror; }
+    void StoreGroup(CGroupDlg& dlg) override
+    {
+        ++stored;
+        if (!dlg.m_bEdit) {
+            auto group = std::make_unique<GroupRecord>();
+            result = dlg.StoreTo(*group) ? mirror.UpdatePagerAddress(group, OP_ADD_GROUP, -1) : -2;
+        } else if (GroupRecord* group = find(dlg.m_nGroupId)) {
+            result = dlg.StoreTo(*group)
+                         ? mirror.UpdatePagerAddress(group, OP_CHANGE_GROUP, group->nGroupId)
+                         : -2;
+        }
+    }
+    GroupRecord* find(qint32 id)
+    {
+        for (const auto& group : mirror.m_GroupList)
+            if (group->nGroupId == id)
+                return group.get();
+        return nullptr;
+    }
+    // A group as a download brings it, with the block the pager holds.
+    qint32 addGroup(const char* name, const std::vector<GroupMember>& members,
+                    const std::vector<quint8>& block)
+    {
+        auto group = std::make_unique<GroupRecord>();
+        group->strName = name;
+        std::copy(members.begin(), members.end(), group->aMembers.begin());
+        group->nMemberCount = static_cast<qint32>(members.size());
+        std::copy(block.begin(), block.end(), group->abyBlock.begin());
+        group->nBlockLength = static_cast<qint32>(block.size());
+        return mirror.UpdatePagerAddress(group, OP_ADD_GROUP, -1) == 0
+                   ? mirror.m_GroupList.back()->nGroupId
+                   : -1;
+    }
+    ContactRecord* addContact(const char* first, const char* last, const char* email1,
+                              const char* email2, const char* wireless, qint32 folder = -1)
+    {
+        auto contact = std::make_unique<ContactRecord>();
+        contact->nGroup = folder;
+        contact->strFirstName = first;
+        contact->strLastName = last;
+        contact->strEmail1 = email1;
+        contact->strEmail2 = email2;
+        contact->strWireless = wireless;
+        ContactRecord* record = contact.get();
+        return mirror.UpdatePagerAddress(contact, OP_ADD_CONTACT, folder) == 0 ? record : nullptr;
+    }
+};
+
+void openGroup(CGroupDlg& dlg, Owner& owner, qint32 editId = -1)
+{
+    dlg.m_pOwner = &owner;
+    dlg.m_bEdit = editId >= 0 ? 1 : 0;
+    dlg.m_nGroupId = editId;
+    showActive(dlg);
+}
+
+// New Email or New Wireless with an address typed; gives the entry dialog's caption.
+QString typeMember(CGroupDlg& dlg, qint32 kind, const std::string& address, bool confirm = true)
+{
+    QString caption;
+    whenModal<CAddressEntryDlg>([&](CAddressEntryDlg* entry) {
+        caption = entry->windowTitle();
+        QTest::keyClicks(entry->addressEdit(), QString::fromLatin1(address));
+        confirm ? entry->okButton()->click() : entry->reject();
+    });
+    kind == MEMBER_EMAIL ? dlg.OnNewEmail() : dlg.OnNewWireless();
+    return caption;
+}
+
+std::vector<quint8> bytesOf(const GroupBlock& block)
+{
+    return {block.bytes().begin(), block.bytes().end()};
+}
+
+std::vector<quint8> storedOf(const GroupRecord& group)
+{
+    return {group.abyBlock.begin(), group.abyBlock.begin() + group.nBlockLength};
+}
+
+// E-mail members of 64 bytes: 69 bytes each in the block.
+std::vector<GroupMember> longEmails(int count)
+{
+    std::vector<GroupMember> members;
+    for (int i = 0; i < count; ++i)
+        members.push_back({MEMBER_EMAIL, std::string(52, char('a' + i)) + "@example.com"});
+    return members;
+}
+
+} // namespace
+
+class TestContactsDialogs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void contactTextsTabOrderAndEnter()
+    {
+        CContactDlg dlg;
+        QCOMPARE(dlg.windowTitle(), latin1("Contact"));
+        QStringList labels;
+        for (QLabel* label : dlg.findChildren<QLabel*>())
+            if (label->buddy())
+                labels << label->text();
+        QCOMPARE(labels, list("First Name|Last Name|Wireless Address|Email Address #1|"
+                              "Email Address #2|Email Address #3|Work Number|Mobile Number|"
+                              "Home Number|Fax Number|CompanyName|Mailing Address|Notes"));
+        QCOMPARE(dlg.findChild<QLabel*>(QStringLiteral("caption"))->text(),
+                 latin1("Contact Information"));
+        QCOMPARE(dlg.addButton()->text() + u'|' + dlg.cancelButton()->text(), latin1("Add|Cancel"));
+        QVERIFY(!dlg.addButton()->autoDefault() && !dlg.cancelButton()->autoDefault());
+        for (int i = 0; i < CONTACT_FIELD_COUNT; ++i) {
+            const ContactField& field = kContactFields[static_cast<size_t>(i)];
+            QCOMPARE(dlg.fieldEdit(i)->objectName(), latin1(field.fieldName));
+            QCOMPARE(i < kAddress ? line(dlg, i)->maxLength() : multi(dlg, i)->maxBytes(),
+                     field.nMax);
+        }
+
+        // Enter (any modifier) walks the fields, multi-line ones included, to "Add".
+        showActive(dlg);
+        QCOMPARE(dlg.focusWidget(), dlg.fieldEdit(0));
+        for (int i = 1; i <= CONTACT_FIELD_COUNT; ++i) {
+            QTest::keyClick(dlg.focusWidget(), i % 2 ? Qt::Key_Return : Qt::Key_Enter,
+                            i == 2 ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(dlg.focusWidget(),
+                     i < CONTACT_FIELD_COUNT ? dlg.fieldEdit(i) : dlg.addButton());
+        }
+        QCOMPARE(multi(dlg, kAddress)->bytes(), std::string()); // no line break went in
+        QVERIFY(dlg.isVisible());
+        // On a button Enter presses it: "Add" with nothing typed does nothing, "Cancel" closes.
+        QTest::keyClick(dlg.addButton(), Qt::Key_Return);
+        QVERIFY(dlg.isVisible());
+        dlg.cancelButton()->setFocus();
+        QTest::keyClick(dlg.cancelButton(), Qt::Key_Enter);
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+    }
+
+    void contactLimitsAreBytes()
+    {
+        CContactDlg dlg;
+        showActive(dlg);
+        QTest::keyClicks(line(dlg, 0), latin1("Bartholomew-Jones"));
+        QCOMPARE(line(dlg, 0)->text(), latin1("Bartholomew-Jone"));
+        QTest::keyClicks(line(dlg, 6), latin1("555-0100 ext 214567"));
+        QCOMPARE(line(dlg, 6)->text(), latin1("555-0100 ext 21456")); // letters and all
+
+        // A character without a byte turns into '?' at once, typed or pasted.
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                      QString::fromUtf16(u"\u674e"));
+        QApplication::sendEvent(line(dlg, 1), &key);
+        paste(line(dlg, 1), QString::fromUtf16(u"\u00eb\U0001F600x"));
+        QCOMPARE(line(dlg, 1)->text(), QString::fromUtf16(u"?\u00eb?x"));
+
+        // A line break is CR LF: two of the 32 bytes a note holds.
+        MultiLineByteEdit* note = multi(dlg, kNote);
+        paste(note, QString::fromUtf16(u"12345678901234567890\r\nab\u674ecd\U0001F600ef0123"));
+        QCOMPARE(note->bytes(), std::string("12345678901234567890\r\nab?cd?ef01"));
+        note->undo(); // only states within the limit to go back to
+        QCOMPARE(note->byteLength(), 0);
+        note->redo();
+        QTest::keyClicks(note, latin1("x"));
+        QTest::keyClick(note, Qt::Key_Backspace);
+        QApplication::sendEvent(note, &key); // typed, as in the one-line field
+        QTest::keyClicks(note, latin1("z"));
+        QCOMPARE(note->bytes(), std::string("12345678901234567890\r\nab?cd?ef0?"));
+        QTest::keyClicks(multi(dlg, kAddress), QString(90, u'a'));
+        QCOMPARE(multi(dlg, kAddress)->byteLength(), 80);
+    }
+
+    void contactAddAndCancel()
+    {
+        platform::ScriptedMessageBoxes boxes;
+        ContactRecord given;
+        given.strFirstName = "Dana";
+        given.strAddress = "48 Quarry Rd\r\nMillbrook\n"; // line ends as they came
+        given.strNote = "caf\xe9\xa0";                    // every byte, a no-break space too
+        {
+            CContactDlg dlg; // all empty: Add does nothing and says nothing
+            showActive(dlg);
+            dlg.addButton()->click();
+            QVERIFY(dlg.isVisible());
+            QTest::keyClicks(multi(dlg, kNote), latin1("x")); // one character is enough
+            dlg.addButton()->click();
+            QCOMPARE(dlg.result(), int(QDialog::Accepted));
+            QCOMPARE(dlg.m_strNote, std::string("x"));
+        }
+        {
+            CContactDlg dlg; // Cancel gives back what the caller set
+            dlg.setFields(given);
+            showActive(dlg);
+            QTest::keyClicks(line(dlg, 0), latin1("xyz"));
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+            ContactRecord back;
+            dlg.getFields(back);
+            QCOMPARE(back, given);
+        }
+        {
+            // Untouched fields give their bytes back unchanged; a changed one stores CR LF.
+            CContactDlg dlg;
+            dlg.setFields(given);
+            showActive(dlg);
+            multi(dlg, kAddress)->moveCursor(QTextCursor::End);
+            paste(multi(dlg, kAddress), latin1("\nApt 2"));
+            dlg.addButton()->click();
+            QCOMPARE(dlg.m_strNote, given.strNote);
+            QCOMPARE(dlg.m_strAddress, std::string("48 Quarry Rd\r\nMillbrook\r\n\r\nApt 2"));
+        }
+        {
+            // A longer text from the caller is shown whole, and Add names the limit.
+            CContactDlg dlg;
+            dlg.m_strWorkNumber = "555-0100 extension 2";
+            showActive(dlg);
+            QCOMPARE(line(dlg, 6)->text(), latin1("555-0100 extension 2"));
+            dlg.addButton()->click();
+            QCOMPARE(boxes.texts(), list("Please enter no more than 18 characters."));
+            QVERIFY(dlg.isVisible());
+            QCOMPARE(dlg.focusWidget(), dlg.fieldEdit(6));
+            QTest::keyClick(line(dlg, 6), Qt::Key_Backspace);
+            QTest::keyClick(line(dlg, 6), Qt::Key_Backspace);
+            QTest::keyClicks(line(dlg, 6), latin1("99")); // the real limit holds again
+            QCOMPARE(line(dlg, 6)->text(), latin1("555-0100 extension"));
+        }
+    }
+
+    void entryAndPicker()
+    {
+        platform::ScriptedMessageBoxes boxes;
+        CAddressEntryDlg entry;
+        entry.m_strTitle = latin1("New Wireless Address");
+        showActive(entry);
+        QCOMPARE(entry.windowTitle(), latin1("New Wireless Address"));
+        QTest::keyClick(entry.addressEdit(), Qt::Key_Return); // Enter is OK
+        QCOMPARE(boxes.texts(), list("Input Address"));
+        QVERIFY(entry.isVisible());
+        QTest::keyClicks(entry.addressEdit(), QString(70, u'7'));
+        QTest::keyClick(entry.addressEdit(), Qt::Key_Return);
+        QCOMPARE(entry.m_strAddress, std::string(64, '7'));
+
+        Owner owner;
+        const qint32 family = owner.addGroup("Family", {}, {});
+        QVERIFY(owner.addContact("Dana", "Whitfield", "dana@example.com", "", "5550142"));
+        QVERIFY(owner.addContact("Grandma", "", "", "", "5550112", family));
+        ContactRecord* marcus = owner.addContact("Marcus", "O", "m@example.net", "mo@x.org", "");
+        QVERIFY(marcus);
+        marcus->strEmail3 = "third@example.com";
+        CAddressPickerDlg dlg(&owner.mirror);
+        showActive(dlg);
+        QCOMPARE(dlg.windowTitle(), latin1("Address"));
+        QTreeWidget* rows = dlg.list();
+        QStringList texts;
+        for (int column = 0; column < rows->columnCount(); ++column)
+            texts << rows->headerItem()->text(column);
+        for (int choice = 0; choice < 3; ++choice)
+            texts << dlg.kindButton(choice)->text();
+        for (int row = 0; row < rows->topLevelItemCount(); ++row)
+            for (int column = 0; column < rows->columnCount(); ++column)
+                texts << rows->topLevelItem(row)->text(column);
+        // Newest first, every folder's contacts, never the third e-mail address.
+        QCOMPARE(texts, list("Name|E-Mail|E-Mail2|Wireless|E-Mail|E-Mail2|Wireless|"
+                             "Marcus O|m@example.net|mo@x.org||Grandma |||5550112|"
+                             "Dana Whitfield|dana@example.com||5550142"));
+        QVERIFY(dlg.kindButton(0)->isChecked());
+
+        // Nothing selected, or nothing of the chosen kind: Select does nothing visible.
+        dlg.selectButton()->click();
+        rows->setCurrentItem(rows->topLevelItem(2));
+        QCOMPARE(dlg.currentItem(), 2);
+        dlg.kindButton(1)->click();
+        dlg.selectButton()->click();
+        QVERIFY(dlg.isVisible());
+        dlg.kindButton(2)->click();
+        QTest::keyClick(rows, Qt::Key_Return); // Enter is Select
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.m_strAddress + '|' + dlg.m_strContactName,
+                 std::string("5550142|Dana Whitfield"));
+        QCOMPARE(dlg.m_nKind, MEMBER_WIRELESS);
+        dlg.kindButton(0)->click();
+        dlg.OnOK();
+        QCOMPARE(dlg.m_strAddress, std::string("dana@example.com"));
+        QCOMPARE(dlg.m_nKind, MEMBER_EMAIL);
+    }
+
+    void groupMembersKeepTheBlockInStep()
+    {
+        platform::ScriptedMessageBoxes boxes;
+        Owner owner;
+        QVERIFY(owner.addContact("Dana", "Whitfield", "dana@example.com", "", "5550142"));
+        CGroupDlg dlg;
+        openGroup(dlg, owner);
+        QCOMPARE(dlg.windowTitle(), latin1("Group"));
+        QCOMPARE(dlg.findChild<QLabel*>()->text(), latin1("GroupName"));
+        QCOMPARE(dlg.nameEdit()->maxLength(), 40);
+        QCOMPARE(dlg.list()->headerItem()->text(0) + u'|' + dlg.list()->headerItem()->text(1),
+                 latin1("Name|Entries"));
+        QVERIFY(dlg.okButton()->isDefault());
+        QCOMPARE(dlg.list()->contextMenuPolicy(), Qt::CustomContextMenu);
+        QStringList menu;
+        const std::unique_ptr<QMenu> contextMenu = dlg.createContextMenu();
+        for (QAction* action : contextMenu->actions())
+            menu << (action->isSeparator() ? latin1("-")
+                                           : QStringLiteral("%1 %2 %3")
+                                                 .arg(action->data().toInt())
+                                                 .arg(action->text())
+                                                 .arg(action->isEnabled()));
+        QCOMPARE(menu, list("32857 Select Address 1|32858 New Email 1|32859 New Wireless 1|-|"
+                            "32860 Delete 0"));
+
+        GroupBlock expected;
+        QCOMPARE(typeMember(dlg, MEMBER_EMAIL, "sofia.c@example.com"), latin1("New Email Address"));
+        QVERIFY(expected.append(MEMBER_EMAIL, "sofia.c@example.com").ok);
+        // The kind is the command's, whatever the address looks like.
+        QCOMPARE(typeMember(dlg, MEMBER_WIRELESS, "12@ab"), latin1("New Wireless Address"));
+        QVERIFY(expected.append(MEMBER_WIRELESS, "12@ab").ok);
+        typeMember(dlg, MEMBER_EMAIL, "not.kept@example.com", false);
+        whenModal<CAddressPickerDlg>([](CAddressPickerDlg* picker) {
+            picker->list()->setCurrentItem(picker->list()->topLevelItem(0));
+            picker->kindButton(CAddressPickerDlg::ChoiceWireless)->click();
+            picker->selectButton()->click();
+        });
+        dlg.OnSelectAddress();
+        QVERIFY(expected.append(MEMBER_WIRELESS, "5550142").ok);
+        QCOMPARE(dlg.rows(), (std::vector<GroupMember>{{MEMBER_EMAIL, "sofia.c@example.com"},
+                                                       {MEMBER_WIRELESS, "12@ab"},
+                                                       {MEMBER_WIRELESS, "5550142"}}));
+        QCOMPARE(dlg.list()->topLevelItem(0)->text(0) + u'|' + dlg.list()->topLevelItem(1)->text(0),
+                 latin1("EMAIL|Wireless"));
+        QCOMPARE(bytesOf(dlg.block()), bytesOf(expected));
+
+        dlg.OnDelete(); // nothing selected: nothing happens
+        dlg.list()->setCurrentItem(dlg.list()->topLevelItem(1));
+        QCOMPARE(dlg.currentItem(), 1);
+        QVERIFY(dlg.createContextMenu()->actions().back()->isEnabled());
+        dlg.OnDelete();
+        QCOMPARE(dlg.rowCount(), 2);
+        QVERIFY(expected.rebuild(dlg.rows()).ok);
+        QCOMPARE(bytesOf(dlg.block()), bytesOf(expected));
+
+        QTest::keyClicks(dlg.nameEdit(), latin1("Soccer Parents"));
+        QTest::keyClick(dlg.nameEdit(), Qt::Key_Return); // Enter is OK
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(owner.result, 0);
+        const GroupRecord& group = *owner.mirror.m_GroupList.back();
+        QCOMPARE(group.strName, std::string("Soccer Parents"));
+        QCOMPARE(group.nMemberCount, 2);
+        QCOMPARE(group.aMembers[1], (GroupMember{MEMBER_WIRELESS, "5550142"}));
+        QCOMPARE(storedOf(group), expected.stored());
+        QVERIFY(boxes.requests.isEmpty());
+    }
+
+    void groupOverflowAndMemberLimit()
+    {
+        platform::ScriptedMessageBoxes boxes;
+        Owner owner;
+        CGroupDlg dlg;
+        openGroup(dlg, owner);
+        for (const GroupMember& member : longEmails(6))
+            typeMember(dlg, MEMBER_EMAIL, member.strEntry);
+        QCOMPARE(dlg.rowCount(), 5); // 346 bytes; a sixth would pass 400
+        QCOMPARE(dlg.block().length(), 346);
+        QCOMPARE(boxes.texts(), list(kAddressOverflowAdd));
+        dlg.reject();
+
+        // 100 members from the pager with a short block: a 101st is refused before
+        // anything is asked.
+        boxes.requests.clear();
+        const std::vector<GroupMember> hundred(100, GroupMember{MEMBER_WIRELESS, "7"});
+        openGroup(dlg, owner, owner.addGroup("Night Shift", hundred, {0x15, 0x15, 0x01, 0x00}));
+        QCOMPARE(dlg.rowCount(), 100);
+        QVERIFY(!opensModal([&] { dlg.OnNewEmail(); }));
+        QVERIFY(!opensModal([&] { dlg.OnSelectAddress(); }));
+        QCOMPARE(dlg.rowCount(), 100);
+        QCOMPARE(boxes.texts(), QStringList(2, latin1(kMaxMemberCount)));
+    }
+
+    void groupRefusedRebuildStoresNothing()
+    {
+        platform::ScriptedMessageBoxes boxes;
+        Owner owner;
+        // Seven long members (483 bytes encoded) with the short block a pager may hold.
+        GroupBlock first;
+        QVERIFY(first.append(MEMBER_EMAIL, longEmails(1)[0].strEntry).ok);
+        const qint32 id = owner.addGroup("Book Club", longEmails(7), first.stored());
+        const GroupRecord before = *owner.find(id);
+        CGroupDlg dlg;
+        openGroup(dlg, owner, id);
+        QCOMPARE(bytesOf(dlg.block()), bytesOf(first));
+
+        dlg.list()->setCurrentItem(dlg.list()->topLevelItem(0));
+        dlg.OnDelete();
+        QCOMPARE(dlg.rowCount(), 6); // the row stays removed
+        QVERIFY(!dlg.blockInStep());
+        // No member can come, OK stores nothing, and neither does StoreTo.
+        QVERIFY(!opensModal([&] { dlg.OnNewWireless(); }));
+        dlg.OnOK();
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(owner.stored, 0);
+        GroupRecord untouched = before;
+        QVERIFY(!dlg.StoreTo(untouched));
+        QCOMPARE(untouched, before);
+        QCOMPARE(boxes.texts(), QStringList(3, latin1(kAddressOverflowRebuild)));
+
+        // One more Delete and the rows fit: OK stores the rebuilt block.
+        dlg.list()->setCurrentItem(dlg.list()->topLevelItem(5));
+        dlg.OnDelete();
+        QVERIFY(dlg.blockInStep());
+        dlg.OnOK();
+        QCOMPARE(owner.result, 0);
+        GroupBlock expected;
+        QVERIFY(expected.rebuild(dlg.rows()).ok);
+        const GroupRecord& group = *owner.find(id);
+        QCOMPARE(group.nMemberCount, 5);
+        QCOMPARE(storedOf(group), expected.stored());
+        QCOMPARE(group.aMembers[5], GroupMember{}); // nothing stale behind the count
+    }
+
+    void groupOkAndName()
+    {
+        platform::ScriptedMessageBoxes boxes;
+        Owner owner;
+        CGroupDlg dlg;
+        openGroup(dlg, owner);
+        dlg.OnOK(); // no name, no members: nothing happens, nothing is said
+        QVERIFY(dlg.isVisible());
+        QTest::keyClicks(dlg.nameEdit(), QString(45, u'n'));
+        dlg.OnOK();
+        const GroupRecord& named = *owner.mirror.m_GroupList.back();
+        QCOMPARE(named.strName, std::string(40, 'n'));
+        QCOMPARE(storedOf(named), std::vector<quint8>{0x00});
+
+        // A new group starts with an empty name; an edited one shows its own, and its
+        // members in order.
+        const qint32 id = owner.addGroup(
+            "Family", {{MEMBER_WIRELESS, "5550112"}, {MEMBER_EMAIL, "sam@example.com"}, {7, "x"}},
+            {0x15, 0x00, 0x00, 0x00});
+        openGroup(dlg, owner);
+        QCOMPARE(dlg.nameEdit()->text(), QString());
+        dlg.reject();
+        openGroup(dlg, owner, id);
+        QCOMPARE(dlg.nameEdit()->text(), latin1("Family"));
+        QStringList kinds;
+        for (int row = 0; row < dlg.rowCount(); ++row)
+            kinds << dlg.list()->topLevelItem(row)->text(0);
+        QCOMPARE(kinds, list("Wireless|EMAIL|"));
+
+        // Deleting every member gives the empty block; members without a name are confirmed.
+        dlg.nameEdit()->clear();
+        for (int i = 0; i < 3; ++i) {
+            dlg.list()->setCurrentItem(dlg.list()->topLevelItem(0));
+            dlg.OnDelete();
+        }
+        QCOMPARE(bytesOf(dlg.block()), std::vector<quint8>{0x15});
+        typeMember(dlg, MEMBER_EMAIL, "sam@example.com");
+        dlg.OnOK();
+        const GroupRecord& edited = *owner.find(id);
+        QCOMPARE(edited.strName, std::string());
+        QCOMPARE(edited.nMemberCount, 1);
+        QCOMPARE(edited.aMembers[1], GroupMember{});
+        QVERIFY(boxes.requests.isEmpty());
+    }
+
+    void layoutAtEveryFontSize()
+    {
+        ContactRecord dana;
+        dana.strFirstName = "Dana";
+        dana.strLastName = "Whitfield";
+        dana.strWireless = "5550142";
+        dana.strEmail1 = "dana.whitfield@example.com";
+        dana.strWorkNumber = "555-0100 x214";
+        dana.strMobileNumber = "555-0142";
+        dana.strCompany = "Harbor Lane Logistics";
+        dana.strAddress = "48 Quarry Rd\r\nMillbrook";
+        dana.strNote = "Dispatch lead";
+        Owner owner;
+        QVERIFY(owner.addContact("Sofia", "Castellano", "sofia.c@example.com", "", "5550196"));
+        const std::vector<GroupMember> members = {{MEMBER_WIRELESS, "5550196"},
+                                                  {MEMBER_WIRELESS, "5550191"},
+                                                  {MEMBER_WIRELESS, "5550199"},
+                                                  {MEMBER_EMAIL, "sofia.c@example.com"},
+                                                  {MEMBER_EMAIL, "noor.q@example.net"}};
+        GroupBlock block;
+        QVERIFY(block.rebuild(members).ok);
+        const qint32 id = owner.addGroup("Soccer Parents", members, block.stored());
+
+        const QFont original = QApplication::font();
+        for (const int points : {7, 10, 14, 20}) {
+            QFont font = original;
+            font.setPointSize(points);
+            QApplication::setFont(font);
+            CContactDlg contact;
+            contact.setFields(dana);
+            CGroupDlg group;
+            CAddressEntryDlg entry;
+            CAddressPickerDlg picker(&owner.mirror);
+            for (QDialog* dlg :
+                 std::initializer_list<QDialog*>{&contact, &group, &entry, &picker}) {
+                dlg == &group ? openGroup(group, owner, id) : showActive(*dlg);
+                QVERIFY2(clipped(*dlg).isEmpty(), qPrintable(clipped(*dlg).join(u',')));
+            }
+            const int lineSpacing = contact.fontMetrics().lineSpacing();
+            QVERIFY(multi(contact, kAddress)->viewport()->height() >= 3 * lineSpacing);
+            QVERIFY(multi(contact, kNote)->viewport()->height() >= 2 * lineSpacing);
+        }
+        QApplication::setFont(original);
+
+        CContactDlg contact;
+        contact.setFields(dana);
+        showActive(contact);
+        screenshot(contact, "contact-dialog.png");
+        CGroupDlg group;
+        openGroup(group, owner, id);
+        group.list()->setCurrentItem(group.list()->topLevelItem(3));
+        screenshot(group, "group-dialog.png");
+    }
+};
+
+QUILLBOX_WIDGET_TEST_MAIN(TestContactsDialogs)
+#include "tst_contactsdialogs.moc"

@@ -1,0 +1,187 @@
+#include "programrun.h"
+
+#include "frame/mainframe.h"
+#include "frame/quillboxdoc.h"
+#include "messages/leftview.h"
+#include "messages/messagelistmodel.h"
+#include "messages/rightdetailview.h"
+#include "messages/rightlistview.h"
+#include "messages/rightview.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTreeWidgetItem>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace e2e {
+
+namespace {
+
+QString homeFolder()
+{
+    return qEnvironmentVariable("HOME");
+}
+
+} // namespace
+
+void useTemporaryHome()
+{
+    // Lives as long as the process; removed at its end.
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/quillbox-e2e-XXXXXX"));
+    if (!home.isValid()) {
+        std::fputs("cannot make a temporary home folder\n", stderr);
+        std::abort();
+    }
+    const QString root = home.path();
+    const auto set = [](const char* name, const QString& value) {
+        QDir().mkpath(value);
+        qputenv(name, QFile::encodeName(value));
+    };
+    set("HOME", root);
+    set("XDG_CONFIG_HOME", root + QStringLiteral("/.config"));
+    set("XDG_DATA_HOME", root + QStringLiteral("/.local/share"));
+    set("XDG_CACHE_HOME", root + QStringLiteral("/.cache"));
+    set("XDG_RUNTIME_DIR", root + QStringLiteral("/runtime"));
+    QFile::setPermissions(root + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QString settingsFile()
+{
+    return homeFolder() + QStringLiteral("/.config/Quillbox/Quillbox.conf");
+}
+
+QString defaultDatabase()
+{
+    return homeFolder() + QStringLiteral("/.local/share/Quillbox/Quillbox/LocalFolderDb.psf");
+}
+
+void wipeUserFiles()
+{
+    // Through QSettings as well: it keeps what it read of the file in memory.
+    setApplicationIdentity();
+    QSettings settings;
+    settings.clear();
+    settings.sync();
+    QDir(homeFolder() + QStringLiteral("/.config/Quillbox")).removeRecursively();
+    QDir(homeFolder() + QStringLiteral("/.local/share/Quillbox")).removeRecursively();
+}
+
+ProgramRun::ProgramRun() : m_app(std::make_unique<CQuillboxApp>()) {}
+
+ProgramRun::~ProgramRun()
+{
+    // Whatever the test left, the window goes without the close sequence.
+    m_app.reset();
+}
+
+bool ProgramRun::start(const QStringList& arguments)
+{
+    return m_app->InitInstance(QStringList{QStringLiteral("quillbox")} + arguments);
+}
+
+CMainFrame& ProgramRun::frame() const
+{
+    return *m_app->mainFrame();
+}
+
+CQuillboxDoc& ProgramRun::doc() const
+{
+    return *m_app->document();
+}
+
+CLeftView& ProgramRun::tree() const
+{
+    return *frame().leftView();
+}
+
+CRightListView& ProgramRun::list() const
+{
+    return *frame().rightView()->listView();
+}
+
+CRightDetailView& ProgramRun::detail() const
+{
+    return *frame().rightView()->detailView();
+}
+
+namespace {
+
+QTreeWidgetItem* childNamed(const QTreeWidgetItem* parent, const QString& name)
+{
+    if (!parent)
+        return nullptr;
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QTreeWidgetItem* child = parent->child(i);
+        const QString text = child->text(0);
+        if (text == name ||
+            (text.startsWith(name + QLatin1Char('(')) && text.endsWith(QLatin1Char(')'))))
+            return child;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QTreeWidgetItem* ProgramRun::pagerFolder(const QString& name) const
+{
+    return childNamed(tree().pagerRoot(), name);
+}
+
+QTreeWidgetItem* ProgramRun::localFolder(const QString& name) const
+{
+    return childNamed(tree().localRoot(), name);
+}
+
+QStringList ProgramRun::childTexts(const QTreeWidgetItem* item)
+{
+    QStringList texts;
+    for (int i = 0; item && i < item->childCount(); ++i)
+        texts << item->child(i)->text(0);
+    return texts;
+}
+
+void ProgramRun::selectFolder(QTreeWidgetItem* item)
+{
+    tree().setCurrentItem(item);
+}
+
+void ProgramRun::selectRows(const std::vector<int>& rows)
+{
+    QItemSelectionModel* selection = list().selectionModel();
+    selection->clear();
+    bool first = true;
+    for (const int row : rows) {
+        const QModelIndex index = list().model()->index(row, 0);
+        const auto flags = QItemSelectionModel::Select | QItemSelectionModel::Rows;
+        if (first)
+            selection->setCurrentIndex(index, flags);
+        else
+            selection->select(index, flags);
+        first = false;
+    }
+}
+
+QStringList ProgramRun::column(int column) const
+{
+    QStringList texts;
+    const QAbstractItemModel* model = list().model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, column).data().toString();
+    return texts;
+}
+
+bool ProgramRun::close()
+{
+    return frame().close();
+}
+
+} // namespace e2e

@@ -1,0 +1,398 @@
+// The main frame of the running program, without a pager: toolbar, menus and status bar,
+// the switch between the two presentations, the close sequence, the commands forwarded to
+// the Contacts window, the device events as the driver handles them, Help, and the command
+// line.
+
+#include "programrun.h"
+
+#include "contacts/contactsdlg.h"
+#include "devlink/protocol/errors.h"
+#include "frame/mainframe.h"
+#include "frame/quillboxdoc.h"
+#include "messages/folderdb.h"
+#include "messages/leftview.h"
+#include "platform/filedialogservice.h"
+#include "platform/messageboxservice.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+using platform::ScriptedMessageBoxes;
+
+// Stands in for the desktop's viewer of local files.
+class FileOpener : public QObject
+{
+    Q_OBJECT
+
+public:
+    FileOpener() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~FileOpener() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QStringList opened;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { opened << url.toLocalFile(); }
+};
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void toolbarMenusAndStatusBar();
+    void viewSwitch();
+    void closeSequence();
+    void contactCommands();
+    void deviceEvents();
+    void downloadWithoutPager();
+    void help();
+    void commandLine();
+};
+
+void TestMainFrame::initTestCase()
+{
+    setApplicationIdentity();
+}
+
+void TestMainFrame::init()
+{
+    e2e::wipeUserFiles();
+    qputenv("QUILLBOX_COM1", "/nonexistent/quillbox-pager");
+}
+
+void TestMainFrame::toolbarMenusAndStatusBar()
+{
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    CMainFrame& frame = run.frame();
+
+    struct Position
+    {
+        int command;
+        const char* prompt;
+        const char* tip;
+    };
+    const Position positions[12] = {
+        {32813, "View Contacts Window", "View Contacts"},
+        {32797, "Download Contacts from Pager ", "Download Contacts"},
+        {32796, "Upload Contacts to Pager ", "Upload Contacts"},
+        {32848, "Import/Open Contacts", "Import/Open Contacts"},
+        {32849, "Export/Save Contacts", "Export/Save Contacts"},
+        {32795, "Edit Contact", "Edit Contact"},
+        {32854, "New Contact", "New Contact"},
+        {0, nullptr, nullptr},
+        {32812, "View Messages Window", "View Messages"},
+        {32774, "Download Messages From Pager ", "Download Messages"},
+        {0, nullptr, nullptr},
+        {57665, "Quit the application", "Exit"},
+    };
+    const QList<QAction*> buttons = frame.toolBar()->actions();
+    QCOMPARE(buttons.size(), 12);
+    for (int i = 0; i < 12; ++i) {
+        QAction* button = buttons[i];
+        if (positions[i].command == 0) {
+            QVERIFY(button->isSeparator());
+            continue;
+        }
+        QCOMPARE(button->data().toInt(), positions[i].command);
+        QCOMPARE(button->statusTip(), QString::fromLatin1(positions[i].prompt));
+        QCOMPARE(button->toolTip(), QString::fromLatin1(positions[i].tip));
+        QVERIFY(!button->icon().isNull());
+        QVERIFY(button->isVisible());
+    }
+
+    // The menu: texts and commands.
+    QStringList menus;
+    for (QAction* menu : frame.menuBar()->actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions())
+            items << (item->isSeparator() ? QStringLiteral("-")
+                                          : item->text() + QLatin1Char('=') +
+                                                QString::number(item->data().toInt()));
+        menus << menu->text() + QLatin1Char(':') + items.join(QLatin1Char(','));
+    }
+    QCOMPARE(menus, QStringList({QStringLiteral("&File:Settings=32810,-,E&xit=57665"),
+                                 QStringLiteral("View:Contacts=32813,Messages=32812"),
+                                 QStringLiteral("&About:Help=57670,&About Quillbox...=57664")}));
+    QCOMPARE(frame.action(CMainFrame::ID_HELP)->shortcut(),
+             QKeySequence(QKeySequence::HelpContents));
+
+    // One pane: "Ready" when idle, a button's prompt while the pointer rests on it.
+    QStatusBar* bar = frame.statusBar();
+    QCOMPARE(bar->currentMessage(), QStringLiteral("Ready"));
+    QStatusTipEvent tip(QStringLiteral("View Messages Window"));
+    QCoreApplication::sendEvent(&frame, &tip);
+    QCOMPARE(bar->currentMessage(), QStringLiteral("View Messages Window"));
+    QStatusTipEvent none{QString()};
+    QCoreApplication::sendEvent(&frame, &none);
+    QCOMPARE(bar->currentMessage(), QStringLiteral("Ready"));
+}
+
+void TestMainFrame::viewSwitch()
+{
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    CMainFrame& frame = run.frame();
+    QVERIFY(frame.contactsShown());
+    QVERIFY(frame.contactsDlg()->isVisible());
+    QVERIFY(!frame.splitter()->isVisible());
+
+    const auto visibleButtons = [&frame] {
+        QList<int> shown;
+        for (QAction* button : frame.toolBar()->actions()) {
+            if (button->isVisible())
+                shown << (button->isSeparator() ? 0 : button->data().toInt());
+        }
+        return shown;
+    };
+    const QList<int> all{32813, 32797, 32796, 32848, 32849, 32795,
+                         32854, 0,     32812, 32774, 0,     57665};
+    QCOMPARE(visibleButtons(), all);
+
+    frame.action(CMainFrame::ID_VIEW_MESSAGES)->trigger();
+    QCOMPARE(visibleButtons(), QList<int>({32813, 0, 32812, 32774, 0, 57665}));
+    QVERIFY(frame.splitter()->isVisible());
+    QVERIFY(!frame.contactsDlg()->isVisible());
+    QCOMPARE(frame.splitter()->sizes().constFirst(), 200);
+
+    // While the message panes are shown the Contacts window follows the frame's size.
+    frame.resize(frame.size() + QSize(120, 80));
+    frame.action(CMainFrame::ID_VIEW_CONTACTS)->trigger();
+    QCOMPARE(visibleButtons(), all);
+    QVERIFY(frame.contactsDlg()->isVisible());
+    QCOMPARE(frame.contactsDlg()->geometry(), frame.splitter()->geometry());
+}
+
+void TestMainFrame::closeSequence()
+{
+    ScriptedMessageBoxes boxes;
+    {
+        // Nothing unsaved: no question, and the database and the settings are written.
+        e2e::ProgramRun run;
+        QVERIFY(run.start());
+        QVERIFY(run.close());
+        QVERIFY(boxes.requests.isEmpty());
+        QVERIFY(QFile::exists(e2e::defaultDatabase()));
+        QVERIFY(QFile::exists(e2e::settingsFile()));
+    }
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    run.frame().contactsDlg()->SetModified(true);
+    QFile::remove(e2e::defaultDatabase());
+    boxes.answers = {MessageAnswer::Cancel, MessageAnswer::Yes};
+    QVERIFY(!run.close());
+    QCOMPARE(boxes.requests.size(), 1);
+    QCOMPARE(boxes.requests[0].text, QStringLiteral("Contacts Not Saved.\nSave Contacts Now?"));
+    QCOMPARE(boxes.requests[0].buttons, MessageButtons::YesNoCancel);
+    QVERIFY(run.frame().isVisible());
+    QVERIFY(QFile::exists(e2e::defaultDatabase()));
+    QVERIFY(run.close());
+    QVERIFY(!run.frame().isVisible());
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void TestMainFrame::contactCommands()
+{
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    boxes.answers = {MessageAnswer::No, MessageAnswer::No};
+    run.frame().action(CMainFrame::ID_DOWNLOAD_CONTACTS)->trigger();
+    run.frame().action(CMainFrame::ID_UPLOAD_CONTACTS)->trigger();
+    QCOMPARE(boxes.texts(),
+             QStringList({QStringLiteral("The Contacts will be overwitten to Quillbox"),
+                          QStringLiteral("The Contacts will be Overwritten to the Device")}));
+    for (const platform::MessageRequest& request : boxes.requests)
+        QCOMPARE(request.buttons, MessageButtons::YesNo);
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void TestMainFrame::deviceEvents()
+{
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    CMainFrame& frame = run.frame();
+    QWidget* window = frame.progressWnd().window();
+    auto* text = window->findChild<QLabel*>(QStringLiteral("text"));
+    QVERIFY(text);
+    QCOMPARE(frame.transferMode(), 0);
+
+    // An upload of three: its texts, a caption for each new percentage.
+    frame.OnPagerNotify(0, 5);
+    QVERIFY(window->isVisible());
+    QCOMPARE(text->text(), QStringLiteral("Upload Preparing..."));
+    QCOMPARE(frame.transferMode(), 5);
+    frame.OnPagerNotify(1, 3);
+    QCOMPARE(text->text(), QStringLiteral("Uploading..."));
+    QStringList captions;
+    for (int i = 0; i < 3; ++i) {
+        frame.OnPagerNotify(2, 0);
+        captions << window->windowTitle();
+    }
+    QCOMPARE(captions,
+             QStringList({QStringLiteral("Progress [33%]"), QStringLiteral("Progress [66%]"),
+                          QStringLiteral("Progress [100%]")}));
+    // Failing during an upload only tells the error.
+    frame.contactsDlg()->tree()->clear();
+    frame.OnPagerNotify(4, devlink::protocol::ErrMemoryFull);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(boxes.requests.size(), 1);
+    QCOMPARE(boxes.requests[0].text, QStringLiteral("The pager refuses: memory full."));
+    QCOMPARE(boxes.requests[0].icon, MessageIcon::Information);
+    QCOMPARE(frame.contactsDlg()->tree()->topLevelItemCount(), 0);
+
+    // A failed contacts download shows what is left of the address book.
+    frame.OnPagerNotify(0, 2);
+    QCOMPARE(text->text(), QStringLiteral("Download Preparing..."));
+    frame.OnPagerNotify(1, 0);
+    QCOMPARE(text->text(), QStringLiteral("Downloading..."));
+    frame.OnPagerNotify(2, 0);
+    QCOMPARE(frame.progressWnd().GetLastPercent(), 0);
+    frame.OnPagerNotify(4, devlink::protocol::ErrConnectionLost);
+    QCOMPARE(frame.contactsDlg()->tree()->topLevelItemCount(), 2);
+    QCOMPARE(boxes.requests.constLast().text,
+             QStringLiteral("The connection to the pager was lost."));
+
+    // Codes above 4 change nothing.
+    const qsizetype before = boxes.requests.size();
+    frame.OnPagerNotify(5, 1);
+    frame.OnPagerNotify(-1, 1);
+    QCOMPARE(boxes.requests.size(), before);
+    QCOMPARE(frame.transferMode(), 2);
+
+    // A finish follows its own mode, not the one announced.
+    frame.OnPagerNotify(0, 5);
+    frame.OnPagerNotify(3, 1);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(boxes.requests.constLast().text, QStringLiteral("Download Completed ! "));
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void TestMainFrame::downloadWithoutPager()
+{
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    const RecordList before = run.store().records();
+    run.frame().action(CMainFrame::ID_DOWNLOAD_MESSAGES)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.requests.size(), 1, 20000);
+    QCOMPARE(boxes.requests[0].text, QStringLiteral("The serial port cannot be opened."));
+    QCOMPARE(boxes.requests[0].icon, MessageIcon::Information);
+    QVERIFY(run.store().records() == before);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void TestMainFrame::help()
+{
+    ScriptedMessageBoxes boxes;
+    FileOpener viewer;
+    platform::ScriptedFileDialogs dialogs;
+    QTemporaryDir folder;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.path()));
+
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    Settings& settings = run.app().settings();
+    QCOMPARE(settings.HelpFilename, QStringLiteral("QuillboxHelp.chm"));
+    QAction* help = run.frame().action(CMainFrame::ID_HELP);
+
+    // The default name, not in the current folder: the help that comes with the program.
+    help->trigger();
+    QCOMPARE(viewer.opened,
+             QStringList{QFileInfo(QStringLiteral(QUILLBOX_SOURCE_HELP)).absoluteFilePath()});
+
+    // In the current folder: that file, without asking.
+    QFile chm(folder.filePath(QStringLiteral("QuillboxHelp.chm")));
+    QVERIFY(chm.open(QIODevice::WriteOnly));
+    chm.close();
+    help->trigger();
+    QCOMPARE(viewer.opened.constLast(), chm.fileName());
+
+    // Not found: the dialog; cancelled, nothing changes.
+    settings.HelpFilename = QStringLiteral("gone.chm");
+    viewer.opened.clear();
+    dialogs.answers = {QString()};
+    help->trigger();
+    QCOMPARE(dialogs.fileRequests.size(), 1);
+    const platform::FileDialogRequest& asked = dialogs.fileRequests[0];
+    QCOMPARE(asked.mode, platform::FileDialogMode::Open);
+    QCOMPARE(asked.filter, QStringLiteral("Help File( *.chm )|*.chm;*.html;*.htm||"));
+    QCOMPARE(asked.initialName, QString());
+    QVERIFY(viewer.opened.isEmpty());
+    QCOMPARE(settings.HelpFilename, QStringLiteral("gone.chm"));
+
+    // A file picked is opened now and directly from then on, in later runs too.
+    const QString picked = folder.filePath(QStringLiteral("manual.html"));
+    QFile html(picked);
+    QVERIFY(html.open(QIODevice::WriteOnly));
+    html.close();
+    dialogs.answers = {picked};
+    help->trigger();
+    help->trigger();
+    QCOMPARE(viewer.opened, QStringList({picked, picked}));
+    QCOMPARE(dialogs.fileRequests.size(), 2);
+    QVERIFY(run.close());
+    QVERIFY(QDir::setCurrent(previous));
+    QSettings stored;
+    QCOMPARE(stored.value(QStringLiteral("Config/Help Filename")).toString(), picked);
+    QCOMPARE(dialogs.unexpected, 0);
+}
+
+void TestMainFrame::commandLine()
+{
+    ScriptedMessageBoxes boxes;
+    QTemporaryDir folder;
+    // A file that is not a folder database is refused and left as it is.
+    const QString notes = folder.filePath(QStringLiteral("notes.txt"));
+    {
+        QFile file(notes);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a database");
+    }
+    {
+        e2e::ProgramRun run;
+        QVERIFY(!run.start({notes}));
+        QVERIFY(!run.app().mainFrame());
+    }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("notes.txt")});
+    QVERIFY(!e2e::ProgramRun().start({folder.filePath(QStringLiteral("missing.psf"))}));
+
+    // A folder database named is the one read and written in that run.
+    const QString other = folder.filePath(QStringLiteral("other.psf"));
+    RecordList one(1);
+    one.front().strName = "Elsewhere";
+    one.front().strParentName = "LocalFolder";
+    one.front().nFolderId = FIRST_LOCAL_FOLDER_ID;
+    one.front().nParentId = PARENT_LOCAL;
+    QVERIFY(folderdb::writeFile(other, folderdb::DEFAULT_HEADER, one, nullptr));
+    e2e::ProgramRun run;
+    QVERIFY(run.start({other}));
+    QCOMPARE(run.childTexts(run.tree().localRoot()), QStringList{QStringLiteral("Elsewhere(0)")});
+    QVERIFY(run.close());
+    QVERIFY(!QFile::exists(e2e::defaultDatabase()));
+    RecordList written;
+    QVERIFY(folderdb::readFile(other, written).ok);
+    QCOMPARE(written.size(), size_t(1));
+}
+
+QUILLBOX_E2E_TEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"

@@ -1,0 +1,529 @@
+// The whole program against the pager simulator on a real pseudo-terminal: a first run, a
+// message download, browsing, filing messages by drop, deleting and renaming, closing and
+// starting again; and the ways it can go wrong (a pager that stops answering, a close
+// cancelled, a database that cannot be written, a damaged database).
+
+#include "programrun.h"
+
+#include "contacts/contactsdlg.h"
+#include "devlink/cpager.h"
+#include "devlink/protocol/errors.h"
+#include "frame/mainframe.h"
+#include "frame/quillboxdoc.h"
+#include "messages/folderdb.h"
+#include "messages/leftview.h"
+#include "messages/messagelistmodel.h"
+#include "messages/messagestore.h"
+#include "messages/rightdetailview.h"
+#include "messages/rightlistview.h"
+#include "platform/bytes.h"
+#include "platform/messageboxservice.h"
+#include "tools/common/pagerimage.h"
+
+#include "../devlink/device/simpager.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidgetItem>
+
+#include <memory>
+
+using platform::MessageAnswer;
+using platform::MessageIcon;
+using platform::ScriptedMessageBoxes;
+
+namespace {
+
+using Event = std::pair<int, qint32>;
+
+// The device events in the order the frame received them.
+class EventLog : public QObject
+{
+public:
+    std::vector<Event> events;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == PagerNotifyEvent::eventType()) {
+            const auto* notify = static_cast<PagerNotifyEvent*>(event);
+            events.emplace_back(notify->code(), notify->argument());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+const QString kCompleted = QStringLiteral("Download Completed ! ");
+
+// Downloads the pager's messages and waits for the box that ends it.
+void download(e2e::ProgramRun& run, ScriptedMessageBoxes& boxes)
+{
+    const qsizetype before = boxes.requests.size();
+    run.frame().action(CMainFrame::ID_DOWNLOAD_MESSAGES)->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(boxes.requests.size() > before, 30000);
+    QCOMPARE(boxes.requests.constLast().text, kCompleted);
+    QCOMPARE(boxes.requests.constLast().icon, MessageIcon::Information);
+}
+
+// The next modal dialog that opens is confirmed with its button of that name.
+void confirmNextDialog(const QString& button)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, button] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* push = modal ? modal->findChild<QPushButton*>(button) : nullptr;
+        if (!push)
+            return;
+        poll->deleteLater();
+        push->click();
+    });
+    poll->start(10);
+}
+
+std::unique_ptr<QMimeData> dragOf(e2e::ProgramRun& run)
+{
+    return std::unique_ptr<QMimeData>(
+        run.list().messageModel()->mimeData(run.list().selectionModel()->selectedIndexes()));
+}
+
+int drop(e2e::ProgramRun& run, QTreeWidgetItem* target, Qt::KeyboardModifiers modifiers = {})
+{
+    const std::unique_ptr<QMimeData> data = dragOf(run);
+    return run.tree().dropMessages(target, data.get(), modifiers);
+}
+
+QString text(const std::string& bytes)
+{
+    return platform::toDisplay(bytes);
+}
+
+} // namespace
+
+class TestProgram : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void firstRunAndDownload();
+    void filingClosingAndRestarting();
+    void failedDownloadLeavesStoreAlone();
+    void cancelledCloseKeepsEverything();
+    void unwritableDatabaseAtClose();
+    void damagedDatabaseAtStartup();
+
+private:
+    std::unique_ptr<SimPager> m_pager;
+    PagerImage m_demo;
+};
+
+void TestProgram::initTestCase()
+{
+    setApplicationIdentity();
+    m_demo = PagerImage::readFile(QUILLBOX_DEMO_PAGER);
+    m_pager = std::make_unique<SimPager>();
+    QVERIFY(!m_pager->path().isEmpty());
+}
+
+void TestProgram::init()
+{
+    e2e::wipeUserFiles();
+    qputenv("QUILLBOX_COM1", QFile::encodeName(m_pager->path()));
+}
+
+void TestProgram::firstRunAndDownload()
+{
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+
+    // It opens on the Contacts window, every toolbar button there.
+    QVERIFY(run.frame().isVisible());
+    QCOMPARE(run.frame().windowTitle(), QStringLiteral("Quillbox"));
+    QVERIFY(run.frame().contactsShown());
+    for (const int command : CMainFrame::kContactButtons)
+        QVERIFY(run.frame().action(command)->isVisible());
+
+    // No database: the pager's folders and the default local ones, all empty.
+    QStringList pagerFolders;
+    for (const char* name : kPagerFolderNames)
+        pagerFolders << QString::fromLatin1(name) + QStringLiteral("(0)");
+    QCOMPARE(run.childTexts(run.tree().pagerRoot()), pagerFolders);
+    QCOMPARE(run.childTexts(run.tree().localRoot()),
+             QStringList({QStringLiteral("Inbox(0)"), QStringLiteral("Outbox(0)"),
+                          QStringLiteral("Drafts(0)"), QStringLiteral("Folders(0)"),
+                          QStringLiteral("News/Info(0)")}));
+    QVERIFY(boxes.requests.isEmpty());
+
+    run.frame().action(CMainFrame::ID_VIEW_MESSAGES)->trigger();
+    EventLog log;
+    run.frame().installEventFilter(&log);
+    download(run, boxes);
+    QVERIFY(!QTest::currentTestFailed());
+    QCOMPARE(boxes.requests.size(), 1);
+
+    // The events, in order: started, the count, one step a message, finished.
+    const auto count = qint32(m_demo.messages.size());
+    std::vector<Event> expected{{0, 1}, {1, count}};
+    expected.insert(expected.end(), m_demo.messages.size(), Event{2, 0});
+    expected.emplace_back(3, 1);
+    QCOMPARE(log.events, expected);
+    QVERIFY(!run.frame().progressWnd().window()->isVisible());
+    QCOMPARE(run.frame().progressWnd().window()->windowTitle(), QStringLiteral("Progress [100%]"));
+
+    // The counts, under the names the pager gives its folders.
+    QStringList counted;
+    for (int folder = 1; folder <= PAGER_FOLDER_COUNT; ++folder) {
+        QString name = QString::fromLatin1(kPagerFolderNames[size_t(folder - 1)]);
+        if (folder >= 4 && !m_demo.folderNames[size_t(folder - 4)].empty())
+            name = text(m_demo.folderNames[size_t(folder - 4)]);
+        const auto n =
+            std::count_if(m_demo.messages.begin(), m_demo.messages.end(),
+                          [folder](const DeviceMessage& m) { return m.nFolder == folder; });
+        counted << QStringLiteral("%1(%2)").arg(name).arg(n);
+    }
+    QCOMPARE(run.childTexts(run.tree().pagerRoot()), counted);
+    QCOMPARE(run.list().model()->rowCount(), 0);
+
+    // Inbox lists its messages in the pager's order.
+    run.selectFolder(run.pagerFolder(QStringLiteral("Inbox")));
+    QStringList numbers, addresses, titles, dates;
+    std::vector<const DeviceMessage*> inbox;
+    for (const DeviceMessage& m : m_demo.messages) {
+        if (m.nFolder != 1)
+            continue;
+        numbers << QString::number(inbox.size());
+        addresses << text(m.strAddress);
+        titles << text(MessageTitle(m.strText));
+        dates << text(MessageDate(m.nYear, m.nMonth, m.nDay, m.nHour, m.nMinute));
+        inbox.push_back(&m);
+    }
+    QCOMPARE(run.column(MessageListModel::ColumnNo), numbers);
+    QCOMPARE(run.column(MessageListModel::ColumnAddress), addresses);
+    QCOMPARE(run.column(MessageListModel::ColumnTitle), titles);
+    QCOMPARE(run.column(MessageListModel::ColumnDate), dates);
+
+    // One selected: its header, then its text.
+    run.selectRows({2});
+    QString shown = text(inbox[2]->strHeader) + QLatin1Char('\n') + text(inbox[2]->strText);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(run.detail().toPlainText(), shown);
+
+    // A second download replaces the first: the same counts, no message twice.
+    download(run, boxes);
+    QVERIFY(!QTest::currentTestFailed());
+    QCOMPARE(run.childTexts(run.tree().pagerRoot()), counted);
+    const auto messages =
+        std::count_if(run.store().records().begin(), run.store().records().end(),
+                      [](const MessageRecord& r) { return r.nKind == KIND_MESSAGE; });
+    QCOMPARE(size_t(messages), m_demo.messages.size());
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void TestProgram::filingClosingAndRestarting()
+{
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("Config/szAddressItemData"), 7);
+    }
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    run.frame().OnViewMessages();
+    download(run, boxes);
+    QVERIFY(!QTest::currentTestFailed());
+
+    // A pager message is copied, with or without Ctrl: the pager keeps it.
+    QTreeWidgetItem* pagerInbox = run.pagerFolder(QStringLiteral("Inbox"));
+    run.selectFolder(pagerInbox);
+    const QStringList pagerTitles = run.column(MessageListModel::ColumnTitle);
+    run.selectRows({0});
+    QCOMPARE(drop(run, run.localFolder(QStringLiteral("Inbox"))), 1);
+    QCOMPARE(pagerInbox->text(0), QStringLiteral("Inbox(42)"));
+    QCOMPARE(run.localFolder(QStringLiteral("Inbox"))->text(0), QStringLiteral("Inbox(1)"));
+    QCOMPARE(run.tree().currentItem(), run.localFolder(QStringLiteral("Inbox")));
+    QCOMPARE(run.column(MessageListModel::ColumnTitle), pagerTitles.mid(0, 1));
+
+    run.selectFolder(pagerInbox);
+    run.selectRows({1, 2, 3});
+    QCOMPARE(drop(run, run.localFolder(QStringLiteral("Inbox"))), 3);
+    QCOMPARE(run.localFolder(QStringLiteral("Inbox"))->text(0), QStringLiteral("Inbox(4)"));
+    QCOMPARE(run.column(MessageListModel::ColumnTitle), pagerTitles.mid(0, 4));
+
+    // Where a drop is refused: the folder the messages are in, a pager folder, a root.
+    run.selectRows({0});
+    const std::unique_ptr<QMimeData> data = dragOf(run);
+    for (QTreeWidgetItem* refused : {run.localFolder(QStringLiteral("Inbox")), pagerInbox,
+                                     run.tree().localRoot(), run.tree().pagerRoot()})
+        QCOMPARE(run.tree().dropActionFor(refused, data.get(), Qt::NoModifier), Qt::IgnoreAction);
+
+    // Local messages move: one, then several; with Ctrl they are copied.
+    QCOMPARE(drop(run, run.localFolder(QStringLiteral("Outbox"))), 1);
+    QCOMPARE(run.localFolder(QStringLiteral("Inbox"))->text(0), QStringLiteral("Inbox(3)"));
+    QCOMPARE(run.localFolder(QStringLiteral("Outbox"))->text(0), QStringLiteral("Outbox(1)"));
+    run.selectFolder(run.localFolder(QStringLiteral("Inbox")));
+    run.selectRows({0, 1});
+    QCOMPARE(drop(run, run.localFolder(QStringLiteral("Drafts"))), 2);
+    QCOMPARE(run.localFolder(QStringLiteral("Inbox"))->text(0), QStringLiteral("Inbox(1)"));
+    QCOMPARE(run.localFolder(QStringLiteral("Drafts"))->text(0), QStringLiteral("Drafts(2)"));
+    QCOMPARE(run.column(MessageListModel::ColumnTitle), pagerTitles.mid(1, 2));
+    const std::vector<qint32> drafted{run.list().messageModel()->messageId(0),
+                                      run.list().messageModel()->messageId(1)};
+
+    // The copy with Ctrl goes through the tree as a real drop does.
+    run.selectRows({0, 1});
+    {
+        const std::unique_ptr<QMimeData> copy = dragOf(run);
+        QTreeWidgetItem* outbox = run.localFolder(QStringLiteral("Outbox"));
+        const QPoint at = run.tree().visualItemRect(outbox).center();
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, copy.get(), Qt::LeftButton,
+                              Qt::ControlModifier);
+        QCoreApplication::sendEvent(run.tree().viewport(), &enter);
+        QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, copy.get(), Qt::LeftButton,
+                            Qt::ControlModifier);
+        QCoreApplication::sendEvent(run.tree().viewport(), &move);
+        QVERIFY(move.isAccepted());
+        QCOMPARE(move.dropAction(), Qt::CopyAction);
+        QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, copy.get(), Qt::LeftButton,
+                           Qt::ControlModifier);
+        QCoreApplication::sendEvent(run.tree().viewport(), &dropped);
+    }
+    QCOMPARE(run.localFolder(QStringLiteral("Drafts"))->text(0), QStringLiteral("Drafts(2)"));
+    QCOMPARE(run.localFolder(QStringLiteral("Outbox"))->text(0), QStringLiteral("Outbox(3)"));
+    QCOMPARE(run.tree().currentItem(), run.localFolder(QStringLiteral("Outbox")));
+    for (int row = 0; row < 3; ++row) {
+        const qint32 id = run.list().messageModel()->messageId(row);
+        QVERIFY(id != drafted[0] && id != drafted[1]);
+    }
+
+    // Deleting a message takes its companion and one off the count.
+    run.selectRows({0});
+    const qint32 deleted = run.list().messageModel()->messageId(0);
+    run.list().OnMessageDelete();
+    QCOMPARE(run.localFolder(QStringLiteral("Outbox"))->text(0), QStringLiteral("Outbox(2)"));
+    for (const MessageRecord& r : run.store().records())
+        QVERIFY(r.nKind == KIND_FOLDER || r.nMessageId != deleted);
+
+    // Deleting a folder takes its subfolders and their messages.
+    QTreeWidgetItem* drafts = run.localFolder(QStringLiteral("Drafts"));
+    QVERIFY(run.tree().createContextMenu(drafts));
+    run.tree().OnFolderNewFolder();
+    QCOMPARE(run.childTexts(drafts).size(), 1);
+    const qint32 subfolder = CLeftView::folderIdOf(drafts->child(0));
+    QVERIFY(run.tree().createContextMenu(drafts));
+    run.tree().OnFolderDelete();
+    QVERIFY(!run.localFolder(QStringLiteral("Drafts")));
+    QVERIFY(!run.store().findFolderById(subfolder));
+    for (const qint32 id : drafted)
+        QVERIFY(!run.store().findMessage(id));
+
+    // Renaming: both refusals, then a name that is free.
+    QTreeWidgetItem* outbox = run.localFolder(QStringLiteral("Outbox"));
+    QVERIFY(run.tree().createContextMenu(outbox));
+    boxes.requests.clear();
+    QVERIFY(!run.tree().endLabelEdit(outbox, QString()));
+    QVERIFY(!run.tree().endLabelEdit(outbox, QStringLiteral("Inbox(1)")));
+    QCOMPARE(boxes.requests.size(), 2);
+    QCOMPARE(boxes.requests[0],
+             (platform::MessageRequest{QStringLiteral("You Must Input FolderName."),
+                                       QStringLiteral("Folder Name"), platform::MessageButtons::Ok,
+                                       MessageIcon::Stop}));
+    QCOMPARE(
+        boxes.requests[1],
+        (platform::MessageRequest{QStringLiteral("Outbox(2) - ReName Failed.\nExisted Folder "
+                                                 "Name.\nYou Must Input the Different FolderName."),
+                                  QStringLiteral("Folder ReName Failed "),
+                                  platform::MessageButtons::Ok, MessageIcon::Stop}));
+    QVERIFY(run.tree().endLabelEdit(outbox, QStringLiteral("Keep")));
+    QCOMPARE(outbox->text(0), QStringLiteral("Keep"));
+
+    // Closing writes the local side, and the settings with every value.
+    run.frame().progressWnd().window()->move(123, 45);
+    const QStringList expectedLocal{QStringLiteral("Inbox(1)"), QStringLiteral("Keep(2)"),
+                                    QStringLiteral("Folders(0)"), QStringLiteral("News/Info(0)")};
+    QVERIFY(run.close());
+    RecordList written;
+    QVERIFY(folderdb::readFile(e2e::defaultDatabase(), written).ok);
+    QCOMPARE(written.size(), size_t(4 + 3 * 2));
+    for (const MessageRecord& r : written)
+        QVERIFY(r.nParentId != PARENT_PAGER);
+    {
+        QSettings settings;
+        settings.beginGroup(QStringLiteral("Config"));
+        QCOMPARE(settings.childKeys().size(), 7);
+        QCOMPARE(settings.value(QStringLiteral("szAddressItemData")).toInt(), 7);
+        QCOMPARE(settings.value(QStringLiteral("TreeItemDataCNT")).toInt(), 21 + 4);
+        QCOMPARE(settings.value(QStringLiteral("ListItemDataCNT")).toInt(), 3 + 3);
+        settings.endGroup();
+        QCOMPARE(settings.value(QStringLiteral("Settings/X")).toInt(), 123);
+        QCOMPARE(settings.value(QStringLiteral("Settings/Y")).toInt(), 45);
+    }
+
+    // Everything local is back in the next run; the pager side waits for a download.
+    e2e::ProgramRun again;
+    QVERIFY(again.start());
+    QCOMPARE(again.childTexts(again.tree().localRoot()), expectedLocal);
+    QCOMPARE(again.pagerFolder(QStringLiteral("Inbox"))->text(0), QStringLiteral("Inbox(0)"));
+    again.selectFolder(again.localFolder(QStringLiteral("Keep")));
+    QCOMPARE(again.column(MessageListModel::ColumnTitle), pagerTitles.mid(1, 2));
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void TestProgram::failedDownloadLeavesStoreAlone()
+{
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    download(run, boxes);
+    QVERIFY(!QTest::currentTestFailed());
+    const RecordList before = run.store().records();
+    const QStringList treeBefore = run.childTexts(run.tree().pagerRoot());
+
+    // A pager that stops answering, found through the Settings command, which reopens the
+    // port on OK.
+    SimPager silent({QStringLiteral("--silent-after"), QStringLiteral("4")});
+    qputenv("QUILLBOX_COM1", QFile::encodeName(silent.path()));
+    QVERIFY(QDir().mkpath(run.app().settings().FilePath));
+    confirmNextDialog(QStringLiteral("set"));
+    run.frame().OnSettings();
+    QCOMPARE(run.app().settings().CommPort, 1);
+
+    boxes.requests.clear();
+    run.frame().action(CMainFrame::ID_DOWNLOAD_MESSAGES)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.requests.size(), 1, 30000);
+    QCOMPARE(boxes.requests[0].text, CPager::GetErrorMessage(devlink::protocol::ErrNoAnswer));
+    QCOMPARE(boxes.requests[0].icon, MessageIcon::Information);
+    QVERIFY(!run.frame().progressWnd().window()->isVisible());
+    QVERIFY(run.store().records() == before);
+    QCOMPARE(run.childTexts(run.tree().pagerRoot()), treeBefore);
+}
+
+void TestProgram::cancelledCloseKeepsEverything()
+{
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    download(run, boxes);
+    QVERIFY(!QTest::currentTestFailed());
+    const RecordList before = run.store().records();
+
+    run.frame().contactsDlg()->SetModified(true);
+    boxes.requests.clear();
+    boxes.answers = {MessageAnswer::Cancel};
+    QVERIFY(!run.close());
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Contacts Not Saved.\nSave Contacts Now?")});
+    QCOMPARE(boxes.requests[0].buttons, platform::MessageButtons::YesNoCancel);
+    QVERIFY(run.frame().isVisible());
+    // The database was written all the same, and nothing left the program's memory.
+    QVERIFY(QFile::exists(e2e::defaultDatabase()));
+    QCOMPARE(run.store().records().size(), before.size());
+    QCOMPARE(run.pagerFolder(QStringLiteral("Inbox"))->text(0), QStringLiteral("Inbox(42)"));
+
+    // The pager folders are still there to file the next download in.
+    download(run, boxes);
+    QVERIFY(!QTest::currentTestFailed());
+    QCOMPARE(run.pagerFolder(QStringLiteral("Inbox"))->text(0), QStringLiteral("Inbox(42)"));
+
+    boxes.answers = {MessageAnswer::No};
+    QVERIFY(run.close());
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void TestProgram::unwritableDatabaseAtClose()
+{
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    download(run, boxes);
+    QVERIFY(!QTest::currentTestFailed());
+    run.selectFolder(run.pagerFolder(QStringLiteral("Inbox")));
+    run.selectRows({0});
+    QCOMPARE(drop(run, run.localFolder(QStringLiteral("Inbox"))), 1);
+    const size_t records = run.store().records().size();
+
+    // A folder under a file can be written by nobody, whoever runs the test.
+    QTemporaryDir scratch;
+    QFile blocker(scratch.filePath(QStringLiteral("file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    run.app().settings().FilePath = scratch.filePath(QStringLiteral("file/folder"));
+
+    // No: the program stays, with nothing lost.
+    boxes.requests.clear();
+    boxes.answers = {MessageAnswer::No};
+    QVERIFY(!run.close());
+    QCOMPARE(boxes.requests.size(), 1);
+    QVERIFY(boxes.requests[0].text.contains(QStringLiteral("could not be written")));
+    QVERIFY(boxes.requests[0].text.contains(QStringLiteral("LocalFolderDb.psf")));
+    QCOMPARE(boxes.requests[0].buttons, platform::MessageButtons::YesNo);
+    QVERIFY(run.frame().isVisible());
+    QCOMPARE(run.store().records().size(), records);
+    QCOMPARE(run.localFolder(QStringLiteral("Inbox"))->text(0), QStringLiteral("Inbox(1)"));
+
+    // Yes: it quits without saving.
+    boxes.answers = {MessageAnswer::Yes};
+    QVERIFY(run.close());
+    QVERIFY(!QFile::exists(run.app().settings().folderDbPath()));
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void TestProgram::damagedDatabaseAtStartup()
+{
+    // A database whose last record is cut short.
+    RecordList local;
+    for (const char* name : {"Kept", "Also kept", "Lost"}) {
+        MessageRecord folder;
+        folder.strName = name;
+        folder.strParentName = "LocalFolder";
+        folder.nFolderId = FIRST_LOCAL_FOLDER_ID + qint32(local.size());
+        folder.nParentId = PARENT_LOCAL;
+        local.push_back(folder);
+    }
+    const QString path = e2e::defaultDatabase();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QByteArray bytes = folderdb::toBytes(folderdb::DEFAULT_HEADER, local);
+    bytes.chop(3);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    QCOMPARE(boxes.requests.size(), 1);
+    QVERIFY(boxes.requests[0].text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(boxes.requests[0].icon, MessageIcon::Warning);
+
+    // Set aside, whole, before anything could be written over it.
+    QVERIFY(!QFile::exists(path));
+    const QStringList aside =
+        QDir(QFileInfo(path).path()).entryList({QStringLiteral("LocalFolderDb.psf.damaged-*")});
+    QCOMPARE(aside.size(), 1);
+    QVERIFY(boxes.requests[0].text.contains(aside[0]));
+    QFile kept(QFileInfo(path).dir().filePath(aside[0]));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), bytes);
+
+    // The records before the damage, and no default folders beside them.
+    QCOMPARE(run.childTexts(run.tree().localRoot()),
+             QStringList({QStringLiteral("Kept(0)"), QStringLiteral("Also kept(0)")}));
+    QVERIFY(run.close());
+    RecordList written;
+    QVERIFY(folderdb::readFile(path, written).ok);
+    QCOMPARE(written.size(), size_t(2));
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+QUILLBOX_E2E_TEST_MAIN(TestProgram)
+#include "tst_program.moc"
