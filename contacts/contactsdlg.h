@@ -1,16 +1,29 @@
 #pragma once
-// The Contacts window: the address-book presentation of the main window. This version
-// holds its place in the frame and answers everything the frame and the device events ask
-// of it; the address book itself (tree of contacts and groups, list, dialogs, transfers,
-// text import and export) is the next piece of work and lives here once it is written.
+// The Contacts window: the address-book presentation of the main window. It shows the
+// device link's mirror of the pager's address memory as a tree ("Contacts", "Groups" and
+// the top-level groups) and a list, and carries out the contact and group commands, the
+// contacts transfer and the text import and export. It keeps no address book of its own:
+// every row and tree item carries a key by which the record is found again in the mirror.
 
+#include "contacts/groupdlg.h"
+
+#include <QIcon>
+#include <QString>
 #include <QWidget>
 
-class CQuillboxDoc;
-class QLabel;
-class QTreeWidget;
+#include <array>
+#include <memory>
+#include <string>
 
-class CContactsDlg : public QWidget
+class CPager;
+class CQuillboxDoc;
+class QDialog;
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+struct ContactRecord;
+
+class CContactsDlg : public QWidget, public GroupDlgOwner
 {
     Q_OBJECT
 
@@ -19,18 +32,49 @@ public:
     static constexpr int IDC_TREE = 1021;
     static constexpr int IDC_LIST = 1022;
 
+    // Commands of the context menu.
+    static constexpr int ID_ADDRESS_DELETE = 32807;
+    static constexpr int ID_ADDRESS_CONTACT = 32803;
+    static constexpr int ID_GROUP_DELETE = 32853;
+    static constexpr int ID_FOLDER_NEW = 32804;
+    static constexpr int ID_GROUP_RENAME = 32832;
+    static constexpr int ID_GROUP_NEW = 32855;
+    static constexpr int ID_GROUP_EDIT = 32856;
+
+    // The filter of both contacts file dialogs.
+    static constexpr const char* kFileFilter = "Quillbox File( *.txt )|*.txt||";
+
     explicit CContactsDlg(QWidget* parent = nullptr);
     ~CContactsDlg() override;
 
     void SetDocument(CQuillboxDoc* pDoc) { m_pDoc = pDoc; }
     CQuillboxDoc* document() const { return m_pDoc; }
+    // The main window's device-link object; the tree is rebuilt from its mirror.
+    void SetPager(CPager* pPager);
+    // The setting the contacts file dialogs open in (the import changes it).
+    void SetAddressPath(QString* pszAddressPath) { m_pszAddressPath = pszAddressPath; }
 
     // The address book changed since it was last exported.
-    bool IsModified() const { return m_bModified; }
-    void SetModified(bool bModified) { m_bModified = bModified; }
+    bool IsModified() const { return m_bModified != 0; }
+    void SetModified(bool bModified) { m_bModified = bModified ? 1 : 0; }
+    int lastResult() const { return m_nResult; }
 
     QTreeWidget* tree() const { return m_pTree; }
     QTreeWidget* list() const { return m_pList; }
+    QTreeWidgetItem* contactsRoot() const;
+    QTreeWidgetItem* groupsRoot() const;
+    // The key a tree item or a list row carries.
+    static qint32 keyOf(const QTreeWidgetItem* item);
+    int currentItem() const { return m_nCurItem; }
+
+    // The context menu a right click at pos (in the viewport of the tree or the list)
+    // shows, with its commands enabled and greyed; null where no menu opens. It records the
+    // item under the click as a right click does.
+    std::unique_ptr<QMenu> createContextMenu(QWidget* source, const QPoint& pos);
+
+    // GroupDlgOwner
+    AddressMirror* GetPager() override;
+    void StoreGroup(CGroupDlg& dlg) override;
 
 public Q_SLOTS:
     // Commands forwarded by the main frame.
@@ -47,10 +91,70 @@ public Q_SLOTS:
     void ClearList();
     void FillTree();
 
+    // Commands of the context menu.
+    void OnAddressDelete();
+    void OnAddressContact();
+    void OnGroupDelete();
+    void OnGroupNew();
+    void OnGroupEdit();
+    void OnFolderNew();
+    void OnGroupRename();
+
+public:
+    void ShowList(qint32 key);
+    void SetListColumns(int kind);
+    int FindInsertPos(const std::string& first, const std::string& last) const;
+    void ViewAddressInfoWindow(qint32 key);
+    void DeleteFolderStructure(qint32 key);
+    QTreeWidgetItem* InsertFolder(QTreeWidgetItem* parent, const std::string& name);
+    void OnFolderReName(QTreeWidgetItem* item, const std::string& name);
+    // The end of in-place editing of a group's name, with the text typed.
+    void OnEndLabelEdit(QTreeWidgetItem* item, const QString& text);
+
+protected:
+    // Every modal dialog of the window runs through here.
+    virtual int execDialog(QDialog& dlg);
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
-    QTreeWidget* m_pTree = nullptr;
+    void OnTreeSelChanged(QTreeWidgetItem* item);
+    void OnItemExpanded(QTreeWidgetItem* item);
+    void OnListDoubleClicked(QTreeWidgetItem* item);
+    void OnContextMenu(QWidget* source, const QPoint& pos);
+    // Fetched again through the main window at the start of every operation.
+    CPager* pager() const { return m_pPager; }
+    void insertContactRow(const ContactRecord& contact);
+    int selectedRowCount() const;
+    qint32 rowKey(int row) const;
+    void startRename(QTreeWidgetItem* item);
+
+    void placeControls();
+
+    // The pictures rows and tree items carry, by their number in the image strip.
+    enum Image
+    {
+        ImgFolder = 2,
+        ImgFolderOpen = 3,
+        ImgAddressBook = 5,
+        ImgCard = 6,
+        ImgGroup = 7,
+        ImgCount = 8,
+    };
+    std::array<QIcon, ImgCount> m_ImageList;
     QTreeWidget* m_pList = nullptr;
-    QLabel* m_pNote = nullptr;
+    QTreeWidget* m_pTree = nullptr;
+    QTreeWidgetItem* m_hSelItem = nullptr;
+    int m_nCurItem = -1;
+    QTreeWidgetItem* m_hMenuItem = nullptr;
+    int m_bFolderMenu = 0;
+    CGroupDlg* m_GroupDlg = nullptr;
+    int m_bEditGroup = 0;
+    int m_bModified = 0;
+    int m_nResult = 0;
+    CPager* m_pPager = nullptr;
     CQuillboxDoc* m_pDoc = nullptr;
-    bool m_bModified = false;
+    QString* m_pszAddressPath = nullptr;
+    // Counts the downloads that replaced the mirror: a contact opened before one of them
+    // is not the record found under its key afterwards.
+    int m_nMirrorGeneration = 0;
 };

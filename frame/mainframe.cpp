@@ -304,6 +304,8 @@ void CMainFrame::OnInitialSetup()
     m_pContacts = new CContactsDlg(m_pClient);
     m_pClient->addWidget(m_pContacts);
     m_pContacts->SetDocument(&m_doc);
+    m_pContacts->SetPager(&m_pager);
+    m_pContacts->SetAddressPath(&m_settings.szAddressPath);
 }
 
 bool CMainFrame::contactsShown() const

@@ -29,24 +29,6 @@ constexpr int kLineBaud = 38400;
 constexpr double kLineBytesPerSecond = kLineBaud / 10.0;
 constexpr qint64 kLimitMs = 600'000;
 
-qsizetype messagesPayload(const std::vector<DeviceMessage>& messages)
-{
-    qsizetype total = 0;
-    for (const DeviceMessage& m : messages)
-        total += encodeMessage(m).value_or(QByteArray()).size();
-    return total;
-}
-
-qsizetype bookPayload(const ContactList& contacts, const GroupList& groups)
-{
-    qsizetype total = 0;
-    for (const ContactRecord& c : contacts)
-        total += encodeContact(c).value_or(QByteArray()).size();
-    for (const GroupRecord& g : groups)
-        total += encodeGroup(g).value_or(QByteArray()).size();
-    return total;
-}
-
 std::string text(QRandomGenerator& random, int shortest, int longest)
 {
     std::string out(size_t(shortest + random.bounded(longest - shortest + 1)), ' ');
@@ -116,7 +98,7 @@ std::vector<Row> transfers(const QString& image, int baud)
                     pagersim::runTransfer(
                         port.fd(), client,
                         [&](qint64 now) { return client.startMessageDownload(now); }, kLimitMs)});
-    rows.back().payload = messagesPayload(client.takeMessages());
+    rows.back().payload = messagesPayloadBytes(client.takeMessages());
 
     rows.push_back({"download address book",
                     pagersim::runTransfer(
@@ -124,9 +106,9 @@ std::vector<Row> transfers(const QString& image, int baud)
                         [&](qint64 now) { return client.startContactsDownload(now); }, kLimitMs)});
     ContactList contacts = client.takeContacts();
     GroupList groups = client.takeGroups();
-    rows.back().payload = bookPayload(contacts, groups);
+    rows.back().payload = addressBookPayloadBytes(contacts, groups);
 
-    const qsizetype bookBytes = bookPayload(contacts, groups);
+    const qsizetype bookBytes = addressBookPayloadBytes(contacts, groups);
     rows.push_back(
         {"upload address book",
          pagersim::runTransfer(

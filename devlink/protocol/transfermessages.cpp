@@ -341,4 +341,22 @@ Decode decodeGroup(QByteArrayView message, GroupRecord& out)
     return Decode::Ok;
 }
 
+qsizetype messagesPayloadBytes(const std::vector<DeviceMessage>& messages)
+{
+    qsizetype total = 0;
+    for (const DeviceMessage& m : messages)
+        total += encodeMessage(m).value_or(QByteArray()).size();
+    return total;
+}
+
+qsizetype addressBookPayloadBytes(const ContactList& contacts, const GroupList& groups)
+{
+    qsizetype total = 0;
+    for (const ContactRecord& c : contacts)
+        total += encodeContact(c).value_or(QByteArray()).size();
+    for (const GroupRecord& g : groups)
+        total += encodeGroup(g).value_or(QByteArray()).size();
+    return total;
+}
+
 } // namespace devlink::protocol

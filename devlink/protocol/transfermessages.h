@@ -107,6 +107,11 @@ std::optional<QByteArray> encodeContact(const ContactRecord& contact);
 // 0..400, an entry over 255 bytes, a name over 255 bytes).
 std::optional<QByteArray> encodeGroup(const GroupRecord& group);
 
+// The payload of a transfer: the bytes of its records as they travel, without framing,
+// handshake or counts. Line costs are measured against it.
+qsizetype messagesPayloadBytes(const std::vector<DeviceMessage>& messages);
+qsizetype addressBookPayloadBytes(const ContactList& contacts, const GroupList& groups);
+
 Decode decodeHello(QByteArrayView message, quint8& version);
 Decode decodeSimple(QByteArrayView message, MessageType type);
 Decode decodeCounts(QByteArrayView message, MessageType type, Counts& counts);

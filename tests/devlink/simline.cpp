@@ -154,22 +154,4 @@ PagerContents sampleContents(int messages, int contacts, int groups, quint32 see
     return contents;
 }
 
-qsizetype messagesPayloadBytes(const PagerContents& contents)
-{
-    qsizetype total = 0;
-    for (const DeviceMessage& m : contents.messages)
-        total += encodeMessage(m).value_or(QByteArray()).size();
-    return total;
-}
-
-qsizetype addressBookPayloadBytes(const ContactList& contacts, const GroupList& groups)
-{
-    qsizetype total = 0;
-    for (const ContactRecord& c : contacts)
-        total += encodeContact(c).value_or(QByteArray()).size();
-    for (const GroupRecord& g : groups)
-        total += encodeGroup(g).value_or(QByteArray()).size();
-    return total;
-}
-
 } // namespace simline

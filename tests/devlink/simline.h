@@ -84,7 +84,5 @@ devlink::protocol::PagerContents sampleContents(int messages, int contacts, int 
                                                 quint32 seed);
 // The bytes of the transfer messages that carry these records (what the line must carry
 // at the least).
-qsizetype messagesPayloadBytes(const devlink::protocol::PagerContents& contents);
-qsizetype addressBookPayloadBytes(const ContactList& contacts, const GroupList& groups);
 
 } // namespace simline

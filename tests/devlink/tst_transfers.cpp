@@ -210,12 +210,12 @@ void TestTransfers::lineCost()
         QVERIFY(ratio <= 1.10);
     };
     measure("message download", rig.client.startMessageDownload(rig.sim.now),
-            simline::messagesPayloadBytes(pager));
+            messagesPayloadBytes(pager.messages));
     if (QTest::currentTestFailed())
         return;
     measure("address book upload",
             rig.client.startContactsUpload(pager.contacts, pager.groups, rig.sim.now),
-            simline::addressBookPayloadBytes(pager.contacts, pager.groups));
+            addressBookPayloadBytes(pager.contacts, pager.groups));
 }
 
 QTEST_GUILESS_MAIN(TestTransfers)

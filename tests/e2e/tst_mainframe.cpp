@@ -183,6 +183,9 @@ void TestMainFrame::viewSwitch()
 void TestMainFrame::closeSequence()
 {
     ScriptedMessageBoxes boxes;
+    // Yes exports: with no current file it asks for one, and is cancelled here.
+    platform::ScriptedFileDialogs files;
+    files.answers = {QString()};
     {
         // Nothing unsaved: no question, and the database and the settings are written.
         e2e::ProgramRun run;

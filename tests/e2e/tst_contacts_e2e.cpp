@@ -1,0 +1,236 @@
+// The address book end to end: the program against the pager simulator on a real
+// pseudo-terminal. Download the demo address book, add, edit and delete contacts, make a
+// group, export, close with the unsaved question, start again, import, upload, and download
+// once more: the pager holds what the user made.
+
+#include "programrun.h"
+
+#include "contacts/addressdlgs.h"
+#include "contacts/contactdlg.h"
+#include "contacts/contactsdlg.h"
+#include "contacts/groupdlg.h"
+#include "devlink/cpager.h"
+#include "frame/mainframe.h"
+#include "platform/filedialogservice.h"
+#include "platform/messageboxservice.h"
+
+#include "../devlink/device/simpager.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+
+using platform::MessageAnswer;
+using platform::ScriptedFileDialogs;
+using platform::ScriptedMessageBoxes;
+
+namespace {
+
+// Acts on the next modal dialog of type Dlg once it is shown.
+template <typename Dlg> void whenModal(std::function<void(Dlg*)> act)
+{
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dlg = qobject_cast<Dlg*>(modal);
+        if (dlg || ++*tries > 500) {
+            timer->stop();
+            timer->deleteLater();
+            if (dlg)
+                act(dlg);
+            else if (modal)
+                modal->close();
+        }
+    });
+    timer->start(10);
+}
+
+// Answers the Contact dialog with these names, typed.
+void typeContact(const QString& first, const QString& last)
+{
+    whenModal<CContactDlg>([first, last](CContactDlg* dlg) {
+        auto* f = qobject_cast<QLineEdit*>(dlg->fieldEdit(0));
+        auto* l = qobject_cast<QLineEdit*>(dlg->fieldEdit(1));
+        f->selectAll();
+        QTest::keyClicks(f, first);
+        l->selectAll();
+        QTest::keyClicks(l, last);
+        dlg->addButton()->click();
+    });
+}
+
+QStringList column(const QTreeWidget* list, int c)
+{
+    QStringList out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        out << list->topLevelItem(i)->text(c);
+    return out;
+}
+
+bool sorted(const QTreeWidget* list)
+{
+    for (int i = 1; i < list->topLevelItemCount(); ++i) {
+        const QByteArray a = list->topLevelItem(i - 1)->text(0).toLatin1();
+        const QByteArray b = list->topLevelItem(i)->text(0).toLatin1();
+        if (b < a || (a == b && list->topLevelItem(i)->text(1).toLatin1() <
+                                    list->topLevelItem(i - 1)->text(1).toLatin1()))
+            return false;
+    }
+    return true;
+}
+
+// Runs a transfer command (Yes to its question) and waits for the box that ends it.
+void transfer(e2e::ProgramRun& run, ScriptedMessageBoxes& boxes, int command,
+              const QString& completed)
+{
+    boxes.answers = {MessageAnswer::Yes};
+    const qsizetype before = boxes.requests.size();
+    run.frame().action(command)->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(boxes.requests.size() >= before + 2, 30000);
+    QCOMPARE(boxes.requests.constLast().text, completed);
+}
+
+std::vector<ContactRecord> contactsOf(const CPager& pager)
+{
+    std::vector<ContactRecord> out;
+    for (const auto& c : pager.m_AddressList) {
+        ContactRecord copy = *c;
+        copy.nIndex = copy.nKey = 0;
+        out.push_back(copy);
+    }
+    return out;
+}
+
+} // namespace
+
+class TestContactsE2e : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void addressBookRoundTrip();
+
+private:
+    std::unique_ptr<SimPager> m_pager;
+};
+
+void TestContactsE2e::initTestCase()
+{
+    setApplicationIdentity();
+    m_pager = std::make_unique<SimPager>();
+    QVERIFY(!m_pager->path().isEmpty());
+    e2e::wipeUserFiles();
+    qputenv("QUILLBOX_COM1", QFile::encodeName(m_pager->path()));
+}
+
+void TestContactsE2e::addressBookRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("book.txt"));
+    ScriptedMessageBoxes boxes;
+    ScriptedFileDialogs files;
+    std::vector<ContactRecord> made;
+    {
+        e2e::ProgramRun run;
+        QVERIFY(run.start());
+        CContactsDlg* w = run.frame().contactsDlg();
+        QTreeWidget* list = w->list();
+
+        transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS,
+                 QStringLiteral("Download Completed ! "));
+        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY(w->IsModified());
+        const int downloaded = list->topLevelItemCount();
+        QVERIFY(downloaded > 0);
+        QVERIFY(sorted(list));
+
+        // Add, then edit the new one: it moves to its sorted place.
+        typeContact(QStringLiteral("Aaron"), QStringLiteral("Added"));
+        run.frame().action(CMainFrame::ID_NEW_CONTACT)->trigger();
+        QCOMPARE(list->topLevelItemCount(), downloaded + 1);
+        QVERIFY(column(list, 0).contains(QStringLiteral("Aaron")));
+        QVERIFY(sorted(list));
+        const int row = int(column(list, 0).indexOf(QStringLiteral("Aaron")));
+        list->setCurrentItem(list->topLevelItem(row));
+        typeContact(QStringLiteral("zz Edited"), QStringLiteral("Added"));
+        run.frame().action(CMainFrame::ID_EDIT_CONTACT)->trigger();
+        QCOMPARE(column(list, 0).constLast(), QStringLiteral("zz Edited"));
+        QVERIFY(sorted(list));
+
+        // Delete the first row.
+        const QString gone = list->topLevelItem(0)->text(0);
+        list->setCurrentItem(list->topLevelItem(0));
+        w->createContextMenu(list->viewport(),
+                             list->visualItemRect(list->topLevelItem(0)).center());
+        w->OnAddressDelete();
+        QCOMPARE(list->topLevelItemCount(), downloaded);
+
+        // A group with a member typed and one picked from a contact.
+        w->createContextMenu(w->tree()->viewport(),
+                             w->tree()->visualItemRect(w->groupsRoot()).center());
+        whenModal<CGroupDlg>([](CGroupDlg* dlg) {
+            QTest::keyClicks(dlg->nameEdit(), QStringLiteral("Made here"));
+            whenModal<CAddressEntryDlg>([](CAddressEntryDlg* entry) {
+                QTest::keyClicks(entry->addressEdit(), QStringLiteral("typed@example.com"));
+                entry->okButton()->click();
+            });
+            dlg->OnNewEmail();
+            dlg->okButton()->click();
+        });
+        w->OnGroupNew();
+        QVERIFY(w->groupsRoot());
+        bool found = false;
+        for (int i = 0; i < w->groupsRoot()->childCount(); ++i)
+            found = found || w->groupsRoot()->child(i)->text(0) == QStringLiteral("Made here");
+        QVERIFY(found);
+
+        // Close: Yes exports to the file chosen, then the program ends.
+        made = contactsOf(run.frame().pager());
+        boxes.answers = {MessageAnswer::Yes};
+        files.answers = {file};
+        QVERIFY(run.close());
+        QVERIFY(QFile::exists(file));
+        QVERIFY(boxes.texts().contains(QStringLiteral("Export Completed ! ")));
+    }
+    {
+        // Start again: import the file, upload it, download again.
+        e2e::ProgramRun run;
+        QVERIFY(run.start());
+        CContactsDlg* w = run.frame().contactsDlg();
+        files.answers = {file};
+        boxes.requests.clear();
+        run.frame().action(CMainFrame::ID_IMPORT_CONTACTS)->trigger();
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Import Completed ! ")});
+        QVERIFY(!w->IsModified()); // the empty book now equals its file
+        QVERIFY(contactsOf(run.frame().pager()) == made);
+
+        transfer(run, boxes, CMainFrame::ID_UPLOAD_CONTACTS, QStringLiteral("Upload Completed ! "));
+        QVERIFY(!QTest::currentTestFailed());
+        transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS,
+                 QStringLiteral("Download Completed ! "));
+        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY(contactsOf(run.frame().pager()) == made);
+        QVERIFY(sorted(w->list()));
+
+        // No closes nothing: the program ends without writing.
+        boxes.answers = {MessageAnswer::Cancel};
+        QVERIFY(!run.close());
+        boxes.answers = {MessageAnswer::No};
+        QVERIFY(run.close());
+    }
+    QCOMPARE(boxes.unexpected, 0);
+    QCOMPARE(files.unexpected, 0);
+}
+
+QUILLBOX_E2E_TEST_MAIN(TestContactsE2e)
+#include "tst_contacts_e2e.moc"
