@@ -185,6 +185,17 @@ void TestContactsE2e::addressBookRoundTrip()
                 entry->okButton()->click();
             });
             dlg->OnNewEmail();
+            whenModal<CAddressPickerDlg>([](CAddressPickerDlg* picker) {
+                // The first contact that has a wireless address.
+                picker->kindButton(CAddressPickerDlg::ChoiceWireless)->click();
+                for (int i = 0; i < picker->list()->topLevelItemCount() && picker->isVisible();
+                     ++i) {
+                    picker->list()->setCurrentItem(picker->list()->topLevelItem(i));
+                    picker->selectButton()->click();
+                }
+            });
+            dlg->OnSelectAddress();
+            QCOMPARE(dlg->rows().size(), size_t(2));
             dlg->okButton()->click();
         });
         w->OnGroupNew();
