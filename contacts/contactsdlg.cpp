@@ -676,8 +676,8 @@ void CContactsDlg::OnEndLabelEdit(QTreeWidgetItem* item, const QString& text)
     const QPersistentModelIndex at(m_pTree->indexFromItem(item));
     auto again = [this, at] {
         QTimer::singleShot(0, this, [this, at] {
-            if (QTreeWidgetItem* again = at.isValid() ? m_pTree->itemFromIndex(at) : nullptr)
-                startRename(again);
+            if (QTreeWidgetItem* still = at.isValid() ? m_pTree->itemFromIndex(at) : nullptr)
+                startRename(still);
         });
     };
     if (text.isEmpty()) {

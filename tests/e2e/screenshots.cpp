@@ -1,6 +1,7 @@
 // Takes the pictures of the two presentations that the README and the help show: the
 // program, in a temporary home, after a download from the demo pager, with the Inbox and
-// one of its messages selected.
+// one of its messages selected, and then the demo address book, downloaded too, with its
+// Contacts folder listed.
 //
 //   quillbox-screenshots [FOLDER]     (default: the current folder)
 //
@@ -8,6 +9,7 @@
 
 #include "programrun.h"
 
+#include "contacts/contactsdlg.h"
 #include "frame/mainframe.h"
 #include "messages/leftview.h"
 #include "messages/rightlistview.h"
@@ -19,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -75,7 +78,34 @@ int main(int argc, char** argv)
     run.list().setFocus();
     bool ok = save(frame, out.filePath(QStringLiteral("messages-window.png")));
 
+    // The contacts transfer asks before it replaces the address book, and ends with a box of
+    // its own once its finished event has been handled (the message download ended with the
+    // same text, so only the boxes from here on count).
+    const qsizetype before = boxes.requests.size();
+    boxes.answers = {platform::MessageAnswer::Yes};
+    frame.action(CMainFrame::ID_DOWNLOAD_CONTACTS)->trigger();
+    if (!QTest::qWaitFor([&boxes, before] { return boxes.requests.size() >= before + 2; }, 30000) ||
+        boxes.requests.constLast().text != QStringLiteral("Download Completed ! ")) {
+        std::fputs("the contacts download did not end\n", stderr);
+        return 1;
+    }
+    if (boxes.unexpected != 0) {
+        std::fputs("an unexpected question came up\n", stderr);
+        return 1;
+    }
+
     frame.OnViewContacts();
+    CContactsDlg* contacts = frame.contactsDlg();
+    if (!contacts || !contacts->contactsRoot()) {
+        std::fputs("the Contacts window is missing\n", stderr);
+        return 1;
+    }
+    contacts->tree()->setCurrentItem(contacts->contactsRoot());
+    if (contacts->list()->topLevelItemCount() == 0) {
+        std::fputs("the address book is empty after the download\n", stderr);
+        return 1;
+    }
+    contacts->list()->setFocus();
     ok = save(frame, out.filePath(QStringLiteral("contacts-window.png"))) && ok;
     return ok ? 0 : 1;
 }
