@@ -507,9 +507,8 @@ Qt::DropAction CLeftView::dropActionFor(const QTreeWidgetItem* target, const QMi
     const std::optional<MessageDrag> drag = dragOf(mime, m_doc.store());
     if (!drag || drag->messageIds.empty() || folderIdOf(target) == drag->sourceFolderId)
         return Qt::IgnoreAction;
-    // Messages of the pager are always copied: the next download replaces them anyway.
-    const bool copy = modifiers.testFlag(Qt::ControlModifier) ||
-                      m_doc.store().isPagerFolderId(drag->sourceFolderId);
+    const bool copy =
+        m_doc.store().DropCopies(drag->sourceFolderId, modifiers.testFlag(Qt::ControlModifier));
     return copy ? Qt::CopyAction : Qt::MoveAction;
 }
 

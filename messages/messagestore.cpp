@@ -472,6 +472,11 @@ int MessageStore::CopyMessages(std::span<const qint32> messageIds, qint32 destFo
     return done;
 }
 
+bool MessageStore::DropCopies(qint32 sourceFolderId, bool copyAsked) const
+{
+    return copyAsked || isPagerFolderId(sourceFolderId);
+}
+
 int MessageStore::MoveMessages(std::span<const qint32> messageIds, qint32 destFolderId)
 {
     const std::span<const qint32> ids = leadingValidIds(messageIds);

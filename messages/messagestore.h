@@ -67,6 +67,9 @@ public:
     // Stops at the first number that names no message. Returns how many were done.
     int CopyMessages(std::span<const qint32> messageIds, qint32 destFolderId);
     int MoveMessages(std::span<const qint32> messageIds, qint32 destFolderId);
+    // Whether messages dropped from this folder are copied: always from a pager folder
+    // (the next download replaces them anyway), otherwise only when asked to.
+    bool DropCopies(qint32 sourceFolderId, bool copyAsked) const;
 
     // --- the database file --------------------------------------------------------------
     // Reads the database into the store (replacing every record) and raises the counters

@@ -144,8 +144,8 @@ void CRightListView::startDrag(Qt::DropActions)
     if (!mime)
         return;
 
-    // Messages of the pager are only ever copied; the drop target asks the store the same.
-    const bool fromPager = m_doc.store().isPagerFolderId(m_model->folderId());
+    // Messages that can only be copied offer no move; the drop target asks the store too.
+    const bool copyOnly = m_doc.store().DropCopies(m_model->folderId(), false);
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
     const QIcon icon = m_model->data(indexes.first(), Qt::DecorationRole).value<QIcon>();
@@ -153,6 +153,6 @@ void CRightListView::startDrag(Qt::DropActions)
         drag->setPixmap(icon.pixmap(QSize(16, 16)));
     // Nothing is taken out of the list when the drop is a move: the tree's drop selects
     // the destination, which fills the list anew.
-    drag->exec(fromPager ? Qt::CopyAction : Qt::CopyAction | Qt::MoveAction,
-               fromPager ? Qt::CopyAction : Qt::MoveAction);
+    drag->exec(copyOnly ? Qt::CopyAction : Qt::CopyAction | Qt::MoveAction,
+               copyOnly ? Qt::CopyAction : Qt::MoveAction);
 }

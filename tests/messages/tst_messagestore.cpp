@@ -143,6 +143,9 @@ private Q_SLOTS:
             {deviceMessage(1, "one"), deviceMessage(1, "two"), deviceMessage(1, "three")}, {});
         QVERIFY(store.isPagerFolderId(1));
         QVERIFY(!store.isPagerFolderId(dest));
+        QVERIFY(store.DropCopies(1, false));
+        QVERIFY(!store.DropCopies(dest, false));
+        QVERIFY(store.DropCopies(dest, true));
 
         // Message 1 has no companion copied (numbers below 2 never had one worth following).
         QCOMPARE(store.CopyMessages(std::vector<qint32>{1, 2, 3}, dest), 3);
