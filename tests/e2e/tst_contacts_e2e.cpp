@@ -4,6 +4,7 @@
 // once more: the pager holds what the user made.
 
 #include "programrun.h"
+#include "tests/platform/widgettest.h"
 
 #include "contacts/addressdlgs.h"
 #include "contacts/contactdlg.h"
@@ -33,26 +34,6 @@ using platform::ScriptedFileDialogs;
 using platform::ScriptedMessageBoxes;
 
 namespace {
-
-// Acts on the next modal dialog of type Dlg once it is shown.
-template <typename Dlg> void whenModal(std::function<void(Dlg*)> act)
-{
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dlg = qobject_cast<Dlg*>(modal);
-        if (dlg || ++*tries > 500) {
-            timer->stop();
-            timer->deleteLater();
-            if (dlg)
-                act(dlg);
-            else if (modal)
-                modal->close();
-        }
-    });
-    timer->start(10);
-}
 
 // Answers the Contact dialog with these names, typed.
 void typeContact(const QString& first, const QString& last)

@@ -5,6 +5,10 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 
 #define QUILLBOX_WIDGET_TEST_MAIN(TestClass)                                                       \
     int main(int argc, char** argv)                                                                \
@@ -15,3 +19,24 @@
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
+
+// Acts on the next modal dialog of type Dlg once its exec() runs. Any other modal dialog,
+// or none, is closed after a while: a wrong guess fails the test instead of hanging it.
+template <typename Dlg> void whenModal(std::function<void(Dlg*)> act, int tries = 500)
+{
+    auto* timer = new QTimer;
+    auto left = std::make_shared<int>(tries);
+    QObject::connect(timer, &QTimer::timeout, [timer, left, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dlg = qobject_cast<Dlg*>(modal);
+        if (dlg || --*left < 0) {
+            timer->stop();
+            timer->deleteLater();
+            if (dlg)
+                act(dlg);
+            else if (modal)
+                modal->close();
+        }
+    });
+    timer->start(10);
+}

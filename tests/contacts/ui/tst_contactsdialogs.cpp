@@ -61,27 +61,6 @@ void paste(QWidget* widget, const QString& text)
         qobject_cast<QPlainTextEdit*>(widget)->paste();
 }
 
-// Acts on the next modal dialog of type Dlg once its exec() runs. Any other modal dialog,
-// or none, is closed after a while: a wrong guess fails the test instead of hanging it.
-template <typename Dlg> void whenModal(std::function<void(Dlg*)> act)
-{
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dlg = qobject_cast<Dlg*>(modal);
-        if (dlg || ++*tries > 200) {
-            timer->stop();
-            timer->deleteLater();
-            if (dlg)
-                act(dlg);
-            else if (modal)
-                modal->close();
-        }
-    });
-    timer->start(10);
-}
-
 // Runs call; whether it opened a modal dialog (which is closed).
 bool opensModal(const std::function<void()>& call)
 {
