@@ -62,3 +62,12 @@ function(quillbox_fuzz name)
   add_test(NAME ${name}-corpus-dir COMMAND ${CMAKE_COMMAND} -E make_directory ${corpus})
   set_tests_properties(${name}-corpus-dir PROPERTIES FIXTURES_SETUP ${name}-corpus)
 endfunction()
+
+# quillbox_widget_library(NAME SOURCES... [LINKS ...])
+# A widget library: the thin layer of a folder over its core.
+function(quillbox_widget_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC Qt6::Widgets quillbox_options ${ARG_LINKS})
+endfunction()

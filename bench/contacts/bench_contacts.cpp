@@ -1,6 +1,7 @@
 // What the user waits for on Import/Open and Export/Save with a full address memory, and
 // what a damaged file with one huge line costs.
 #include "contacts/contactstext.h"
+#include "bench/contacts/fullbook.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,20 +11,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-ContactList fullBook()
-{
-    ContactList contacts;
-    for (int i = 0; i < MAX_CONTACTS; ++i) {
-        ContactRecord& record = contacts.emplace_back();
-        for (const ContactField& field : kContactFields) {
-            std::string value = std::to_string((i * 7919) % MAX_CONTACTS) + field.headerName;
-            value.resize(size_t(field.nMax), 'a' + char(i % 26));
-            record.*field.member = value;
-        }
-    }
-    return contacts;
-}
 
 QByteArray fullFile()
 {

@@ -7,6 +7,7 @@
 //   bench_contactswindow [RUNS]      (default 5; the best run is printed)
 
 #include "contacts/contactsdlg.h"
+#include "bench/contacts/fullbook.h"
 #include "contacts/contactstext.h"
 #include "devlink/cpager.h"
 #include "platform/filedialogservice.h"
@@ -25,21 +26,6 @@
 #include <string>
 
 namespace {
-
-// Every field at its limit; first names spread so that each row lands somewhere new.
-ContactList fullBook()
-{
-    ContactList contacts;
-    for (int i = 0; i < MAX_CONTACTS; ++i) {
-        ContactRecord& record = contacts.emplace_back();
-        for (const ContactField& field : kContactFields) {
-            std::string value = std::to_string((i * 7919) % MAX_CONTACTS) + field.headerName;
-            value.resize(static_cast<size_t>(field.nMax), static_cast<char>('a' + i % 26));
-            record.*field.member = value;
-        }
-    }
-    return contacts;
-}
 
 [[noreturn]] void fail(const char* what)
 {
