@@ -1,10 +1,11 @@
 #include "messages/folderdb.h"
 
+#include "platform/atomicfile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -424,50 +425,40 @@ bool writeFile(const QString& path, quint32 header, const RecordList& records, Q
     if (records.size() > size_t(std::numeric_limits<qint32>::max()))
         return fail(QStringLiteral("there are more records than the file format allows."));
 
-    // The old file stays whole until the new one is complete on disk: the new one is
-    // written beside it and renamed over it only at the end. Unbuffered, because we buffer
-    // ourselves and a buffered save file drops the error of its last flush, so a disk that
-    // filled up at the end would pass for a good write.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(file.errorString());
-
-    constexpr size_t kChunk = size_t(4) << 20;
-    std::vector<char> buffer(kChunk);
-    char* at = putHeader(buffer.data(), header, records);
-    bool ok = true;
-    for (const MessageRecord& r : records) {
-        const size_t n = recordSize(r);
-        if (n == 0) {
-            file.cancelWriting();
-            return fail(QStringLiteral("a text is longer than the file format allows."));
-        }
-        const size_t used = static_cast<size_t>(at - buffer.data());
-        if (n > kChunk - used) {
-            ok = writeAll(file, buffer.data(), used);
-            at = buffer.data();
-            if (ok && n > kChunk) { // a record larger than the buffer goes out on its own
-                std::vector<char> big(n);
-                putRecord(big.data(), r);
-                ok = writeAll(file, big.data(), n);
-                if (ok)
-                    continue;
+    // The old file stays whole until the new one is complete on disk.
+    QString tooLong;
+    QString why;
+    const bool written = platform::writeFileAtomically(
+        path,
+        [&](QIODevice& file) {
+            constexpr size_t kChunk = size_t(4) << 20;
+            std::vector<char> buffer(kChunk);
+            char* at = putHeader(buffer.data(), header, records);
+            for (const MessageRecord& r : records) {
+                const size_t n = recordSize(r);
+                if (n == 0) {
+                    tooLong = QStringLiteral("a text is longer than the file format allows.");
+                    return false;
+                }
+                const size_t used = static_cast<size_t>(at - buffer.data());
+                if (n > kChunk - used) {
+                    if (!writeAll(file, buffer.data(), used))
+                        return false;
+                    at = buffer.data();
+                    if (n > kChunk) { // a record larger than the buffer goes out on its own
+                        std::vector<char> big(n);
+                        putRecord(big.data(), r);
+                        if (!writeAll(file, big.data(), n))
+                            return false;
+                        continue;
+                    }
+                }
+                at = putRecord(at, r);
             }
-            if (!ok)
-                break;
-        }
-        at = putRecord(at, r);
-    }
-    if (ok)
-        ok = writeAll(file, buffer.data(), static_cast<size_t>(at - buffer.data()));
-    if (!ok || file.error() != QFileDevice::NoError) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+            return writeAll(file, buffer.data(), static_cast<size_t>(at - buffer.data()));
+        },
+        &why);
+    return written || fail(tooLong.isEmpty() ? why : tooLong);
 }
 
 QString setAside(const QString& path, QString* error)

@@ -2,11 +2,11 @@
 // writes it.
 
 #include "contacts/contactstext.h"
+#include "platform/atomicfile.h"
 #include "tools/cli/command.h"
 #include "tools/common/recordjson.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace cli {
 namespace {
@@ -86,10 +86,11 @@ int write(const QStringList& args)
         printError(std::string(e.what()));
         return EXIT_INPUT;
     }
-    QSaveFile file(pos.at(1));
-    if (!file.open(QIODevice::WriteOnly) || !contactstext::write(file, contacts) ||
-        !file.commit()) {
-        printError(QStringLiteral("%1: %2").arg(pos.at(1), file.errorString()));
+    QString error;
+    if (!platform::writeFileAtomically(
+            pos.at(1), [&](QIODevice& out) { return contactstext::write(out, contacts); },
+            &error)) {
+        printError(QStringLiteral("%1: %2").arg(pos.at(1), error));
         return EXIT_INPUT;
     }
     return EXIT_OK;
