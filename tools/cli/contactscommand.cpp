@@ -34,7 +34,8 @@ int parse(const QStringList& args)
         return EXIT_USAGE;
     QFile file(parser.positionalArguments().at(0));
     if (!file.open(QIODevice::ReadOnly)) {
-        printError(QStringLiteral("Couldn't open source file:\n") + file.errorString());
+        printError(QStringLiteral("%1: Couldn't open source file: %2")
+                       .arg(file.fileName(), file.errorString()));
         return EXIT_INPUT;
     }
     contactstext::Reader reader(file);
