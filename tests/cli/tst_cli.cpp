@@ -259,6 +259,13 @@ private Q_SLOTS:
             QCOMPARE(r.status, 2);
             QVERIFY2(r.err.contains("the output could not be written: File too large"), r.err);
         }
+        // A file written by a command fails with the system's reason and leaves nothing.
+        writeFile(path("one.json"), "[]");
+        const Run r = cli({QStringLiteral("contacts"), QStringLiteral("write"), path("one.json"), path("full.txt")},
+                          {}, 8);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("full.txt: File too large"), r.err);
+        QVERIFY(!QFile::exists(path("full.txt")));
     }
 
     void contactsParseAndWrite()
