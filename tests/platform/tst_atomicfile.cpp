@@ -28,18 +28,11 @@ public:
         setrlimit(RLIMIT_FSIZE, &lowered);
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    Q_DISABLE_COPY_MOVE(FileSizeLimit)
 
 private:
     rlimit m_old{};
 };
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 } // namespace
 
@@ -56,7 +49,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("givesUp"); // the writer returns false at the end
         // Everything fits in the writer's buffer: only the final flush can fail.
         QTest::newRow("last flush fails") << 3000 << 7 << qint64(1000) << false;
-        QTest::newRow("disk full before the first byte") << 3000 << 3000 << qint64(0) << false;
         QTest::newRow("buffer drain fails") << 300000 << 1000 << qint64(100000) << false;
         QTest::newRow("large write fails") << 300000 << 300000 << qint64(200000) << false;
         QTest::newRow("writer gives up") << 3000 << 7 << qint64(-1) << true;
@@ -94,22 +86,15 @@ private Q_SLOTS:
         }
         const bool succeeds = limit < 0 && !givesUp;
         QCOMPARE(ok, succeeds);
-        QCOMPARE(readAll(path), succeeds ? contents : old);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), succeeds ? contents : old);
         if (limit >= 0)
             QCOMPARE(error, QStringLiteral("File too large"));
         else if (givesUp)
             QCOMPARE(error, QStringLiteral("the contents could not be made"));
         // No temporary file is left beside it.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("book.txt")});
-    }
-
-    void unwritableFolderSaysWhy()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("missing/book.txt"));
-        QString error;
-        QVERIFY(!platform::writeFileAtomically(path, QByteArrayView("x"), &error));
-        QVERIFY2(error.contains(QStringLiteral("No such file or directory")), qPrintable(error));
     }
 };
 
