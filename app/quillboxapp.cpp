@@ -5,7 +5,9 @@
 #include "frame/quillboxdoc.h"
 #include "messages/folderdb.h"
 #include "platform/filedialogservice.h"
+#include "platform/inputfile.h"
 #include "platform/messageboxservice.h"
+#include "platform/paths.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLockFile>
 #include <QScreen>
 #include <QSettings>
 #include <QSocketNotifier>
@@ -157,19 +160,28 @@ bool CQuillboxApp::InitInstance(const QStringList& arguments)
     }
     if (!parser.positionalArguments().isEmpty()) {
         // Only a whole folder database is taken: any other file named by mistake is left
-        // exactly as it is, never set aside or written over.
+        // exactly as it is, never set aside or written over. A pipe or a device is refused
+        // before anything reads from it.
         const QFileInfo file(parser.positionalArguments().constFirst());
-        RecordList probe;
-        const folderdb::ReadResult read = folderdb::readFile(file.absoluteFilePath(), probe);
-        if (!file.isFile() || !read.ok) {
-            const QString why = read.found ? read.error : QStringLiteral("There is no such file.");
+        QString why = platform::checkInputFile(file.absoluteFilePath());
+        if (why.isEmpty()) {
+            RecordList probe;
+            const folderdb::ReadResult read = folderdb::readFile(file.absoluteFilePath(), probe);
+            if (!read.ok)
+                why = read.error;
+        }
+        if (!why.isEmpty()) {
             printLine(stderr,
-                      QStringLiteral("quillbox: %1 cannot be opened as a folder database. %2")
+                      QStringLiteral("quillbox: %1 cannot be opened as a folder database: %2")
                           .arg(QDir::toNativeSeparators(file.filePath()), why));
             m_nExitCode = 1;
             return false;
         }
         m_pDoc->setFolderDbPath(file.absoluteFilePath());
+    }
+    if (!lockFolderDb()) {
+        m_nExitCode = 1;
+        return false;
     }
 
     m_pFrame = std::make_unique<CMainFrame>(m_settings, *m_pDoc);
@@ -180,6 +192,8 @@ bool CQuillboxApp::InitInstance(const QStringList& arguments)
     connect(m_pFrame.get(), &CMainFrame::closed, this, [this] {
         m_pDoc->OnCloseDocument();
         SaveSettings();
+        // The close has written the database: another program may have it now.
+        m_pLock.reset();
     });
 
     m_pFrame->OnInitialSetup();
@@ -195,6 +209,37 @@ bool CQuillboxApp::InitInstance(const QStringList& arguments)
     // The program always opens on the address book.
     m_pFrame->OnViewContacts();
     return true;
+}
+
+bool CQuillboxApp::lockFolderDb()
+{
+    // Two programs on one database would each write their own folders over the other's
+    // at close: the second is turned away before it reads anything. The lock is held until
+    // the close has written the database; the lock of a program that ended without
+    // removing it is taken over, however long it lived.
+    const QString path = m_pDoc->folderDbPath();
+    const QString folder = QFileInfo(path).absolutePath();
+    if (folder == QDir(platform::defaultDataFolder()).absolutePath())
+        QDir().mkpath(folder);
+    m_pLock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    m_pLock->setStaleLockTime(0);
+    if (m_pLock->tryLock())
+        return true;
+    if (m_pLock->error() != QLockFile::LockFailedError) {
+        // A folder where no lock can be made (read-only, missing) is no reason not to start;
+        // the close says so if the database cannot be written there either.
+        m_pLock.reset();
+        return true;
+    }
+    m_pLock.reset();
+    const QString text =
+        QStringLiteral("Quillbox is already running with the folder database\n%1\n\nThis "
+                       "start ends without touching it; use the Quillbox that is open.")
+            .arg(QDir::toNativeSeparators(path));
+    printLine(stderr, QStringLiteral("quillbox: ") + text.simplified());
+    platform::showMessage(nullptr, text, {}, platform::MessageButtons::Ok,
+                          platform::MessageIcon::Warning);
+    return false;
 }
 
 void CQuillboxApp::closeOnStopSignals()

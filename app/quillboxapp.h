@@ -17,6 +17,7 @@
 
 class CMainFrame;
 class CQuillboxDoc;
+class QLockFile;
 
 class CQuillboxApp : public QObject
 {
@@ -59,7 +60,12 @@ public Q_SLOTS:
 private:
     void useDesktopIcons();
     void closeOnStopSignals();
+    // Takes the lock beside the folder database of this run; false when another program
+    // holds it (the user has been told).
+    bool lockFolderDb();
 
+    // Held until everything else has gone: declared first, destroyed last.
+    std::unique_ptr<QLockFile> m_pLock;
     Settings m_settings;
     // The records outlive the document and the frame.
     MessageStore m_store;

@@ -3,6 +3,7 @@
 #include "contacts/contactdlg.h"
 #include "contacts/contactstext.h"
 #include "devlink/cpager.h"
+#include "platform/atomicfile.h"
 #include "platform/bytes.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPersistentModelIndex>
-#include <QSaveFile>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -901,11 +901,10 @@ void CContactsDlg::ExportContacts()
         line(contactstext::contactLine(*contact));
 
     // Written aside and put in place whole: a failure leaves the old file as it was.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    QString error;
+    if (!platform::writeFileAtomically(target, text, &error)) {
         platform::tell(this, QStringLiteral("Couldn't save the contacts file:\n") +
-                                 QDir::toNativeSeparators(target) + QStringLiteral("\n") +
-                                 file.errorString());
+                                 QDir::toNativeSeparators(target) + QStringLiteral("\n") + error);
         return;
     }
     m_bModified = 0;

@@ -184,6 +184,12 @@ QString CPager::GetErrorMessage(int code)
     return protocol::errorText(code);
 }
 
+QString CPager::errorMessageWithDetail(int code) const
+{
+    const QString text = GetErrorMessage(code);
+    return m_strErrorDetail.isEmpty() ? text : text + QStringLiteral("\n\n") + m_strErrorDetail;
+}
+
 void CPager::deliver(WorkerEvent& event)
 {
     int code = event.nCode;
@@ -203,6 +209,10 @@ void CPager::deliver(WorkerEvent& event)
             }
         }
     }
+    if (code == EventStarted)
+        m_strErrorDetail.clear();
+    if (code == EventFailed)
+        m_strErrorDetail = event.outcome ? event.outcome->detail : QString();
     if (code == EventFinished || code == EventFailed)
         m_bTransferRunning = false;
     if (m_target) {

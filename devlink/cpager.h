@@ -92,6 +92,11 @@ public:
 
     // The text for any code a transfer or an address-book operation returns.
     static QString GetErrorMessage(int code);
+    // GetErrorMessage, and below it what the system said about the last failed transfer
+    // when there is more to say (the device and the reason of a port that cannot be opened).
+    QString errorMessageWithDetail(int code) const;
+    // The system's words about the last failed transfer; empty when the code says it all.
+    QString m_strErrorDetail;
 
     // The last successful message download: the pager's names for folders 4..14 and its
     // messages, in the pager's order.

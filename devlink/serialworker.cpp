@@ -87,11 +87,14 @@ bool SerialWorker::tryOpen()
     if (!m_wantOpen || m_device.isEmpty())
         return false;
     m_port->setPortName(m_device);
-    if (!m_port->open(QIODevice::ReadWrite))
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        m_openError = QStringLiteral("%1: %2").arg(m_device, m_port->errorString());
         return false;
+    }
     if (!m_port->setBaudRate(m_baud) || !m_port->setDataBits(QSerialPort::Data8) ||
         !m_port->setParity(QSerialPort::NoParity) || !m_port->setStopBits(QSerialPort::OneStop) ||
         !m_port->setFlowControl(QSerialPort::NoFlowControl)) {
+        m_openError = QStringLiteral("%1: %2").arg(m_device, m_port->errorString());
         m_port->close();
         return false;
     }
@@ -109,7 +112,10 @@ void SerialWorker::startTransfer(int mode, int timeoutMs,
     if (!tryOpen()) {
         // Reported as the transfer's end, so the program learns the mode first.
         post(EventStarted, mode);
-        post(EventFailed, ErrPortCannotOpen);
+        auto why = std::make_unique<TransferOutcome>();
+        why->nMode = mode;
+        why->detail = m_device.isEmpty() ? QStringLiteral("No device is set.") : m_openError;
+        post(EventFailed, ErrPortCannotOpen, std::move(why));
         return;
     }
     // Bytes from before this transfer belong to no session of ours.

@@ -31,6 +31,9 @@ struct TransferOutcome
     std::vector<DeviceMessage> messages;
     std::vector<ContactRecord> contacts;
     std::vector<GroupRecord> groups;
+    // Why a transfer failed, in the system's words, where there is more to say than the
+    // code (the device and the reason of a port that cannot be opened).
+    QString detail;
 };
 
 // One progress event of a transfer on its way from the worker to the relay; the finished
@@ -79,6 +82,7 @@ private:
     QString m_device;
     int m_baud = 38400;
     bool m_wantOpen = false;
+    QString m_openError; // "<device>: <the system's reason>" of the last failed open
     bool m_closeQueued = false;
 };
 

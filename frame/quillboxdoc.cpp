@@ -39,6 +39,22 @@ int CQuillboxDoc::LoadFolderDb(QWidget* parent)
         setFolderDbLoaded(true);
         return 0;
     }
+    if (result.unreadable) {
+        // Not damage: the file stays where it is, and the close asks before writing over
+        // it. This run starts with the default local folders.
+        m_strUnreadPath = path;
+        m_dwFileHeader = folderdb::DEFAULT_HEADER;
+        s.records().clear();
+        platform::showMessage(
+            parent,
+            QStringLiteral("%1\n\nThe file has not been changed. Quillbox starts with the "
+                           "default local folders, and asks before it writes over the file "
+                           "when it closes.")
+                .arg(result.error),
+            {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
+        setFolderDbLoaded(false);
+        return 0;
+    }
 
     // The next save would replace the file with what could be read of it: it goes out of
     // the way first, so that whatever lies beyond the damage can still be recovered.
@@ -74,6 +90,24 @@ bool CQuillboxDoc::SaveFolderDb(QString* error)
         if (QFileInfo::exists(path) && folderdb::setAside(path, error).isEmpty())
             return false;
         m_strDamagedPath.clear();
+    }
+    if (!m_strUnreadPath.isEmpty() && m_strUnreadPath == path && QFileInfo::exists(path)) {
+        const platform::MessageAnswer answer = platform::showMessage(
+            nullptr,
+            QStringLiteral("The folder database\n%1\ncould not be read when Quillbox started, "
+                           "so its folders and messages are not among those of this run.\n\n"
+                           "Write the local folders of this run over it?")
+                .arg(QDir::toNativeSeparators(path)),
+            {}, platform::MessageButtons::YesNo, platform::MessageIcon::Warning);
+        if (answer != platform::MessageAnswer::Yes) {
+            if (error) {
+                *error = QStringLiteral("The folder database %1 was not written: it is kept as "
+                                        "it was.")
+                             .arg(QDir::toNativeSeparators(path));
+            }
+            return false;
+        }
+        m_strUnreadPath.clear();
     }
     // The per-user data folder is the program's own and is not there before its first
     // save; any other folder is the user's, who chose it and must see it missing.

@@ -28,7 +28,10 @@ public:
     // Reads the database, if there is one, into the store (the counters start from the
     // settings and are raised above every number read). A damaged file is set aside under
     // another name before anything can be written over it, the user is told which and why
-    // (parent owns the box), and the records read before the damage stay. Always 0.
+    // (parent owns the box), and the records read before the damage stay. A file that
+    // could not be read (a folder, no permission) is not damaged: it stays where it is,
+    // the run starts with the default folders, and the save asks before writing over it.
+    // Always 0.
     int LoadFolderDb(QWidget* parent);
 
     // Writes the local folders and their messages. The pager side stays in memory, so a
@@ -55,4 +58,7 @@ private:
     // A damaged database that could not be set aside at start: tried again before the
     // next write, which must not land on it.
     QString m_strDamagedPath;
+    // A database that was there but could not be read at start: written over only when the
+    // user says so.
+    QString m_strUnreadPath;
 };

@@ -159,7 +159,7 @@ void CMainFrame::OnPagerNotify(int code, qint32 argument)
             m_pContacts->ClearList();
             m_pContacts->FillTree();
         }
-        platform::inform(this, CPager::GetErrorMessage(argument));
+        platform::inform(this, m_pager.errorMessageWithDetail(argument));
         break;
 
     default:

@@ -1,10 +1,12 @@
 #include "messages/folderdb.h"
 
+#include "platform/atomicfile.h"
+#include "platform/inputfile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -35,7 +37,8 @@ enum class Status
 {
     Ok,
     Short,
-    BadMarker
+    BadMarker,
+    PastEnd // a length that reaches beyond the end of the whole file
 };
 
 // A window over the bytes of a database: the whole of them when they are in memory, or a
@@ -45,14 +48,18 @@ class Reader
 public:
     Reader(const char* data, qint64 size)
         : m_begin(reinterpret_cast<const uchar*>(data)), m_pos(m_begin),
-          m_end(m_begin + (size > 0 ? size : 0))
+          m_end(m_begin + (size > 0 ? size : 0)), m_fileSize(size > 0 ? size : 0)
     {
     }
 
     explicit Reader(QIODevice* device)
-        : m_device(device), m_begin(nullptr), m_pos(nullptr), m_end(nullptr)
+        : m_device(device), m_begin(nullptr), m_pos(nullptr), m_end(nullptr),
+          m_fileSize(device->isSequential() ? -1 : device->size())
     {
     }
+
+    // The size of the whole file, or where the bytes read so far end when it is unknown.
+    qint64 fileEnd() const { return m_fileSize >= 0 ? m_fileSize : endOffset(); }
 
     qint64 offset() const { return m_base + (m_pos - m_begin); }
     qint64 endOffset() const { return m_base + (m_end - m_begin); }
@@ -117,8 +124,9 @@ public:
         return Status::Ok;
     }
 
-    // A length is checked against the bytes there before anything is allocated.
-    Status string(std::string& text)
+    // A length is checked against the bytes there before anything is allocated, and
+    // against the rest of the file before more of it is buffered.
+    Status string(std::string& text, quint64* claimed)
     {
         const uchar* const start = m_pos;
         if (m_end - m_pos < 1)
@@ -138,6 +146,9 @@ public:
                 m_pos += 4;
             }
         }
+        *claimed = length;
+        if (m_fileSize >= 0 && static_cast<quint64>(m_fileSize - offset()) < length)
+            return rewind(start, Status::PastEnd);
         if (static_cast<quint64>(m_end - m_pos) < length)
             return rewind(start, Status::Short);
         text.assign(reinterpret_cast<const char*>(m_pos), static_cast<size_t>(length));
@@ -160,18 +171,19 @@ private:
     const uchar* m_begin;
     const uchar* m_pos;
     const uchar* m_end;
+    qint64 m_fileSize; // -1: not known
     bool m_atEnd = false;
     bool m_ioFailed = false;
 };
 
 // Reads one record in file order. On failure, field is the index of the field that could
-// not be read, and the reader stands at its first byte.
-Status readRecord(Reader& in, MessageRecord& r, int& field)
+// not be read, and the reader stands at its first byte; claimed is the last length read.
+Status readRecord(Reader& in, MessageRecord& r, int& field, quint64& claimed)
 {
     Status s = Status::Ok;
     auto str = [&](std::string& text) {
         if (s == Status::Ok) {
-            s = in.string(text);
+            s = in.string(text, &claimed);
             if (s == Status::Ok)
                 ++field;
         }
@@ -228,9 +240,10 @@ ReadResult readAll(Reader& in, RecordList& records)
         MessageRecord& record = records.emplace_back();
         const qint64 start = in.offset();
         int field = 0;
+        quint64 claimed = 0;
         Status s = Status::Ok;
         for (;;) {
-            s = readRecord(in, record, field);
+            s = readRecord(in, record, field, claimed);
             if (s != Status::Short || !in.refill(start))
                 break;
             in.seek(start);
@@ -251,6 +264,14 @@ ReadResult readAll(Reader& in, RecordList& records)
                                           "byte %1, inside %2. The %3 records before it were read.")
                                .arg(in.endOffset())
                                .arg(where)
+                               .arg(i);
+        } else if (s == Status::PastEnd) {
+            result.error = QStringLiteral("The folder database is damaged or cut short: %1 "
+                                          "claims %2 bytes, but the file ends at byte %3. The %4 "
+                                          "records before it were read.")
+                               .arg(where)
+                               .arg(claimed)
+                               .arg(in.fileEnd())
                                .arg(i);
         } else {
             result.error =
@@ -374,13 +395,20 @@ ReadResult readFile(const QString& path, RecordList& records)
     }
     result.found = true;
     records.clear();
+    auto unreadable = [&](const QString& why) {
+        result.unreadable = true;
+        result.error = QStringLiteral("The folder database %1 cannot be read: %2")
+                           .arg(QDir::toNativeSeparators(path), why);
+        return result;
+    };
+    // A pipe or a device would be read without end: it is refused before it is opened.
+    const QString refused = platform::checkInputFile(path);
+    if (!refused.isEmpty())
+        return unreadable(refused);
     QFile file(path);
     // Read only: a database we may not write is still worth reading.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        result.error = QStringLiteral("The folder database %1 cannot be read: %2")
-                           .arg(QDir::toNativeSeparators(path), file.errorString());
-        return result;
-    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return unreadable(file.errorString());
     // Large reads into one buffer that moves along the file: the file is never held whole
     // beside the records made from it.
     Reader in(&file);
@@ -388,6 +416,7 @@ ReadResult readFile(const QString& path, RecordList& records)
     result = readAll(in, records);
     if (in.ioFailed()) {
         result.ok = false;
+        result.unreadable = true;
         result.error = QStringLiteral("The folder database %1 cannot be read past byte %2: %3")
                            .arg(QDir::toNativeSeparators(path))
                            .arg(in.endOffset())
@@ -424,50 +453,40 @@ bool writeFile(const QString& path, quint32 header, const RecordList& records, Q
     if (records.size() > size_t(std::numeric_limits<qint32>::max()))
         return fail(QStringLiteral("there are more records than the file format allows."));
 
-    // The old file stays whole until the new one is complete on disk: the new one is
-    // written beside it and renamed over it only at the end. Unbuffered, because we buffer
-    // ourselves and a buffered save file drops the error of its last flush, so a disk that
-    // filled up at the end would pass for a good write.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(file.errorString());
-
-    constexpr size_t kChunk = size_t(4) << 20;
-    std::vector<char> buffer(kChunk);
-    char* at = putHeader(buffer.data(), header, records);
-    bool ok = true;
-    for (const MessageRecord& r : records) {
-        const size_t n = recordSize(r);
-        if (n == 0) {
-            file.cancelWriting();
-            return fail(QStringLiteral("a text is longer than the file format allows."));
-        }
-        const size_t used = static_cast<size_t>(at - buffer.data());
-        if (n > kChunk - used) {
-            ok = writeAll(file, buffer.data(), used);
-            at = buffer.data();
-            if (ok && n > kChunk) { // a record larger than the buffer goes out on its own
-                std::vector<char> big(n);
-                putRecord(big.data(), r);
-                ok = writeAll(file, big.data(), n);
-                if (ok)
-                    continue;
+    // The old file stays whole until the new one is complete on disk.
+    QString tooLong;
+    QString why;
+    const bool written = platform::writeFileAtomically(
+        path,
+        [&](QIODevice& file) {
+            constexpr size_t kChunk = size_t(4) << 20;
+            std::vector<char> buffer(kChunk);
+            char* at = putHeader(buffer.data(), header, records);
+            for (const MessageRecord& r : records) {
+                const size_t n = recordSize(r);
+                if (n == 0) {
+                    tooLong = QStringLiteral("a text is longer than the file format allows.");
+                    return false;
+                }
+                const size_t used = static_cast<size_t>(at - buffer.data());
+                if (n > kChunk - used) {
+                    if (!writeAll(file, buffer.data(), used))
+                        return false;
+                    at = buffer.data();
+                    if (n > kChunk) { // a record larger than the buffer goes out on its own
+                        std::vector<char> big(n);
+                        putRecord(big.data(), r);
+                        if (!writeAll(file, big.data(), n))
+                            return false;
+                        continue;
+                    }
+                }
+                at = putRecord(at, r);
             }
-            if (!ok)
-                break;
-        }
-        at = putRecord(at, r);
-    }
-    if (ok)
-        ok = writeAll(file, buffer.data(), static_cast<size_t>(at - buffer.data()));
-    if (!ok || file.error() != QFileDevice::NoError) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+            return writeAll(file, buffer.data(), static_cast<size_t>(at - buffer.data()));
+        },
+        &why);
+    return written || fail(tooLong.isEmpty() ? why : tooLong);
 }
 
 QString setAside(const QString& path, QString* error)

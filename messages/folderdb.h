@@ -20,6 +20,9 @@ struct ReadResult
 {
     bool found = false; // a file of that name existed
     bool ok = false;    // read to its end without damage (true when there was no file)
+    // The file is there but could not be read (a folder, no permission, a read error): no
+    // damage is known, and the file must not be set aside or written over unasked.
+    bool unreadable = false;
     quint32 header = DEFAULT_HEADER;
     qint64 errorOffset = -1; // byte offset where reading failed (-1: the file could not be opened)
     QString error;           // what went wrong, for the user

@@ -3,6 +3,7 @@
 #include "devlink/protocol/errors.h"
 
 #include <set>
+#include <tuple>
 
 namespace devlink::protocol {
 
@@ -65,10 +66,26 @@ QString checkContents(const PagerContents& contents, const PagerIdentity& identi
     if (contents.messages.size() > size_t(kMaxDeviceMessages))
         return QStringLiteral("more than %1 messages").arg(kMaxDeviceMessages);
     for (size_t i = 0; i < contents.messages.size(); ++i) {
-        if (!encodeMessage(contents.messages[i]))
-            return QStringLiteral("message %1: folder outside 1..14, or header, text or "
-                                  "address too long")
-                .arg(i + 1);
+        // The field that does not fit is named, as the image names it.
+        const DeviceMessage& m = contents.messages[i];
+        const QString where = QStringLiteral("messages[%1]").arg(i);
+        if (m.nFolder < 1 || m.nFolder > PAGER_FOLDER_COUNT)
+            return QStringLiteral("%1: \"folder\" %2 is outside 1..%3")
+                .arg(where)
+                .arg(m.nFolder)
+                .arg(PAGER_FOLDER_COUNT);
+        for (const auto& [name, size, max] :
+             {std::tuple{"header", m.strHeader.size(), kMaxMessageHeader},
+              std::tuple{"text", m.strText.size(), kMaxMessageText},
+              std::tuple{"address", m.strAddress.size(), kMaxMessageAddress}}) {
+            if (size > max)
+                return QStringLiteral("%1: \"%2\" is %3 bytes long; at most %4 fit")
+                    .arg(where, QLatin1String(name))
+                    .arg(size)
+                    .arg(max);
+        }
+        if (!encodeMessage(m))
+            return QStringLiteral("%1 cannot be sent").arg(where);
     }
     switch (checkAddressBook(contents.contacts, contents.groups, identity)) {
     case ErrMemoryFull:

@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace {
 
 struct Run
@@ -16,9 +20,20 @@ struct Run
     QByteArray err;
 };
 
-Run cli(const QStringList& args)
+// With output, the standard output goes to that file, on a disk that is full after
+// fullAfter bytes (the file size limit of the process makes every write past it fail).
+Run cli(const QStringList& args, const QString& output = {}, rlim_t fullAfter = RLIM_INFINITY)
 {
     QProcess process;
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
+    process.setChildProcessModifier([fullAfter] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = fullAfter;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
     process.start(QStringLiteral(QUILLBOX_CLI), args);
     if (!process.waitForFinished(60000))
         qFatal("quillbox-cli did not finish");
@@ -123,6 +138,14 @@ private Q_SLOTS:
         QVERIFY(r.err.contains("U+0100"));
         writeFile(path("typo.json"), "{\"records\": [{\"nFolderID\": 3}]}");
         QCOMPARE(cli({QStringLiteral("folderdb"), QStringLiteral("build"), path("typo.json"), path("x.psf")}).status, 2);
+        writeFile(path("partial.json"), "{\"records\": [{\"strName\": \"x\"}]}");
+        r = cli({QStringLiteral("folderdb"), QStringLiteral("build"), path("partial.json"), path("x.psf")});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("records[0]: \"nReserved\" is missing"), r.err);
+        // A folder is not a damaged database.
+        r = cli({QStringLiteral("folderdb"), QStringLiteral("dump"), m_dir.path()});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("cannot be read: it is a folder") && !r.err.contains("offset"), r.err);
         writeFile(path("notjson.json"), "{");
         QCOMPARE(cli({QStringLiteral("folderdb"), QStringLiteral("build"), path("notjson.json"), path("x.psf")}).status, 2);
         QVERIFY(!QFile::exists(path("x.psf")));
@@ -132,10 +155,16 @@ private Q_SLOTS:
     {
         // Pager folder 1 with a message, local folders 25 and 31, message 40 in folder 31.
         auto rec = [](const char* name, const char* parent, int kind, int folder, int parentId, int id) {
-            return QJsonObject{{QStringLiteral("strName"), QLatin1String(name)},
-                               {QStringLiteral("strParentName"), QLatin1String(parent)},
-                               {QStringLiteral("nKind"), kind}, {QStringLiteral("nFolderId"), folder},
-                               {QStringLiteral("nParentId"), parentId}, {QStringLiteral("nMessageId"), id}};
+            QJsonObject record{{QStringLiteral("nReserved"), 0}, {QStringLiteral("nCount"), 0}};
+            for (const char* text : {"strText", "strDate", "strOrigin", "strTitle", "strHeader", "strAddress"})
+                record.insert(QLatin1String(text), QString());
+            record.insert(QStringLiteral("strName"), QLatin1String(name));
+            record.insert(QStringLiteral("strParentName"), QLatin1String(parent));
+            record.insert(QStringLiteral("nKind"), kind);
+            record.insert(QStringLiteral("nFolderId"), folder);
+            record.insert(QStringLiteral("nParentId"), parentId);
+            record.insert(QStringLiteral("nMessageId"), id);
+            return record;
         };
         const QJsonObject doc{{QStringLiteral("header"), 20},
                               {QStringLiteral("records"),
@@ -207,8 +236,36 @@ private Q_SLOTS:
                  QStringLiteral("0:"), QStringLiteral("1:5-12")});
         QCOMPARE(r.out, QByteArray("15 15 02 12 3C 70 11 04 35 2D 31 32 00\n"));
         QCOMPARE(cli({QStringLiteral("group-block"), QStringLiteral("build"), QStringLiteral("no-colon")}).status, 1);
+        // Text the block cannot store is refused, not turned into '?'.
+        r = cli({QStringLiteral("group-block"), QStringLiteral("build"), QStringLiteral("0:a\u540d")});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains("(U+540D), which a group block cannot store"), r.err);
+        QVERIFY(r.out.isEmpty());
         QCOMPARE(cli({QStringLiteral("group-block"), QStringLiteral("build"), QStringLiteral("--from"),
                       QStringLiteral("1G")}).status, 1);
+    }
+
+    void fullOutputFailsWithTheReason()
+    {
+        writeFile(path("inbox.psf"), kInboxDb);
+        writeFile(path("one.txt"), "Ann\r\n");
+        const QStringList commands[] = {
+            {QStringLiteral("folderdb"), QStringLiteral("dump"), path("inbox.psf")},
+            {QStringLiteral("group-block"), QStringLiteral("build"), QStringLiteral("1:123")},
+            {QStringLiteral("contacts"), QStringLiteral("parse"), path("one.txt")},
+        };
+        for (const QStringList& args : commands) {
+            const Run r = cli(args, path("out.txt"), 8);
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains("the output could not be written: File too large"), r.err);
+        }
+        // A file written by a command fails with the system's reason and leaves nothing.
+        writeFile(path("one.json"), "[]");
+        const Run r = cli({QStringLiteral("contacts"), QStringLiteral("write"), path("one.json"), path("full.txt")},
+                          {}, 8);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("full.txt: File too large"), r.err);
+        QVERIFY(!QFile::exists(path("full.txt")));
     }
 
     void contactsParseAndWrite()
@@ -243,7 +300,7 @@ private Q_SLOTS:
 
         r = cli({QStringLiteral("contacts"), QStringLiteral("parse"), path("missing.txt")});
         QCOMPARE(r.status, 2);
-        QVERIFY(r.err.contains("Couldn't open source file:\n"));
+        QVERIFY2(r.err.contains("missing.txt: Couldn't open source file: No such file"), r.err);
         r = cli({QStringLiteral("contacts"), QStringLiteral("write"), path("contacts.json"),
                  path("no-such-folder/out.txt")});
         QCOMPARE(r.status, 2);

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using contactstext::Fields;
@@ -211,8 +212,9 @@ void TestContactsText::writer()
     QCOMPARE(back[1], QByteArray("Ann\t\t\t\t\t\t\t\t\t\t\t\tn"));
     QCOMPARE(back[3], QByteArray("Apt 4"));
 
+    // Only the device itself: where there is none, opening the name would create a file.
     QFile full(QStringLiteral("/dev/full"));
-    if (full.open(QIODevice::WriteOnly))
+    if (QFileInfo(full).exists() && !QFileInfo(full).isFile() && full.open(QIODevice::WriteOnly))
         QVERIFY(!contactstext::write(full, contacts));
     QBuffer closed;
     QVERIFY(!contactstext::write(closed, contacts));

@@ -13,6 +13,7 @@
 #include "messages/leftview.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
+#include "platform/paths.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -27,6 +28,8 @@
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
+
+#include <sys/stat.h>
 
 using platform::MessageAnswer;
 using platform::MessageButtons;
@@ -297,7 +300,11 @@ void TestMainFrame::downloadWithoutPager()
     const RecordList before = run.store().records();
     run.frame().action(CMainFrame::ID_DOWNLOAD_MESSAGES)->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(boxes.requests.size(), 1, 20000);
-    QCOMPARE(boxes.requests[0].text, QStringLiteral("The serial port cannot be opened."));
+    // The text of the failure, and below it the device and what the system said.
+    QVERIFY2(boxes.requests[0].text.startsWith(
+                 QStringLiteral("The serial port cannot be opened.\n\n") +
+                 platform::serialPortDevice(run.app().settings().CommPort) + QStringLiteral(": ")),
+             qPrintable(boxes.requests[0].text));
     QCOMPARE(boxes.requests[0].icon, MessageIcon::Information);
     QVERIFY(run.store().records() == before);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -378,6 +385,10 @@ void TestMainFrame::commandLine()
     }
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("notes.txt")});
     QVERIFY(!e2e::ProgramRun().start({folder.filePath(QStringLiteral("missing.psf"))}));
+    // A pipe is refused before anything reads from it, which would wait for a writer.
+    const QString pipe = folder.filePath(QStringLiteral("pipe"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(!e2e::ProgramRun().start({pipe}));
 
     // A folder database named is the one read and written in that run.
     const QString other = folder.filePath(QStringLiteral("other.psf"));

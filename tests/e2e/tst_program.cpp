@@ -27,8 +27,10 @@
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -62,6 +64,12 @@ protected:
 };
 
 const QString kCompleted = QStringLiteral("Download Completed ! ");
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Downloads the pager's messages and waits for the box that ends it.
 void download(e2e::ProgramRun& run, ScriptedMessageBoxes& boxes)
@@ -120,6 +128,8 @@ private Q_SLOTS:
     void cancelledCloseKeepsEverything();
     void unwritableDatabaseAtClose();
     void damagedDatabaseAtStartup();
+    void unreadableDatabaseAtStartup();
+    void secondProgramOnOneDatabase();
 
 private:
     std::unique_ptr<SimPager> m_pager;
@@ -523,6 +533,100 @@ void TestProgram::damagedDatabaseAtStartup()
     QVERIFY(folderdb::readFile(path, written).ok);
     QCOMPARE(written.size(), size_t(2));
     QCOMPARE(boxes.unexpected, 0);
+}
+
+void TestProgram::unreadableDatabaseAtStartup()
+{
+    // A folder where the database belongs cannot be read, and is not damage.
+    const QString path = e2e::defaultDatabase();
+    QVERIFY(QDir().mkpath(path));
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    QCOMPARE(boxes.requests.size(), 1);
+    QVERIFY2(boxes.requests[0].text.contains(QStringLiteral("cannot be read: it is a folder")),
+             qPrintable(boxes.requests[0].text));
+    QVERIFY(QFileInfo(path).isDir()); // not moved aside
+    QVERIFY(run.localFolder(QStringLiteral("Inbox")));
+
+    // The close asks before writing over it; No keeps it, and the program may still quit.
+    boxes.requests.clear();
+    boxes.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    QVERIFY(run.close());
+    QCOMPARE(boxes.requests.size(), 2);
+    QVERIFY(boxes.requests[0].text.contains(QStringLiteral("could not be read when Quillbox")));
+    QCOMPARE(boxes.requests[0].buttons, platform::MessageButtons::YesNo);
+    QVERIFY(boxes.requests[1].text.contains(QStringLiteral("Quit Quillbox without saving")));
+    QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void TestProgram::secondProgramOnOneDatabase()
+{
+    const QString path = e2e::defaultDatabase();
+    const QString lock = path + QStringLiteral(".lock");
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    RecordList mine(1);
+    mine.front().strName = "Mine";
+    mine.front().strParentName = "LocalFolder";
+    mine.front().nFolderId = FIRST_LOCAL_FOLDER_ID;
+    mine.front().nParentId = PARENT_LOCAL;
+    QVERIFY(folderdb::writeFile(path, folderdb::DEFAULT_HEADER, mine, nullptr));
+    const QByteArray before = fileBytes(path);
+    auto lockHolder = [&] {
+        QFile file(lock);
+        return file.open(QIODevice::ReadOnly) ? file.readLine().trimmed().toLongLong() : 0;
+    };
+
+    // The lock of a program that has ended is taken over.
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    QVERIFY(ended.waitForStarted());
+    const qint64 deadPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    {
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::number(deadPid) + "\nquillbox\n" +
+                   QSysInfo::machineHostName().toUtf8() + "\n");
+    }
+    QProcess first;
+    first.start(QStringLiteral(QUILLBOX_PROGRAM), {});
+    QVERIFY(first.waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(lockHolder(), first.processId(), 60000);
+
+    // A second start with the same database says so and leaves it alone.
+    {
+        ScriptedMessageBoxes boxes;
+        e2e::ProgramRun second;
+        QVERIFY(!second.start());
+        QVERIFY(!second.app().mainFrame());
+        QCOMPARE(boxes.requests.size(), 1);
+        QVERIFY(boxes.requests[0].text.startsWith(
+            QStringLiteral("Quillbox is already running with the folder database\n") +
+            QDir::toNativeSeparators(path)));
+    }
+    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(lockHolder(), first.processId());
+
+    // Another database works beside it.
+    QTemporaryDir elsewhere;
+    const QString other = elsewhere.filePath(QStringLiteral("other.psf"));
+    QVERIFY(folderdb::writeFile(other, folderdb::DEFAULT_HEADER, mine, nullptr));
+    {
+        ScriptedMessageBoxes boxes;
+        e2e::ProgramRun beside;
+        QVERIFY(beside.start({other}));
+        QVERIFY(beside.close());
+        QCOMPARE(boxes.unexpected, 0);
+    }
+
+    // The first closes as the user closes it, and lets go of the lock.
+    first.terminate();
+    QVERIFY(first.waitForFinished(60000));
+    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first.exitCode(), 0);
+    QVERIFY(!QFile::exists(lock));
 }
 
 QUILLBOX_E2E_TEST_MAIN(TestProgram)

@@ -2,7 +2,11 @@
 #include "devlink/mirror/addressmirror.h"
 #include "tools/common/pagerimage.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using recordjson::Json;
 
@@ -45,6 +49,15 @@ PagerImage sampleImage()
     return image;
 }
 
+// Every member of a contact, each empty, in the Contacts folder.
+QByteArray emptyContactMembers()
+{
+    QByteArray members = R"("nGroup": -1)";
+    for (const ContactField& field : kContactFields)
+        members += QByteArray(", \"") + field.fieldName + "\": \"\"";
+    return members;
+}
+
 } // namespace
 
 class TestPagerImage : public QObject
@@ -57,6 +70,7 @@ private Q_SLOTS:
     void badDocuments_data();
     void badDocuments();
     void demoPager();
+    void refusedFiles();
 };
 
 void TestPagerImage::roundTrip()
@@ -86,7 +100,8 @@ void TestPagerImage::partsReplaceOnlyThemselves()
 {
     PagerImage image = sampleImage();
     const PagerImage before = image;
-    const Json book = Json::parse(R"({"contacts": [{"nIndex": 5, "strNote": "n"}]})");
+    const Json book = Json::parse(R"({"contacts": [{"nIndex": 5, )" + emptyContactMembers() +
+                                  R"(, "strNote": "n"}]})");
     image.addressBookFromJson(book, "book");
     QCOMPARE(image.contacts.size(), size_t(1));
     QCOMPARE(image.contacts[0].nGroup, -1);
@@ -113,8 +128,10 @@ void TestPagerImage::badDocuments_data()
     auto slot = [](const char* member) {
         return R"({"messages": {"folderNames": {)" + QByteArray(member) + "}}}";
     };
+    // Later members take the place of the empty ones before them.
     auto contact = [](const char* members) {
-        return R"({"addressBook": {"contacts": [{"nIndex": 3}, {)" + QByteArray(members) + "}]}}";
+        return R"({"addressBook": {"contacts": [{"nIndex": 3, )" + emptyContactMembers() + "}, {" +
+               emptyContactMembers() + ", " + members + "}]}}";
     };
     auto group = [](const QByteArray& members) {
         return R"({"addressBook": {"groups": [{"nGroupId": 2}, {)" + members + "}]}}";
@@ -135,7 +152,17 @@ void TestPagerImage::badDocuments_data()
         "\"nGroup\" must be -1 to 2147483647");
     row("field 17", contact(R"("nIndex": 1, "strLastName": "abcdefghijklmnopq")"),
         "\"strLastName\" is 17 bytes long; at most 16 fit");
+    row("field missing", R"({"addressBook": {"contacts": [{"nIndex": 1, "nGroup": -1}]}})",
+        "doc.addressBook.contacts[0]: \"strFirstName\" is missing");
+    row("no such group", contact(R"("nIndex": 1, "nGroup": 9)"),
+        "contacts[1]: \"nGroup\" 9 names no group");
     row("id twice", group(R"("nGroupId": 2)"), "groups[1]: \"nGroupId\" 2 is taken");
+    row("own parent", group(R"("nGroupId": 1, "nParent": 1)"),
+        "groups[1]: \"nParent\" 1 is the group itself");
+    row("cycle",
+        R"({"addressBook": {"groups": [{"nGroupId": 2, "nParent": 3}, {"nGroupId": 3, )"
+        R"("nParent": 4}, {"nGroupId": 4, "nParent": 2}, {"nGroupId": 5, "nParent": 2}]}})",
+        "groups[0]: \"nParent\" 3 leads round a cycle");
     row("id -1", group(R"("nGroupId": -1)"), "must be 0 to");
     row("entry 256",
         group(R"("nGroupId": 1, "members": [{"strEntry": ")" + QByteArray(256, '1') + "\"}]"),
@@ -195,6 +222,39 @@ void TestPagerImage::demoPager()
     // The device link takes it as a download's result.
     AddressMirror mirror;
     QCOMPARE(mirror.replaceAll(demo.contacts, demo.groups), 0);
+}
+
+void TestPagerImage::refusedFiles()
+{
+    // Checked before reading: nothing here may be read without end or whole into memory.
+    QTemporaryDir dir;
+    const QString twice = dir.filePath(QStringLiteral("twice.json"));
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    const QString huge = dir.filePath(QStringLiteral("huge.json"));
+    QFile file(twice);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"messages": {"messages": [{"folder": 1, "day": 2, "day": 3}]}})");
+    file.close();
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QFile big(huge);
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize((qint64(256) << 20) + 1)); // sparse
+    big.close();
+    const std::pair<QString, std::string> cases[] = {
+        {twice, "twice.json: the key \"day\" is given twice in one object"},
+        {pipe, "pipe: cannot be read: it is a pipe, not a file"},
+        {QStringLiteral("/dev/zero"), "/dev/zero: cannot be read: it is a device, not a file"},
+        {dir.path(), ": cannot be read: it is a folder"},
+        {huge, "huge.json: cannot be read: it is 268435457 bytes long, more than the 256 MB"},
+    };
+    for (const auto& [path, error] : cases) {
+        std::string message;
+        try {
+            PagerImage::readFile(path.toStdString());
+        } catch (const recordjson::FormError& e) {
+            message = e.what();
+        }
+        QVERIFY2(message.find(error) != std::string::npos, message.c_str());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPagerImage)

@@ -1,14 +1,37 @@
 #include "tools/cli/command.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 namespace cli {
 
+namespace {
+
+// The first failure to write the standard output (an errno value), 0 while none.
+int g_outputError = 0;
+
+} // namespace
+
 void printOut(const std::string& text)
 {
-    std::cout << text;
-    std::cout.flush();
+    if (g_outputError != 0)
+        return;
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+        g_outputError = errno != 0 ? errno : EIO;
+}
+
+int finishOutput(int status)
+{
+    errno = 0;
+    if (g_outputError == 0 && (std::fflush(stdout) != 0 || std::ferror(stdout)))
+        g_outputError = errno != 0 ? errno : EIO;
+    if (g_outputError == 0)
+        return status;
+    printError("the output could not be written: " + std::string(std::strerror(g_outputError)));
+    return EXIT_INPUT;
 }
 
 void printError(const std::string& text)

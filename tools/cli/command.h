@@ -18,7 +18,11 @@ enum ExitStatus : int
     EXIT_REFUSED = 3, // the operation was refused (a group block that does not fit)
 };
 
+// Writes to the standard output. The first failure is kept, and finishOutput reports it.
 void printOut(const std::string& text);
+// status, unless writing the standard output failed (then or now): the system's reason is
+// told and the status is EXIT_INPUT, for a cut-off output must never pass for a whole one.
+int finishOutput(int status);
 void printError(const std::string& text);
 void printError(const QString& text);
 

@@ -2,11 +2,11 @@
 // writes it.
 
 #include "contacts/contactstext.h"
+#include "platform/atomicfile.h"
 #include "tools/cli/command.h"
 #include "tools/common/recordjson.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace cli {
 namespace {
@@ -34,7 +34,8 @@ int parse(const QStringList& args)
         return EXIT_USAGE;
     QFile file(parser.positionalArguments().at(0));
     if (!file.open(QIODevice::ReadOnly)) {
-        printError(QStringLiteral("Couldn't open source file:\n") + file.errorString());
+        printError(QStringLiteral("%1: Couldn't open source file: %2")
+                       .arg(file.fileName(), file.errorString()));
         return EXIT_INPUT;
     }
     contactstext::Reader reader(file);
@@ -86,10 +87,11 @@ int write(const QStringList& args)
         printError(std::string(e.what()));
         return EXIT_INPUT;
     }
-    QSaveFile file(pos.at(1));
-    if (!file.open(QIODevice::WriteOnly) || !contactstext::write(file, contacts) ||
-        !file.commit()) {
-        printError(QStringLiteral("%1: %2").arg(pos.at(1), file.errorString()));
+    QString error;
+    if (!platform::writeFileAtomically(
+            pos.at(1), [&](QIODevice& out) { return contactstext::write(out, contacts); },
+            &error)) {
+        printError(QStringLiteral("%1: %2").arg(pos.at(1), error));
         return EXIT_INPUT;
     }
     return EXIT_OK;

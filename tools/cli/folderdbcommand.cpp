@@ -14,6 +14,9 @@ using recordjson::Json;
 
 QString damageText(const QString& path, const folderdb::ReadResult& result)
 {
+    // A file that could not be read is not known to be damaged.
+    if (result.unreadable)
+        return result.error;
     return QStringLiteral("%1: damaged at byte offset %2: %3")
         .arg(path)
         .arg(result.errorOffset)

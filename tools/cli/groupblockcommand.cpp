@@ -7,29 +7,46 @@
 namespace cli {
 namespace {
 
-// "KIND:ADDRESS": the address is everything after the first colon.
-bool parseMember(const QString& text, GroupMember* member)
+// "KIND:ADDRESS": the address is everything after the first colon. Empty, or why not.
+QString parseMember(const QString& text, GroupMember* member)
 {
     const auto colon = text.indexOf(QLatin1Char(':'));
-    if (colon <= 0)
-        return false;
     bool ok = false;
-    member->nKind = text.left(colon).toInt(&ok);
-    if (!ok)
-        return false;
-    const QByteArray address = text.mid(colon + 1).toLatin1();
-    member->strEntry.assign(address.constData(), static_cast<size_t>(address.size()));
-    return true;
+    if (colon > 0)
+        member->nKind = text.left(colon).toInt(&ok);
+    if (!ok) {
+        return QStringLiteral("'%1' is not KIND:ADDRESS (KIND a whole number, 0 e-mail, 1 "
+                              "wireless)")
+            .arg(text);
+    }
+    // The block holds Latin-1 bytes: anything else would be stored as '?' without a word.
+    const QString address = text.mid(colon + 1);
+    for (const QChar c : address) {
+        if (c == QChar::ReplacementCharacter) {
+            return QStringLiteral("'%1': the address holds bytes that are not valid text in "
+                                  "this system's encoding")
+                .arg(text);
+        }
+        if (c.unicode() > 0xFF) {
+            return QStringLiteral("'%1': the address holds '%2' (U+%3), which a group block "
+                                  "cannot store: only Latin-1 characters can be stored")
+                .arg(
+                    text, QString(c),
+                    QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        }
+    }
+    const QByteArray bytes = address.toLatin1();
+    member->strEntry.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+    return {};
 }
 
 bool parseMembers(const QStringList& texts, std::vector<GroupMember>* members)
 {
     for (const QString& text : texts) {
         GroupMember member;
-        if (!parseMember(text, &member)) {
-            printError(QStringLiteral(
-                           "'%1' is not KIND:ADDRESS (KIND a whole number, 0 e-mail, 1 wireless)")
-                           .arg(text));
+        const QString why = parseMember(text, &member);
+        if (!why.isEmpty()) {
+            printError(why);
             return false;
         }
         members->push_back(std::move(member));

@@ -29,13 +29,8 @@ const char* const kUsage =
     "Every command takes --help. Exit status: 0 done, 1 usage error, 2 a file cannot be\n"
     "read, written or is damaged, or a transfer failed, 3 refused.\n";
 
-} // namespace
-
-int main(int argc, char* argv[])
+int run(const QStringList& args)
 {
-    QCoreApplication app(argc, argv);
-    setApplicationIdentity();
-    const QStringList args = QCoreApplication::arguments();
     const QString command = args.value(1);
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
         cli::printOut(kUsage);
@@ -55,4 +50,13 @@ int main(int argc, char* argv[])
         cli::printError(QStringLiteral("unknown command '%1'").arg(command));
     std::fputs(kUsage, stderr);
     return cli::EXIT_USAGE;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    setApplicationIdentity();
+    return cli::finishOutput(run(QCoreApplication::arguments()));
 }

@@ -187,6 +187,8 @@ int runPager(const QStringList& args)
         result = watcher.run();
     if (result != 0) {
         printError(CPager::GetErrorMessage(result));
+        if (!pager.m_strErrorDetail.isEmpty())
+            printError(pager.m_strErrorDetail);
         return EXIT_INPUT;
     }
 

@@ -185,7 +185,12 @@ ContactRecord contactFromJson(const Json& o, const std::string& where)
     ContactRecord c;
     c.nIndex = int32In(o, "nIndex", where, 0, MAX_CONTACTS - 1, {});
     // -1 is the Contacts folder; lower keys are the tree's roots.
-    c.nGroup = int32In(o, "nGroup", where, KEY_CONTACTS, kInt32Max, KEY_CONTACTS);
+    c.nGroup = int32In(o, "nGroup", where, KEY_CONTACTS, kInt32Max, {});
+    // A contact has every field: one left out is a mistake, not an empty field.
+    for (const ContactField& field : kContactFields) {
+        if (!o.contains(field.fieldName))
+            throw FormError(where + ": " + quoted(field.fieldName) + " is missing");
+    }
     for (const ContactField& field : kContactFields)
         c.*field.member = boundedString(o, field.fieldName, where, static_cast<size_t>(field.nMax));
     c.nKey = 0;
@@ -337,6 +342,33 @@ void PagerImage::addressBookFromJson(const Json& o, const std::string& where)
             throw FormError(at + ": \"nGroupId\" " + std::to_string(group.nGroupId) +
                             " is taken by an earlier group");
         readGroups.push_back(std::move(group));
+    }
+    // Every group a contact or a group names is there, and no group is its own ancestor:
+    // the tree of groups must end at the root.
+    for (size_t i = 0; i < readContacts.size(); ++i) {
+        const qint32 group = readContacts[i].nGroup;
+        if (group != KEY_CONTACTS && !ids.count(group))
+            throw FormError(item(where, "contacts", i) + ": \"nGroup\" " + std::to_string(group) +
+                            " names no group of this address book");
+    }
+    for (size_t i = 0; i < readGroups.size(); ++i) {
+        const std::string at = item(where, "groups", i);
+        if (readGroups[i].nParent == readGroups[i].nGroupId)
+            throw FormError(at + ": \"nParent\" " + std::to_string(readGroups[i].nParent) +
+                            " is the group itself");
+        // Up the parents: a walk longer than the number of groups has gone round a cycle.
+        qint32 parent = readGroups[i].nParent;
+        for (size_t steps = 0; parent != -1; ++steps) {
+            const auto up =
+                std::find_if(readGroups.begin(), readGroups.end(),
+                             [&](const GroupRecord& g) { return g.nGroupId == parent; });
+            if (up == readGroups.end())
+                break;
+            if (steps > readGroups.size() || up->nGroupId == readGroups[i].nGroupId)
+                throw FormError(at + ": \"nParent\" " + std::to_string(readGroups[i].nParent) +
+                                " leads round a cycle of groups back to this one");
+            parent = up->nParent;
+        }
     }
     contacts = std::move(readContacts);
     groups = std::move(readGroups);

@@ -11,8 +11,10 @@
 //   pager image:  {"messages": <messages>, "addressBook": <address book>}
 //
 // Reading is strict: an unknown member, a value of the wrong type or outside what the pager
-// keeps is a recordjson::FormError that names the place. Members left out take their empty
-// value (0, "", -1 for nGroup and nParent), except "folder", "nIndex" and "nGroupId".
+// keeps, a contact field left out, a contact in a group that is not there, or a group that
+// is its own parent or ancestor, is a recordjson::FormError that names the place. Other
+// members left out take their empty value (0, "", -1 for nParent), except "folder" and
+// "nGroupId".
 
 #include "contacts/contactrecord.h"
 #include "messages/messagerecord.h"

@@ -1,11 +1,14 @@
 #include "tools/common/recordjson.h"
 
+#include "platform/inputfile.h"
+
 #include <QFile>
 #include <QString>
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <set>
 
 namespace recordjson {
 
@@ -33,15 +36,17 @@ std::string utf8ToBytes(const std::string& utf8, const std::string& where)
     for (const QChar ch : text) {
         if (ch.unicode() > 0xFF)
             throw FormError(where + ": the character U+" +
-                            QStringLiteral("%1").arg(ch.unicode(), 4, 16, QLatin1Char('0')).toUpper().toStdString() +
+                            QStringLiteral("%1")
+                                .arg(ch.unicode(), 4, 16, QLatin1Char('0'))
+                                .toUpper()
+                                .toStdString() +
                             " has no single byte (only U+0000 to U+00FF can be stored)");
         out.push_back(static_cast<char>(ch.unicode()));
     }
     return out;
 }
 
-qint32 int32Member(const Json& object, const char* key, const std::string& where,
-                   qint32 fallback)
+qint32 int32Member(const Json& object, const char* key, const std::string& where, qint32 fallback)
 {
     const auto it = object.find(key);
     if (it == object.end())
@@ -68,15 +73,25 @@ std::string stringMember(const Json& object, const char* key, const std::string&
     return utf8ToBytes(it->get<std::string>(), where + "." + key);
 }
 
+void requireMembers(const Json& object, std::initializer_list<const char*> required,
+                    const std::string& where)
+{
+    if (!object.is_object())
+        throw FormError(where + ": an object was expected");
+    for (const char* key : required) {
+        if (!object.contains(key))
+            throw FormError(where + ": \"" + key + "\" is missing");
+    }
+}
+
 void rejectUnknownMembers(const Json& object, std::initializer_list<const char*> known,
                           const std::string& where)
 {
     if (!object.is_object())
         throw FormError(where + ": an object was expected");
     for (const auto& item : object.items()) {
-        const bool isKnown = std::any_of(known.begin(), known.end(), [&](const char* k) {
-            return item.key() == k;
-        });
+        const bool isKnown =
+            std::any_of(known.begin(), known.end(), [&](const char* k) { return item.key() == k; });
         if (!isKnown)
             throw FormError(where + ": unknown member \"" + item.key() + "\"");
     }
@@ -105,11 +120,10 @@ Json messageRecordToJson(const MessageRecord& r)
 
 MessageRecord messageRecordFromJson(const Json& o, const std::string& where)
 {
-    rejectUnknownMembers(o,
-                         {"strName", "nReserved", "strParentName", "nKind", "nFolderId",
-                          "nParentId", "nCount", "nMessageId", "strText", "strDate",
-                          "strOrigin", "strTitle", "strHeader", "strAddress"},
-                         where);
+    const auto fields = {"strName",   "nReserved", "strParentName", "nKind",     "nFolderId",
+                         "nParentId", "nCount",    "nMessageId",    "strText",   "strDate",
+                         "strOrigin", "strTitle",  "strHeader",     "strAddress"};
+    rejectUnknownMembers(o, fields, where);
     MessageRecord r;
     r.strName = stringMember(o, "strName", where);
     r.nReserved = int32Member(o, "nReserved", where, 0);
@@ -125,6 +139,8 @@ MessageRecord messageRecordFromJson(const Json& o, const std::string& where)
     r.strTitle = stringMember(o, "strTitle", where);
     r.strHeader = stringMember(o, "strHeader", where);
     r.strAddress = stringMember(o, "strAddress", where);
+    // Every field is given: a record with one left out is a mistake, not an empty field.
+    requireMembers(o, fields, where);
     return r;
 }
 
@@ -144,8 +160,9 @@ contactstext::Fields contactFieldsFromJson(const Json& o, const std::string& whe
     for (size_t i = 0; i < kContactFields.size(); ++i)
         fields[i] = stringMember(o, kContactFields[i].fieldName, where);
     for (const auto& item : o.items()) {
-        const bool known = std::any_of(kContactFields.begin(), kContactFields.end(),
-                                       [&](const ContactField& f) { return item.key() == f.fieldName; });
+        const bool known =
+            std::any_of(kContactFields.begin(), kContactFields.end(),
+                        [&](const ContactField& f) { return item.key() == f.fieldName; });
         if (!known)
             throw FormError(where + ": unknown member \"" + item.key() + "\"");
     }
@@ -197,15 +214,41 @@ bool hexToBytes(std::string_view text, std::vector<quint8>* bytes)
 
 Json readJsonFile(const std::string& path)
 {
-    QFile file(QString::fromLocal8Bit(path.c_str()));
+    const QString name = QString::fromLocal8Bit(path.c_str());
+    // Checked before reading: a pipe or a device would be read without end.
+    const QString refused = platform::checkInputFile(name, platform::kMaxWholeFileBytes);
+    if (!refused.isEmpty())
+        throw FormError(path + ": cannot be read: " + refused.toStdString());
+    QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
-        throw FormError(path + ": " + file.errorString().toStdString());
+        throw FormError(path + ": cannot be read: " + file.errorString().toStdString());
     const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FormError(path + ": cannot be read: " + file.errorString().toStdString());
+    // A key given twice in one object would silently lose one of its values.
+    std::vector<std::set<std::string>> keys;
+    std::string duplicate;
+    const auto checkKeys = [&](int, nlohmann::json::parse_event_t event, Json& parsed) {
+        using Event = nlohmann::json::parse_event_t;
+        if (event == Event::object_start) {
+            keys.emplace_back();
+        } else if (event == Event::object_end) {
+            keys.pop_back();
+        } else if (event == Event::key && !keys.empty() &&
+                   !keys.back().insert(parsed.get<std::string>()).second && duplicate.empty()) {
+            duplicate = parsed.get<std::string>();
+        }
+        return true;
+    };
+    Json document;
     try {
-        return Json::parse(bytes.constBegin(), bytes.constEnd());
+        document = Json::parse(bytes.constBegin(), bytes.constEnd(), checkKeys);
     } catch (const nlohmann::json::exception& e) {
         throw FormError(path + ": not valid JSON: " + e.what());
     }
+    if (!duplicate.empty())
+        throw FormError(path + ": the key \"" + duplicate + "\" is given twice in one object");
+    return document;
 }
 
 } // namespace recordjson

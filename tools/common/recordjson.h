@@ -43,9 +43,12 @@ bool hexToBytes(std::string_view text, std::vector<quint8>* bytes);
 // Reads a whole JSON file; throws FormError with the file's name on failure.
 Json readJsonFile(const std::string& path);
 
+// FormError naming the first of these members that object lacks.
+void requireMembers(const Json& object, std::initializer_list<const char*> required,
+                    const std::string& where);
+
 // Helpers for strict reading: a member of the right type, or FormError.
-qint32 int32Member(const Json& object, const char* key, const std::string& where,
-                   qint32 fallback);
+qint32 int32Member(const Json& object, const char* key, const std::string& where, qint32 fallback);
 std::string stringMember(const Json& object, const char* key, const std::string& where);
 void rejectUnknownMembers(const Json& object, std::initializer_list<const char*> known,
                           const std::string& where);

@@ -2,8 +2,7 @@
 
 #include "devlink/protocol/frame.h"
 #include "devlink/protocol/linkendpoint.h"
-
-#include <QSaveFile>
+#include "platform/atomicfile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -220,7 +219,7 @@ void PagerSimulator::deliver(qint64 nowNs)
     // Bytes that noise drops took their time on the line all the same.
     m_arrivalPacer.spend(arrived);
     m_server.receiveBytes(m_receiveNoise.apply(QByteArrayView(m_arriving).first(arrived)),
-                         nowNs / kNsPerMs);
+                          nowNs / kNsPerMs);
     m_arriving.remove(0, arrived);
 }
 
@@ -309,13 +308,12 @@ void PagerSimulator::noteTransfers()
 void PagerSimulator::saveImage()
 {
     const std::string text = m_image.toJson().dump(2) + "\n";
-    QSaveFile file(m_options.saveTo);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
+    QString error;
+    if (!platform::writeFileAtomically(
+            m_options.saveTo, QByteArrayView(text.data(), static_cast<qsizetype>(text.size())),
+            &error)) {
         note(QStringLiteral("%1: cannot save the address book (%2); the file is as it was")
-                 .arg(m_options.saveTo, file.errorString()));
+                 .arg(m_options.saveTo, error));
         return;
     }
     note(QStringLiteral("saved to %1").arg(m_options.saveTo));
