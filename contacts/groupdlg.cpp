@@ -2,7 +2,7 @@
 
 #include "contacts/addressdlgs.h"
 #include "contacts/byteedit.h"
-#include "devlink/mirror/addressmirror.h"
+#include "contacts/addressbook.h"
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 
@@ -110,7 +110,7 @@ void CGroupDlg::OnInitDialog()
     // A new group does not inherit the name of the group composed before it.
     if (!m_bEdit)
         m_strName.clear();
-    AddressMirror* pager = m_pOwner ? m_pOwner->GetPager() : nullptr;
+    AddressBook* pager = m_pOwner ? m_pOwner->GetPager() : nullptr;
     if (m_bEdit && pager) {
         const auto it =
             std::find_if(pager->m_GroupList.begin(), pager->m_GroupList.end(),

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-class AddressMirror;
+class AddressBook;
 class CGroupDlg;
 class QLineEdit;
 class QMenu;
@@ -30,7 +30,7 @@ class GroupDlgOwner
 public:
     virtual ~GroupDlgOwner();
     // The device-link object whose mirror holds the groups and the contacts.
-    virtual AddressMirror* GetPager() = 0;
+    virtual AddressBook* GetPager() = 0;
     // Called when the user confirms, before the dialog closes. CGroupDlg::StoreTo fills a
     // group record from the dialog.
     virtual void StoreGroup(CGroupDlg& dlg) = 0;

@@ -4,7 +4,7 @@
 #include "contacts/byteedit.h"
 #include "contacts/contactdlg.h"
 #include "contacts/groupdlg.h"
-#include "devlink/mirror/addressmirror.h"
+#include "contacts/addressbook.h"
 #include "platform/messageboxservice.h"
 #include "tests/platform/widgettest.h"
 
@@ -110,11 +110,11 @@ void screenshot(QWidget& dlg, const char* name)
 class Owner : public GroupDlgOwner
 {
 public:
-    AddressMirror mirror;
+    AddressBook mirror;
     int stored = 0;
     int result = -1;
 
-    AddressMirror* GetPager() override { return &mirror; }
+    AddressBook* GetPager() override { return &mirror; }
     void StoreGroup(CGroupDlg& dlg) override
     {
         ++stored;

@@ -5,6 +5,7 @@
 #include "contacts/contactdlg.h"
 #include "contacts/contactsdlg.h"
 #include "contacts/contactstext.h"
+#include "contacts/groupdlg.h"
 #include "devlink/cpager.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
@@ -12,6 +13,7 @@
 #include "../../platform/widgettest.h"
 
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -146,6 +148,7 @@ private Q_SLOTS:
     void importCases();
     void importFillsTheMemory();
     void exportAndModified();
+    void faultsMended();
 };
 
 void TestContactsWindow::listingSortedAndContactCommands()
@@ -570,6 +573,92 @@ void TestContactsWindow::exportAndModified()
     QCOMPARE(other.m_AddressList.front()->strFirstName, std::string("Anna"));
     QCOMPARE(other.m_AddressList.front()->strAddress, std::string(80, 'a'));
     QCOMPARE(files.unexpected, 0);
+}
+
+// Each block once failed: a crash, a command acting on the wrong record, a lost book.
+void TestContactsWindow::faultsMended()
+{
+    ScriptedMessageBoxes boxes;
+    ScriptedFileDialogs files;
+    CPager pager;
+    addContact(pager, "A", "");
+    addContact(pager, "B", "");
+    const qint32 team = addGroup(pager, "Team");
+    Window w;
+    w.resize(900, 400);
+    w.SetPager(&pager);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    // New Folder on a collapsed "Groups": the expansion rebuilds the children, and the
+    // in-place editing must start on the new item, not on a freed one.
+    w.tree()->collapseItem(w.groupsRoot());
+    w.createContextMenu(w.tree()->viewport(), at(w.tree(), w.groupsRoot()));
+    w.OnFolderNew();
+    QCOMPARE(childTexts(w.groupsRoot()), L({"Team", "New Folder"}));
+    QCOMPARE(w.tree()->currentItem(), w.contactsRoot());
+    QCoreApplication::processEvents();
+
+    // New Group refills the list with groups while "Contacts" stays selected: the list's
+    // contact commands must not take the group ids there for contact keys.
+    w.answer = [](QDialog& dlg) {
+        auto& group = static_cast<CGroupDlg&>(dlg);
+        dlg.show();
+        group.nameEdit()->setText(QStringLiteral("Kin"));
+        group.OnOK();
+        dlg.hide();
+        return int(QDialog::Accepted);
+    };
+    w.OnGroupNew();
+    QCOMPARE(w.listedKey(), KEY_GROUPS);
+    QVERIFY(team == 1); // the key of contact A
+    selectRows(w.list(), {0});
+    QVERIFY(!w.createContextMenu(w.list()->viewport(), QPoint(5, 5)));
+    w.OnAddressDelete();
+    w.OnAddressContact();
+    w.EditContact();
+    QCOMPARE(pager.m_AddressList.size(), size_t(2));
+    QCOMPARE(w.dialogs, 1);
+
+    // Single-row commands act on the selected row, not on the row the focus moved to.
+    w.tree()->setCurrentItem(w.groupsRoot());
+    w.tree()->setCurrentItem(w.contactsRoot());
+    selectRows(w.list(), {0});
+    w.list()->setFocus();
+    QTest::keyClick(w.list(), Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(w.currentItem(), 1);
+    w.answer = typing("A2", "");
+    w.EditContact();
+    QCOMPARE(pager.m_AddressList.front()->strFirstName, std::string("A2"));
+    selectRows(w.list(), {0});
+    QTest::keyClick(w.list(), Qt::Key_Down, Qt::ControlModifier);
+    w.OnAddressDelete();
+    QCOMPARE(column(w.list(), 0), L({"B"}));
+
+    // A double click right of the last column opens the row.
+    const int dialogs = w.dialogs;
+    w.answer = nullptr;
+    w.resize(1200, 400);
+    const QRect row = w.list()->visualItemRect(w.list()->topLevelItem(0));
+    QVERIFY(w.list()->header()->length() < w.list()->viewport()->width() - 10);
+    QTest::mouseDClick(w.list()->viewport(), Qt::LeftButton, {},
+                       QPoint(w.list()->viewport()->width() - 5, row.center().y()));
+    QTRY_COMPARE(w.dialogs, dialogs + 1);
+
+    // A download that cannot start leaves the book as it was.
+    boxes.requests.clear();
+    w.DownloadContacts();
+    QCOMPARE(boxes.requests.size(), 1);
+    QCOMPARE(pager.m_AddressList.size(), size_t(1));
+
+    // The import's Open dialog takes a name that does not exist; the open says why.
+    boxes.requests.clear();
+    QTemporaryDir dir;
+    files.answers = {dir.filePath(QStringLiteral("missing.txt"))};
+    w.ImportContacts();
+    QVERIFY(!files.fileRequests.constLast().mustExist);
+    QCOMPARE(boxes.requests.size(), 1);
+    QVERIFY(boxes.requests[0].text.startsWith(QStringLiteral("Couldn't open source file:\n")));
 }
 
 QUILLBOX_WIDGET_TEST_MAIN(TestContactsWindow)
