@@ -1,9 +1,8 @@
 #include "contacts/contactsdlg.h"
 
+#include "contacts/addressbookexchange.h"
 #include "contacts/contactdlg.h"
-#include "contacts/contactstext.h"
 #include "devlink/cpager.h"
-#include "platform/atomicfile.h"
 #include "platform/bytes.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
@@ -898,32 +897,20 @@ void CContactsDlg::ImportContacts()
 
     // Rows go only into a listing of the Contacts folder, where they are sorted.
     const bool listing = m_nListKey == KEY_CONTACTS;
-    contactstext::Reader reader(file);
-    contactstext::Fields fields;
-    while (reader.next(fields)) {
-        auto contact = std::make_unique<ContactRecord>();
-        contact->nGroup = KEY_CONTACTS;
-        for (size_t i = 0; i < kContactFields.size(); ++i)
-            (*contact).*kContactFields[i].member = std::move(fields[i]);
-        ContactRecord* added = contact.get();
-        m_nResult = p->UpdatePagerAddress(contact, OP_ADD_CONTACT, KEY_CONTACTS);
-        if (m_nResult == 0) {
-            added->nKey = added->nIndex + 1;
-            if (added->nKey < 1)
-                return;
-            // The contact is in the address book: it has its row even when it filled it.
+    const ImportReport report =
+        AddressBookExchange().importFrom(file, *p, [this, listing](const ContactRecord& added) {
             if (listing)
-                insertContactRow(*added);
-        }
-        if (p->CheckAddressSpace() == 0) {
-            platform::tell(this, QString::fromLatin1(kExceededContactsLimits));
-            return;
-        }
-        if (m_nResult != 0)
-            platform::tell(this, QStringLiteral("ImportAddress PagerError"));
+                insertContactRow(added);
+        });
+    m_nResult = report.refused > 0 ? addressbook::DL_INVALID_CONTACT : addressbook::DL_OK;
+    for (int i = 0; i < report.refused; ++i)
+        platform::tell(this, QStringLiteral("ImportAddress PagerError"));
+    if (report.stoppedAtLimit) {
+        platform::tell(this, QString::fromLatin1(kExceededContactsLimits));
+        return;
     }
-    if (!reader.error().isEmpty()) {
-        platform::tell(this, QStringLiteral("Couldn't read source file:\n") + reader.error());
+    if (!report.readError.isEmpty()) {
+        platform::tell(this, QStringLiteral("Couldn't read source file:\n") + report.readError);
         return;
     }
     platform::inform(this, kImportCompleted);
@@ -946,18 +933,8 @@ void CContactsDlg::ExportContacts()
     if (target.isEmpty())
         return;
 
-    QByteArray text;
-    auto line = [&text](const std::string& bytes) {
-        text.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
-        text.append("\r\n", 2);
-    };
-    line(contactstext::headerLine());
-    for (const auto& contact : p->m_AddressList)
-        line(contactstext::contactLine(*contact));
-
-    // Written aside and put in place whole: a failure leaves the old file as it was.
     QString error;
-    if (!platform::writeFileAtomically(target, text, &error)) {
+    if (!AddressBookExchange().exportToFile(target, *p, &error)) {
         platform::tell(this, QStringLiteral("Couldn't save the contacts file:\n") +
                                  QDir::toNativeSeparators(target) + QStringLiteral("\n") + error);
         return;
