@@ -164,11 +164,6 @@ void CContactsDlg::SetPager(CPager* pPager)
     FillTree();
 }
 
-AddressBook* CContactsDlg::GetPager()
-{
-    return m_pPager;
-}
-
 int CContactsDlg::execDialog(QDialog& dlg)
 {
     return dlg.exec();
@@ -598,14 +593,16 @@ void CContactsDlg::OnGroupNew()
     }
     if (!m_GroupDlg)
         m_GroupDlg = new CGroupDlg(this);
-    m_GroupDlg->m_pOwner = this;
+    m_GroupDlg->m_pBook = pager();
     m_GroupDlg->m_bEdit = 0;
     m_GroupDlg->m_nGroupId = 0;
     // Nothing of the last group shown carries over into a new one.
     m_GroupDlg->m_strName.clear();
     m_bEditGroup = 0;
-    if (execDialog(*m_GroupDlg) == QDialog::Accepted)
-        ShowList(KEY_GROUPS);
+    if (execDialog(*m_GroupDlg) != QDialog::Accepted)
+        return;
+    storeGroup(*m_GroupDlg);
+    ShowList(KEY_GROUPS);
 }
 
 void CContactsDlg::OnGroupEdit()
@@ -618,23 +615,24 @@ void CContactsDlg::OnGroupEdit()
         return;
     if (!m_GroupDlg)
         m_GroupDlg = new CGroupDlg(this);
-    m_GroupDlg->m_pOwner = this;
+    m_GroupDlg->m_pBook = p;
     m_GroupDlg->m_bEdit = 1;
     m_GroupDlg->m_nGroupId = key;
     m_bEditGroup = 1;
-    if (execDialog(*m_GroupDlg) == QDialog::Accepted)
-        ShowList(key);
+    if (execDialog(*m_GroupDlg) != QDialog::Accepted)
+        return;
+    storeGroup(*m_GroupDlg);
+    ShowList(key);
 }
 
-void CContactsDlg::StoreGroup(CGroupDlg& dlg)
+void CContactsDlg::storeGroup(const CGroupDlg& dlg)
 {
     CPager* p = pager();
     if (!p)
         return;
+    const GroupRecord& composed = dlg.composed();
     if (m_bEditGroup == 0) {
-        auto group = std::make_unique<GroupRecord>();
-        if (!dlg.StoreTo(*group))
-            return;
+        auto group = std::make_unique<GroupRecord>(composed);
         GroupRecord* added = group.get();
         m_nResult = p->UpdatePagerAddress(group, OP_ADD_GROUP, -1);
         if (m_nResult != 0 || !groupsRoot())
@@ -651,8 +649,11 @@ void CContactsDlg::StoreGroup(CGroupDlg& dlg)
         platform::tell(this, kEditDropped);
         return;
     }
-    if (!dlg.StoreTo(*group))
-        return;
+    group->strName = composed.strName;
+    group->aMembers = composed.aMembers;
+    group->nMemberCount = composed.nMemberCount;
+    group->abyBlock = composed.abyBlock;
+    group->nBlockLength = composed.nBlockLength;
     m_nResult = p->UpdatePagerAddress(group, OP_CHANGE_GROUP, group->nGroupId);
     if (m_nResult == 0)
         m_hMenuItem->setText(0, platform::toDisplay(group->strName));

@@ -23,7 +23,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 struct ContactRecord;
 
-class CContactsDlg : public QWidget, public GroupDlgOwner
+class CContactsDlg : public QWidget
 {
     Q_OBJECT
 
@@ -73,10 +73,6 @@ public:
     // shows, with its commands enabled and greyed; null where no menu opens. It records the
     // item under the click as a right click does.
     std::unique_ptr<QMenu> createContextMenu(QWidget* source, const QPoint& pos);
-
-    // GroupDlgOwner
-    AddressBook* GetPager() override;
-    void StoreGroup(CGroupDlg& dlg) override;
 
 public Q_SLOTS:
     // Commands forwarded by the main frame.
@@ -133,6 +129,9 @@ private:
     int selectedRow() const;
     qint32 rowKey(int row) const;
     void startRename(QTreeWidgetItem* item);
+    // Puts the group the Group dialog composed into the address book: a new one, or the
+    // edit of the group the dialog was opened on.
+    void storeGroup(const CGroupDlg& dlg);
 
     void placeControls();
 
