@@ -92,13 +92,6 @@ constexpr std::size_t MAX_MEMBER_ENTRY = 255;
 inline constexpr const char* kExceededContactsLimits = "Exceeded Contacts Limits(250)";
 inline constexpr const char* kMaxGroupCount = "Max Group Count = 20EA\r\nCan't Add NewGroup";
 
-// First contact whose nKey equals key, or null.
-ContactRecord* findContact(ContactList& contacts, qint32 key);
-const ContactRecord* findContact(const ContactList& contacts, qint32 key);
-// First group whose nGroupId equals id, or null.
-GroupRecord* findGroup(GroupList& groups, qint32 id);
-const GroupRecord* findGroup(const GroupList& groups, qint32 id);
-
 // One contact row of the list as FindInsertPos compares it.
 struct ContactRow
 {

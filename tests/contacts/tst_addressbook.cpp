@@ -45,6 +45,8 @@ private Q_SLOTS:
     void changeInPlace();
     void groups();
     void clearAndReplace();
+    void findInsertPos_data();
+    void findInsertPos();
 };
 
 void TestAddressBook::addContact()
@@ -232,6 +234,41 @@ void TestAddressBook::clearAndReplace()
     contacts[0].strEmail1.assign(65, 'e');
     QVERIFY(refused(contacts, {}));
     QVERIFY(errorText(DL_ADDRESS_MEMORY_FULL).contains(QStringLiteral("250")));
+}
+
+using Rows = std::vector<ContactRow>;
+Q_DECLARE_METATYPE(Rows)
+
+void TestAddressBook::findInsertPos_data()
+{
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("last");
+    QTest::addColumn<int>("pos");
+
+    const Rows sorted = {{"Ann", "Lee"}, {"Bob", "Ray"}, {"Bob", "Ray"}, {"Bob", "Zed"}};
+    QTest::newRow("empty list") << Rows{} << QByteArray("X") << QByteArray("Y") << 0;
+    QTest::newRow("before all") << sorted << QByteArray("Al") << QByteArray("") << 0;
+    QTest::newRow("after all equal rows") << sorted << QByteArray("Bob") << QByteArray("Ray") << 3;
+    QTest::newRow("same first, smaller last")
+        << sorted << QByteArray("Bob") << QByteArray("Max") << 1;
+    QTest::newRow("same first, last after all")
+        << sorted << QByteArray("Bob") << QByteArray("Zz") << 4;
+    QTest::newRow("after all") << sorted << QByteArray("Cy") << QByteArray("") << 4;
+    QTest::newRow("case-sensitive: upper before lower")
+        << Rows{{"bob", ""}} << QByteArray("Zed") << QByteArray("") << 0;
+    QTest::newRow("bytes above 0x7F after ASCII")
+        << Rows{{"z", ""}, {"\xE9mile", ""}} << QByteArray("\xC9") << QByteArray("") << 1;
+    QTest::newRow("empty first name first") << sorted << QByteArray("") << QByteArray("Z") << 0;
+}
+
+void TestAddressBook::findInsertPos()
+{
+    QFETCH(Rows, rows);
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, last);
+    QFETCH(int, pos);
+    QCOMPARE(FindInsertPos(rows, first.toStdString(), last.toStdString()), pos);
 }
 
 QTEST_GUILESS_MAIN(TestAddressBook)

@@ -79,39 +79,12 @@ class TestContactsText : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void splitLine_data();
-    void splitLine();
     void reader_data();
     void reader();
     void readerLongLineAndErrors();
     void exportThroughTheExchange();
     void importReport();
 };
-
-void TestContactsText::splitLine_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QByteArray>("fields");
-    QTest::newRow("one word") << QByteArray("Ann") << QByteArray("Ann");
-    QTest::newRow("leading TAB") << QByteArray("\tLee") << QByteArray("\tLee");
-    QTest::newRow("blanks kept") << QByteArray(" A \t B ") << QByteArray(" A \t B ");
-    QTest::newRow("empty") << QByteArray() << QByteArray();
-    QByteArray twenty;
-    for (int i = 1; i <= 20; ++i)
-        twenty += QByteArray::number(i) + (i < 20 ? "\t" : "");
-    QTest::newRow("20 fields keep 13") << twenty << twenty.left(twenty.indexOf("\t14"));
-    QTest::newRow("cut to Max") << QByteArray(20, 'f') + "\t\t\t\t\t\t\t\t\t\t\t" +
-                                       QByteArray(100, 'a')
-                                << QByteArray(16, 'f') + "\t\t\t\t\t\t\t\t\t\t\t" +
-                                       QByteArray(80, 'a');
-}
-
-void TestContactsText::splitLine()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QByteArray, fields);
-    QCOMPARE(joined(contactstext::splitLine(line.toStdString())), fields);
-}
 
 void TestContactsText::reader_data()
 {
