@@ -2,7 +2,7 @@
 
 #include "contacts/byteedit.h"
 #include "contacts/groupblock.h"
-#include "devlink/mirror/addressmirror.h"
+#include "contacts/addressbook.h"
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 
@@ -80,7 +80,7 @@ void CAddressEntryDlg::OnOK()
     accept();
 }
 
-CAddressPickerDlg::CAddressPickerDlg(const AddressMirror* pager, QWidget* parent)
+CAddressPickerDlg::CAddressPickerDlg(const AddressBook* pager, QWidget* parent)
     : QDialog(parent), m_pPager(pager)
 {
     setWindowTitle(QStringLiteral("Address"));

@@ -7,7 +7,7 @@
 
 #include <string>
 
-class AddressMirror;
+class AddressBook;
 class QAbstractButton;
 class QButtonGroup;
 class QLineEdit;
@@ -70,7 +70,7 @@ public:
 
     // The contacts are those of pager's mirror as it is when the dialog opens; a null
     // pager gives an empty list.
-    explicit CAddressPickerDlg(const AddressMirror* pager, QWidget* parent = nullptr);
+    explicit CAddressPickerDlg(const AddressBook* pager, QWidget* parent = nullptr);
     ~CAddressPickerDlg() override;
 
     int m_nKindChoice = ChoiceEmail1;
@@ -94,7 +94,7 @@ public Q_SLOTS:
 private:
     void OnInitDialog();
 
-    const AddressMirror* m_pPager;
+    const AddressBook* m_pPager;
     QTreeWidget* m_List = nullptr;
     QButtonGroup* m_pKind = nullptr;
     QPushButton* m_pSelect = nullptr;

@@ -16,41 +16,6 @@ const std::array<ContactField, CONTACT_FIELD_COUNT> kContactFields = {{
     {&ContactRecord::strNote, "strNote", "Note", 32},
 }};
 
-namespace {
-
-// Lookups take the first match from the head: the mirror may hold equal keys for a while
-// (a listing writes new keys only when it runs), and the first one is the one meant.
-template <typename List, typename Pred> auto* firstMatch(List& list, Pred pred)
-{
-    for (auto& item : list) {
-        if (pred(item))
-            return &item;
-    }
-    return static_cast<decltype(&*list.begin())>(nullptr);
-}
-
-} // namespace
-
-ContactRecord* findContact(ContactList& contacts, qint32 key)
-{
-    return firstMatch(contacts, [key](const ContactRecord& c) { return c.nKey == key; });
-}
-
-const ContactRecord* findContact(const ContactList& contacts, qint32 key)
-{
-    return firstMatch(contacts, [key](const ContactRecord& c) { return c.nKey == key; });
-}
-
-GroupRecord* findGroup(GroupList& groups, qint32 id)
-{
-    return firstMatch(groups, [id](const GroupRecord& g) { return g.nGroupId == id; });
-}
-
-const GroupRecord* findGroup(const GroupList& groups, qint32 id)
-{
-    return firstMatch(groups, [id](const GroupRecord& g) { return g.nGroupId == id; });
-}
-
 int FindInsertPos(std::span<const ContactRow> rows, std::string_view first, std::string_view last)
 {
     // std::char_traits<char> compares as unsigned char, so names with bytes above 0x7F

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <cstddef>
 #include <list>
 #include <span>
 #include <string>
@@ -81,16 +82,15 @@ constexpr qint32 KEY_GROUPS = -2;   // the Groups root
 
 constexpr int MAX_CONTACTS = 250;
 constexpr int MAX_GROUPS = 20;
+// Groups the pager's address memory keeps. The program's own New Group command stops at
+// MAX_GROUPS tree items, but "New Folder" groups and groups a download brings are not counted
+// there; this bound leaves them room while keeping an upload small.
+constexpr int MAX_BOOK_GROUPS = 50;
+// An address is stored with a one-byte length on the pager, as in the group block.
+constexpr std::size_t MAX_MEMBER_ENTRY = 255;
 
 inline constexpr const char* kExceededContactsLimits = "Exceeded Contacts Limits(250)";
 inline constexpr const char* kMaxGroupCount = "Max Group Count = 20EA\r\nCan't Add NewGroup";
-
-// First contact whose nKey equals key, or null.
-ContactRecord* findContact(ContactList& contacts, qint32 key);
-const ContactRecord* findContact(const ContactList& contacts, qint32 key);
-// First group whose nGroupId equals id, or null.
-GroupRecord* findGroup(GroupList& groups, qint32 id);
-const GroupRecord* findGroup(const GroupList& groups, qint32 id);
 
 // One contact row of the list as FindInsertPos compares it.
 struct ContactRow

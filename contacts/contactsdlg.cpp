@@ -1,9 +1,8 @@
 #include "contacts/contactsdlg.h"
 
+#include "contacts/addressbookexchange.h"
 #include "contacts/contactdlg.h"
-#include "contacts/contactstext.h"
 #include "devlink/cpager.h"
-#include "platform/atomicfile.h"
 #include "platform/bytes.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
@@ -14,6 +13,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPersistentModelIndex>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -141,8 +141,9 @@ CContactsDlg::CContactsDlg(QWidget* parent) : QWidget(parent)
     connect(m_pTree, &QTreeWidget::itemExpanded, this, &CContactsDlg::OnItemExpanded);
     connect(m_pTree, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { OnContextMenu(m_pTree->viewport(), pos); });
-    connect(m_pList, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item) { OnListDoubleClicked(item); });
+    // A double click anywhere on a row opens it, right of the last column too, where the
+    // view itself finds no item.
+    m_pList->viewport()->installEventFilter(this);
     connect(m_pList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { OnContextMenu(m_pList->viewport(), pos); });
     connect(m_pList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -163,11 +164,6 @@ void CContactsDlg::SetPager(CPager* pPager)
     FillTree();
 }
 
-AddressMirror* CContactsDlg::GetPager()
-{
-    return m_pPager;
-}
-
 int CContactsDlg::execDialog(QDialog& dlg)
 {
     return dlg.exec();
@@ -177,6 +173,30 @@ void CContactsDlg::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeControls();
+}
+
+bool CContactsDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pList->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            QPoint pos = mouse->position().toPoint();
+            if (!m_pList->itemAt(pos)) {
+                const QHeaderView* header = m_pList->header();
+                const int last = header->logicalIndex(header->count() - 1);
+                pos.setX(std::max(0, header->sectionViewportPosition(last)));
+            }
+            if (QTreeWidgetItem* item = m_pList->itemAt(pos)) {
+                // After the view's own handling, which moves the selection to the row.
+                const QPersistentModelIndex at(m_pList->indexFromItem(item));
+                QTimer::singleShot(0, this, [this, at] {
+                    if (at.isValid())
+                        OnListDoubleClicked(m_pList->itemFromIndex(at));
+                });
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CContactsDlg::placeControls()
@@ -210,6 +230,22 @@ qint32 CContactsDlg::rowKey(int row) const
 int CContactsDlg::selectedRowCount() const
 {
     return static_cast<int>(m_pList->selectionModel()->selectedRows().size());
+}
+
+int CContactsDlg::selectedRow() const
+{
+    // The focus may rest on a row that is not selected (Ctrl+arrow keys): the selection
+    // counts, and the current row only when it is one of the selected.
+    const QItemSelectionModel* selection = m_pList->selectionModel();
+    if (m_nCurItem >= 0 && m_nCurItem < m_pList->topLevelItemCount() &&
+        selection->isRowSelected(m_nCurItem, QModelIndex()))
+        return m_nCurItem;
+    int first = -1;
+    for (const QModelIndex& index : selection->selectedRows()) {
+        if (first < 0 || index.row() < first)
+            first = index.row();
+    }
+    return first;
 }
 
 // ---- tree and list ----
@@ -297,6 +333,8 @@ void CContactsDlg::SetListColumns(int kind)
 void CContactsDlg::ShowList(qint32 key)
 {
     m_pList->clear();
+    // The list's own commands follow what it shows, whichever command filled it.
+    m_nListKey = key;
     const CPager* p = pager();
     if (key == KEY_CONTACTS) {
         SetListColumns(0);
@@ -372,7 +410,7 @@ void CContactsDlg::insertContactRow(const ContactRecord& contact)
 void CContactsDlg::OnButtonAddressNewaddress()
 {
     CPager* p = pager();
-    if (!p || keyOf(m_hSelItem) != KEY_CONTACTS)
+    if (!p || m_nListKey != KEY_CONTACTS)
         return;
     if (p->CheckAddressSpace() == 0) {
         platform::tell(this, QString::fromLatin1(kExceededContactsLimits));
@@ -393,22 +431,22 @@ void CContactsDlg::OnButtonAddressNewaddress()
         return;
     // A download that ended while the dialog was open lists the Contacts folder afresh,
     // the new contact among them if it is still there.
-    if (keyOf(m_hSelItem) == KEY_CONTACTS)
+    if (m_nListKey == KEY_CONTACTS)
         insertContactRow(*added);
     m_bModified = 1;
 }
 
 void CContactsDlg::EditContact()
 {
-    if (keyOf(m_hSelItem) != KEY_CONTACTS || m_nCurItem < 0 ||
-        m_nCurItem >= m_pList->topLevelItemCount() || selectedRowCount() < 1)
+    const int row = selectedRow();
+    if (m_nListKey != KEY_CONTACTS || row < 0)
         return;
-    ViewAddressInfoWindow(rowKey(m_nCurItem));
+    ViewAddressInfoWindow(rowKey(row));
 }
 
 void CContactsDlg::OnListDoubleClicked(QTreeWidgetItem* item)
 {
-    if (keyOf(m_hSelItem) != KEY_CONTACTS || !item)
+    if (m_nListKey != KEY_CONTACTS || !item)
         return;
     const qint32 key = keyOf(item);
     if (key > 0)
@@ -417,9 +455,9 @@ void CContactsDlg::OnListDoubleClicked(QTreeWidgetItem* item)
 
 void CContactsDlg::OnAddressContact()
 {
-    if (selectedRowCount() != 1 || m_nCurItem < 0 || m_nCurItem >= m_pList->topLevelItemCount())
+    if (m_nListKey != KEY_CONTACTS || selectedRowCount() != 1)
         return;
-    const qint32 key = rowKey(m_nCurItem);
+    const qint32 key = rowKey(selectedRow());
     if (key > 0)
         ViewAddressInfoWindow(key);
 }
@@ -427,7 +465,7 @@ void CContactsDlg::OnAddressContact()
 void CContactsDlg::ViewAddressInfoWindow(qint32 key)
 {
     CPager* p = pager();
-    if (!p || keyOf(m_hSelItem) != KEY_CONTACTS)
+    if (!p || m_nListKey != KEY_CONTACTS)
         return;
     auto findByKey = [p](qint32 k) -> ContactRecord* {
         for (const auto& contact : p->m_AddressList) {
@@ -468,17 +506,19 @@ void CContactsDlg::OnAddressDelete()
         ShowList(KEY_CONTACTS);
         return;
     }
+    // Group rows carry group ids, not contact keys.
+    if (m_nListKey != KEY_CONTACTS)
+        return;
     const QModelIndexList selected = m_pList->selectionModel()->selectedRows();
     if (selected.size() == 1) {
-        if (m_nCurItem < 0 || m_nCurItem >= m_pList->topLevelItemCount())
-            return;
-        const qint32 key = rowKey(m_nCurItem);
+        const int row = selectedRow();
+        const qint32 key = rowKey(row);
         if (key < 0)
             return;
         m_nResult = p->UpdatePagerAddress(&key, OP_DELETE_CONTACT, 0);
         // A contact the library kept keeps its row: the list shows the address book.
         if (m_nResult == 0)
-            delete m_pList->takeTopLevelItem(m_nCurItem);
+            delete m_pList->takeTopLevelItem(row);
         return;
     }
     if (selected.size() > 1) {
@@ -500,7 +540,7 @@ void CContactsDlg::OnAddressDelete()
             m_nResult = p->UpdatePagerAddress(&key, OP_DELETE_CONTACT, 0);
         }
         // Rows whose contact was already gone are listed no longer either.
-        ShowList(remembered != 0 ? remembered : keyOf(m_hSelItem));
+        ShowList(remembered != 0 ? remembered : m_nListKey);
     }
 }
 
@@ -553,14 +593,16 @@ void CContactsDlg::OnGroupNew()
     }
     if (!m_GroupDlg)
         m_GroupDlg = new CGroupDlg(this);
-    m_GroupDlg->m_pOwner = this;
+    m_GroupDlg->m_pBook = pager();
     m_GroupDlg->m_bEdit = 0;
     m_GroupDlg->m_nGroupId = 0;
     // Nothing of the last group shown carries over into a new one.
     m_GroupDlg->m_strName.clear();
     m_bEditGroup = 0;
-    if (execDialog(*m_GroupDlg) == QDialog::Accepted)
-        ShowList(KEY_GROUPS);
+    if (execDialog(*m_GroupDlg) != QDialog::Accepted)
+        return;
+    storeGroup(*m_GroupDlg);
+    ShowList(KEY_GROUPS);
 }
 
 void CContactsDlg::OnGroupEdit()
@@ -573,23 +615,24 @@ void CContactsDlg::OnGroupEdit()
         return;
     if (!m_GroupDlg)
         m_GroupDlg = new CGroupDlg(this);
-    m_GroupDlg->m_pOwner = this;
+    m_GroupDlg->m_pBook = p;
     m_GroupDlg->m_bEdit = 1;
     m_GroupDlg->m_nGroupId = key;
     m_bEditGroup = 1;
-    if (execDialog(*m_GroupDlg) == QDialog::Accepted)
-        ShowList(key);
+    if (execDialog(*m_GroupDlg) != QDialog::Accepted)
+        return;
+    storeGroup(*m_GroupDlg);
+    ShowList(key);
 }
 
-void CContactsDlg::StoreGroup(CGroupDlg& dlg)
+void CContactsDlg::storeGroup(const CGroupDlg& dlg)
 {
     CPager* p = pager();
     if (!p)
         return;
+    const GroupRecord& composed = dlg.composed();
     if (m_bEditGroup == 0) {
-        auto group = std::make_unique<GroupRecord>();
-        if (!dlg.StoreTo(*group))
-            return;
+        auto group = std::make_unique<GroupRecord>(composed);
         GroupRecord* added = group.get();
         m_nResult = p->UpdatePagerAddress(group, OP_ADD_GROUP, -1);
         if (m_nResult != 0 || !groupsRoot())
@@ -606,8 +649,11 @@ void CContactsDlg::StoreGroup(CGroupDlg& dlg)
         platform::tell(this, kEditDropped);
         return;
     }
-    if (!dlg.StoreTo(*group))
-        return;
+    group->strName = composed.strName;
+    group->aMembers = composed.aMembers;
+    group->nMemberCount = composed.nMemberCount;
+    group->abyBlock = composed.abyBlock;
+    group->nBlockLength = composed.nBlockLength;
     m_nResult = p->UpdatePagerAddress(group, OP_CHANGE_GROUP, group->nGroupId);
     if (m_nResult == 0)
         m_hMenuItem->setText(0, platform::toDisplay(group->strName));
@@ -617,6 +663,11 @@ void CContactsDlg::OnFolderNew()
 {
     QTreeWidgetItem* parent = m_hMenuItem;
     if (!parent || !pager())
+        return;
+    // Expanding a collapsed parent deletes and rebuilds its children: done first, so that
+    // the new item is made after it and stays alive for the in-place editing.
+    m_pTree->expandItem(parent);
+    if (m_hMenuItem != parent)
         return;
     const QString base = QStringLiteral("New Folder");
     QString name = base;
@@ -628,7 +679,6 @@ void CContactsDlg::OnFolderNew()
         }
     }
     QTreeWidgetItem* item = InsertFolder(parent, platform::fromDisplay(name));
-    m_pTree->expandItem(parent);
     if (item)
         startRename(item);
 }
@@ -740,7 +790,7 @@ std::unique_ptr<QMenu> CContactsDlg::createContextMenu(QWidget* source, const QP
     } else {
         m_bFolderMenu = 0;
         m_hMenuItem = nullptr;
-        if (selectedRowCount() < 1 || keyOf(m_hSelItem) != KEY_CONTACTS)
+        if (selectedRowCount() < 1 || m_nListKey != KEY_CONTACTS)
             return nullptr;
         enabled = {ID_ADDRESS_DELETE, ID_ADDRESS_CONTACT};
     }
@@ -780,7 +830,9 @@ void CContactsDlg::DownloadContacts()
     if (!p)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    p->UpdatePagerAddress(nullptr, OP_CLEAR_ALL, -1);
+    // The book is not emptied first: only a completed download replaces it (the device
+    // link installs a result only on success), so a download that fails or cannot start
+    // loses nothing, and the current file is never overwritten with an empty book.
     m_nResult = p->PagerControl(2, 0);
     QApplication::restoreOverrideCursor();
     if (m_nResult != 0)
@@ -824,6 +876,9 @@ void CContactsDlg::ImportContacts()
     request.filter = QString::fromLatin1(kFileFilter);
     request.defaultExtension = QStringLiteral("txt");
     request.initialFolder = m_pszAddressPath ? *m_pszAddressPath : QString();
+    // The dialog takes any typed name: one that cannot be opened is told below, with the
+    // system's reason.
+    request.mustExist = false;
     const QString path = platform::openFile(this, request);
     if (path.isEmpty())
         return;
@@ -842,33 +897,21 @@ void CContactsDlg::ImportContacts()
         m_bModified = 1;
 
     // Rows go only into a listing of the Contacts folder, where they are sorted.
-    const bool listing = keyOf(m_hSelItem) == KEY_CONTACTS;
-    contactstext::Reader reader(file);
-    contactstext::Fields fields;
-    while (reader.next(fields)) {
-        auto contact = std::make_unique<ContactRecord>();
-        contact->nGroup = KEY_CONTACTS;
-        for (size_t i = 0; i < kContactFields.size(); ++i)
-            (*contact).*kContactFields[i].member = std::move(fields[i]);
-        ContactRecord* added = contact.get();
-        m_nResult = p->UpdatePagerAddress(contact, OP_ADD_CONTACT, KEY_CONTACTS);
-        if (m_nResult == 0) {
-            added->nKey = added->nIndex + 1;
-            if (added->nKey < 1)
-                return;
-            // The contact is in the address book: it has its row even when it filled it.
+    const bool listing = m_nListKey == KEY_CONTACTS;
+    const ImportReport report =
+        AddressBookExchange().importFrom(file, *p, [this, listing](const ContactRecord& added) {
             if (listing)
-                insertContactRow(*added);
-        }
-        if (p->CheckAddressSpace() == 0) {
-            platform::tell(this, QString::fromLatin1(kExceededContactsLimits));
-            return;
-        }
-        if (m_nResult != 0)
-            platform::tell(this, QStringLiteral("ImportAddress PagerError"));
+                insertContactRow(added);
+        });
+    m_nResult = report.refused > 0 ? addressbook::DL_INVALID_CONTACT : addressbook::DL_OK;
+    for (int i = 0; i < report.refused; ++i)
+        platform::tell(this, QStringLiteral("ImportAddress PagerError"));
+    if (report.stoppedAtLimit) {
+        platform::tell(this, QString::fromLatin1(kExceededContactsLimits));
+        return;
     }
-    if (!reader.error().isEmpty()) {
-        platform::tell(this, QStringLiteral("Couldn't read source file:\n") + reader.error());
+    if (!report.readError.isEmpty()) {
+        platform::tell(this, QStringLiteral("Couldn't read source file:\n") + report.readError);
         return;
     }
     platform::inform(this, kImportCompleted);
@@ -891,18 +934,8 @@ void CContactsDlg::ExportContacts()
     if (target.isEmpty())
         return;
 
-    QByteArray text;
-    auto line = [&text](const std::string& bytes) {
-        text.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
-        text.append("\r\n", 2);
-    };
-    line(contactstext::headerLine());
-    for (const auto& contact : p->m_AddressList)
-        line(contactstext::contactLine(*contact));
-
-    // Written aside and put in place whole: a failure leaves the old file as it was.
     QString error;
-    if (!platform::writeFileAtomically(target, text, &error)) {
+    if (!AddressBookExchange().exportToFile(target, *p, &error)) {
         platform::tell(this, QStringLiteral("Couldn't save the contacts file:\n") +
                                  QDir::toNativeSeparators(target) + QStringLiteral("\n") + error);
         return;

@@ -23,7 +23,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 struct ContactRecord;
 
-class CContactsDlg : public QWidget, public GroupDlgOwner
+class CContactsDlg : public QWidget
 {
     Q_OBJECT
 
@@ -66,15 +66,13 @@ public:
     // The key a tree item or a list row carries.
     static qint32 keyOf(const QTreeWidgetItem* item);
     int currentItem() const { return m_nCurItem; }
+    // The key whose listing the list shows (KEY_CONTACTS, KEY_GROUPS or a group id).
+    qint32 listedKey() const { return m_nListKey; }
 
     // The context menu a right click at pos (in the viewport of the tree or the list)
     // shows, with its commands enabled and greyed; null where no menu opens. It records the
     // item under the click as a right click does.
     std::unique_ptr<QMenu> createContextMenu(QWidget* source, const QPoint& pos);
-
-    // GroupDlgOwner
-    AddressMirror* GetPager() override;
-    void StoreGroup(CGroupDlg& dlg) override;
 
 public Q_SLOTS:
     // Commands forwarded by the main frame.
@@ -115,6 +113,7 @@ protected:
     // Every modal dialog of the window runs through here.
     virtual int execDialog(QDialog& dlg);
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnTreeSelChanged(QTreeWidgetItem* item);
@@ -125,8 +124,14 @@ private:
     CPager* pager() const { return m_pPager; }
     void insertContactRow(const ContactRecord& contact);
     int selectedRowCount() const;
+    // The one row single-row commands act on: the current row when it is selected,
+    // otherwise the first selected row; -1 when none is selected.
+    int selectedRow() const;
     qint32 rowKey(int row) const;
     void startRename(QTreeWidgetItem* item);
+    // Puts the group the Group dialog composed into the address book: a new one, or the
+    // edit of the group the dialog was opened on.
+    void storeGroup(const CGroupDlg& dlg);
 
     void placeControls();
 
@@ -145,6 +150,7 @@ private:
     QTreeWidget* m_pTree = nullptr;
     QTreeWidgetItem* m_hSelItem = nullptr;
     int m_nCurItem = -1;
+    qint32 m_nListKey = 0;
     QTreeWidgetItem* m_hMenuItem = nullptr;
     int m_bFolderMenu = 0;
     CGroupDlg* m_GroupDlg = nullptr;

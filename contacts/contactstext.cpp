@@ -3,6 +3,7 @@
 #include <QFileDevice>
 
 #include <algorithm>
+#include <bit>
 
 namespace contactstext {
 
@@ -120,6 +121,8 @@ void Reader::take(const char* data, qsizetype size)
         return;
     std::string& field = m_fields[static_cast<size_t>(m_field)];
     const size_t room = fieldMax(m_field) - field.size();
+    if (static_cast<size_t>(size) > room)
+        m_lineCut |= 1u << m_field;
     field.append(data, std::min(room, static_cast<size_t>(size)));
 }
 
@@ -135,8 +138,11 @@ void Reader::takeTab()
 bool Reader::endLine(Fields& fields)
 {
     const bool give = !m_lineEmpty && !(m_firstLine && m_header);
-    if (give)
+    if (give) {
         fields = std::move(m_fields);
+        m_cutFields = std::popcount(m_lineCut);
+    }
+    m_lineCut = 0;
     for (std::string& field : m_fields)
         field.clear();
     m_field = 0;
@@ -211,22 +217,18 @@ std::string headerLine()
     return line;
 }
 
-std::string contactLine(const ContactRecord& contact)
-{
-    std::string line;
-    appendLine(line, contact);
-    return line;
-}
+namespace {
 
-bool write(QIODevice& device, const ContactList& contacts)
+template <typename Contacts, typename Deref>
+bool writeAllContacts(QIODevice& device, const Contacts& contacts, Deref deref)
 {
     constexpr size_t kFlushAt = 64 * 1024;
     if (!device.isWritable())
         return false;
     std::string out = headerLine();
     out += kLineEnd;
-    for (const ContactRecord& contact : contacts) {
-        appendLine(out, contact);
+    for (const auto& item : contacts) {
+        appendLine(out, deref(item));
         out += kLineEnd;
         if (out.size() >= kFlushAt && !writeAll(device, out))
             return false;
@@ -237,6 +239,21 @@ bool write(QIODevice& device, const ContactList& contacts)
     if (auto* file = qobject_cast<QFileDevice*>(&device))
         return file->flush();
     return true;
+}
+
+} // namespace
+
+bool write(QIODevice& device, const ContactList& contacts)
+{
+    return writeAllContacts(
+        device, contacts, [](const ContactRecord& c) -> const auto& { return c; });
+}
+
+bool write(QIODevice& device, const std::list<std::unique_ptr<ContactRecord>>& contacts)
+{
+    return writeAllContacts(
+        device, contacts,
+        [](const std::unique_ptr<ContactRecord>& c) -> const auto& { return *c; });
 }
 
 } // namespace contactstext

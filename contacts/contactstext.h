@@ -6,6 +6,8 @@
 
 #include <QIODevice>
 
+#include <memory>
+
 namespace contactstext {
 
 using Fields = std::array<std::string, CONTACT_FIELD_COUNT>;
@@ -28,6 +30,8 @@ public:
     // which error() then describes).
     bool next(Fields& fields);
     QString error() const { return m_error; }
+    // How many fields of the contact next() gave last were cut to their Max.
+    int cutFields() const { return m_cutFields; }
 
 private:
     bool fill();
@@ -51,15 +55,16 @@ private:
     bool m_pendingCr = false; // a CR whose meaning depends on the next byte
     int m_headerMatched = 0;  // bytes of "First Name" matched so far on the first line
     bool m_header = false;    // the first line contains "First Name"
+    unsigned m_lineCut = 0;   // one bit a field of the line being read that was cut
+    int m_cutFields = 0;
 };
 
 // The header line, without its line end.
 std::string headerLine();
-// One contact's line, fields in full, without its line end.
-std::string contactLine(const ContactRecord& contact);
 // Writes the header and every contact, each line ended by CR LF. False on a write error
 // (a file device is flushed, so a full disk shows here). Open the device without
 // QIODevice::Text.
 bool write(QIODevice& device, const ContactList& contacts);
+bool write(QIODevice& device, const std::list<std::unique_ptr<ContactRecord>>& contacts);
 
 } // namespace contactstext

@@ -1,8 +1,8 @@
 #include "contacts/groupdlg.h"
 
+#include "contacts/addressbook.h"
 #include "contacts/addressdlgs.h"
 #include "contacts/byteedit.h"
-#include "devlink/mirror/addressmirror.h"
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 
@@ -32,8 +32,6 @@ QString kindText(qint32 kind)
 }
 
 } // namespace
-
-GroupDlgOwner::~GroupDlgOwner() = default;
 
 CGroupDlg::CGroupDlg(QWidget* parent) : QDialog(parent)
 {
@@ -110,7 +108,7 @@ void CGroupDlg::OnInitDialog()
     // A new group does not inherit the name of the group composed before it.
     if (!m_bEdit)
         m_strName.clear();
-    AddressMirror* pager = m_pOwner ? m_pOwner->GetPager() : nullptr;
+    const AddressBook* pager = m_pBook;
     if (m_bEdit && pager) {
         const auto it =
             std::find_if(pager->m_GroupList.begin(), pager->m_GroupList.end(),
@@ -211,7 +209,7 @@ void CGroupDlg::OnSelectAddress()
 {
     if (!canAddMember())
         return;
-    CAddressPickerDlg picker(m_pOwner ? m_pOwner->GetPager() : nullptr, this);
+    CAddressPickerDlg picker(m_pBook, this);
     if (picker.exec() != QDialog::Accepted)
         return;
     addMember(picker.m_nKind, picker.m_strAddress);
@@ -280,7 +278,8 @@ void CGroupDlg::OnOK()
         refuse(m_strOutOfStep);
         return;
     }
-    if (m_pOwner)
-        m_pOwner->StoreGroup(*this);
+    m_composed = GroupRecord{};
+    if (!StoreTo(m_composed))
+        return;
     accept();
 }

@@ -2,8 +2,8 @@
 // The Group dialog: where a group of addresses is composed, its name and its members, each
 // an e-mail or a wireless address typed in or picked from a contact. While it is open the
 // members live twice, as list rows and as the working address block that goes to the
-// pager, and the two are kept in step. On OK the dialog hands everything to its owner's
-// StoreGroup and closes.
+// pager, and the two are kept in step. On OK the dialog closes, and its caller takes the
+// group as composed (name, members, block) from composed().
 
 #include "contacts/groupblock.h"
 
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-class AddressMirror;
+class AddressBook;
 class CGroupDlg;
 class QLineEdit;
 class QMenu;
@@ -23,18 +23,6 @@ class QTreeWidget;
 inline constexpr const char* kGroupTitle = "Group";
 // A group's members are at most MAX_GROUP_MEMBERS, whatever room the block still has.
 inline constexpr const char* kMaxMemberCount = "Max Member Count = 100EA\r\nCan't Add Address";
-
-// What the dialog needs of the window that runs it (the Contacts window).
-class GroupDlgOwner
-{
-public:
-    virtual ~GroupDlgOwner();
-    // The device-link object whose mirror holds the groups and the contacts.
-    virtual AddressMirror* GetPager() = 0;
-    // Called when the user confirms, before the dialog closes. CGroupDlg::StoreTo fills a
-    // group record from the dialog.
-    virtual void StoreGroup(CGroupDlg& dlg) = 0;
-};
 
 class CGroupDlg : public QDialog
 {
@@ -57,9 +45,9 @@ public:
     explicit CGroupDlg(QWidget* parent = nullptr);
     ~CGroupDlg() override;
 
-    // Set by the owner: m_pOwner once, m_bEdit and (for an edit) m_nGroupId before each
-    // showing.
-    GroupDlgOwner* m_pOwner = nullptr;
+    // Set by the caller: m_pBook (the groups edited, the contacts picked from), m_bEdit and
+    // (for an edit) m_nGroupId before each showing.
+    const AddressBook* m_pBook = nullptr;
     int m_bEdit = 0; // 0 a new group, 1 edit the group m_nGroupId
     qint32 m_nGroupId = 0;
     // The group name (bytes, at most MAX_GROUP_NAME). A new group starts with an empty name;
@@ -69,7 +57,7 @@ public:
     // Every showing starts afresh: rows and block from the group edited, or empty.
     void setVisible(bool visible) override;
 
-    // What StoreGroup reads: the rows in order (kind and address), the name, the block.
+    // What composed() is made of: the rows in order (kind and address), the name, the block.
     int rowCount() const;
     std::vector<GroupMember> rows() const;
     const GroupBlock& block() const { return m_Block; }
@@ -80,6 +68,9 @@ public:
     // group. Refuses, leaving group untouched, when the rows would not fit aMembers or the
     // block does not encode them.
     bool StoreTo(GroupRecord& group) const;
+    // After OK: the group as composed, its name, members and block (nGroupId and nParent
+    // are not the dialog's). The caller puts it into the address book.
+    const GroupRecord& composed() const { return m_composed; }
 
     QTreeWidget* list() const { return m_List; }
     QLineEdit* nameEdit() const { return m_pName; }
@@ -108,6 +99,7 @@ private:
     void refuse(const std::string& message);
 
     GroupBlock m_Block;
+    GroupRecord m_composed;
     bool m_bBlockInStep = true;
     std::string m_strOutOfStep; // why the block is out of step
     int m_nCurItem = -1;

@@ -1,6 +1,6 @@
 #include "devlink/cpager.h"
 
-#include "devlink/mirror/errorcodes.h"
+#include "contacts/addressbookerrors.h"
 #include "devlink/protocol/errors.h"
 #include "devlink/protocol/transferclient.h"
 #include "devlink/protocol/transfermessages.h"
@@ -152,9 +152,9 @@ int CPager::PagerControl(int mode, int /*param*/)
         return ErrBusy;
     if (!threadRunning())
         return ErrPortCannotOpen;
-    std::shared_ptr<AddressBook> upload;
+    std::shared_ptr<AddressBookCopy> upload;
     if (mode == ModeUploadContacts) {
-        upload = std::make_shared<AddressBook>(snapshot());
+        upload = std::make_shared<AddressBookCopy>(snapshot());
         // Refused before anything is sent, rather than half way through.
         if (upload->contacts.size() > 0xFFFF || upload->groups.size() > 0xFFFF)
             return ErrUnsendableRecord;
@@ -179,8 +179,8 @@ int CPager::PagerControl(int mode, int /*param*/)
 
 QString CPager::GetErrorMessage(int code)
 {
-    if (mirror::isAddressBookError(code))
-        return mirror::errorText(code);
+    if (addressbook::isAddressBookError(code))
+        return addressbook::errorText(code);
     return protocol::errorText(code);
 }
 

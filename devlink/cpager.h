@@ -11,7 +11,7 @@
 // delivered, so the program reads them at any time without locks; a failed transfer leaves
 // them as they were.
 
-#include "devlink/mirror/addressmirror.h"
+#include "contacts/addressbook.h"
 
 #include "messages/messagerecord.h"
 
@@ -53,7 +53,7 @@ private:
     qint32 m_argument;
 };
 
-class CPager : public AddressMirror
+class CPager : public AddressBook
 {
 public:
     CPager();

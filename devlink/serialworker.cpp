@@ -107,7 +107,7 @@ bool SerialWorker::tryOpen()
 }
 
 void SerialWorker::startTransfer(int mode, int timeoutMs,
-                                 const std::shared_ptr<AddressBook>& upload)
+                                 const std::shared_ptr<AddressBookCopy>& upload)
 {
     if (!tryOpen()) {
         // Reported as the transfer's end, so the program learns the mode first.

@@ -4,7 +4,7 @@
 // posts to the relay; a finished download travels inside its finished event, so the worker
 // never touches a list the window thread reads.
 
-#include "devlink/mirror/addressmirror.h"
+#include "contacts/addressbook.h"
 #include "devlink/protocol/transferclient.h"
 
 #include "contacts/contactrecord.h"
@@ -63,7 +63,7 @@ public:
     int openPort(const QString& device, int baud);
     void closePort();
     // Reports every outcome as events, from started to finished or failed.
-    void startTransfer(int mode, int timeoutMs, const std::shared_ptr<AddressBook>& upload);
+    void startTransfer(int mode, int timeoutMs, const std::shared_ptr<AddressBookCopy>& upload);
 
 private:
     bool tryOpen();

@@ -426,8 +426,13 @@ bool CMainFrame::OnClose()
             platform::MessageButtons::YesNoCancel, platform::MessageIcon::Question);
         if (answer == platform::MessageAnswer::Cancel)
             return false;
-        if (answer == platform::MessageAnswer::Yes)
+        // The program closes only when the export completed: a failed or cancelled one
+        // leaves it open, with nothing lost.
+        if (answer == platform::MessageAnswer::Yes) {
             OnExportContacts();
+            if (m_pContacts->IsModified())
+                return false;
+        }
     }
     return true;
 }

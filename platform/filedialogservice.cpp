@@ -40,7 +40,7 @@ class QuillboxFileDialog : public QFileDialog
 public:
     QuillboxFileDialog(QWidget* parent, const FileDialogRequest& request)
         : QFileDialog(parent), m_extension(bareExtension(request.defaultExtension)),
-          m_overwritePrompt(request.overwritePrompt)
+          m_overwritePrompt(request.overwritePrompt), m_mustExist(request.mustExist)
     {
     }
 
@@ -57,15 +57,19 @@ public:
             }
             if (acceptMode() == AcceptOpen && !QFileInfo::exists(path)) {
                 const QString withExtension = withDefaultExtension(path, m_extension);
-                if (withExtension == path || !QFileInfo(withExtension).isFile()) {
+                const bool found = withExtension != path && QFileInfo(withExtension).isFile();
+                if (!found && !m_mustExist) {
+                    // The caller opens the name itself and tells why it could not.
+                } else if (!found) {
                     showMessage(this,
                                 QStringLiteral("%1\nFile not found.\nCheck the file name and "
                                                "try again.")
                                     .arg(QDir::toNativeSeparators(path)),
                                 windowTitle(), MessageButtons::Ok, MessageIcon::Warning);
                     return;
+                } else {
+                    selectFile(withExtension);
                 }
-                selectFile(withExtension);
             } else if (acceptMode() == AcceptSave && m_overwritePrompt && QFileInfo::exists(path)) {
                 const MessageAnswer answer = showMessage(
                     this,
@@ -82,6 +86,7 @@ public:
 private:
     QString m_extension;
     bool m_overwritePrompt = true;
+    bool m_mustExist = true;
 };
 
 } // namespace
@@ -131,7 +136,8 @@ std::unique_ptr<QFileDialog> QtFileDialogService::createFileDialog(QWidget* pare
     dialog->setOption(QFileDialog::DontConfirmOverwrite);  // asked in accept() instead
     dialog->setOption(QFileDialog::HideNameFilterDetails); // the descriptions show patterns
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setFileMode(save || !request.mustExist ? QFileDialog::AnyFile
+                                                   : QFileDialog::ExistingFile);
     dialog->setWindowTitle(!request.title.isEmpty() ? request.title
                            : save                   ? QStringLiteral("Save As")
                                                     : QStringLiteral("Open"));

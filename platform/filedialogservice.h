@@ -31,6 +31,7 @@ struct FileDialogRequest
     QString initialFolder;    // the home folder when empty or missing
     QString initialName;
     bool overwritePrompt = true; // Save only: ask before replacing an existing file
+    bool mustExist = true;       // Open only: refuse a name that names no file
     QString title;               // the dialog's own title when empty
 
     friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;

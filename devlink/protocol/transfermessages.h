@@ -57,8 +57,8 @@ constexpr int kMaxDeviceMessages = 10000;
 constexpr int kMaxWireContacts = 1000; // bounds any announced count, whatever the pager says
 constexpr int kMaxWireGroups = 1000;
 constexpr int kMaxContactSlot = 65535;
-constexpr size_t kMaxMemberEntry = 255;
-constexpr int kDefaultGroupCapacity = 50;
+constexpr size_t kMaxMemberEntry = MAX_MEMBER_ENTRY;
+constexpr int kDefaultGroupCapacity = MAX_BOOK_GROUPS;
 
 enum class Decode
 {

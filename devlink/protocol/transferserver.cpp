@@ -2,7 +2,8 @@
 
 #include "devlink/protocol/errors.h"
 
-#include <set>
+#include "contacts/addressbook.h"
+
 #include <tuple>
 
 namespace devlink::protocol {
@@ -11,49 +12,22 @@ namespace {
 
 constexpr qsizetype kProduceAhead = 2 * kMaxPayload;
 
-bool contactFits(const ContactRecord& contact, int capacity)
-{
-    if (contact.nIndex < 0 || contact.nIndex >= capacity || contact.nGroup < -1)
-        return false;
-    for (const ContactField& field : kContactFields) {
-        if ((contact.*field.member).size() > static_cast<size_t>(field.nMax))
-            return false;
-    }
-    return true;
-}
-
-bool groupFits(const GroupRecord& group)
-{
-    if (group.nGroupId < 0 || group.nParent < -1 || group.strName.size() > MAX_GROUP_NAME ||
-        group.nMemberCount < 0 || group.nMemberCount > MAX_GROUP_MEMBERS ||
-        group.nBlockLength < 0 || group.nBlockLength > GROUP_BLOCK_SIZE)
-        return false;
-    for (int i = 0; i < group.nMemberCount; ++i) {
-        if (group.aMembers[static_cast<size_t>(i)].strEntry.size() > kMaxMemberEntry)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int checkAddressBook(const ContactList& contacts, const GroupList& groups,
                      const PagerIdentity& identity)
 {
-    if (contacts.size() > identity.nAddressCapacity || groups.size() > identity.nGroupCapacity)
+    // The address book's own rules, with this pager's capacities.
+    switch (addressbook::checkBook(contacts, groups, identity.nAddressCapacity,
+                                   identity.nGroupCapacity)) {
+    case addressbook::DL_OK:
+        return ErrNone;
+    case addressbook::DL_ADDRESS_MEMORY_FULL:
+    case addressbook::DL_GROUP_MEMORY_FULL:
         return ErrMemoryFull;
-    std::set<qint32> slots;
-    for (const ContactRecord& contact : contacts) {
-        if (!contactFits(contact, identity.nAddressCapacity) ||
-            !slots.insert(contact.nIndex).second)
-            return ErrInvalidData;
+    default:
+        return ErrInvalidData;
     }
-    std::set<qint32> ids;
-    for (const GroupRecord& group : groups) {
-        if (!groupFits(group) || !ids.insert(group.nGroupId).second)
-            return ErrInvalidData;
-    }
-    return ErrNone;
 }
 
 QString checkContents(const PagerContents& contents, const PagerIdentity& identity)

@@ -1,8 +1,9 @@
+#include "contacts/addressbookexchange.h"
 #include "contacts/contactstext.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using contactstext::Fields;
@@ -78,38 +79,12 @@ class TestContactsText : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void splitLine_data();
-    void splitLine();
     void reader_data();
     void reader();
-    void readerLongLineAndErrors();
-    void writer();
+    void readerLongLine();
+    void exportThroughTheExchange();
+    void importReport();
 };
-
-void TestContactsText::splitLine_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QByteArray>("fields");
-    QTest::newRow("one word") << QByteArray("Ann") << QByteArray("Ann");
-    QTest::newRow("leading TAB") << QByteArray("\tLee") << QByteArray("\tLee");
-    QTest::newRow("blanks kept") << QByteArray(" A \t B ") << QByteArray(" A \t B ");
-    QTest::newRow("empty") << QByteArray() << QByteArray();
-    QByteArray twenty;
-    for (int i = 1; i <= 20; ++i)
-        twenty += QByteArray::number(i) + (i < 20 ? "\t" : "");
-    QTest::newRow("20 fields keep 13") << twenty << twenty.left(twenty.indexOf("\t14"));
-    QTest::newRow("cut to Max") << QByteArray(20, 'f') + "\t\t\t\t\t\t\t\t\t\t\t" +
-                                       QByteArray(100, 'a')
-                                << QByteArray(16, 'f') + "\t\t\t\t\t\t\t\t\t\t\t" +
-                                       QByteArray(80, 'a');
-}
-
-void TestContactsText::splitLine()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QByteArray, fields);
-    QCOMPARE(joined(contactstext::splitLine(line.toStdString())), fields);
-}
 
 void TestContactsText::reader_data()
 {
@@ -156,7 +131,7 @@ void TestContactsText::reader()
     }
 }
 
-void TestContactsText::readerLongLineAndErrors()
+void TestContactsText::readerLongLine()
 {
     // A line far longer than any buffer: only the kept bytes are held.
     SourceDevice longLine(64LL << 20, "\tLee\r\nBob\n", false);
@@ -168,60 +143,100 @@ void TestContactsText::readerLongLineAndErrors()
     QCOMPARE(joined(fields), QByteArray("Bob"));
     QVERIFY(!reader.next(fields));
     QVERIFY(reader.error().isEmpty());
-
-    // A read error ends the reading with a reason; the unfinished line is not a contact.
-    SourceDevice failing(0, "Ann\nBob", true);
-    contactstext::Reader broken(failing, 2);
-    QVERIFY(broken.next(fields));
-    QCOMPARE(joined(fields), QByteArray("Ann"));
-    QVERIFY(!broken.next(fields));
-    QCOMPARE(broken.error(), QStringLiteral("Input/output error"));
-    QVERIFY(!broken.next(fields));
 }
 
-void TestContactsText::writer()
+void TestContactsText::exportThroughTheExchange()
 {
-    ContactList contacts(3);
-    auto it = contacts.begin();
+    AddressBook book;
+    auto add = [&book](ContactRecord contact) {
+        auto record = std::make_unique<ContactRecord>(std::move(contact));
+        book.m_AddressList.push_back(std::move(record)); // as a download may bring them
+    };
+    ContactRecord over;
     for (const ContactField& field : kContactFields)
-        (*it).*field.member = std::string(size_t(field.nMax) + 5, 'w'); // written in full
-    ++it;
-    it->nGroup = 4; // in a group: written too
-    it->strFirstName = std::string("Ann");
-    it->strNote = std::string("n");
-    ++it;
-    it->strAddress = std::string("Main St\r\nApt 4"); // a pasted break goes out as it is
+        over.*field.member = std::string(size_t(field.nMax) + 5, 'w'); // written in full
+    add(over);
+    ContactRecord grouped;
+    grouped.nGroup = 4; // in a group: written too
+    grouped.strFirstName = "Ann";
+    grouped.strNote = "n";
+    add(grouped);
+    ContactRecord pasted;
+    pasted.strAddress = "Main St\r\nApt 4"; // a pasted break goes out as it is
+    add(pasted);
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QVERIFY(contactstext::write(buffer, contacts));
-    const QByteArray header = "First Name\tLast Name\tWireless Address\tEmail Address #1\t"
-                              "Email Address #2\tEmail Address #3\tWork Number\tMobile Number\t"
-                              "Home Number\tFax Number\tCompany Name\tAddress\tNote";
-    QByteArray expected = header + "\r\n";
-    expected += QByteArray::fromStdString(contactstext::contactLine(contacts.front())) + "\r\n";
-    expected += "Ann\t\t\t\t\t\t\t\t\t\t\t\tn\r\n";
+    QVERIFY(AddressBookExchange().exportTo(buffer, book));
+    QByteArray expected = "First Name\tLast Name\tWireless Address\tEmail Address #1\t"
+                          "Email Address #2\tEmail Address #3\tWork Number\tMobile Number\t"
+                          "Home Number\tFax Number\tCompany Name\tAddress\tNote\r\n";
+    QByteArrayList wide;
+    for (const int max : {16, 16, 64, 64, 64, 64, 18, 18, 18, 18, 32, 80, 32})
+        wide << QByteArray(max + 5, 'w');
+    expected += wide.join('\t') + "\r\nAnn\t\t\t\t\t\t\t\t\t\t\t\tn\r\n";
     expected += "\t\t\t\t\t\t\t\t\t\t\tMain St\r\nApt 4\t\r\n";
     QCOMPARE(buffer.data(), expected);
-    QCOMPARE(contactstext::contactLine(contacts.front()).size(), size_t(504 + 13 * 5 + 12));
 
-    // Read back: same contacts in the same order, cut to Max; the break starts a new line.
-    const QByteArrayList back = readAll(buffer.data(), contactstext::Reader::kDefaultChunkSize);
-    QCOMPARE(back.size(), 4);
-    QCOMPARE(back[0], joined(contactstext::splitLine(contactstext::contactLine(contacts.front()))));
-    QCOMPARE(back[1], QByteArray("Ann\t\t\t\t\t\t\t\t\t\t\t\tn"));
-    QCOMPARE(back[3], QByteArray("Apt 4"));
+    // Read back into an empty book: the same contacts in the same order, cut to their Max;
+    // the break starts a line of its own.
+    buffer.close();
+    buffer.open(QIODevice::ReadOnly);
+    AddressBook back;
+    const ImportReport report = AddressBookExchange().importFrom(buffer, back);
+    QCOMPARE(report.added, 4);
+    QCOMPARE(report.cutFields, 13);
+    QCOMPARE(back.m_AddressList.front()->strAddress, std::string(80, 'w'));
+    QCOMPARE((*std::next(back.m_AddressList.begin()))->strFirstName, std::string("Ann"));
+    QCOMPARE(back.m_AddressList.back()->strFirstName, std::string("Apt 4"));
 
-    // Only the device itself: where there is none, opening the name would create a file.
-    QFile full(QStringLiteral("/dev/full"));
-    if (QFileInfo(full).exists() && !QFileInfo(full).isFile() && full.open(QIODevice::WriteOnly))
-        QVERIFY(!contactstext::write(full, contacts));
+    // A failed write: false, with the reason.
     QBuffer closed;
-    QVERIFY(!contactstext::write(closed, contacts));
+    QVERIFY(!AddressBookExchange().exportTo(closed, book));
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(!AddressBookExchange().exportToFile(dir.filePath(QStringLiteral("no/such.txt")), book,
+                                                &error));
+    QVERIFY(!error.isEmpty());
     Fields fields;
     contactstext::Reader unopened(closed);
     QVERIFY(!unopened.next(fields));
     QVERIFY(!unopened.error().isEmpty());
+}
+
+void TestContactsText::importReport()
+{
+    // 245 contacts kept already: the fifth imported one fills the memory, and the rest of
+    // the file is not read.
+    AddressBook book;
+    for (int i = 0; i < MAX_CONTACTS - 5; ++i) {
+        auto kept = std::make_unique<ContactRecord>();
+        QCOMPARE(book.UpdatePagerAddress(kept, OP_ADD_CONTACT, KEY_CONTACTS), 0);
+    }
+    QBuffer buffer;
+    buffer.setData("First Name\r\nA\r\n" + QByteArray(20, 'b') + "\tc\r\nC\nD\nE\nF\n");
+    buffer.open(QIODevice::ReadOnly);
+    QByteArrayList added;
+    const ImportReport report =
+        AddressBookExchange().importFrom(buffer, book, [&](const ContactRecord& contact) {
+            QVERIFY(contact.nKey >= 1 && contact.nGroup == KEY_CONTACTS);
+            added << QByteArray::fromStdString(contact.strFirstName);
+        });
+    QCOMPARE(added, QByteArrayList({"A", QByteArray(16, 'b'), "C", "D", "E"}));
+    QCOMPARE(report.added, 5);
+    QCOMPARE(report.cutFields, 1);
+    QVERIFY(report.stoppedAtLimit);
+    QCOMPARE(book.CheckAddressSpace(), 0);
+
+    // A full book reads nothing; a read error ends the reading with a reason, and keeps
+    // what came before it (the unfinished line is not a contact).
+    const ImportReport none = AddressBookExchange().importFrom(buffer, book);
+    QVERIFY(none.stoppedAtLimit && none.added == 0);
+    SourceDevice failing(0, "Ann\nBob", true);
+    AddressBook other;
+    const ImportReport broken = AddressBookExchange().importFrom(failing, other);
+    QCOMPARE(broken.added, 1);
+    QCOMPARE(broken.readError, QStringLiteral("Input/output error"));
 }
 
 QTEST_GUILESS_MAIN(TestContactsText)

@@ -202,13 +202,19 @@ void TestMainFrame::closeSequence()
     QVERIFY(run.start());
     run.frame().contactsDlg()->SetModified(true);
     QFile::remove(e2e::defaultDatabase());
-    boxes.answers = {MessageAnswer::Cancel, MessageAnswer::Yes};
+    boxes.answers = {MessageAnswer::Cancel, MessageAnswer::Yes, MessageAnswer::No};
     QVERIFY(!run.close());
     QCOMPARE(boxes.requests.size(), 1);
     QCOMPARE(boxes.requests[0].text, QStringLiteral("Contacts Not Saved.\nSave Contacts Now?"));
     QCOMPARE(boxes.requests[0].buttons, MessageButtons::YesNoCancel);
     QVERIFY(run.frame().isVisible());
     QVERIFY(QFile::exists(e2e::defaultDatabase()));
+    // Yes, but the export's Save As is cancelled: the address book would be lost, so the
+    // program stays.
+    QVERIFY(!run.close());
+    QVERIFY(run.frame().isVisible());
+    QVERIFY(run.frame().contactsDlg()->IsModified());
+    QCOMPARE(files.fileRequests.size(), 1);
     QVERIFY(run.close());
     QVERIFY(!run.frame().isVisible());
     QCOMPARE(boxes.unexpected, 0);

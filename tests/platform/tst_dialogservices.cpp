@@ -141,6 +141,16 @@ private Q_SLOTS:
         dialog->selectFile(QStringLiteral("contacts"));
         accept(dialog.get());
         QCOMPARE(dialog->selectedFiles(), QStringList{existing});
+
+        // An Open dialog that need not find its file takes the typed name as it is.
+        boxes.requests.clear();
+        FileDialogRequest anyName = txtRequest(FileDialogMode::Open, dir.path());
+        anyName.mustExist = false;
+        dialog = QtFileDialogService::createFileDialog(nullptr, anyName);
+        dialog->selectFile(QStringLiteral("nothing.txt"));
+        accept(dialog.get());
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QVERIFY(boxes.requests.isEmpty());
     }
 
     void scriptedDialogsRecordRequestsAndFinishNames()

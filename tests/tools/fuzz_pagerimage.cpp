@@ -1,6 +1,6 @@
 // Reads any bytes as a pager image: a document is either refused with a FormError or read
 // into records that fit the pager, and what is read writes back to the same image.
-#include "devlink/mirror/addressmirror.h"
+#include "contacts/addressbook.h"
 #include "tools/common/pagerimage.h"
 
 #include <cstdlib>
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const recordjson::FormError&) {
         return 0;
     }
-    AddressMirror mirror;
+    AddressBook mirror;
     if (mirror.replaceAll(image.contacts, image.groups) != 0)
         abort();
     const PagerImage again = PagerImage::fromJson(image.toJson(), "again");

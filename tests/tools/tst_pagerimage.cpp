@@ -1,5 +1,5 @@
 #include "contacts/groupblock.h"
-#include "devlink/mirror/addressmirror.h"
+#include "contacts/addressbook.h"
 #include "tools/common/pagerimage.h"
 
 #include <QFile>
@@ -220,7 +220,7 @@ void TestPagerImage::demoPager()
     }
 
     // The device link takes it as a download's result.
-    AddressMirror mirror;
+    AddressBook mirror;
     QCOMPARE(mirror.replaceAll(demo.contacts, demo.groups), 0);
 }
 

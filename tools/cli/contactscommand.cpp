@@ -1,12 +1,14 @@
 // quillbox-cli contacts: the contacts text file as the import reads it and the export
-// writes it.
+// writes it, through the same exchange as the Contacts window.
 
-#include "contacts/contactstext.h"
-#include "platform/atomicfile.h"
+#include "contacts/addressbookexchange.h"
 #include "tools/cli/command.h"
 #include "tools/common/recordjson.h"
 
 #include <QFile>
+
+#include <algorithm>
+#include <memory>
 
 namespace cli {
 namespace {
@@ -25,7 +27,8 @@ int parse(const QStringList& args)
     const int status =
         parseCommand(parser, args,
                      QStringLiteral("quillbox-cli contacts parse FILE [--room N]\n"
-                                    "Prints, as JSON, the contacts that importing FILE would add."),
+                                    "Prints, as JSON, the contacts that importing FILE would add,\n"
+                                    "and the import's report on the error output."),
                      1, 1);
     if (status >= 0)
         return status;
@@ -38,18 +41,30 @@ int parse(const QStringList& args)
                        .arg(file.fileName(), file.errorString()));
         return EXIT_INPUT;
     }
-    contactstext::Reader reader(file);
-    Json list = Json::array();
-    contactstext::Fields fields;
-    // The import adds a contact, then stops as soon as the memory has no room for another.
-    while (room > 0 && reader.next(fields)) {
-        list.push_back(recordjson::contactFieldsToJson(fields));
-        --room;
+    // An address memory with this much room: the rest of its slots taken.
+    AddressBook book;
+    for (qint32 taken = MAX_CONTACTS - std::clamp(room, 0, MAX_CONTACTS); taken > 0; --taken) {
+        auto filler = std::make_unique<ContactRecord>();
+        book.UpdatePagerAddress(filler, OP_ADD_CONTACT, KEY_CONTACTS);
     }
-    if (!reader.error().isEmpty()) {
-        printError(QStringLiteral("%1: %2").arg(file.fileName(), reader.error()));
+    Json list = Json::array();
+    const ImportReport report =
+        AddressBookExchange().importFrom(file, book, [&list](const ContactRecord& contact) {
+            contactstext::Fields fields;
+            for (size_t i = 0; i < kContactFields.size(); ++i)
+                fields[i] = contact.*kContactFields[i].member;
+            list.push_back(recordjson::contactFieldsToJson(fields));
+        });
+    if (!report.readError.isEmpty()) {
+        printError(QStringLiteral("%1: %2").arg(file.fileName(), report.readError));
         return EXIT_INPUT;
     }
+    printError(
+        QStringLiteral("added %1, refused %2, fields cut %3%4")
+            .arg(report.added)
+            .arg(report.refused)
+            .arg(report.cutFields)
+            .arg(report.stoppedAtLimit ? QStringLiteral(", stopped at the limit") : QString()));
     printOut(list.dump(2) + "\n");
     return EXIT_OK;
 }
@@ -70,7 +85,7 @@ int write(const QStringList& args)
     if (status >= 0)
         return status;
     const QStringList pos = parser.positionalArguments();
-    ContactList contacts;
+    AddressBook book;
     try {
         const Json list = recordjson::readJsonFile(pos.at(0).toStdString());
         if (!list.is_array())
@@ -79,18 +94,18 @@ int write(const QStringList& args)
         for (const Json& item : list) {
             const contactstext::Fields fields =
                 recordjson::contactFieldsFromJson(item, "[" + std::to_string(index++) + "]");
-            ContactRecord& contact = contacts.emplace_back();
+            auto contact = std::make_unique<ContactRecord>();
             for (size_t i = 0; i < kContactFields.size(); ++i)
-                contact.*kContactFields[i].member = fields[i];
+                (*contact).*kContactFields[i].member = fields[i];
+            // Written as given: the text file holds any field in full.
+            book.m_AddressList.push_back(std::move(contact));
         }
     } catch (const recordjson::FormError& e) {
         printError(std::string(e.what()));
         return EXIT_INPUT;
     }
     QString error;
-    if (!platform::writeFileAtomically(
-            pos.at(1), [&](QIODevice& out) { return contactstext::write(out, contacts); },
-            &error)) {
+    if (!AddressBookExchange().exportToFile(pos.at(1), book, &error)) {
         printError(QStringLiteral("%1: %2").arg(pos.at(1), error));
         return EXIT_INPUT;
     }

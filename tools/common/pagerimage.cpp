@@ -1,6 +1,6 @@
 #include "tools/common/pagerimage.h"
 
-#include "devlink/mirror/addressmirror.h"
+#include "contacts/addressbook.h"
 
 #include <algorithm>
 #include <bitset>
@@ -331,7 +331,7 @@ void PagerImage::addressBookFromJson(const Json& o, const std::string& where)
         slots.set(slot);
         readContacts.push_back(std::move(contact));
     }
-    const Json& groupList = arrayMember(o, "groups", where, MIRROR_MAX_GROUPS);
+    const Json& groupList = arrayMember(o, "groups", where, MAX_BOOK_GROUPS);
     std::vector<GroupRecord> readGroups;
     readGroups.reserve(groupList.size());
     std::set<qint32> ids;
@@ -370,6 +370,10 @@ void PagerImage::addressBookFromJson(const Json& o, const std::string& where)
             parent = up->nParent;
         }
     }
+    // What the fields above let through, the address book itself must keep.
+    if (const int check =
+            addressbook::checkBook(readContacts, readGroups, MAX_CONTACTS, MAX_BOOK_GROUPS))
+        throw FormError(where + ": " + addressbook::errorText(check).toStdString());
     contacts = std::move(readContacts);
     groups = std::move(readGroups);
 }

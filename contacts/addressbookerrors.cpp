@@ -1,8 +1,8 @@
-#include "devlink/mirror/errorcodes.h"
+#include "contacts/addressbookerrors.h"
 
-#include "devlink/mirror/addressmirror.h"
+#include "contacts/addressbook.h"
 
-namespace devlink::mirror {
+namespace addressbook {
 
 QString errorText(int code)
 {
@@ -13,7 +13,7 @@ QString errorText(int code)
         return QStringLiteral("The address memory is full (%1 contacts).").arg(MAX_CONTACTS);
     case DL_GROUP_MEMORY_FULL:
         return QStringLiteral("The address memory holds no more groups (%1 groups).")
-            .arg(MIRROR_MAX_GROUPS);
+            .arg(MAX_BOOK_GROUPS);
     case DL_BAD_OPERATION:
         return QStringLiteral("Unknown address book operation.");
     case DL_BAD_ARGUMENT:
@@ -35,4 +35,4 @@ QString errorText(int code)
     }
 }
 
-} // namespace devlink::mirror
+} // namespace addressbook

@@ -1,13 +1,13 @@
-#include "devlink/mirror/addressmirror.h"
+#include "contacts/addressbook.h"
 
 #include <QTest>
 
-using namespace devlink::mirror;
+using namespace addressbook;
 
 namespace {
 
 // Adds a contact and returns the record now in the mirror, or null.
-ContactRecord* add(AddressMirror& mirror, const char* first, qint32 group = -1)
+ContactRecord* add(AddressBook& mirror, const char* first, qint32 group = -1)
 {
     auto record = std::make_unique<ContactRecord>();
     record->strFirstName = first;
@@ -16,7 +16,7 @@ ContactRecord* add(AddressMirror& mirror, const char* first, qint32 group = -1)
     return mirror.UpdatePagerAddress(record, OP_ADD_CONTACT, group) == DL_OK ? raw : nullptr;
 }
 
-GroupRecord* addGroup(AddressMirror& mirror, const char* name)
+GroupRecord* addGroup(AddressBook& mirror, const char* name)
 {
     auto record = std::make_unique<GroupRecord>();
     record->strName = name;
@@ -24,7 +24,7 @@ GroupRecord* addGroup(AddressMirror& mirror, const char* name)
     return mirror.UpdatePagerAddress(record, OP_ADD_GROUP, -1) == DL_OK ? raw : nullptr;
 }
 
-std::vector<qint32> slots(const AddressMirror& mirror)
+std::vector<qint32> slots(const AddressBook& mirror)
 {
     std::vector<qint32> out;
     for (const auto& c : mirror.m_AddressList)
@@ -34,7 +34,7 @@ std::vector<qint32> slots(const AddressMirror& mirror)
 
 } // namespace
 
-class TestAddressMirror : public QObject
+class TestAddressBook : public QObject
 {
     Q_OBJECT
 
@@ -45,11 +45,13 @@ private Q_SLOTS:
     void changeInPlace();
     void groups();
     void clearAndReplace();
+    void findInsertPos_data();
+    void findInsertPos();
 };
 
-void TestAddressMirror::addContact()
+void TestAddressBook::addContact()
 {
-    AddressMirror mirror;
+    AddressBook mirror;
     auto record = std::make_unique<ContactRecord>();
     record->strFirstName = "Ann";
     ContactRecord* ann = record.get();
@@ -87,9 +89,9 @@ void TestAddressMirror::addContact()
     QCOMPARE(mirror.UpdatePagerAddress(nullptr, OP_DELETE_CONTACT, -1), int(DL_NO_DATA));
 }
 
-void TestAddressMirror::memoryLimit()
+void TestAddressBook::memoryLimit()
 {
-    AddressMirror mirror;
+    AddressBook mirror;
     for (int i = 0; i < MAX_CONTACTS; ++i)
         QVERIFY(mirror.CheckAddressSpace() && add(mirror, "x"));
     QCOMPARE(mirror.CheckAddressSpace(), 0);
@@ -104,11 +106,11 @@ void TestAddressMirror::memoryLimit()
     QCOMPARE(mirror.m_AddressList.back()->nIndex, 99);
 }
 
-void TestAddressMirror::deleteContact()
+void TestAddressBook::deleteContact()
 {
-    AddressMirror byKey;
-    AddressMirror byRecord;
-    for (AddressMirror* mirror : {&byKey, &byRecord}) {
+    AddressBook byKey;
+    AddressBook byRecord;
+    for (AddressBook* mirror : {&byKey, &byRecord}) {
         add(*mirror, "Ann");
         add(*mirror, "Ann");
         add(*mirror, "Bo", 3);
@@ -135,9 +137,9 @@ void TestAddressMirror::deleteContact()
     QCOMPARE(slots(byKey), (std::vector<qint32>{0}));
 }
 
-void TestAddressMirror::changeInPlace()
+void TestAddressBook::changeInPlace()
 {
-    AddressMirror mirror;
+    AddressBook mirror;
     ContactRecord* record = add(mirror, "Ann");
     record->strNote = "met at the fair";
     QCOMPARE(mirror.UpdatePagerAddress(record, OP_CHANGE_CONTACT, -1), int(DL_OK));
@@ -169,9 +171,9 @@ void TestAddressMirror::changeInPlace()
     QVERIFY(refused([](GroupRecord& g) { g.nGroupId += 5; }));
 }
 
-void TestAddressMirror::groups()
+void TestAddressBook::groups()
 {
-    AddressMirror mirror;
+    AddressBook mirror;
     auto fresh = std::make_unique<GroupRecord>();
     fresh->nParent = 6;
     GroupRecord* team = fresh.get();
@@ -188,14 +190,14 @@ void TestAddressMirror::groups()
     QCOMPARE(member->nGroup, oldId);
     QVERIFY(addGroup(mirror, "Other")->nGroupId != oldId);
 
-    while (mirror.m_GroupList.size() < size_t(MIRROR_MAX_GROUPS))
+    while (mirror.m_GroupList.size() < size_t(MAX_BOOK_GROUPS))
         QVERIFY(addGroup(mirror, "g"));
     QVERIFY(!addGroup(mirror, "one too many"));
 }
 
-void TestAddressMirror::clearAndReplace()
+void TestAddressBook::clearAndReplace()
 {
-    AddressMirror mirror;
+    AddressBook mirror;
     add(mirror, "Ann");
     addGroup(mirror, "Team");
     QCOMPARE(mirror.UpdatePagerAddress(nullptr, OP_CLEAR_ALL, 0), int(DL_BAD_ARGUMENT));
@@ -216,10 +218,10 @@ void TestAddressMirror::clearAndReplace()
     QCOMPARE(add(mirror, "Next")->nIndex, 1);
 
     // A damaged address book changes nothing.
-    const AddressBook before = mirror.snapshot();
+    const AddressBookCopy before = mirror.snapshot();
     auto refused = [&](std::vector<ContactRecord> c, std::vector<GroupRecord> g) {
         const int result = mirror.replaceAll(std::move(c), std::move(g));
-        const AddressBook after = mirror.snapshot();
+        const AddressBookCopy after = mirror.snapshot();
         return isAddressBookError(result) && after.contacts == before.contacts &&
                after.groups == before.groups;
     };
@@ -234,5 +236,40 @@ void TestAddressMirror::clearAndReplace()
     QVERIFY(errorText(DL_ADDRESS_MEMORY_FULL).contains(QStringLiteral("250")));
 }
 
-QTEST_GUILESS_MAIN(TestAddressMirror)
-#include "tst_addressmirror.moc"
+using Rows = std::vector<ContactRow>;
+Q_DECLARE_METATYPE(Rows)
+
+void TestAddressBook::findInsertPos_data()
+{
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("last");
+    QTest::addColumn<int>("pos");
+
+    const Rows sorted = {{"Ann", "Lee"}, {"Bob", "Ray"}, {"Bob", "Ray"}, {"Bob", "Zed"}};
+    QTest::newRow("empty list") << Rows{} << QByteArray("X") << QByteArray("Y") << 0;
+    QTest::newRow("before all") << sorted << QByteArray("Al") << QByteArray("") << 0;
+    QTest::newRow("after all equal rows") << sorted << QByteArray("Bob") << QByteArray("Ray") << 3;
+    QTest::newRow("same first, smaller last")
+        << sorted << QByteArray("Bob") << QByteArray("Max") << 1;
+    QTest::newRow("same first, last after all")
+        << sorted << QByteArray("Bob") << QByteArray("Zz") << 4;
+    QTest::newRow("after all") << sorted << QByteArray("Cy") << QByteArray("") << 4;
+    QTest::newRow("case-sensitive: upper before lower")
+        << Rows{{"bob", ""}} << QByteArray("Zed") << QByteArray("") << 0;
+    QTest::newRow("bytes above 0x7F after ASCII")
+        << Rows{{"z", ""}, {"\xE9mile", ""}} << QByteArray("\xC9") << QByteArray("") << 1;
+    QTest::newRow("empty first name first") << sorted << QByteArray("") << QByteArray("Z") << 0;
+}
+
+void TestAddressBook::findInsertPos()
+{
+    QFETCH(Rows, rows);
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, last);
+    QFETCH(int, pos);
+    QCOMPARE(FindInsertPos(rows, first.toStdString(), last.toStdString()), pos);
+}
+
+QTEST_GUILESS_MAIN(TestAddressBook)
+#include "tst_addressbook.moc"

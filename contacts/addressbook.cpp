@@ -1,11 +1,11 @@
-#include "devlink/mirror/addressmirror.h"
+#include "contacts/addressbook.h"
 
 #include <algorithm>
 #include <bitset>
 #include <set>
 #include <utility>
 
-using namespace devlink::mirror;
+using namespace addressbook;
 
 namespace {
 
@@ -40,25 +40,7 @@ bool isKnownOperation(int nOp)
     }
 }
 
-} // namespace
-
-AddressMirror::AddressMirror() = default;
-AddressMirror::~AddressMirror() = default;
-
-int AddressMirror::checkContact(const ContactRecord& contact)
-{
-    // -1 is the Contacts folder; other negative keys are the tree's roots, not folders.
-    if (contact.nGroup < KEY_CONTACTS || !fitsFields(contact))
-        return DL_INVALID_CONTACT;
-    return DL_OK;
-}
-
-int AddressMirror::checkGroup(const GroupRecord& group)
-{
-    return group.nParent < -1 ? DL_INVALID_GROUP : checkGroupData(group);
-}
-
-int AddressMirror::checkGroupData(const GroupRecord& group)
+int checkGroupData(const GroupRecord& group)
 {
     if (group.strName.size() > static_cast<size_t>(MAX_GROUP_NAME) || group.nMemberCount < 0 ||
         group.nMemberCount > MAX_GROUP_MEMBERS || group.nBlockLength < 0 ||
@@ -71,7 +53,31 @@ int AddressMirror::checkGroupData(const GroupRecord& group)
     return entriesFit ? DL_OK : DL_INVALID_GROUP;
 }
 
-int AddressMirror::UpdatePagerAddress(std::unique_ptr<ContactRecord>& pData, int nOp, int nArg)
+} // namespace
+
+AddressBook::AddressBook() = default;
+AddressBook::~AddressBook() = default;
+
+namespace addressbook {
+
+int checkContact(const ContactRecord& contact)
+{
+    // -1 is the Contacts folder; other negative keys are the tree's roots, not folders.
+    if (contact.nGroup < KEY_CONTACTS || !fitsFields(contact))
+        return DL_INVALID_CONTACT;
+    return DL_OK;
+}
+
+int checkGroup(const GroupRecord& group)
+{
+    if (group.nParent < -1)
+        return DL_INVALID_GROUP;
+    return checkGroupData(group);
+}
+
+} // namespace addressbook
+
+int AddressBook::UpdatePagerAddress(std::unique_ptr<ContactRecord>& pData, int nOp, int nArg)
 {
     if (nOp != OP_ADD_CONTACT)
         return DL_BAD_OPERATION;
@@ -101,7 +107,7 @@ int AddressMirror::UpdatePagerAddress(std::unique_ptr<ContactRecord>& pData, int
     return DL_OK;
 }
 
-int AddressMirror::UpdatePagerAddress(ContactRecord* pData, int nOp, int nArg)
+int AddressBook::UpdatePagerAddress(ContactRecord* pData, int nOp, int nArg)
 {
     if (nOp != OP_DELETE_CONTACT && nOp != OP_CHANGE_CONTACT)
         return DL_BAD_OPERATION;
@@ -115,7 +121,7 @@ int AddressMirror::UpdatePagerAddress(ContactRecord* pData, int nOp, int nArg)
     return changeContact(*pData, nArg == pData->nGroup ? DL_OK : DL_BAD_ARGUMENT);
 }
 
-int AddressMirror::UpdatePagerAddress(const qint32* pKey, int nOp, int nArg)
+int AddressBook::UpdatePagerAddress(const qint32* pKey, int nOp, int nArg)
 {
     if (nOp != OP_DELETE_CONTACT)
         return DL_BAD_OPERATION;
@@ -129,7 +135,7 @@ int AddressMirror::UpdatePagerAddress(const qint32* pKey, int nOp, int nArg)
     return deleteContact(findByAddress(m_AddressList, contact));
 }
 
-int AddressMirror::UpdatePagerAddress(std::unique_ptr<GroupRecord>& pData, int nOp, int nArg)
+int AddressBook::UpdatePagerAddress(std::unique_ptr<GroupRecord>& pData, int nOp, int nArg)
 {
     if (nOp != OP_ADD_GROUP)
         return DL_BAD_OPERATION;
@@ -137,10 +143,10 @@ int AddressMirror::UpdatePagerAddress(std::unique_ptr<GroupRecord>& pData, int n
         return DL_NO_DATA;
     if (nArg != -1)
         return DL_BAD_ARGUMENT;
-    // Id and place of a new group are the mirror's to give, whatever the record held.
+    // Id and place of a new group are the book's to give, whatever the record held.
     if (const int check = checkGroupData(*pData))
         return check;
-    if (m_GroupList.size() >= static_cast<size_t>(MIRROR_MAX_GROUPS))
+    if (m_GroupList.size() >= static_cast<size_t>(MAX_BOOK_GROUPS))
         return DL_GROUP_MEMORY_FULL;
 
     pData->nGroupId = newGroupId();
@@ -151,7 +157,7 @@ int AddressMirror::UpdatePagerAddress(std::unique_ptr<GroupRecord>& pData, int n
     return DL_OK;
 }
 
-int AddressMirror::UpdatePagerAddress(GroupRecord* pData, int nOp, int nArg)
+int AddressBook::UpdatePagerAddress(GroupRecord* pData, int nOp, int nArg)
 {
     if (nOp != OP_DELETE_GROUP && nOp != OP_CHANGE_GROUP)
         return DL_BAD_OPERATION;
@@ -170,7 +176,7 @@ int AddressMirror::UpdatePagerAddress(GroupRecord* pData, int nOp, int nArg)
     return DL_OK;
 }
 
-int AddressMirror::UpdatePagerAddress(std::nullptr_t, int nOp, int nArg)
+int AddressBook::UpdatePagerAddress(std::nullptr_t, int nOp, int nArg)
 {
     if (!isKnownOperation(nOp))
         return DL_BAD_OPERATION;
@@ -185,12 +191,12 @@ int AddressMirror::UpdatePagerAddress(std::nullptr_t, int nOp, int nArg)
     return DL_OK;
 }
 
-ContactRecord* AddressMirror::GetListAddress(int key)
+ContactRecord* AddressBook::GetListAddress(int key)
 {
     return const_cast<ContactRecord*>(std::as_const(*this).GetListAddress(key));
 }
 
-const ContactRecord* AddressMirror::GetListAddress(int key) const
+const ContactRecord* AddressBook::GetListAddress(int key) const
 {
     // Compared as key - 1 so that no slot number, however wild, overflows.
     if (key < 1)
@@ -202,34 +208,15 @@ const ContactRecord* AddressMirror::GetListAddress(int key) const
     return nullptr;
 }
 
-int AddressMirror::CheckAddressSpace() const
+int AddressBook::CheckAddressSpace() const
 {
     return m_AddressList.size() < static_cast<size_t>(MAX_CONTACTS) ? 1 : 0;
 }
 
-int AddressMirror::replaceAll(std::vector<ContactRecord> contacts, std::vector<GroupRecord> groups)
+int AddressBook::replaceAll(std::vector<ContactRecord> contacts, std::vector<GroupRecord> groups)
 {
-    if (contacts.size() > static_cast<size_t>(MAX_CONTACTS))
-        return DL_ADDRESS_MEMORY_FULL;
-    if (groups.size() > static_cast<size_t>(MIRROR_MAX_GROUPS))
-        return DL_GROUP_MEMORY_FULL;
-    std::bitset<MAX_CONTACTS> slots;
-    for (const ContactRecord& contact : contacts) {
-        if (const int check = checkContact(contact))
-            return check;
-        if (contact.nIndex < 0 || contact.nIndex >= MAX_CONTACTS ||
-            slots.test(static_cast<size_t>(contact.nIndex)))
-            return DL_INVALID_ADDRESS_BOOK;
-        slots.set(static_cast<size_t>(contact.nIndex));
-    }
-    std::set<qint32> ids;
-    for (const GroupRecord& group : groups) {
-        if (const int check = checkGroup(group))
-            return check;
-        // Negative keys name the tree's roots.
-        if (group.nGroupId < 0 || !ids.insert(group.nGroupId).second)
-            return DL_INVALID_ADDRESS_BOOK;
-    }
+    if (const int check = checkBook(contacts, groups, MAX_CONTACTS, MAX_BOOK_GROUPS))
+        return check;
 
     std::list<std::unique_ptr<ContactRecord>> addressList;
     std::unordered_map<const ContactRecord*, ContactRecord> acceptedContacts;
@@ -252,9 +239,9 @@ int AddressMirror::replaceAll(std::vector<ContactRecord> contacts, std::vector<G
     return DL_OK;
 }
 
-AddressBook AddressMirror::snapshot() const
+AddressBookCopy AddressBook::snapshot() const
 {
-    AddressBook book;
+    AddressBookCopy book;
     book.contacts.reserve(m_AddressList.size());
     for (const auto& contact : m_AddressList)
         book.contacts.push_back(*contact);
@@ -264,21 +251,21 @@ AddressBook AddressMirror::snapshot() const
     return book;
 }
 
-int AddressMirror::deleteContact(std::list<std::unique_ptr<ContactRecord>>::iterator it)
+int AddressBook::deleteContact(std::list<std::unique_ptr<ContactRecord>>::iterator it)
 {
     m_acceptedContacts.erase(it->get());
     m_AddressList.erase(it);
     return DL_OK;
 }
 
-int AddressMirror::changeContact(ContactRecord& contact, int result)
+int AddressBook::changeContact(ContactRecord& contact, int result)
 {
     // The lists are public: a record placed there directly has no earlier state to go back
     // to, and is taken as it is now.
     ContactRecord& accepted = m_acceptedContacts.try_emplace(&contact, contact).first->second;
     if (result == DL_OK)
         result = checkContact(contact);
-    // The slot is the mirror's: a record that claims another one is not the same record.
+    // The slot is the book's: a record that claims another one is not the same record.
     if (result == DL_OK && contact.nIndex != accepted.nIndex)
         result = DL_INVALID_CONTACT;
     if (result != DL_OK) {
@@ -292,7 +279,7 @@ int AddressMirror::changeContact(ContactRecord& contact, int result)
     return DL_OK;
 }
 
-int AddressMirror::changeGroup(GroupRecord& group, int result)
+int AddressBook::changeGroup(GroupRecord& group, int result)
 {
     GroupRecord& accepted = m_acceptedGroups.try_emplace(&group, group).first->second;
     if (result == DL_OK)
@@ -307,7 +294,7 @@ int AddressMirror::changeGroup(GroupRecord& group, int result)
     return DL_OK;
 }
 
-qint32 AddressMirror::newGroupId() const
+qint32 AddressBook::newGroupId() const
 {
     // Never an id that a contact or a group still names: deleting a group leaves its
     // contacts and subgroups in place, and a new group must not adopt them. Id 0 is left

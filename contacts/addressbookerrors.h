@@ -1,18 +1,18 @@
 #pragma once
-// Results of the address-book operations of the device link. They share one number space
-// with the transfer errors of the wire protocol, which keep below 100: the address book owns
-// 100..199, so that one GetErrorMessage can tell every code apart.
+// Results of the address book's operations and checks. They share one number space with
+// the transfer errors of the wire protocol, which keep below 100: the address book owns
+// 100..199, so that the device link's one GetErrorMessage can tell every code apart.
 
 #include <QString>
 
-namespace devlink::mirror {
+namespace addressbook {
 
 enum DevLinkError : int
 {
     DL_OK = 0,
     // The address memory holds MAX_CONTACTS contacts already.
     DL_ADDRESS_MEMORY_FULL = 100,
-    // The group memory holds MIRROR_MAX_GROUPS groups already.
+    // The group memory holds MAX_BOOK_GROUPS groups already.
     DL_GROUP_MEMORY_FULL = 101,
     // The operation code is unknown, or does not take this kind of data.
     DL_BAD_OPERATION = 102,
@@ -42,4 +42,4 @@ constexpr bool isAddressBookError(int code)
 // The English text of an address-book result; a neutral text for codes outside the range.
 QString errorText(int code);
 
-} // namespace devlink::mirror
+} // namespace addressbook

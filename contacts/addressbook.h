@@ -1,20 +1,23 @@
 #pragma once
-// The device link's mirror of the pager's address memory: the contacts and groups the
-// program lists, edits in place and hands back through UpdatePagerAddress. A contacts
-// download replaces it as a whole; an upload sends a copy of it.
+// The address book: the program's copy of the pager's address memory, the contacts and
+// groups the program lists, edits in place and hands back through UpdatePagerAddress, and
+// the one set of rules of what the pager's memory keeps. The device link (CPager) derives
+// from it; the pager's side of the protocol and the pager image check with the same rules.
+// A contacts download replaces the book as a whole; an upload sends a copy of it.
 //
 // Everything here runs on the window thread: the worker thread builds a download's result
 // privately, and the result is put in place with replaceAll() before the finished event is
 // handled, so the lists are never changed while the program walks them.
 
+#include "contacts/addressbookerrors.h"
 #include "contacts/contactrecord.h"
-#include "devlink/mirror/errorcodes.h"
 
 #include <QString>
 
 #include <cstddef>
 #include <list>
 #include <memory>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
@@ -30,27 +33,62 @@ enum AddressOperation : int
     OP_CHANGE_GROUP = 15,
 };
 
-// Groups the pager's address memory keeps. The program's own New Group command stops at
-// MAX_GROUPS tree items, but "New Folder" groups and groups a download brings are not counted
-// there; this bound leaves them room while keeping an upload small.
-constexpr int MIRROR_MAX_GROUPS = 50;
-// An address is stored with a one-byte length on the pager, as in the group block.
-constexpr size_t MAX_MEMBER_ENTRY = 255;
-
 // Copies of the whole address book, in list order.
-struct AddressBook
+struct AddressBookCopy
 {
     std::vector<ContactRecord> contacts;
     std::vector<GroupRecord> groups;
 };
 
-class AddressMirror
+namespace addressbook {
+
+// Whether the pager keeps a contact as it is now (its fields and its folder; the slot is
+// checked with the whole book): DL_OK or DL_INVALID_CONTACT.
+int checkContact(const ContactRecord& contact);
+// Whether the pager keeps a group's name, members and block, and its parent: DL_OK or
+// DL_INVALID_GROUP.
+int checkGroup(const GroupRecord& group);
+
+// Whether a whole address book fits an address memory of this many contact slots and
+// groups: DL_OK, DL_ADDRESS_MEMORY_FULL, DL_GROUP_MEMORY_FULL, DL_INVALID_CONTACT,
+// DL_INVALID_GROUP, or DL_INVALID_ADDRESS_BOOK (a slot outside the memory or used twice, a
+// group id negative or used twice).
+template <typename Contacts, typename Groups>
+int checkBook(const Contacts& contacts, const Groups& groups, size_t contactCapacity,
+              size_t groupCapacity)
+{
+    if (contacts.size() > contactCapacity)
+        return DL_ADDRESS_MEMORY_FULL;
+    if (groups.size() > groupCapacity)
+        return DL_GROUP_MEMORY_FULL;
+    std::set<qint32> slots;
+    for (const ContactRecord& contact : contacts) {
+        if (const int check = checkContact(contact))
+            return check;
+        if (contact.nIndex < 0 || static_cast<size_t>(contact.nIndex) >= contactCapacity ||
+            !slots.insert(contact.nIndex).second)
+            return DL_INVALID_ADDRESS_BOOK;
+    }
+    std::set<qint32> ids;
+    for (const GroupRecord& group : groups) {
+        if (const int check = checkGroup(group))
+            return check;
+        // Negative keys name the tree's roots.
+        if (group.nGroupId < 0 || !ids.insert(group.nGroupId).second)
+            return DL_INVALID_ADDRESS_BOOK;
+    }
+    return DL_OK;
+}
+
+} // namespace addressbook
+
+class AddressBook
 {
 public:
-    AddressMirror();
-    ~AddressMirror();
-    AddressMirror(const AddressMirror&) = delete;
-    AddressMirror& operator=(const AddressMirror&) = delete;
+    AddressBook();
+    ~AddressBook();
+    AddressBook(const AddressBook&) = delete;
+    AddressBook& operator=(const AddressBook&) = delete;
 
     // Operation 8: adds a new contact. nArg is its folder key and must equal nGroup. On 0 the
     // record has moved into m_AddressList (pData is empty; a raw pointer taken before the
@@ -74,7 +112,7 @@ public:
     int UpdatePagerAddress(std::nullptr_t, int nOp, int nArg);
 
     // The contact in slot key - 1 (the key the program writes into nKey), or null. Slots
-    // are the mirror's own, so this finds a contact even before the program wrote nKey.
+    // are the book's own, so this finds a contact even before the program wrote nKey.
     ContactRecord* GetListAddress(int key);
     const ContactRecord* GetListAddress(int key) const;
     // Nonzero while another contact fits.
@@ -85,11 +123,7 @@ public:
     // changes.
     int replaceAll(std::vector<ContactRecord> contacts, std::vector<GroupRecord> groups);
     // What an upload sends.
-    AddressBook snapshot() const;
-
-    // Whether a record, as it is now, can be kept by the pager.
-    static int checkContact(const ContactRecord& contact);
-    static int checkGroup(const GroupRecord& group);
+    AddressBookCopy snapshot() const;
 
     std::list<std::unique_ptr<ContactRecord>> m_AddressList;
     std::list<std::unique_ptr<GroupRecord>> m_GroupList;
@@ -101,7 +135,6 @@ private:
     // entry: refused already).
     int changeContact(ContactRecord& contact, int result);
     int changeGroup(GroupRecord& group, int result);
-    static int checkGroupData(const GroupRecord& group);
     qint32 newGroupId() const;
 
     // The values each record had when it was last accepted, to undo a refused change made
