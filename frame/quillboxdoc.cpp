@@ -114,8 +114,14 @@ bool CQuillboxDoc::SaveFolderDb(QString* error)
     const QString folder = QFileInfo(path).absolutePath();
     if (folder == QDir(platform::defaultDataFolder()).absolutePath())
         QDir().mkpath(folder);
-    const bool written = store().SaveFolderDb(path, m_dwFileHeader, error);
-    storeCountersInSettings();
+    // The counters kept for the next run are those of the file just written; the store's
+    // own stay above every number still in memory, for as long as this run goes on.
+    StoreCounters counters;
+    const bool written = store().SaveFolderDb(path, m_dwFileHeader, error, &counters);
+    if (written) {
+        m_settings.ListItemDataCNT = counters.ListItemDataCNT;
+        m_settings.TreeItemDataCNT = counters.TreeItemDataCNT;
+    }
     return written;
 }
 

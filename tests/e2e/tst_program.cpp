@@ -37,6 +37,7 @@
 #include <QTreeWidgetItem>
 
 #include <memory>
+#include <set>
 
 using platform::MessageAnswer;
 using platform::MessageIcon;
@@ -424,7 +425,14 @@ void TestProgram::cancelledCloseKeepsEverything()
     QVERIFY(run.start());
     download(run, boxes);
     QVERIFY(!QTest::currentTestFailed());
-    const RecordList before = run.store().records();
+
+    // A gap in the local folder numbers, and a pager message filed, before the close.
+    QVERIFY(run.tree().createContextMenu(run.localFolder(QStringLiteral("Outbox"))));
+    run.tree().OnFolderDelete();
+    run.selectFolder(run.localFolder(QStringLiteral("Folders")));
+    run.selectFolder(run.pagerFolder(QStringLiteral("Inbox")));
+    run.selectRows({1});
+    QCOMPARE(drop(run, run.localFolder(QStringLiteral("Folders"))), 1);
 
     run.frame().contactsDlg()->SetModified(true);
     boxes.requests.clear();
@@ -433,18 +441,44 @@ void TestProgram::cancelledCloseKeepsEverything()
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Contacts Not Saved.\nSave Contacts Now?")});
     QCOMPARE(boxes.requests[0].buttons, platform::MessageButtons::YesNoCancel);
     QVERIFY(run.frame().isVisible());
-    // The database was written all the same, and nothing left the program's memory.
+    // The database was written all the same.
     QVERIFY(QFile::exists(e2e::defaultDatabase()));
-    QCOMPARE(run.store().records().size(), before.size());
+
+    // Every folder and message still names its own record: deleting "Drafts" deletes
+    // Drafts, "Folders" keeps its message.
+    QVERIFY(run.tree().createContextMenu(run.localFolder(QStringLiteral("Drafts"))));
+    run.tree().OnFolderDelete();
+    QVERIFY(!run.localFolder(QStringLiteral("Drafts")));
+    QCOMPARE(run.localFolder(QStringLiteral("Folders"))->text(0), QStringLiteral("Folders(1)"));
+    run.selectFolder(run.localFolder(QStringLiteral("Folders")));
+    QCOMPARE(run.list().model()->rowCount(), 1);
+
+    // A copy made now gets a number of its own: deleting it leaves the pager's message.
+    run.selectFolder(run.pagerFolder(QStringLiteral("Inbox")));
+    run.selectRows({2});
+    QCOMPARE(drop(run, run.localFolder(QStringLiteral("News/Info"))), 1);
+    run.selectRows({0});
+    run.list().OnMessageDelete();
+    QCOMPARE(run.localFolder(QStringLiteral("News/Info"))->text(0), QStringLiteral("News/Info(0)"));
     QCOMPARE(run.pagerFolder(QStringLiteral("Inbox"))->text(0), QStringLiteral("Inbox(42)"));
+    std::set<qint32> numbers;
+    for (const MessageRecord& r : run.store().records())
+        QVERIFY(r.nKind != KIND_MESSAGE || numbers.insert(r.nMessageId).second);
 
     // The pager folders are still there to file the next download in.
     download(run, boxes);
     QVERIFY(!QTest::currentTestFailed());
     QCOMPARE(run.pagerFolder(QStringLiteral("Inbox"))->text(0), QStringLiteral("Inbox(42)"));
 
+    // The counters kept are those of the file written at the final close.
     boxes.answers = {MessageAnswer::No};
     QVERIFY(run.close());
+    RecordList written;
+    QVERIFY(folderdb::readFile(e2e::defaultDatabase(), written).ok);
+    QCOMPARE(written.size(), size_t(3 + 2));
+    QSettings settings;
+    QCOMPARE(settings.value(QStringLiteral("Config/TreeItemDataCNT")).toInt(), 21 + 3);
+    QCOMPARE(settings.value(QStringLiteral("Config/ListItemDataCNT")).toInt(), 3 + 1);
     QCOMPARE(boxes.unexpected, 0);
 }
 
