@@ -1,11 +1,10 @@
 #include "frame/quillboxdoc.h"
 
-#include "app/settings.h"
-#include "devlink/cpager.h"
 #include "messages/folderdb.h"
 #include "messages/messagestore.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
+#include "platform/settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +18,7 @@ CQuillboxDoc::~CQuillboxDoc() = default;
 
 QString CQuillboxDoc::folderDbPath() const
 {
-    return m_strDbPath.isEmpty() ? m_settings.folderDbPath() : m_strDbPath;
+    return m_strDbPath.isEmpty() ? folderdb::databasePath(m_settings.FilePath) : m_strDbPath;
 }
 
 int CQuillboxDoc::LoadFolderDb(QWidget* parent)
@@ -125,15 +124,10 @@ bool CQuillboxDoc::SaveFolderDb(QString* error)
     return written;
 }
 
-void CQuillboxDoc::TakeDownloadedMessages(const CPager& pager)
+void CQuillboxDoc::TakeDownloadedMessages(const std::vector<DeviceMessage>& messages,
+                                          const FolderNameSlots& folderNames)
 {
-    store().TakeDownloadedMessages(pager.m_DeviceMessages, pager.m_FolderNames);
-}
-
-void CQuillboxDoc::storeCountersInSettings()
-{
-    m_settings.ListItemDataCNT = store().counters().ListItemDataCNT;
-    m_settings.TreeItemDataCNT = store().counters().TreeItemDataCNT;
+    store().TakeDownloadedMessages(messages, folderNames);
 }
 
 void CQuillboxDoc::OnCloseDocument()

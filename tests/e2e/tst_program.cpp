@@ -58,7 +58,7 @@ protected:
     {
         if (event->type() == PagerNotifyEvent::eventType()) {
             const auto* notify = static_cast<PagerNotifyEvent*>(event);
-            events.emplace_back(notify->code(), notify->argument());
+            events.emplace_back(int(notify->code()), notify->argument());
         }
         return QObject::eventFilter(watched, event);
     }
@@ -177,7 +177,7 @@ void TestProgram::firstRunAndDownload()
 
     run.frame().action(CMainFrame::ID_VIEW_MESSAGES)->trigger();
     EventLog log;
-    run.frame().installEventFilter(&log);
+    run.frame().driver().installEventFilter(&log);
     download(run, boxes);
     QVERIFY(!QTest::currentTestFailed());
     QCOMPARE(boxes.requests.size(), 1);
@@ -516,7 +516,7 @@ void TestProgram::unwritableDatabaseAtClose()
     // Yes: it quits without saving.
     boxes.answers = {MessageAnswer::Yes};
     QVERIFY(run.close());
-    QVERIFY(!QFile::exists(run.app().settings().folderDbPath()));
+    QVERIFY(!QFile::exists(run.doc().folderDbPath()));
     QCOMPARE(boxes.unexpected, 0);
 }
 
