@@ -340,7 +340,7 @@ void TestMainFrame::commandLine()
     QVERIFY(folderdb::writeFile(other, folderdb::DEFAULT_HEADER, one, nullptr));
     e2e::ProgramRun run;
     QVERIFY(run.start({other}));
-    QCOMPARE(run.childTexts(run.tree().localRoot()), QStringList{QStringLiteral("Elsewhere(0)")});
+    QCOMPARE(run.childTexts(run.localRoot()), QStringList{QStringLiteral("Elsewhere(0)")});
     QVERIFY(run.close());
     QVERIFY(!QFile::exists(e2e::defaultDatabase()));
     RecordList written;
