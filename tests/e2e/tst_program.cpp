@@ -210,25 +210,18 @@ void TestProgram::firstRunAndDownload()
     QCOMPARE(run.childTexts(run.pagerRoot()), counted);
     QCOMPARE(run.list().model()->rowCount(), 0);
 
-    // Inbox lists its messages in the pager's order.
+    // Inbox lists its messages in the pager's order; one selected shows its header, then its
+    // text.
     run.selectFolder(run.pagerFolder(QStringLiteral("Inbox")));
-    QStringList numbers, addresses, titles, dates;
+    QStringList titles;
     std::vector<const DeviceMessage*> inbox;
     for (const DeviceMessage& m : m_demo.messages) {
-        if (m.nFolder != 1)
-            continue;
-        numbers << QString::number(inbox.size());
-        addresses << text(m.strAddress);
-        titles << text(MessageTitle(m.strText));
-        dates << text(MessageDate(m.nYear, m.nMonth, m.nDay, m.nHour, m.nMinute));
-        inbox.push_back(&m);
+        if (m.nFolder == 1) {
+            titles << text(MessageTitle(m.strText));
+            inbox.push_back(&m);
+        }
     }
-    QCOMPARE(run.column(MessageListModel::ColumnNo), numbers);
-    QCOMPARE(run.column(MessageListModel::ColumnAddress), addresses);
     QCOMPARE(run.column(MessageListModel::ColumnTitle), titles);
-    QCOMPARE(run.column(MessageListModel::ColumnDate), dates);
-
-    // One selected: its header, then its text.
     run.selectRows({2});
     QString shown = text(inbox[2]->strHeader) + QLatin1Char('\n') + text(inbox[2]->strText);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
