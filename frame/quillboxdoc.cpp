@@ -1,6 +1,8 @@
 #include "frame/quillboxdoc.h"
 
 #include "messages/folderdb.h"
+#include "messages/foldertreemodel.h"
+#include "messages/messagelistmodel.h"
 #include "messages/messagestore.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
@@ -132,5 +134,8 @@ void CQuillboxDoc::TakeDownloadedMessages(const std::vector<DeviceMessage>& mess
 
 void CQuillboxDoc::OnCloseDocument()
 {
+    // The models let go of the records before they are freed.
+    listModel().clear();
     store().DeleteAllRecords();
+    folderModel().reload();
 }
