@@ -162,7 +162,7 @@ void CSyncDriver::handle(PagerEvent code, qint32 argument)
 
     case PagerEvent::Failed:
         m_wndProgress.Hide();
-        // The download emptied the address book when it began: show what is left of it.
+        // The Contacts window shows the address book as it is after a failed download.
         if (isMode(m_nTransferMode, PagerMode::DownloadContacts))
             Q_EMIT contactsDownloadFailed();
         platform::inform(m_pFrame, m_pager.errorMessageWithDetail(argument));

@@ -50,7 +50,7 @@ Q_SIGNALS:
                             const FolderNameSlots& folderNames);
     void contactsDownloaded();
     void contactsUploaded();
-    // A contacts download failed after it had emptied the address book.
+    // A contacts download failed.
     void contactsDownloadFailed();
 
 protected:
