@@ -6,8 +6,8 @@
 // It runs inside a QApplication that its caller made (main(), or a test), so that several
 // runs of the program can follow each other in one process.
 
-#include "app/settings.h"
 #include "messages/messagestore.h"
+#include "platform/settings.h"
 
 #include <QObject>
 #include <QString>

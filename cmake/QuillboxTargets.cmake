@@ -17,6 +17,15 @@ if(QUILLBOX_FUZZ)
   target_compile_options(quillbox_options INTERFACE -fsanitize=fuzzer-no-link)
 endif()
 
+# quillbox_model_library(NAME SOURCES... [LINKS ...])
+# A library of item models: Qt6::Gui at most, never a widget.
+function(quillbox_model_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC Qt6::Gui quillbox_options ${ARG_LINKS})
+endfunction()
+
 # quillbox_core_library(NAME SOURCES... [LINKS ...])
 # A core library: Qt6::Core at most, never a widget.
 function(quillbox_core_library name)

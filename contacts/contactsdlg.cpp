@@ -833,7 +833,7 @@ void CContactsDlg::DownloadContacts()
     // The book is not emptied first: only a completed download replaces it (the device
     // link installs a result only on success), so a download that fails or cannot start
     // loses nothing, and the current file is never overwritten with an empty book.
-    m_nResult = p->PagerControl(2, 0);
+    m_nResult = p->PagerControl(PagerMode::DownloadContacts, 0);
     QApplication::restoreOverrideCursor();
     if (m_nResult != 0)
         platform::inform(this, CPager::GetErrorMessage(m_nResult));
@@ -844,7 +844,7 @@ void CContactsDlg::UploadContacts()
     CPager* p = pager();
     if (!p)
         return;
-    m_nResult = p->PagerControl(5, 0);
+    m_nResult = p->PagerControl(PagerMode::UploadContacts, 0);
     if (m_nResult != 0)
         platform::inform(this, CPager::GetErrorMessage(m_nResult));
 }

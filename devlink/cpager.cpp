@@ -39,7 +39,15 @@ private:
 using namespace devlink;
 using namespace devlink::protocol;
 
-PagerNotifyEvent::PagerNotifyEvent(int code, qint32 argument)
+// The link's own numbers are the published ones.
+static_assert(int(PagerMode::DownloadMessages) == ModeDownloadMessages &&
+              int(PagerMode::DownloadContacts) == ModeDownloadContacts &&
+              int(PagerMode::UploadContacts) == ModeUploadContacts);
+static_assert(int(PagerEvent::Started) == EventStarted && int(PagerEvent::Count) == EventCount &&
+              int(PagerEvent::Step) == EventItemDone &&
+              int(PagerEvent::Finished) == EventFinished && int(PagerEvent::Failed) == EventFailed);
+
+PagerNotifyEvent::PagerNotifyEvent(PagerEvent code, qint32 argument)
     : QEvent(eventType()), m_code(code), m_argument(argument)
 {
 }
@@ -144,8 +152,9 @@ int CPager::CloseCommPort()
     return ErrNone;
 }
 
-int CPager::PagerControl(int mode, int /*param*/)
+int CPager::PagerControl(PagerMode pagerMode, int /*param*/)
 {
+    const int mode = static_cast<int>(pagerMode);
     if (mode != ModeDownloadMessages && mode != ModeDownloadContacts && mode != ModeUploadContacts)
         return ErrUnknownMode;
     if (m_bTransferRunning)
@@ -216,7 +225,7 @@ void CPager::deliver(WorkerEvent& event)
     if (code == EventFinished || code == EventFailed)
         m_bTransferRunning = false;
     if (m_target) {
-        PagerNotifyEvent notify(code, arg);
+        PagerNotifyEvent notify(static_cast<PagerEvent>(code), arg);
         QCoreApplication::sendEvent(m_target, &notify);
     }
 }

@@ -34,22 +34,38 @@ class WorkerThread;
 // The device notification: a QEvent of this type, posted to the target object.
 constexpr int WM_PAGER_NOTIFY = QEvent::User + 100;
 
-// Event codes (code) and their argument (argument):
-//   0 started, the mode; 1 count, the number of items to come; 2 one item done;
-//   3 finished, the mode; 4 failed, the error code for GetErrorMessage.
-// Modes: 1 download messages, 2 download contacts, 5 upload contacts.
+// The transfers PagerControl starts.
+enum class PagerMode : qint32
+{
+    DownloadMessages = 1,
+    DownloadContacts = 2,
+    UploadContacts = 5,
+};
+
+// The codes of PagerNotifyEvent, with what their argument holds.
+enum class PagerEvent : int
+{
+    Started = 0,  // the mode
+    Count = 1,    // the number of items to come
+    Step = 2,     // one item done
+    Finished = 3, // the mode
+    Failed = 4,   // the error code, for GetErrorMessage
+};
+
 class PagerNotifyEvent : public QEvent
 {
 public:
-    PagerNotifyEvent(int code, qint32 argument);
+    PagerNotifyEvent(PagerEvent code, qint32 argument);
 
     static QEvent::Type eventType();
 
-    int code() const { return m_code; }
+    PagerEvent code() const { return m_code; }
     qint32 argument() const { return m_argument; }
+    // The mode of a started or finished event.
+    PagerMode mode() const { return static_cast<PagerMode>(m_argument); }
 
 private:
-    int m_code;
+    PagerEvent m_code;
     qint32 m_argument;
 };
 
@@ -84,10 +100,10 @@ public:
     // A running transfer fails with "connection lost".
     int CloseCommPort();
 
-    // Starts a transfer (mode 1, 2 or 5; param is not used) and returns at once: 0 when it
-    // has begun (its events follow), otherwise an error code and no event comes.
-    // An upload sends the mirror as it is at this call.
-    int PagerControl(int mode, int param);
+    // Starts a transfer (param is not used) and returns at once: 0 when it has begun (its
+    // events follow), otherwise an error code and no event comes. An upload sends the
+    // mirror as it is at this call.
+    int PagerControl(PagerMode mode, int param);
     bool IsTransferRunning() const { return m_bTransferRunning; }
 
     // The text for any code a transfer or an address-book operation returns.

@@ -1,7 +1,5 @@
 #include "devlink/syncprogresswnd.h"
 
-#include "app/settings.h"
-
 #include <QApplication>
 #include <QBoxLayout>
 #include <QKeyEvent>
@@ -49,7 +47,7 @@ CSyncProgressWnd::~CSyncProgressWnd()
 }
 
 bool CSyncProgressWnd::Create(QWidget* owner, const QString& caption, bool bSmooth,
-                              const Settings& settings)
+                              std::optional<QPoint> saved)
 {
     if (Exists())
         return false;
@@ -82,10 +80,9 @@ bool CSyncProgressWnd::Create(QWidget* owner, const QString& caption, bool bSmoo
 
     RecalcLayout(m_nTextLines, kTextWidth);
 
-    const QPoint saved(settings.X, settings.Y);
-    if (settings.X >= 0 && settings.Y >= 0 && QGuiApplication::screenAt(saved)) {
-        wnd->move(saved);
-        m_placedAt = saved;
+    if (saved && QGuiApplication::screenAt(*saved)) {
+        wnd->move(*saved);
+        m_placedAt = *saved;
         m_bFollowOwner = false;
     } else {
         m_bFollowOwner = true;
@@ -251,6 +248,7 @@ void CSyncProgressWnd::PumpMessages(bool bCancelOnEsc)
         return;
     m_bPumping = true;
     m_bCancelOnEsc = bCancelOnEsc;
+    m_pModalAtPump = QApplication::activeModalWidget();
     qApp->installEventFilter(this);
     // What is handled here may close the main window and take this object along.
     const QPointer<CSyncProgressWnd> alive(this);
@@ -263,7 +261,11 @@ void CSyncProgressWnd::PumpMessages(bool bCancelOnEsc)
 
 bool CSyncProgressWnd::eventFilter(QObject* watched, QEvent* event)
 {
+    // Only the pump's own dispatch: a dialog or a menu opened inside it runs a loop of its
+    // own, and its keys are its own.
     if (m_bPumping && m_bCancelOnEsc && !m_bCancelled &&
+        QApplication::activeModalWidget() == m_pModalAtPump.data() &&
+        !QApplication::activePopupWidget() &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         // Esc is the user's answer to the transfer and nothing else: no dialog or view
@@ -286,13 +288,12 @@ void CSyncProgressWnd::Cancel()
     }
 }
 
-void CSyncProgressWnd::SavePosition(Settings& settings) const
+std::optional<QPoint> CSyncProgressWnd::SavedPosition() const
 {
     if (!Exists())
-        return;
+        return std::nullopt;
     const QPoint now = m_pWnd->pos();
     if (m_bFollowOwner && now == m_placedAt)
-        return;
-    settings.X = now.x();
-    settings.Y = now.y();
+        return std::nullopt;
+    return now;
 }

@@ -11,9 +11,10 @@
 #include <QWidget>
 #include <QtGlobal>
 
+#include <optional>
+
 class QLabel;
 class QProgressBar;
-struct Settings;
 
 class CSyncProgressWnd : public QObject
 {
@@ -26,9 +27,9 @@ public:
     CSyncProgressWnd& operator=(const CSyncProgressWnd&) = delete;
 
     // Creates the window owned by `owner` (the program's main window when null), placed at
-    // the saved X and Y when they lie on a screen and centred over the owner otherwise, and
-    // shows it. Returns false when the window already exists.
-    bool Create(QWidget* owner, const QString& caption, bool bSmooth, const Settings& settings);
+    // the saved position when there is one on a screen and centred over the owner otherwise,
+    // and shows it. Returns false when the window already exists.
+    bool Create(QWidget* owner, const QString& caption, bool bSmooth, std::optional<QPoint> saved);
     void Destroy();
     bool Exists() const { return !m_pWnd.isNull(); }
 
@@ -45,16 +46,18 @@ public:
     void Hide();
 
     // Lets the window thread handle what is waiting (further device events included) while a
-    // step event is being handled. Esc, when bCancelOnEsc, runs Cancel(). Once cancelled, it
-    // does nothing until the next Reset().
+    // step event is being handled. Esc, when bCancelOnEsc, runs Cancel(); an Esc that goes to
+    // a dialog or menu opened inside the pump is theirs. Once cancelled, it does nothing
+    // until the next Reset().
     void PumpMessages(bool bCancelOnEsc);
+    // True while PumpMessages is handling what waits.
+    bool IsPumping() const { return m_bPumping; }
     // Hides the window and gives the main window the foreground; the transfer goes on.
     void Cancel();
 
-    // Where the user left the window, into X and Y for the frame to save when the main
-    // window closes. A window the user never moved leaves them as they were, so that it keeps
-    // following the main window.
-    void SavePosition(Settings& settings) const;
+    // Where the user left the window, to be kept for the next run; nullopt for a window
+    // never shown or never moved by the user, which keeps following the main window.
+    std::optional<QPoint> SavedPosition() const;
 
     bool IsCancelled() const { return m_bCancelled; }
     qint32 GetPos() const { return m_nPos; }
@@ -88,6 +91,8 @@ private:
 
     bool m_bPumping = false;
     bool m_bCancelOnEsc = false;
+    // The modal window that was up when the pump began: input for any other belongs to it.
+    QPointer<QWidget> m_pModalAtPump;
     bool m_bFollowOwner = false; // no saved place: centred over the owner at every show
     QPoint m_placedAt;           // where the window was put last; elsewhere means the user moved it
 };

@@ -1,13 +1,15 @@
 #include "frame/mainframe.h"
 
-#include "app/settings.h"
 #include "contacts/contactsdlg.h"
 #include "frame/quillboxdoc.h"
+#include "frame/settingsdlg.h"
 #include "messages/leftview.h"
+#include "messages/messagestore.h"
 #include "messages/rightdetailview.h"
 #include "messages/rightlistview.h"
 #include "messages/rightview.h"
 #include "platform/messageboxservice.h"
+#include "platform/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -103,7 +105,7 @@ QIcon withArrow(const QIcon& base, Qt::ArrowType direction)
 } // namespace
 
 CMainFrame::CMainFrame(Settings& settings, CQuillboxDoc& doc, QWidget* parent)
-    : QMainWindow(parent), m_settings(settings), m_doc(doc)
+    : QMainWindow(parent), m_settings(settings), m_doc(doc), m_driver(m_pager, settings, this)
 {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(QStringLiteral("Quillbox"));
@@ -299,13 +301,44 @@ void CMainFrame::OnInitialSetup()
         right->setStretchFactor(1, 1);
         right->setSizes({300, 300});
     }
-    StartDeviceLink();
+    m_driver.StartDeviceLink();
 
     m_pContacts = new CContactsDlg(m_pClient);
     m_pClient->addWidget(m_pContacts);
     m_pContacts->SetDocument(&m_doc);
     m_pContacts->SetPager(&m_pager);
     m_pContacts->SetAddressPath(&m_settings.szAddressPath);
+
+    connect(&m_driver, &CSyncDriver::messagesDownloaded, this,
+            [this](const std::vector<DeviceMessage>& messages, const FolderNameSlots& names) {
+                m_doc.TakeDownloadedMessages(messages, names);
+                m_pLeftView->RefreshPagerTree();
+            });
+    connect(&m_driver, &CSyncDriver::contactsDownloaded, m_pContacts,
+            &CContactsDlg::DownloadCompleted);
+    connect(&m_driver, &CSyncDriver::contactsUploaded, m_pContacts, &CContactsDlg::UploadCompleted);
+    connect(&m_driver, &CSyncDriver::contactsDownloadFailed, m_pContacts, [this] {
+        m_pContacts->ClearList();
+        m_pContacts->FillTree();
+    });
+}
+
+void CMainFrame::OnDownloadMessages()
+{
+    if (m_doc.store().records().empty())
+        return;
+    m_driver.DownloadMessages();
+}
+
+void CMainFrame::OnSettings()
+{
+    CSettingsDlg dlg(m_settings.CommPort, this);
+    dlg.setPath(m_settings.FilePath);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    m_settings.FilePath = dlg.path();
+    // Reopened on every OK, changed or not: a pager plugged in since is found this way.
+    m_driver.ReopenPort();
 }
 
 bool CMainFrame::contactsShown() const
@@ -444,11 +477,6 @@ void CMainFrame::closeEvent(QCloseEvent* e)
         return;
     }
     QMainWindow::closeEvent(e);
-    m_bClosed = true;
-    // A transfer still running ends here; its events are not acted on any more.
-    m_pager.CloseCommPort();
-    // The progress window's place is kept from one run to the next.
-    m_wndProgress.SavePosition(m_settings);
-    m_wndProgress.Hide();
+    m_driver.Stop();
     Q_EMIT closed();
 }

@@ -2,11 +2,11 @@
 // The program's one top-level window. It owns every long-lived part of the user interface
 // and the device-link object, switches its client area between the message panes (folder
 // tree | message list over detail pane) and the Contacts window, routes the menu and
-// toolbar commands, drives the transfers with the pager (syncdriver.cpp) and, on closing,
-// saves the local folders and the settings.
+// toolbar commands, has the synchronisation driver run the transfers with the pager and,
+// on closing, saves the local folders and the settings.
 
 #include "devlink/cpager.h"
-#include "devlink/syncprogresswnd.h"
+#include "frame/syncdriver.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -67,11 +67,10 @@ public:
     CLeftView* leftView() const { return m_pLeftView; }
     CRightView* rightView() const { return m_pRightView; }
     CContactsDlg* contactsDlg() const { return m_pContacts; }
-    CSyncProgressWnd& progressWnd() { return m_wndProgress; }
+    CSyncDriver& driver() { return m_driver; }
+    CSyncProgressWnd& progressWnd() { return m_driver.progressWnd(); }
     CPager& pager() { return m_pager; }
     CQuillboxDoc& document() const { return m_doc; }
-    // The mode of the transfer last announced as started (0 before the first).
-    qint32 transferMode() const { return m_nTransferMode; }
     bool contactsShown() const;
 
     // The close sequence up to the frame's own closing: the folder database written (or
@@ -82,11 +81,8 @@ public Q_SLOTS:
     void OnViewMessages();
     void OnViewContacts();
 
-    // The synchronisation driver (syncdriver.cpp).
-    void StartDeviceLink();
     void OnDownloadMessages();
     void OnSettings();
-    void OnPagerNotify(int code, qint32 argument);
 
     void OnSaveFolderDb();
     void OnNewContact();
@@ -103,7 +99,6 @@ Q_SIGNALS:
     void closed();
 
 protected:
-    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -125,12 +120,9 @@ private:
     CLeftView* m_pLeftView = nullptr;
     CRightView* m_pRightView = nullptr;
     CContactsDlg* m_pContacts = nullptr;
-    CSyncProgressWnd m_wndProgress;
     CPager m_pager;
-    qint32 m_nTransferMode = 0;
+    CSyncDriver m_driver;
     QToolBar* m_pToolBar = nullptr;
-    // The close went ahead: device events still on their way find nothing to do.
-    bool m_bClosed = false;
 
     QHash<int, QAction*> m_actions;
 };

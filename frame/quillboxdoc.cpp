@@ -1,11 +1,12 @@
 #include "frame/quillboxdoc.h"
 
-#include "app/settings.h"
-#include "devlink/cpager.h"
 #include "messages/folderdb.h"
+#include "messages/foldertreemodel.h"
+#include "messages/messagelistmodel.h"
 #include "messages/messagestore.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
+#include "platform/settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +20,7 @@ CQuillboxDoc::~CQuillboxDoc() = default;
 
 QString CQuillboxDoc::folderDbPath() const
 {
-    return m_strDbPath.isEmpty() ? m_settings.folderDbPath() : m_strDbPath;
+    return m_strDbPath.isEmpty() ? folderdb::databasePath(m_settings.FilePath) : m_strDbPath;
 }
 
 int CQuillboxDoc::LoadFolderDb(QWidget* parent)
@@ -114,23 +115,27 @@ bool CQuillboxDoc::SaveFolderDb(QString* error)
     const QString folder = QFileInfo(path).absolutePath();
     if (folder == QDir(platform::defaultDataFolder()).absolutePath())
         QDir().mkpath(folder);
-    const bool written = store().SaveFolderDb(path, m_dwFileHeader, error);
-    storeCountersInSettings();
+    // The counters kept for the next run are those of the file just written; the store's
+    // own stay above every number still in memory, for as long as this run goes on.
+    StoreCounters counters;
+    const bool written = store().SaveFolderDb(path, m_dwFileHeader, error, &counters);
+    if (written) {
+        m_settings.ListItemDataCNT = counters.ListItemDataCNT;
+        m_settings.TreeItemDataCNT = counters.TreeItemDataCNT;
+    }
     return written;
 }
 
-void CQuillboxDoc::TakeDownloadedMessages(const CPager& pager)
+void CQuillboxDoc::TakeDownloadedMessages(const std::vector<DeviceMessage>& messages,
+                                          const FolderNameSlots& folderNames)
 {
-    store().TakeDownloadedMessages(pager.m_DeviceMessages, pager.m_FolderNames);
-}
-
-void CQuillboxDoc::storeCountersInSettings()
-{
-    m_settings.ListItemDataCNT = store().counters().ListItemDataCNT;
-    m_settings.TreeItemDataCNT = store().counters().TreeItemDataCNT;
+    store().TakeDownloadedMessages(messages, folderNames);
 }
 
 void CQuillboxDoc::OnCloseDocument()
 {
+    // The models let go of the records before they are freed.
+    listModel().clear();
     store().DeleteAllRecords();
+    folderModel().reload();
 }

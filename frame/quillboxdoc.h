@@ -3,12 +3,12 @@
 // from at start and written to at close, and the meeting point of the three views that
 // show it (the view half is MessageViews).
 
+#include "messages/messagerecord.h"
 #include "messages/messageviews.h"
 
 #include <QString>
 #include <QtGlobal>
 
-class CPager;
 class MessageStore;
 class QWidget;
 struct Settings;
@@ -41,10 +41,8 @@ public:
 
     // After a finished message download: the pager folders take the pager's names and
     // exactly the messages of that download.
-    void TakeDownloadedMessages(const CPager& pager);
-
-    // The store's counters into the settings, where they are kept between runs.
-    void storeCountersInSettings();
+    void TakeDownloadedMessages(const std::vector<DeviceMessage>& messages,
+                                const FolderNameSlots& folderNames);
 
     // Frees every record: the document is closing.
     void OnCloseDocument();

@@ -1,40 +1,15 @@
-// The synchronisation driver of the main frame: it opens the device link, starts message
-// downloads, reopens the port after a settings change, and turns the device events into
-// the progress window, the work that follows a finished transfer, and error messages.
-// Everything here runs on the window thread; the transfers run on the link's own thread.
+#include "frame/syncdriver.h"
 
-#include "frame/mainframe.h"
-
-#include "app/settings.h"
-#include "contacts/contactsdlg.h"
-#include "frame/quillboxdoc.h"
-#include "frame/settingsdlg.h"
-#include "messages/leftview.h"
-#include "messages/messagestore.h"
 #include "platform/messageboxservice.h"
+#include "platform/settings.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace {
 
 constexpr int kBaudRate = 38400;
 constexpr int kCommTimeOut = 300;
-
-enum PagerEvent : int
-{
-    EventStarted = 0,
-    EventCount = 1,
-    EventStep = 2,
-    EventFinished = 3,
-    EventFailed = 4,
-};
-
-enum TransferMode : qint32
-{
-    ModeDownloadMessages = 1,
-    ModeDownloadContacts = 2,
-    ModeUploadContacts = 5,
-};
 
 // The wait cursor for as long as a command runs, put away early when the command has
 // something to tell the user.
@@ -56,21 +31,33 @@ private:
     bool m_bActive = true;
 };
 
+bool isMode(qint32 argument, PagerMode mode)
+{
+    return argument == static_cast<qint32>(mode);
+}
+
 } // namespace
 
-bool CMainFrame::event(QEvent* e)
+CSyncDriver::CSyncDriver(CPager& pager, Settings& settings, QWidget* frame)
+    : m_pager(pager), m_settings(settings), m_pFrame(frame)
+{
+    setObjectName(QStringLiteral("SyncDriver"));
+}
+
+CSyncDriver::~CSyncDriver() = default;
+
+bool CSyncDriver::event(QEvent* e)
 {
     if (e->type() == PagerNotifyEvent::eventType()) {
         const auto* notify = static_cast<PagerNotifyEvent*>(e);
         OnPagerNotify(notify->code(), notify->argument());
         return true;
     }
-    return QMainWindow::event(e);
+    return QObject::event(e);
 }
 
-void CMainFrame::StartDeviceLink()
+void CSyncDriver::StartDeviceLink()
 {
-    // A port that cannot be opened now is not reported here: a transfer reports it.
     m_pager.SetLevel(0);
     m_pager.SetPagerMode(0);
     m_pager.CreateThread();
@@ -79,90 +66,106 @@ void CMainFrame::StartDeviceLink()
     m_pager.SetCommPort(m_settings.CommPort);
     m_pager.OpenCommPort(kBaudRate);
 
-    m_wndProgress.Create(this, QStringLiteral("Quillbox"), true, m_settings);
+    m_wndProgress.Create(m_pFrame, QStringLiteral("Quillbox"), true, m_settings.progressPosition());
     m_wndProgress.Hide();
 }
 
-void CMainFrame::OnDownloadMessages()
+void CSyncDriver::DownloadMessages()
 {
     WaitCursor wait;
-    if (m_doc.store().records().empty())
-        return;
-    const int result = m_pager.PagerControl(ModeDownloadMessages, 0);
+    const int result = m_pager.PagerControl(PagerMode::DownloadMessages, 0);
     if (result != 0) {
         wait.restore();
-        platform::inform(this, CPager::GetErrorMessage(result));
+        platform::inform(m_pFrame, CPager::GetErrorMessage(result));
     }
 }
 
-void CMainFrame::OnSettings()
+void CSyncDriver::ReopenPort()
 {
-    CSettingsDlg dlg(m_settings.CommPort, this);
-    dlg.setPath(m_settings.FilePath);
-    if (dlg.exec() != QDialog::Accepted)
-        return;
-    m_settings.FilePath = dlg.path();
-    // Reopened on every OK, changed or not: a pager plugged in since is found this way.
     m_pager.CloseCommPort();
     m_pager.SetCommPort(m_settings.CommPort);
     m_pager.OpenCommPort(kBaudRate);
 }
 
-void CMainFrame::OnPagerNotify(int code, qint32 argument)
+void CSyncDriver::Stop()
 {
-    if (m_bClosed)
+    m_bStopped = true;
+    m_held.clear();
+    // A transfer still running ends here; its events are not acted on any more.
+    m_pager.CloseCommPort();
+    m_settings.setProgressPosition(m_wndProgress.SavedPosition());
+    m_wndProgress.Hide();
+}
+
+void CSyncDriver::OnPagerNotify(PagerEvent code, qint32 argument)
+{
+    if (m_bStopped)
         return;
+    // A finish or a failure that arrives while a step pumps waits for the pump to end (and
+    // so does everything after it, to keep the order).
+    if (m_wndProgress.IsPumping() &&
+        (code == PagerEvent::Finished || code == PagerEvent::Failed || !m_held.empty())) {
+        m_held.emplace_back(code, argument);
+        return;
+    }
+    handle(code, argument);
+}
+
+void CSyncDriver::handle(PagerEvent code, qint32 argument)
+{
     switch (code) {
-    case EventStarted:
+    case PagerEvent::Started:
         m_wndProgress.Reset();
         m_wndProgress.Show();
         m_nTransferMode = argument;
-        if (argument == ModeDownloadMessages || argument == ModeDownloadContacts)
+        if (isMode(argument, PagerMode::DownloadMessages) ||
+            isMode(argument, PagerMode::DownloadContacts))
             m_wndProgress.SetText(QStringLiteral("Download Preparing..."));
-        else if (argument == ModeUploadContacts)
+        else if (isMode(argument, PagerMode::UploadContacts))
             m_wndProgress.SetText(QStringLiteral("Upload Preparing..."));
         break;
 
-    case EventCount:
-        if (m_nTransferMode == ModeDownloadMessages || m_nTransferMode == ModeDownloadContacts)
+    case PagerEvent::Count:
+        if (isMode(m_nTransferMode, PagerMode::DownloadMessages) ||
+            isMode(m_nTransferMode, PagerMode::DownloadContacts))
             m_wndProgress.SetText(QStringLiteral("Downloading..."));
-        else if (m_nTransferMode == ModeUploadContacts)
+        else if (isMode(m_nTransferMode, PagerMode::UploadContacts))
             m_wndProgress.SetText(QStringLiteral("Uploading..."));
         m_wndProgress.SetRange(0, argument, 1);
         break;
 
-    case EventStep:
+    case PagerEvent::Step: {
         m_wndProgress.Step();
         // Other events, further device events among them, are handled inside this.
+        const QPointer<CSyncDriver> alive(this);
         m_wndProgress.PumpMessages(true);
+        // What came in meanwhile and had to wait, in order; a step among them pumps again
+        // and may hold more.
+        while (alive && !m_bStopped && !m_wndProgress.IsPumping() && !m_held.empty()) {
+            const auto [heldCode, heldArgument] = m_held.front();
+            m_held.pop_front();
+            handle(heldCode, heldArgument);
+        }
         break;
+    }
 
-    case EventFinished:
+    case PagerEvent::Finished:
         m_wndProgress.Hide();
         // The finished transfer's own mode, whatever was announced last.
-        if (argument == ModeDownloadMessages) {
-            m_doc.TakeDownloadedMessages(m_pager);
-            m_pLeftView->RefreshPagerTree();
-        } else if (argument == ModeDownloadContacts) {
-            if (m_pContacts)
-                m_pContacts->DownloadCompleted();
-        } else if (argument == ModeUploadContacts) {
-            if (m_pContacts)
-                m_pContacts->UploadCompleted();
-        }
+        if (isMode(argument, PagerMode::DownloadMessages))
+            Q_EMIT messagesDownloaded(m_pager.m_DeviceMessages, m_pager.m_FolderNames);
+        else if (isMode(argument, PagerMode::DownloadContacts))
+            Q_EMIT contactsDownloaded();
+        else if (isMode(argument, PagerMode::UploadContacts))
+            Q_EMIT contactsUploaded();
         break;
 
-    case EventFailed:
+    case PagerEvent::Failed:
         m_wndProgress.Hide();
-        // The download emptied the address book when it began: show what is left of it.
-        if (m_nTransferMode == ModeDownloadContacts && m_pContacts) {
-            m_pContacts->ClearList();
-            m_pContacts->FillTree();
-        }
-        platform::inform(this, m_pager.errorMessageWithDetail(argument));
-        break;
-
-    default:
+        // The Contacts window shows the address book as it is after a failed download.
+        if (isMode(m_nTransferMode, PagerMode::DownloadContacts))
+            Q_EMIT contactsDownloadFailed();
+        platform::inform(m_pFrame, m_pager.errorMessageWithDetail(argument));
         break;
     }
 }

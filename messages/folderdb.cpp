@@ -338,16 +338,16 @@ char* putString(char* at, const std::string& text)
 }
 
 // Writes recordSize(r) bytes.
-char* putRecord(char* at, const MessageRecord& r)
+char* putRecord(char* at, const MessageRecord& r, const RecordNumbers& numbers)
 {
     at = putString(at, r.strName);
     at = putI32(at, r.nReserved);
     at = putString(at, r.strParentName);
     at = putI32(at, r.nKind);
-    at = putI32(at, r.nFolderId);
-    at = putI32(at, r.nParentId);
+    at = putI32(at, numbers.nFolderId);
+    at = putI32(at, numbers.nParentId);
     at = putI32(at, r.nCount);
-    at = putI32(at, r.nMessageId);
+    at = putI32(at, numbers.nMessageId);
     at = putString(at, r.strText);
     at = putString(at, r.strDate);
     at = putString(at, r.strOrigin);
@@ -356,9 +356,19 @@ char* putRecord(char* at, const MessageRecord& r)
     return putString(at, r.strAddress);
 }
 
-char* putHeader(char* at, quint32 header, const RecordList& records)
+RecordNumbers ownNumbers(const MessageRecord& r)
 {
-    return putI32(putU32(at, header), static_cast<qint32>(records.size()));
+    return {r.nFolderId, r.nParentId, r.nMessageId};
+}
+
+char* putRecord(char* at, const MessageRecord& r)
+{
+    return putRecord(at, r, ownNumbers(r));
+}
+
+char* putHeader(char* at, quint32 header, size_t count)
+{
+    return putI32(putU32(at, header), static_cast<qint32>(count));
 }
 
 bool writeAll(QIODevice& device, const char* data, size_t n)
@@ -435,13 +445,14 @@ QByteArray toBytes(quint32 header, const RecordList& records)
         size += n;
     }
     QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
-    char* at = putHeader(bytes.data(), header, records);
+    char* at = putHeader(bytes.data(), header, records.size());
     for (const MessageRecord& r : records)
         at = putRecord(at, r);
     return bytes;
 }
 
-bool writeFile(const QString& path, quint32 header, const RecordList& records, QString* error)
+bool writeFile(const QString& path, quint32 header, const RecordList& records, QString* error,
+               const RecordFilter& filter)
 {
     auto fail = [&](const QString& why) {
         if (error) {
@@ -450,7 +461,10 @@ bool writeFile(const QString& path, quint32 header, const RecordList& records, Q
         }
         return false;
     };
-    if (records.size() > size_t(std::numeric_limits<qint32>::max()))
+    size_t count = records.size();
+    if (filter.keep)
+        count = static_cast<size_t>(std::count_if(records.begin(), records.end(), filter.keep));
+    if (count > size_t(std::numeric_limits<qint32>::max()))
         return fail(QStringLiteral("there are more records than the file format allows."));
 
     // The old file stays whole until the new one is complete on disk.
@@ -461,8 +475,13 @@ bool writeFile(const QString& path, quint32 header, const RecordList& records, Q
         [&](QIODevice& file) {
             constexpr size_t kChunk = size_t(4) << 20;
             std::vector<char> buffer(kChunk);
-            char* at = putHeader(buffer.data(), header, records);
+            char* at = putHeader(buffer.data(), header, count);
             for (const MessageRecord& r : records) {
+                if (filter.keep && !filter.keep(r))
+                    continue;
+                RecordNumbers numbers = ownNumbers(r);
+                if (filter.renumber)
+                    filter.renumber(r, numbers);
                 const size_t n = recordSize(r);
                 if (n == 0) {
                     tooLong = QStringLiteral("a text is longer than the file format allows.");
@@ -475,13 +494,13 @@ bool writeFile(const QString& path, quint32 header, const RecordList& records, Q
                     at = buffer.data();
                     if (n > kChunk) { // a record larger than the buffer goes out on its own
                         std::vector<char> big(n);
-                        putRecord(big.data(), r);
+                        putRecord(big.data(), r, numbers);
                         if (!writeAll(file, big.data(), n))
                             return false;
                         continue;
                     }
                 }
-                at = putRecord(at, r);
+                at = putRecord(at, r, numbers);
             }
             return writeAll(file, buffer.data(), static_cast<size_t>(at - buffer.data()));
         },

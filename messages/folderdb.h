@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace folderdb {
 
 constexpr quint32 DEFAULT_HEADER = 20;
@@ -38,9 +40,26 @@ ReadResult readFile(const QString& path, RecordList& records);
 // The bytes of a database holding these records, as given (no renumbering).
 QByteArray toBytes(quint32 header, const RecordList& records);
 
+// The numbers a record is written with.
+struct RecordNumbers
+{
+    qint32 nFolderId = 0;
+    qint32 nParentId = 0;
+    qint32 nMessageId = 0;
+};
+// Which records go to the file, and with which numbers: renumber is called once for each
+// record kept, in list order, with numbers set to the record's own.
+struct RecordFilter
+{
+    std::function<bool(const MessageRecord&)> keep;
+    std::function<void(const MessageRecord&, RecordNumbers& numbers)> renumber;
+};
+
 // Writes the file atomically: a temporary file in the same folder, flushed, then renamed
-// over the old one. On failure the old file is whole and error says why.
-bool writeFile(const QString& path, quint32 header, const RecordList& records, QString* error);
+// over the old one. On failure the old file is whole and error says why. With a filter,
+// the records it keeps, with the numbers it gives; the list itself is not changed.
+bool writeFile(const QString& path, quint32 header, const RecordList& records, QString* error,
+               const RecordFilter& filter = {});
 
 // Moves a damaged file out of the way ("<name>.damaged-<yyyyMMdd-hhmmss>", with a
 // number added if needed) so that the next save cannot overwrite it. Returns the new

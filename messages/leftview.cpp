@@ -1,28 +1,17 @@
 #include "messages/leftview.h"
 
-#include "messages/messagelistmodel.h"
-#include "messages/messagestore.h"
+#include "messages/foldertreemodel.h"
+#include "messages/messagerecord.h"
 #include "messages/messageviews.h"
-#include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QDragEnterEvent>
-#include <QDragLeaveEvent>
-#include <QDragMoveEvent>
-#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMetaProperty>
-#include <QMimeData>
 #include <QStyledItemDelegate>
 #include <QTimer>
-
-#include <optional>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -31,7 +20,7 @@ QIcon themedIcon(const char* name, const QStyle* style, QStyle::StandardPixmap f
     return QIcon::fromTheme(QLatin1String(name), style->standardIcon(fallback));
 }
 
-// A closed folder that shows open while its item is selected.
+// A closed folder that shows open while its row is selected.
 QIcon folderIcon(const QStyle* style)
 {
     const QIcon closed = themedIcon("folder", style, QStyle::SP_DirClosedIcon);
@@ -44,46 +33,9 @@ QIcon folderIcon(const QStyle* style)
     return icon;
 }
 
-bool isPagerRootItem(const QTreeWidgetItem* item)
-{
-    return item && !item->parent() && CLeftView::folderIdOf(item) == PARENT_PAGER;
-}
-
-bool isLocalRootItem(const QTreeWidgetItem* item)
-{
-    return item && !item->parent() && CLeftView::folderIdOf(item) == PARENT_LOCAL;
-}
-
-// A folder of the user's own: an item under "LocalFolder" at any depth. The pager's
-// folders hang directly under "Messages" and never have children.
-bool isLocalFolderItem(const QTreeWidgetItem* item)
-{
-    return item && item->parent() && !isPagerRootItem(item->parent()) &&
-           CLeftView::folderIdOf(item) >= 1;
-}
-
-bool isBelow(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor)
-{
-    for (const QTreeWidgetItem* up = item ? item->parent() : nullptr; up; up = up->parent()) {
-        if (up == ancestor)
-            return true;
-    }
-    return false;
-}
-
-QTreeWidgetItem* childWithFolderId(QTreeWidgetItem* parent, qint32 folderId)
-{
-    for (int i = 0; i < parent->childCount(); ++i) {
-        if (CLeftView::folderIdOf(parent->child(i)) == folderId)
-            return parent->child(i);
-    }
-    return nullptr;
-}
-
 } // namespace
 
-// Label editing goes through the tree's own checks instead of writing the text into the
-// item, and the drop target is painted highlighted while messages are dragged over it.
+// The name typed goes through the tree's own checks instead of straight into the model.
 class FolderNameDelegate : public QStyledItemDelegate
 {
 public:
@@ -99,43 +51,30 @@ public:
         m_view->labelEdited(index, text);
     }
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
-    {
-        if (m_view->m_dropTarget.isValid() && m_view->m_dropTarget == index) {
-            QStyleOptionViewItem highlighted(option);
-            highlighted.state |= QStyle::State_Selected | QStyle::State_Active;
-            QStyledItemDelegate::paint(painter, highlighted, index);
-            return;
-        }
-        QStyledItemDelegate::paint(painter, option, index);
-    }
-
 private:
     CLeftView* m_view;
 };
 
 CLeftView::CLeftView(MessageViews& doc, QWidget* parent)
-    : QTreeWidget(parent), m_doc(doc),
-      m_pagerRootIcon(themedIcon("drive-removable-media", style(), QStyle::SP_DriveFDIcon)),
-      m_localRootIcon(themedIcon("drive-harddisk", style(), QStyle::SP_DriveHDIcon)),
-      m_folderIcon(folderIcon(style())),
+    : QTreeView(parent), m_doc(doc), m_model(doc.folderModel()),
       m_actNewFolder(new QAction(QStringLiteral("New Folder"), this)),
       m_actDelete(new QAction(QStringLiteral("Delete"), this)),
       m_actReName(new QAction(QStringLiteral("ReName"), this))
 {
     setObjectName(QStringLiteral("folderTree"));
-    setColumnCount(1);
+    m_model.setIcons(themedIcon("drive-removable-media", style(), QStyle::SP_DriveFDIcon),
+                     themedIcon("drive-harddisk", style(), QStyle::SP_DriveHDIcon),
+                     folderIcon(style()));
+    setModel(&m_model);
     setHeaderHidden(true);
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     setItemDelegate(new FolderNameDelegate(this));
-    // Folders are dropped onto, never dragged.
-    setDragEnabled(false);
-    setAcceptDrops(true);
-    viewport()->setAcceptDrops(true);
-    setDropIndicatorShown(false);
+    // Folders are dropped onto, never dragged, and never between.
+    setDragDropMode(QAbstractItemView::DropOnly);
+    setDragDropOverwriteMode(true);
+    setDropIndicatorShown(true);
 
     m_actNewFolder->setData(ID_FOLDER_NEWFOLDER);
     m_actDelete->setData(ID_FOLDER_DELETE);
@@ -143,212 +82,65 @@ CLeftView::CLeftView(MessageViews& doc, QWidget* parent)
     connect(m_actNewFolder, &QAction::triggered, this, &CLeftView::OnFolderNewFolder);
     connect(m_actDelete, &QAction::triggered, this, &CLeftView::OnFolderDelete);
     connect(m_actReName, &QAction::triggered, this, &CLeftView::OnFolderReName);
-    connect(this, &QTreeWidget::itemExpanded, this, &CLeftView::onItemExpanded);
-    connect(this, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onCurrentItemChanged(current); });
+    connect(&m_model, &FolderTreeModel::messagesDropped, this, &CLeftView::onMessagesDropped);
 }
 
 CLeftView::~CLeftView()
 {
-    // The document may already be gone while the base classes take the items down.
+    // Whoever listens may already be gone while the base classes take the view down.
     blockSignals(true);
 }
-
-// --- building ----------------------------------------------------------------------------
 
 void CLeftView::BuildFolderTree()
 {
     m_doc.SetTreeView(this);
-    MessageStore& store = m_doc.store();
-
-    ++m_nQuiet;
-    clear();
-    --m_nQuiet;
-
-    // The pager side is always exactly these fourteen folders; pager records that came in
-    // with a database from elsewhere would otherwise show every folder twice.
-    store.RemovePagerRecords(true);
-    store.AddPagerFolders();
-
-    auto* pager = new QTreeWidgetItem(this, QStringList{QStringLiteral("Messages")});
-    pager->setData(0, FolderIdRole, PARENT_PAGER);
-    pager->setIcon(0, m_pagerRootIcon);
-    pager->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    pager->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    expandFolderItem(pager);
-
-    auto* local = new QTreeWidgetItem(this, QStringList{QStringLiteral("LocalFolder")});
-    local->setData(0, FolderIdRole, PARENT_LOCAL);
-    local->setIcon(0, m_localRootIcon);
-    local->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    local->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    if (!m_doc.folderDbLoaded()) {
-        for (const char* name : kDefaultLocalFolderNames)
-            insertFolder(local, QString::fromLatin1(name));
-    }
-    expandFolderItem(local);
+    m_model.buildTree(!m_doc.folderDbLoaded());
+    expand(m_model.pagerRoot());
+    expand(m_model.localRoot());
 }
 
 void CLeftView::RefreshPagerTree()
 {
-    if (QTreeWidgetItem* pager = pagerRoot())
-        rebuildChildren(pager, KeepSelection::No);
+    m_model.refreshPagerFolders();
+    // A pager folder that was shown shows other messages now: the branch takes its place.
+    if (currentIndex().parent() == m_model.pagerRoot())
+        setCurrentIndex(m_model.pagerRoot());
     m_doc.ClearPanes();
     platform::inform(this, QStringLiteral("Download Completed ! "));
 }
 
-QTreeWidgetItem* CLeftView::addFolderItem(QTreeWidgetItem* parent, const QString& text,
-                                          qint32 folderId, bool local)
-{
-    auto* item = new QTreeWidgetItem(parent, QStringList{text});
-    item->setData(0, FolderIdRole, folderId);
-    item->setIcon(0, m_folderIcon);
-    if (local) {
-        // A local folder may get subfolders at any time, so it always offers expansion;
-        // what it shows then comes from the records of the moment.
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
-        item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    } else {
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
-    }
-    return item;
-}
-
-QTreeWidgetItem* CLeftView::insertFolder(QTreeWidgetItem* parent, const QString& name)
-{
-    const MessageRecord& folder = m_doc.store().InsertFolder(
-        platform::fromDisplay(name), platform::fromDisplay(parent->text(0)), folderIdOf(parent));
-    return addFolderItem(parent, name, folder.nFolderId, true);
-}
-
-void CLeftView::expandFolderItem(QTreeWidgetItem* item)
-{
-    if (item->isExpanded())
-        return;
-    rebuildChildren(item, KeepSelection::Yes);
-    m_bProgramExpand = true;
-    item->setExpanded(true);
-    m_bProgramExpand = false;
-}
-
-void CLeftView::onItemExpanded(QTreeWidgetItem* item)
-{
-    if (!m_bProgramExpand)
-        rebuildChildren(item, KeepSelection::Yes);
-}
-
-void CLeftView::rebuildChildren(QTreeWidgetItem* item, KeepSelection keep)
-{
-    QTreeWidgetItem* current = currentItem();
-    const bool currentBelow = isBelow(current, item);
-    const qint32 currentId = currentBelow && current->parent() == item ? folderIdOf(current) : 0;
-
-    const qint32 parentId = folderIdOf(item);
-    ++m_nQuiet;
-    qDeleteAll(item->takeChildren());
-    for (const MessageRecord* folder : m_doc.store().childFolders(parentId))
-        addFolderItem(item, folderItemText(*folder), folder->nFolderId, parentId != PARENT_PAGER);
-
-    // A selected folder among the children stays selected in its new item; one that is
-    // gone, or was deeper down, gives its place to the item rebuilt.
-    QTreeWidgetItem* again =
-        keep == KeepSelection::Yes && currentId >= 1 ? childWithFolderId(item, currentId) : nullptr;
-    if (currentBelow)
-        setCurrentItem(again ? again : item);
-    --m_nQuiet;
-    if (currentBelow && !again && keep == KeepSelection::Yes)
-        onCurrentItemChanged(currentItem());
-}
-
-// --- items and records -------------------------------------------------------------------
-
-qint32 CLeftView::folderIdOf(const QTreeWidgetItem* item)
-{
-    return item ? item->data(0, FolderIdRole).toInt() : 0;
-}
-
-QTreeWidgetItem* CLeftView::pagerRoot() const
-{
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        if (isPagerRootItem(topLevelItem(i)))
-            return topLevelItem(i);
-    }
-    return nullptr;
-}
-
-QTreeWidgetItem* CLeftView::localRoot() const
-{
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        if (isLocalRootItem(topLevelItem(i)))
-            return topLevelItem(i);
-    }
-    return nullptr;
-}
-
-QTreeWidgetItem* CLeftView::findFolderItem(qint32 folderId) const
-{
-    if (folderId < 1)
-        return nullptr;
-    for (QTreeWidgetItemIterator it(const_cast<CLeftView*>(this)); *it; ++it) {
-        if ((*it)->parent() && folderIdOf(*it) == folderId)
-            return *it;
-    }
-    return nullptr;
-}
-
-MessageRecord* CLeftView::folderOfItem(const QTreeWidgetItem* item) const
-{
-    if (!item || !item->parent() || folderIdOf(item) < 1)
-        return nullptr;
-    return m_doc.store().findFolder(folderIdOf(item->parent()), folderIdOf(item));
-}
-
 MessageRecord* CLeftView::selectedFolder() const
 {
-    return folderOfItem(currentItem());
+    return m_model.folder(currentIndex());
 }
 
-void CLeftView::setFolderItemText(qint32 folderId, const QString& text)
+void CLeftView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
-    if (QTreeWidgetItem* item = findFolderItem(folderId))
-        item->setText(0, text);
+    QTreeView::currentChanged(current, previous);
+    Q_EMIT folderSelected(m_model.folder(current));
 }
 
-QTreeWidgetItem* CLeftView::itemOf(const QPersistentModelIndex& index) const
+void CLeftView::onMessagesDropped(const QModelIndex& target)
 {
-    return index.isValid() ? itemFromIndex(index) : nullptr;
-}
-
-void CLeftView::onCurrentItemChanged(QTreeWidgetItem* current)
-{
-    if (m_nQuiet)
-        return;
-    if (const MessageRecord* folder = folderOfItem(current))
-        m_doc.ShowFolder(folder);
+    // The list then shows where the messages went.
+    if (currentIndex() == target)
+        Q_EMIT folderSelected(m_model.folder(target));
     else
-        m_doc.ClearPanes();
+        setCurrentIndex(target);
 }
 
 // --- context menu and folder commands ----------------------------------------------------
 
-std::unique_ptr<QMenu> CLeftView::createContextMenu(QTreeWidgetItem* item)
+std::unique_ptr<QMenu> CLeftView::createContextMenu(const QModelIndex& index)
 {
-    if (!item || item->text(0).isEmpty() || isPagerRootItem(item))
+    // The pager's branch and its folders are as the pager has them.
+    const bool local = m_model.isLocalFolder(index);
+    if (!local && !m_model.isLocalRoot(index))
         return nullptr;
-    m_contextItem = QPersistentModelIndex(indexFromItem(item));
-
-    bool folderCommands = false;
-    if (item->parent()) {
-        if (isPagerRootItem(item->parent()))
-            return nullptr; // the pager's folders are as the pager has them
-        folderCommands = true;
-    } else if (!isLocalRootItem(item)) {
-        return nullptr;
-    }
+    m_contextIndex = index;
     m_actNewFolder->setEnabled(true);
-    m_actDelete->setEnabled(folderCommands);
-    m_actReName->setEnabled(folderCommands);
+    m_actDelete->setEnabled(local);
+    m_actReName->setEnabled(local);
 
     auto menu = std::make_unique<QMenu>(this);
     menu->setObjectName(QStringLiteral("ContextLocalFolder"));
@@ -358,73 +150,57 @@ std::unique_ptr<QMenu> CLeftView::createContextMenu(QTreeWidgetItem* item)
     return menu;
 }
 
-QTreeWidgetItem* CLeftView::contextItem() const
-{
-    return itemOf(m_contextItem);
-}
-
 void CLeftView::contextMenuEvent(QContextMenuEvent* e)
 {
-    QTreeWidgetItem* item = nullptr;
+    QModelIndex index;
     QPoint at = e->globalPos();
     if (e->reason() == QContextMenuEvent::Keyboard) {
-        item = currentItem();
-        if (item)
-            at = viewport()->mapToGlobal(visualItemRect(item).center());
+        index = currentIndex();
+        if (index.isValid())
+            at = viewport()->mapToGlobal(visualRect(index).center());
     } else {
-        item = itemAt(viewport()->mapFromGlobal(e->globalPos()));
+        index = indexAt(viewport()->mapFromGlobal(e->globalPos()));
     }
-    if (std::unique_ptr<QMenu> menu = createContextMenu(item))
+    if (std::unique_ptr<QMenu> menu = createContextMenu(index))
         menu->exec(at);
     e->accept();
 }
 
 void CLeftView::OnFolderNewFolder()
 {
-    QTreeWidgetItem* parent = contextItem();
-    if (!isLocalRootItem(parent) && !isLocalFolderItem(parent))
+    const QModelIndex parent = m_contextIndex;
+    const QModelIndex folder = m_model.insertFolder(parent);
+    if (!folder.isValid())
         return;
-    // The name is chosen against the children the folder shows, so they are built first;
-    // the new folder then joins them and its name is open for editing at once.
-    expandFolderItem(parent);
-    std::vector<std::string> siblings;
-    for (int i = 0; i < parent->childCount(); ++i)
-        siblings.push_back(platform::fromDisplay(parent->child(i)->text(0)));
-    QTreeWidgetItem* item =
-        insertFolder(parent, platform::toDisplay(MessageStore::NewFolderName(siblings)));
-    scrollToItem(item);
-    editItem(item, 0);
+    // The new folder's name is open for editing at once.
+    expand(parent);
+    scrollTo(folder);
+    edit(folder);
 }
 
 void CLeftView::OnFolderDelete()
 {
-    QTreeWidgetItem* item = contextItem();
-    if (!isLocalFolderItem(item))
+    const QModelIndex folder = m_contextIndex;
+    if (!m_model.isLocalFolder(folder))
         return;
-    if (!m_doc.store().DeleteFolder(folderIdOf(item->parent()), folderIdOf(item)))
-        return;
-    // A selected folder inside would leave the tree with no selection and the list with
-    // messages that are gone: the parent takes over.
-    QTreeWidgetItem* parent = item->parent();
-    QTreeWidgetItem* current = currentItem();
-    const bool selectedInside = current == item || isBelow(current, item);
-    ++m_nQuiet;
-    delete item;
-    if (selectedInside)
-        setCurrentItem(parent);
-    --m_nQuiet;
-    if (selectedInside)
-        onCurrentItemChanged(parent);
+    // A selected folder inside would leave the list with messages that are gone: the
+    // parent takes over first.
+    for (QModelIndex up = currentIndex(); up.isValid(); up = up.parent()) {
+        if (up == folder) {
+            setCurrentIndex(folder.parent());
+            break;
+        }
+    }
+    m_model.removeFolder(folder);
 }
 
 void CLeftView::OnFolderReName()
 {
-    QTreeWidgetItem* item = contextItem();
-    if (isLocalFolderItem(item))
-        editItem(item, 0);
+    if (m_model.isLocalFolder(m_contextIndex))
+        edit(m_contextIndex);
 }
 
-// --- label editing -----------------------------------------------------------------------
+// --- name editing ------------------------------------------------------------------------
 
 void CLeftView::labelEdited(const QModelIndex& index, const QString& text)
 {
@@ -434,175 +210,41 @@ void CLeftView::labelEdited(const QModelIndex& index, const QString& text)
     QMetaObject::invokeMethod(
         this,
         [this, where, text] {
-            if (QTreeWidgetItem* item = itemOf(where))
-                endLabelEdit(item, text);
+            if (where.isValid())
+                endLabelEdit(where, text);
         },
         Qt::QueuedConnection);
 }
 
-bool CLeftView::endLabelEdit(QTreeWidgetItem* item, const QString& newText)
+bool CLeftView::endLabelEdit(const QModelIndex& index, const QString& newText)
 {
-    if (!isLocalFolderItem(item))
+    switch (m_model.checkName(index, newText)) {
+    case FolderTreeModel::NameCheck::Unchanged:
         return false;
-    // What the record will hold, shown as it will be shown.
-    const std::string bytes = platform::fromDisplay(newText);
-    const QString name = platform::toDisplay(bytes);
-    const QString oldName = item->text(0);
-    if (name == oldName)
-        return false;
-    if (name.isEmpty()) {
+    case FolderTreeModel::NameCheck::Empty:
         platform::stop(this, QStringLiteral("You Must Input FolderName."),
                        QStringLiteral("Folder Name"));
-        restartLabelEdit(item);
+        restartLabelEdit(index);
         return false;
+    case FolderTreeModel::NameCheck::Exists:
+        platform::stop(this,
+                       m_model.data(index).toString() + QStringLiteral(" - ReName Failed.\n") +
+                           QStringLiteral("Existed Folder Name.\n") +
+                           QStringLiteral("You Must Input the Different FolderName."),
+                       QStringLiteral("Folder ReName Failed "));
+        restartLabelEdit(index);
+        return false;
+    case FolderTreeModel::NameCheck::Ok:
+        break;
     }
-    QTreeWidgetItem* parent = item->parent();
-    for (int i = 0; i < parent->childCount(); ++i) {
-        if (parent->child(i)->text(0) == name) {
-            platform::stop(this,
-                           oldName + QStringLiteral(" - ReName Failed.\n") +
-                               QStringLiteral("Existed Folder Name.\n") +
-                               QStringLiteral("You Must Input the Different FolderName."),
-                           QStringLiteral("Folder ReName Failed "));
-            restartLabelEdit(item);
-            return false;
-        }
-    }
-    m_doc.store().RenameFolder(folderIdOf(parent), folderIdOf(item), bytes);
-    item->setText(0, name);
-    return true;
+    return m_model.renameFolder(index, newText);
 }
 
-void CLeftView::restartLabelEdit(QTreeWidgetItem* item)
+void CLeftView::restartLabelEdit(const QModelIndex& index)
 {
-    const QPersistentModelIndex where(indexFromItem(item));
+    const QPersistentModelIndex where(index);
     QTimer::singleShot(0, this, [this, where] {
-        if (QTreeWidgetItem* again = itemOf(where))
-            editItem(again, 0);
+        if (where.isValid())
+            edit(where);
     });
-}
-
-// --- drop target -------------------------------------------------------------------------
-
-namespace {
-
-std::optional<MessageDrag> dragOf(const QMimeData* mime, const MessageStore& store)
-{
-    if (!mime || !mime->hasFormat(MessageDrag::mimeType()))
-        return std::nullopt;
-    std::optional<MessageDrag> drag = MessageDrag::decode(mime->data(MessageDrag::mimeType()));
-    if (!drag || drag->storeTag != reinterpret_cast<quintptr>(&store) ||
-        drag->processId != QCoreApplication::applicationPid())
-        return std::nullopt;
-    return drag;
-}
-
-} // namespace
-
-Qt::DropAction CLeftView::dropActionFor(const QTreeWidgetItem* target, const QMimeData* mime,
-                                        Qt::KeyboardModifiers modifiers) const
-{
-    if (!isLocalFolderItem(target))
-        return Qt::IgnoreAction;
-    const std::optional<MessageDrag> drag = dragOf(mime, m_doc.store());
-    if (!drag || drag->messageIds.empty() || folderIdOf(target) == drag->sourceFolderId)
-        return Qt::IgnoreAction;
-    const bool copy =
-        m_doc.store().DropCopies(drag->sourceFolderId, modifiers.testFlag(Qt::ControlModifier));
-    return copy ? Qt::CopyAction : Qt::MoveAction;
-}
-
-int CLeftView::dropMessages(QTreeWidgetItem* target, const QMimeData* mime,
-                            Qt::KeyboardModifiers modifiers)
-{
-    const Qt::DropAction action = dropActionFor(target, mime, modifiers);
-    if (action == Qt::IgnoreAction)
-        return 0;
-    const MessageDrag drag = *dragOf(mime, m_doc.store());
-    MessageStore& store = m_doc.store();
-    const qint32 destination = folderIdOf(target);
-    const int done = action == Qt::CopyAction ? store.CopyMessages(drag.messageIds, destination)
-                                              : store.MoveMessages(drag.messageIds, destination);
-    if (done == 0)
-        return 0;
-    m_doc.ShowFolderCount(destination);
-    if (action == Qt::MoveAction)
-        m_doc.ShowFolderCount(drag.sourceFolderId);
-    // The list then shows where the messages went.
-    if (currentItem() == target)
-        onCurrentItemChanged(target);
-    else
-        setCurrentItem(target);
-    return done;
-}
-
-QTreeWidgetItem* CLeftView::dropTarget() const
-{
-    return itemOf(m_dropTarget);
-}
-
-void CLeftView::setDropTarget(QTreeWidgetItem* item)
-{
-    const QPersistentModelIndex next(item ? indexFromItem(item) : QModelIndex());
-    if (next == m_dropTarget)
-        return;
-    if (QTreeWidgetItem* old = itemOf(m_dropTarget))
-        viewport()->update(visualItemRect(old));
-    m_dropTarget = next;
-    if (item)
-        viewport()->update(visualItemRect(item));
-}
-
-void CLeftView::dragEnterEvent(QDragEnterEvent* e)
-{
-    if (!dragOf(e->mimeData(), m_doc.store())) {
-        e->ignore();
-        return;
-    }
-    setState(DraggingState);
-    e->acceptProposedAction();
-}
-
-void CLeftView::dragMoveEvent(QDragMoveEvent* e)
-{
-    const QPoint at = e->position().toPoint();
-    const QRect inner = viewport()->rect().adjusted(autoScrollMargin(), autoScrollMargin(),
-                                                    -autoScrollMargin(), -autoScrollMargin());
-    if (hasAutoScroll() && !inner.contains(at))
-        startAutoScroll();
-
-    QTreeWidgetItem* item = itemAt(at);
-    const Qt::DropAction action = dropActionFor(item, e->mimeData(), e->modifiers());
-    if (action == Qt::IgnoreAction || !e->possibleActions().testFlag(action)) {
-        setDropTarget(nullptr);
-        e->ignore();
-        return;
-    }
-    setDropTarget(item);
-    e->setDropAction(action);
-    e->accept();
-}
-
-void CLeftView::dragLeaveEvent(QDragLeaveEvent* e)
-{
-    stopAutoScroll();
-    setState(NoState);
-    setDropTarget(nullptr);
-    e->accept();
-}
-
-void CLeftView::dropEvent(QDropEvent* e)
-{
-    stopAutoScroll();
-    setState(NoState);
-    setDropTarget(nullptr);
-    QTreeWidgetItem* item = itemAt(e->position().toPoint());
-    const Qt::DropAction action = dropActionFor(item, e->mimeData(), e->modifiers());
-    if (action == Qt::IgnoreAction || !e->possibleActions().testFlag(action)) {
-        e->ignore();
-        return;
-    }
-    e->setDropAction(action);
-    e->accept();
-    dropMessages(item, e->mimeData(), e->modifiers());
 }

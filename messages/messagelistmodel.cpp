@@ -1,6 +1,6 @@
 #include "messages/messagelistmodel.h"
 
-#include "messages/messagerecord.h"
+#include "messages/messagestore.h"
 #include "platform/bytes.h"
 
 #include <QCoreApplication>
@@ -64,9 +64,57 @@ std::optional<MessageDrag> MessageDrag::decode(const QByteArray& bytes)
 
 // --- MessageListModel ----------------------------------------------------------------------
 
-MessageListModel::MessageListModel(quint64 storeTag, QObject* parent)
-    : QAbstractTableModel(parent), m_storeTag(storeTag)
+MessageListModel::MessageListModel(MessageStore& store, QObject* parent)
+    : QAbstractTableModel(parent), m_store(store)
 {
+}
+
+quint64 MessageListModel::storeTagOf(const MessageStore& store)
+{
+    return reinterpret_cast<quintptr>(&store);
+}
+
+void MessageListModel::setFolder(const MessageRecord* folder)
+{
+    if (folder)
+        setMessages(*folder, m_store.folderMessages(*folder));
+    else
+        clear();
+}
+
+bool MessageListModel::folderIsPager() const
+{
+    return m_hasFolder && m_nFolderParentId == PARENT_PAGER;
+}
+
+bool MessageListModel::dragCopiesOnly() const
+{
+    return m_store.DropCopies(m_nFolderId, false);
+}
+
+const MessageRecord* MessageListModel::message(int row) const
+{
+    const qint32 id = messageId(row);
+    return id >= 1 ? m_store.findMessage(id) : nullptr;
+}
+
+int MessageListModel::deleteRows(const std::vector<int>& rows)
+{
+    if (folderIsPager() || !m_hasFolder)
+        return 0;
+    std::vector<qint32> ids;
+    for (const int row : rows) {
+        if (const qint32 id = messageId(row); id >= 1)
+            ids.push_back(id);
+    }
+    std::vector<qint32> changed;
+    if (!ids.empty())
+        changed = m_store.DeleteMessages(ids);
+    const qint32 deleted = static_cast<qint32>(ids.size());
+    setFolder(m_store.findFolder(m_nFolderParentId, m_nFolderId));
+    if (!changed.empty())
+        Q_EMIT folderCountsChanged(changed);
+    return deleted;
 }
 
 void MessageListModel::setMessages(const MessageRecord& folder,
@@ -219,7 +267,7 @@ QMimeData* MessageListModel::mimeData(const QModelIndexList& indexes) const
         return nullptr;
 
     MessageDrag drag;
-    drag.storeTag = m_storeTag;
+    drag.storeTag = storeTagOf(m_store);
     drag.processId = QCoreApplication::applicationPid();
     drag.sourceParentId = m_nFolderParentId;
     drag.sourceFolderId = m_nFolderId;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class MessageStore;
 struct MessageRecord;
 
 // What a drag of messages out of the list carries. The store tag and the process make sure
@@ -45,9 +46,13 @@ public:
     };
     static constexpr int MessageIdRole = Qt::UserRole;
 
-    // storeTag goes into every drag (see MessageDrag).
-    explicit MessageListModel(quint64 storeTag = 0, QObject* parent = nullptr);
+    explicit MessageListModel(MessageStore& store, QObject* parent = nullptr);
 
+    // What every drag of this store carries (see MessageDrag).
+    static quint64 storeTagOf(const MessageStore& store);
+
+    // Lists the folder's messages, in record-list order; nullptr empties the list.
+    void setFolder(const MessageRecord* folder);
     // Shows these messages of the folder, in the order given.
     void setMessages(const MessageRecord& folder, const std::vector<MessageRecord*>& messages);
     void clear();
@@ -56,7 +61,18 @@ public:
     bool hasFolder() const { return m_hasFolder; }
     qint32 folderParentId() const { return m_nFolderParentId; }
     qint32 folderId() const { return m_nFolderId; }
+    // The pager's folders are as the pager has them: their messages are not deleted here,
+    // and dragged out they are only copied.
+    bool folderIsPager() const;
+    // Whether the store only copies messages dragged out of this folder.
+    bool dragCopiesOnly() const;
     qint32 messageId(int row) const;
+    // The message record of a row, or nullptr.
+    const MessageRecord* message(int row) const;
+
+    // Deletes the messages of these rows with their companions, then lists the folder again.
+    // Returns how many were deleted.
+    int deleteRows(const std::vector<int>& rows);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -69,6 +85,10 @@ public:
     // The messages of the rows among the indexes, in row order, and the folder shown.
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
     Qt::DropActions supportedDragActions() const override;
+
+Q_SIGNALS:
+    // Messages of these folders went away: their counts changed.
+    void folderCountsChanged(const std::vector<qint32>& folderIds);
 
 private:
     // The texts of all rows live in one buffer: a folder of a hundred thousand messages
@@ -83,7 +103,7 @@ private:
     };
     QString text(const Row& row, int column) const;
 
-    quint64 m_storeTag;
+    MessageStore& m_store;
     bool m_hasFolder = false;
     qint32 m_nFolderParentId = 0;
     qint32 m_nFolderId = 0;

@@ -544,22 +544,3 @@ folderdb::ReadResult MessageStore::LoadFolderDb(const QString& path)
         RaiseCountersAboveRecords();
     return result;
 }
-
-bool MessageStore::SaveFolderDb(const QString& path, quint32 header, QString* error)
-{
-    // The pager side never goes to the file. It waits aside in its own order and comes back
-    // at the tail whatever happens, so a close that is cancelled afterwards still has the
-    // pager folders to file the next download in.
-    RecordList pagerSide;
-    for (auto it = m_records.begin(); it != m_records.end();) {
-        const auto next = std::next(it);
-        if (it->nParentId == PARENT_PAGER)
-            pagerSide.splice(pagerSide.end(), m_records, it);
-        it = next;
-    }
-    if (!m_records.empty())
-        RenumberRecords();
-    const bool written = folderdb::writeFile(path, header, m_records, error);
-    m_records.splice(m_records.end(), pagerSide);
-    return written;
-}

@@ -75,10 +75,12 @@ public:
     // Reads the database into the store (replacing every record) and raises the counters
     // above the numbers read. A damaged file leaves the records read before the damage.
     folderdb::ReadResult LoadFolderDb(const QString& path);
-    // Writes the local side: the pager side is taken out of the list for the time of the
-    // write and put back after it (so a close that is then cancelled loses nothing), the
-    // local side is renumbered, and the file is replaced atomically.
-    bool SaveFolderDb(const QString& path, quint32 header, QString* error);
+    // Writes the local side, renumbered, and replaces the file atomically. The records in
+    // memory keep their numbers (so a close that is then cancelled changes nothing the user
+    // sees), and so do the store's counters; written gets the counters that follow the
+    // numbers of the file, which are the ones to keep for the next run.
+    bool SaveFolderDb(const QString& path, quint32 header, QString* error,
+                      StoreCounters* written = nullptr) const;
 
     // --- numbers ----------------------------------------------------------------------
     // Compacts folder numbers from 20 and message numbers from 2 (linear time) and sets

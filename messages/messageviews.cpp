@@ -1,29 +1,44 @@
 #include "messages/messageviews.h"
 
+#include "messages/foldertreemodel.h"
 #include "messages/leftview.h"
-#include "messages/messagestore.h"
+#include "messages/messagelistmodel.h"
 #include "messages/rightdetailview.h"
 #include "messages/rightlistview.h"
-#include "platform/bytes.h"
 
-QString folderItemText(const MessageRecord& folder)
+MessageViews::MessageViews(MessageStore& store)
+    : m_store(store), m_pFolderModel(std::make_unique<FolderTreeModel>(store)),
+      m_pListModel(std::make_unique<MessageListModel>(store))
 {
-    return platform::toDisplay(folder.strName) + QLatin1Char('(') + QString::number(folder.nCount) +
-           QLatin1Char(')');
+    connect(m_pListModel.get(), &MessageListModel::folderCountsChanged, m_pFolderModel.get(),
+            &FolderTreeModel::refreshFolders);
+    // A list filled anew has no current message.
+    connect(m_pListModel.get(), &QAbstractItemModel::modelReset, this,
+            [this] { ShowMessage(nullptr); });
 }
-
-MessageViews::MessageViews(MessageStore& store) : m_store(store) {}
 
 MessageViews::~MessageViews() = default;
 
 void MessageViews::SetTreeView(CLeftView* view)
 {
+    if (m_pTreeView)
+        disconnect(m_pTreeView, nullptr, this, nullptr);
     m_pTreeView = view;
+    if (view) {
+        connect(view, &CLeftView::folderSelected, this,
+                [this](const MessageRecord* folder) { ShowFolder(folder); });
+    }
 }
 
 void MessageViews::SetListView(CRightListView* view)
 {
     m_pListView = view;
+    if (view) {
+        connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& current) {
+                    ShowMessage(current.isValid() ? m_pListModel->message(current.row()) : nullptr);
+                });
+    }
 }
 
 void MessageViews::SetDetailView(CRightDetailView* view)
@@ -48,10 +63,8 @@ CRightDetailView* MessageViews::detailView() const
 
 void MessageViews::ShowFolder(const MessageRecord* folder)
 {
-    if (m_pListView)
-        m_pListView->showFolder(folder);
-    if (m_pDetailView)
-        m_pDetailView->clearText();
+    m_pListModel->setFolder(folder);
+    ShowMessage(nullptr);
 }
 
 void MessageViews::ClearPanes()
@@ -61,7 +74,7 @@ void MessageViews::ClearPanes()
 
 MessageRecord* MessageViews::GetSelectedFolder() const
 {
-    return m_pTreeView ? m_pTreeView->selectedFolder() : nullptr;
+    return m_pTreeView ? m_pFolderModel->folder(m_pTreeView->currentIndex()) : nullptr;
 }
 
 void MessageViews::ShowMessage(const MessageRecord* message)
@@ -70,14 +83,7 @@ void MessageViews::ShowMessage(const MessageRecord* message)
         m_pDetailView->showMessage(message);
 }
 
-void MessageViews::SetFolderItemText(qint32 folderId, const QString& text)
+void MessageViews::SetFolderItemText(qint32 folderId)
 {
-    if (m_pTreeView)
-        m_pTreeView->setFolderItemText(folderId, text);
-}
-
-void MessageViews::ShowFolderCount(qint32 folderId)
-{
-    if (const MessageRecord* folder = m_store.findFolderById(folderId))
-        SetFolderItemText(folderId, folderItemText(*folder));
+    m_pFolderModel->refreshFolders({folderId});
 }

@@ -1,30 +1,37 @@
 #pragma once
-// The view half of the message document: where the folder tree, the message list and the
-// detail pane meet. Each view registers itself here when it is set up and reaches the
-// others only through these calls, so none of them needs to know how the others are
-// built. The document of the main frame owns (or is) one of these; it must outlive the
-// views' last use of it, and it holds the views weakly, so a view that is gone is simply
-// not called.
+// The view half of the message document: it owns the two item models over the store (the
+// folder tree and the message list) and wires the three views together without their
+// knowing each other: the tree's current folder is listed, the list's current message is
+// shown in the detail pane, and counts changed in the list show in the tree. Each view
+// registers itself here when it is set up. The document must outlive the views' last use
+// of it; it holds them weakly, so a view that is gone is simply not called.
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
+
 class CLeftView;
 class CRightDetailView;
 class CRightListView;
+class FolderTreeModel;
+class MessageListModel;
 class MessageStore;
 struct MessageRecord;
 
-class MessageViews
+class MessageViews : public QObject
 {
 public:
     explicit MessageViews(MessageStore& store);
-    virtual ~MessageViews();
+    ~MessageViews() override;
     MessageViews(const MessageViews&) = delete;
     MessageViews& operator=(const MessageViews&) = delete;
 
     MessageStore& store() const { return m_store; }
+    FolderTreeModel& folderModel() const { return *m_pFolderModel; }
+    MessageListModel& listModel() const { return *m_pListModel; }
 
     // Set when the folder database was found and read; the tree creates the default local
     // folders only when it was not.
@@ -38,28 +45,23 @@ public:
     CRightListView* listView() const;
     CRightDetailView* detailView() const;
 
-    // Fills the message list with the folder's messages (none: empties it) and empties the
-    // detail pane.
+    // Lists the folder's messages (none: empties the list) and empties the detail pane.
     void ShowFolder(const MessageRecord* folder);
     // Empties the message list and the detail pane.
     void ClearPanes();
-    // The folder record of the tree's selected item, or nullptr (a root, nothing selected).
+    // The folder record of the tree's current row, or nullptr (a root, nothing selected).
     MessageRecord* GetSelectedFolder() const;
     // Shows a message in the detail pane; nullptr empties it.
     void ShowMessage(const MessageRecord* message);
-    // Sets the text of the tree item that carries the folder number.
-    void SetFolderItemText(qint32 folderId, const QString& text);
-    // Shows the folder's current count on its tree item, "name(count)". The folder is the
-    // first folder record with that number, as for every count change.
-    void ShowFolderCount(qint32 folderId);
+    // The folder's row shows its name and current count again.
+    void SetFolderItemText(qint32 folderId);
 
 private:
     MessageStore& m_store;
+    std::unique_ptr<FolderTreeModel> m_pFolderModel;
+    std::unique_ptr<MessageListModel> m_pListModel;
     bool m_bFolderDbLoaded = false;
     QPointer<CLeftView> m_pTreeView;
     QPointer<CRightListView> m_pListView;
     QPointer<CRightDetailView> m_pDetailView;
 };
-
-// "name(count)": how a folder built from its record is shown in the tree.
-QString folderItemText(const MessageRecord& folder);

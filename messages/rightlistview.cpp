@@ -1,7 +1,6 @@
 #include "messages/rightlistview.h"
 
 #include "messages/messagelistmodel.h"
-#include "messages/messagestore.h"
 #include "messages/messageviews.h"
 
 #include <QAction>
@@ -14,8 +13,7 @@
 #include <algorithm>
 
 CRightListView::CRightListView(MessageViews& doc, QWidget* parent)
-    : QTreeView(parent), m_doc(doc),
-      m_model(new MessageListModel(reinterpret_cast<quintptr>(&doc.store()), this)),
+    : QTreeView(parent), m_doc(doc), m_model(&doc.listModel()),
       m_actDelete(new QAction(QStringLiteral("Delete"), this))
 {
     setObjectName(QStringLiteral("messageList"));
@@ -38,17 +36,9 @@ CRightListView::CRightListView(MessageViews& doc, QWidget* parent)
 
     m_actDelete->setData(ID_MESSAGE_DELETE);
     connect(m_actDelete, &QAction::triggered, this, &CRightListView::OnMessageDelete);
-    connect(
-        selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-        [this](const QModelIndex& current, const QModelIndex&) { onCurrentRowChanged(current); });
 }
 
-CRightListView::~CRightListView()
-{
-    // The document may already be gone while the base classes tear the view down.
-    if (selectionModel())
-        disconnect(selectionModel(), nullptr, this, nullptr);
-}
+CRightListView::~CRightListView() = default;
 
 void CRightListView::InitMessageList()
 {
@@ -61,14 +51,6 @@ void CRightListView::InitMessageList()
     head->resizeSection(MessageListModel::ColumnTitle, 250);
     head->resizeSection(MessageListModel::ColumnDate, 150);
     m_doc.SetListView(this);
-}
-
-void CRightListView::showFolder(const MessageRecord* folder)
-{
-    if (folder)
-        m_model->setMessages(*folder, m_doc.store().folderMessages(*folder));
-    else
-        m_model->clear();
 }
 
 std::vector<int> CRightListView::selectedRows() const
@@ -88,15 +70,9 @@ std::vector<qint32> CRightListView::selectedMessageIds() const
     return ids;
 }
 
-bool CRightListView::folderShownIsPager() const
-{
-    const MessageRecord* folder = m_doc.GetSelectedFolder();
-    return folder && folder->nParentId == PARENT_PAGER;
-}
-
 std::unique_ptr<QMenu> CRightListView::createContextMenu()
 {
-    if (!selectionModel()->hasSelection() || !m_doc.GetSelectedFolder() || folderShownIsPager())
+    if (!selectionModel()->hasSelection() || !m_model->hasFolder() || m_model->folderIsPager())
         return nullptr;
     auto menu = std::make_unique<QMenu>(this);
     menu->setObjectName(QStringLiteral("ContextMessage"));
@@ -114,22 +90,9 @@ void CRightListView::contextMenuEvent(QContextMenuEvent* e)
 
 void CRightListView::OnMessageDelete()
 {
-    if (folderShownIsPager())
-        return;
     // Always the rows that are selected now: the row that changed last may be one that
     // was just taken out of the selection.
-    const std::vector<qint32> ids = selectedMessageIds();
-    if (!ids.empty()) {
-        for (const qint32 folderId : m_doc.store().DeleteMessages(ids))
-            m_doc.ShowFolderCount(folderId);
-    }
-    m_doc.ShowFolder(m_doc.GetSelectedFolder());
-}
-
-void CRightListView::onCurrentRowChanged(const QModelIndex& current)
-{
-    const int row = current.isValid() ? current.row() : -1;
-    m_doc.ShowMessage(row < 0 ? nullptr : m_doc.store().findMessage(m_model->messageId(row)));
+    m_model->deleteRows(selectedRows());
 }
 
 void CRightListView::startDrag(Qt::DropActions)
@@ -145,7 +108,7 @@ void CRightListView::startDrag(Qt::DropActions)
         return;
 
     // Messages that can only be copied offer no move; the drop target asks the store too.
-    const bool copyOnly = m_doc.store().DropCopies(m_model->folderId(), false);
+    const bool copyOnly = m_model->dragCopiesOnly();
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
     const QIcon icon = m_model->data(indexes.first(), Qt::DecorationRole).value<QIcon>();

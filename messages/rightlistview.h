@@ -1,7 +1,7 @@
 #pragma once
-// The message list: the messages of the folder selected in the tree, one row each. It
-// shows the current row's message in the detail pane, deletes messages of local folders
-// and is where messages are dragged from onto the folder tree.
+// The message list: a view over the document's message list model, one row per message of
+// the folder shown. It deletes messages of local folders and is where messages are
+// dragged from onto the folder tree.
 
 #include <QTreeView>
 
@@ -27,8 +27,6 @@ public:
     void InitMessageList();
 
     MessageListModel* messageModel() const { return m_model; }
-    // Fills the list with the folder's messages; nullptr empties it.
-    void showFolder(const MessageRecord* folder);
     // The selected rows, in row order.
     std::vector<int> selectedRows() const;
     // The message numbers of the selected rows, in row order.
@@ -40,7 +38,7 @@ public:
     QAction* deleteAction() const { return m_actDelete; }
 
 public Q_SLOTS:
-    // Deletes the selected messages, then lists the folder again.
+    // Deletes the selected messages; the folder is then listed again.
     void OnMessageDelete();
 
 protected:
@@ -48,9 +46,6 @@ protected:
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
-    void onCurrentRowChanged(const QModelIndex& current);
-    bool folderShownIsPager() const;
-
     MessageViews& m_doc;
     MessageListModel* m_model;
     QAction* m_actDelete;

@@ -6,6 +6,7 @@
 //    of growing size: the time must grow with the store, not with its square.
 // Each figure is the best of five.
 
+#include "messages/foldertreemodel.h"
 #include "messages/leftview.h"
 #include "messages/messagelistmodel.h"
 #include "messages/messagestore.h"
@@ -113,18 +114,18 @@ void selectFolder(Window& w, int messages)
     const qint32 big = w.store.InsertFolder("Big", "LocalFolder", PARENT_LOCAL).nFolderId;
     addMessages(w.store, big, messages);
     w.build();
-    QTreeWidgetItem* bigItem = w.tree->findFolderItem(big);
-    QTreeWidgetItem* empty = w.tree->localRoot();
+    const QModelIndex bigItem = w.tree->folderModel().findFolder(big);
+    const QModelIndex empty = w.tree->folderModel().localRoot();
 
     const double filled =
-        bestMs([&] { w.tree->setCurrentItem(empty); }, [&] { w.tree->setCurrentItem(bigItem); });
+        bestMs([&] { w.tree->setCurrentIndex(empty); }, [&] { w.tree->setCurrentIndex(bigItem); });
     const double painted = bestMs(
         [&] {
-            w.tree->setCurrentItem(empty);
+            w.tree->setCurrentIndex(empty);
             QCoreApplication::processEvents();
         },
         [&] {
-            w.tree->setCurrentItem(bigItem);
+            w.tree->setCurrentIndex(bigItem);
             QCoreApplication::processEvents();
             w.list()->viewport()->repaint();
         });
@@ -145,13 +146,13 @@ void dropIn(qint64 storeMessages)
     w.build();
     const qint32 a = FIRST_LOCAL_FOLDER_ID;
     const qint32 b = FIRST_LOCAL_FOLDER_ID + 1;
-    QTreeWidgetItem* itemA = w.tree->findFolderItem(a);
-    QTreeWidgetItem* itemB = w.tree->findFolderItem(b);
+    const QModelIndex itemA = w.tree->folderModel().findFolder(a);
+    const QModelIndex itemB = w.tree->folderModel().findFolder(b);
 
     // The first 1,000 rows of the source selected, their drag taken from the list's model.
     std::unique_ptr<QMimeData> drag;
-    auto dragFrom = [&](QTreeWidgetItem* source) {
-        w.tree->setCurrentItem(source);
+    auto dragFrom = [&](const QModelIndex& source) {
+        w.tree->setCurrentIndex(source);
         MessageListModel* model = w.list()->messageModel();
         QItemSelection rows(model->index(0, 0), model->index(kSelected - 1, 0));
         w.list()->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect |
@@ -164,10 +165,13 @@ void dropIn(qint64 storeMessages)
             flip = !flip;
             dragFrom(flip ? itemA : itemB);
         },
-        [&] { w.tree->dropMessages(flip ? itemB : itemA, drag.get(), {}); });
-    const double copied =
-        bestMs([&] { dragFrom(itemA); },
-               [&] { w.tree->dropMessages(itemB, drag.get(), Qt::ControlModifier); });
+        [&] {
+            w.tree->folderModel().dropMimeData(drag.get(), Qt::MoveAction, -1, -1,
+                                               flip ? itemB : itemA);
+        });
+    const double copied = bestMs(
+        [&] { dragFrom(itemA); },
+        [&] { w.tree->folderModel().dropMimeData(drag.get(), Qt::CopyAction, -1, -1, itemB); });
     std::printf("  %8lld messages (%8zu records): move %8.2f ms, copy %8.2f ms\n",
                 static_cast<long long>(storeMessages), w.store.records().size(), moved, copied);
 }

@@ -1,5 +1,7 @@
 #include "programrun.h"
 
+#include "messages/foldertreemodel.h"
+
 #include "frame/mainframe.h"
 #include "frame/quillboxdoc.h"
 #include "messages/leftview.h"
@@ -14,7 +16,6 @@
 #include <QItemSelectionModel>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTreeWidgetItem>
 
 #include <cstdio>
 #include <cstdlib>
@@ -113,45 +114,51 @@ CRightDetailView& ProgramRun::detail() const
     return *frame().rightView()->detailView();
 }
 
-namespace {
-
-QTreeWidgetItem* childNamed(const QTreeWidgetItem* parent, const QString& name)
+QModelIndex ProgramRun::childNamed(const QModelIndex& parent, const QString& name) const
 {
-    if (!parent)
-        return nullptr;
-    for (int i = 0; i < parent->childCount(); ++i) {
-        QTreeWidgetItem* child = parent->child(i);
-        const QString text = child->text(0);
+    const QAbstractItemModel& model = tree().folderModel();
+    for (int i = 0; i < model.rowCount(parent); ++i) {
+        const QModelIndex child = model.index(i, 0, parent);
+        const QString text = child.data().toString();
         if (text == name ||
             (text.startsWith(name + QLatin1Char('(')) && text.endsWith(QLatin1Char(')'))))
             return child;
     }
-    return nullptr;
+    return {};
 }
 
-} // namespace
-
-QTreeWidgetItem* ProgramRun::pagerFolder(const QString& name) const
+QModelIndex ProgramRun::pagerFolder(const QString& name) const
 {
-    return childNamed(tree().pagerRoot(), name);
+    return childNamed(tree().folderModel().pagerRoot(), name);
 }
 
-QTreeWidgetItem* ProgramRun::localFolder(const QString& name) const
+QModelIndex ProgramRun::localFolder(const QString& name) const
 {
-    return childNamed(tree().localRoot(), name);
+    return childNamed(tree().folderModel().localRoot(), name);
 }
 
-QStringList ProgramRun::childTexts(const QTreeWidgetItem* item)
+QModelIndex ProgramRun::pagerRoot() const
+{
+    return tree().folderModel().pagerRoot();
+}
+
+QModelIndex ProgramRun::localRoot() const
+{
+    return tree().folderModel().localRoot();
+}
+
+QStringList ProgramRun::childTexts(const QModelIndex& parent) const
 {
     QStringList texts;
-    for (int i = 0; item && i < item->childCount(); ++i)
-        texts << item->child(i)->text(0);
+    const QAbstractItemModel& model = tree().folderModel();
+    for (int i = 0; i < model.rowCount(parent); ++i)
+        texts << model.index(i, 0, parent).data().toString();
     return texts;
 }
 
-void ProgramRun::selectFolder(QTreeWidgetItem* item)
+void ProgramRun::selectFolder(const QModelIndex& folder)
 {
-    tree().setCurrentItem(item);
+    tree().setCurrentIndex(folder);
 }
 
 void ProgramRun::selectRows(const std::vector<int>& rows)

@@ -4,6 +4,7 @@
 
 #include "app/quillboxapp.h"
 
+#include <QModelIndex>
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +16,6 @@ class CMainFrame;
 class CQuillboxDoc;
 class CRightDetailView;
 class CRightListView;
-class QTreeWidgetItem;
 
 namespace e2e {
 
@@ -57,12 +57,14 @@ public:
     CRightListView& list() const;
     CRightDetailView& detail() const;
 
-    // The folder item under a root whose text is name(count), or name alone.
-    QTreeWidgetItem* pagerFolder(const QString& name) const;
-    QTreeWidgetItem* localFolder(const QString& name) const;
-    static QStringList childTexts(const QTreeWidgetItem* item);
+    // The folder row under a root whose text is name(count), or name alone.
+    QModelIndex pagerFolder(const QString& name) const;
+    QModelIndex localFolder(const QString& name) const;
+    QModelIndex pagerRoot() const;
+    QModelIndex localRoot() const;
+    QStringList childTexts(const QModelIndex& parent) const;
 
-    void selectFolder(QTreeWidgetItem* item);
+    void selectFolder(const QModelIndex& folder);
     // Selects these rows of the message list (the first becomes the current row).
     void selectRows(const std::vector<int>& rows);
     // The list's texts of a column, top to bottom.
@@ -72,6 +74,8 @@ public:
     bool close();
 
 private:
+    QModelIndex childNamed(const QModelIndex& parent, const QString& name) const;
+
     std::unique_ptr<CQuillboxApp> m_app;
 };
 

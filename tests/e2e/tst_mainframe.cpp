@@ -1,12 +1,10 @@
 // The main frame of the running program, without a pager: toolbar, menus and status bar,
 // the switch between the two presentations, the close sequence, the commands forwarded to
-// the Contacts window, the device events as the driver handles them, Help, and the command
-// line.
+// the Contacts window, Help, and the command line.
 
 #include "programrun.h"
 
 #include "contacts/contactsdlg.h"
-#include "devlink/protocol/errors.h"
 #include "frame/mainframe.h"
 #include "frame/quillboxdoc.h"
 #include "messages/folderdb.h"
@@ -18,7 +16,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QMenuBar>
 #include <QSettings>
 #include <QSplitter>
@@ -61,7 +58,6 @@ private Q_SLOTS:
     void viewSwitch();
     void closeSequence();
     void contactCommands();
-    void deviceEvents();
     void downloadWithoutPager();
     void help();
     void commandLine();
@@ -85,39 +81,17 @@ void TestMainFrame::toolbarMenusAndStatusBar()
     QVERIFY(run.start());
     CMainFrame& frame = run.frame();
 
-    struct Position
-    {
-        int command;
-        const char* prompt;
-        const char* tip;
-    };
-    const Position positions[12] = {
-        {32813, "View Contacts Window", "View Contacts"},
-        {32797, "Download Contacts from Pager ", "Download Contacts"},
-        {32796, "Upload Contacts to Pager ", "Upload Contacts"},
-        {32848, "Import/Open Contacts", "Import/Open Contacts"},
-        {32849, "Export/Save Contacts", "Export/Save Contacts"},
-        {32795, "Edit Contact", "Edit Contact"},
-        {32854, "New Contact", "New Contact"},
-        {0, nullptr, nullptr},
-        {32812, "View Messages Window", "View Messages"},
-        {32774, "Download Messages From Pager ", "Download Messages"},
-        {0, nullptr, nullptr},
-        {57665, "Quit the application", "Exit"},
-    };
+    // Twelve positions, every button with its icon, prompt and tip.
     const QList<QAction*> buttons = frame.toolBar()->actions();
     QCOMPARE(buttons.size(), 12);
     for (int i = 0; i < 12; ++i) {
         QAction* button = buttons[i];
-        if (positions[i].command == 0) {
-            QVERIFY(button->isSeparator());
+        QCOMPARE(button->isSeparator(), CMainFrame::kToolbarLayout[i] == 0);
+        if (button->isSeparator())
             continue;
-        }
-        QCOMPARE(button->data().toInt(), positions[i].command);
-        QCOMPARE(button->statusTip(), QString::fromLatin1(positions[i].prompt));
-        QCOMPARE(button->toolTip(), QString::fromLatin1(positions[i].tip));
-        QVERIFY(!button->icon().isNull());
-        QVERIFY(button->isVisible());
+        QCOMPARE(button->data().toInt(), CMainFrame::kToolbarLayout[i]);
+        QVERIFY(!button->icon().isNull() && !button->statusTip().isEmpty() &&
+                !button->toolTip().isEmpty());
     }
 
     // The menu: texts and commands.
@@ -236,68 +210,6 @@ void TestMainFrame::contactCommands()
     QCOMPARE(boxes.unexpected, 0);
 }
 
-void TestMainFrame::deviceEvents()
-{
-    ScriptedMessageBoxes boxes;
-    e2e::ProgramRun run;
-    QVERIFY(run.start());
-    CMainFrame& frame = run.frame();
-    QWidget* window = frame.progressWnd().window();
-    auto* text = window->findChild<QLabel*>(QStringLiteral("text"));
-    QVERIFY(text);
-    QCOMPARE(frame.transferMode(), 0);
-
-    // An upload of three: its texts, a caption for each new percentage.
-    frame.OnPagerNotify(0, 5);
-    QVERIFY(window->isVisible());
-    QCOMPARE(text->text(), QStringLiteral("Upload Preparing..."));
-    QCOMPARE(frame.transferMode(), 5);
-    frame.OnPagerNotify(1, 3);
-    QCOMPARE(text->text(), QStringLiteral("Uploading..."));
-    QStringList captions;
-    for (int i = 0; i < 3; ++i) {
-        frame.OnPagerNotify(2, 0);
-        captions << window->windowTitle();
-    }
-    QCOMPARE(captions,
-             QStringList({QStringLiteral("Progress [33%]"), QStringLiteral("Progress [66%]"),
-                          QStringLiteral("Progress [100%]")}));
-    // Failing during an upload only tells the error.
-    frame.contactsDlg()->tree()->clear();
-    frame.OnPagerNotify(4, devlink::protocol::ErrMemoryFull);
-    QVERIFY(!window->isVisible());
-    QCOMPARE(boxes.requests.size(), 1);
-    QCOMPARE(boxes.requests[0].text, QStringLiteral("The pager refuses: memory full."));
-    QCOMPARE(boxes.requests[0].icon, MessageIcon::Information);
-    QCOMPARE(frame.contactsDlg()->tree()->topLevelItemCount(), 0);
-
-    // A failed contacts download shows what is left of the address book.
-    frame.OnPagerNotify(0, 2);
-    QCOMPARE(text->text(), QStringLiteral("Download Preparing..."));
-    frame.OnPagerNotify(1, 0);
-    QCOMPARE(text->text(), QStringLiteral("Downloading..."));
-    frame.OnPagerNotify(2, 0);
-    QCOMPARE(frame.progressWnd().GetLastPercent(), 0);
-    frame.OnPagerNotify(4, devlink::protocol::ErrConnectionLost);
-    QCOMPARE(frame.contactsDlg()->tree()->topLevelItemCount(), 2);
-    QCOMPARE(boxes.requests.constLast().text,
-             QStringLiteral("The connection to the pager was lost."));
-
-    // Codes above 4 change nothing.
-    const qsizetype before = boxes.requests.size();
-    frame.OnPagerNotify(5, 1);
-    frame.OnPagerNotify(-1, 1);
-    QCOMPARE(boxes.requests.size(), before);
-    QCOMPARE(frame.transferMode(), 2);
-
-    // A finish follows its own mode, not the one announced.
-    frame.OnPagerNotify(0, 5);
-    frame.OnPagerNotify(3, 1);
-    QVERIFY(!window->isVisible());
-    QCOMPARE(boxes.requests.constLast().text, QStringLiteral("Download Completed ! "));
-    QCOMPARE(boxes.unexpected, 0);
-}
-
 void TestMainFrame::downloadWithoutPager()
 {
     ScriptedMessageBoxes boxes;
@@ -406,7 +318,7 @@ void TestMainFrame::commandLine()
     QVERIFY(folderdb::writeFile(other, folderdb::DEFAULT_HEADER, one, nullptr));
     e2e::ProgramRun run;
     QVERIFY(run.start({other}));
-    QCOMPARE(run.childTexts(run.tree().localRoot()), QStringList{QStringLiteral("Elsewhere(0)")});
+    QCOMPARE(run.childTexts(run.localRoot()), QStringList{QStringLiteral("Elsewhere(0)")});
     QVERIFY(run.close());
     QVERIFY(!QFile::exists(e2e::defaultDatabase()));
     RecordList written;

@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,15 +25,6 @@ template <typename T> T* child(QWidget* in, const char* name)
     if (!found)
         qFatal("no child %s", name);
     return found;
-}
-
-QStringList labelTexts(QWidget* in)
-{
-    QStringList texts;
-    for (const QLabel* label : in->findChildren<QLabel*>())
-        texts.append(label->text());
-    texts.removeAll(QString());
-    return texts;
 }
 
 } // namespace
@@ -63,33 +53,16 @@ class TestFrameDialogs : public QObject
 private Q_SLOTS:
     void cleanup() { m_dlg.reset(); }
 
-    void everyText()
+    void screenshotAndAbout()
     {
-        CSettingsDlg* dlg = open(1, m_dir.path());
-        QCOMPARE(dlg->windowTitle(), QStringLiteral("Settins"));
-        QCOMPARE(labelTexts(dlg), (QStringList{QStringLiteral("Port"), QStringLiteral("Path")}));
-        QCOMPARE(port()->count(), 8);
-        for (int i = 0; i < 8; ++i)
-            QCOMPARE(port()->itemText(i), QStringLiteral("COM%1").arg(i + 1));
-        QVERIFY(!port()->isEditable());
-        QCOMPARE(child<QToolButton>(dlg, "browse")->text(), QStringLiteral("..."));
-        QCOMPARE(child<QPushButton>(dlg, "set")->text(), QStringLiteral("Set"));
-        QVERIFY(child<QPushButton>(dlg, "set")->isDefault());
-        QCOMPARE(child<QPushButton>(dlg, "cancel")->text(), QStringLiteral("Cancel"));
-        QVERIFY(dlg->findChild<QGroupBox*>());
         if (const QString dir = qEnvironmentVariable("QUILLBOX_SCREENSHOTS"); !dir.isEmpty()) {
+            CSettingsDlg* dlg = open(1, m_dir.path());
             dlg->setPath(QStringLiteral("/home/pat/.local/share/Quillbox/Quillbox"));
             dlg->hide();
             dlg->show();
             QVERIFY(dlg->grab().save(QDir(dir).filePath(QStringLiteral("settings-dialog.png"))));
         }
-
         CAboutDlg about;
-        QCOMPARE(about.windowTitle(), QStringLiteral("About Quillbox"));
-        QVERIFY(labelTexts(&about).contains(QStringLiteral("Quillbox Version")));
-        QCOMPARE(child<QLineEdit>(&about, "version")->text(), QStringLiteral("1.3"));
-        QVERIFY(child<QLineEdit>(&about, "version")->isReadOnly());
-        QCOMPARE(child<QPushButton>(&about, "ok")->text(), QStringLiteral("OK"));
         QVERIFY(!child<QLabel>(&about, "icon")->pixmap().isNull());
         child<QPushButton>(&about, "ok")->click();
         QCOMPARE(about.result(), int(QDialog::Accepted));

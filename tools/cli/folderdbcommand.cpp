@@ -138,12 +138,13 @@ int close(const QStringList& args)
         return EXIT_INPUT;
     }
     QString error;
-    if (!store.SaveFolderDb(pos.at(1), result.header, &error)) {
+    StoreCounters written;
+    if (!store.SaveFolderDb(pos.at(1), result.header, &error, &written)) {
         printError(QStringLiteral("%1: %2").arg(pos.at(1), error));
         return EXIT_INPUT;
     }
-    printOut("TreeItemDataCNT=" + std::to_string(store.counters().TreeItemDataCNT) + "\n" +
-             "ListItemDataCNT=" + std::to_string(store.counters().ListItemDataCNT) + "\n");
+    printOut("TreeItemDataCNT=" + std::to_string(written.TreeItemDataCNT) + "\n" +
+             "ListItemDataCNT=" + std::to_string(written.ListItemDataCNT) + "\n");
     return EXIT_OK;
 }
 

@@ -1,6 +1,6 @@
 // quillbox-cli: the command-line face of Quillbox's core.
 
-#include "app/settings.h"
+#include "platform/settings.h"
 #include "tools/cli/command.h"
 
 #include <QCoreApplication>

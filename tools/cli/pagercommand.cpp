@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include <cstdio>
+#include <optional>
 
 namespace cli {
 namespace {
@@ -46,26 +47,24 @@ protected:
         const auto* notify = static_cast<PagerNotifyEvent*>(event);
         const qint32 arg = notify->argument();
         switch (notify->code()) {
-        case 0:
+        case PagerEvent::Started:
             progress("started, mode " + std::to_string(arg));
             break;
-        case 1:
+        case PagerEvent::Count:
             m_total = arg;
             progress(std::to_string(arg) + " items to transfer");
             break;
-        case 2:
+        case PagerEvent::Step:
             progress("item " + std::to_string(++m_done) + " of " + std::to_string(m_total));
             break;
-        case 3:
+        case PagerEvent::Finished:
             progress("finished");
             m_result = 0;
             m_loop.quit();
             break;
-        case 4:
+        case PagerEvent::Failed:
             m_result = arg;
             m_loop.quit();
-            break;
-        default:
             break;
         }
         return true;
@@ -127,22 +126,23 @@ int runPager(const QStringList& args)
 
     const QStringList pos = parser.positionalArguments();
     const QString transfer = pos.at(0);
-    int mode = 0;
+    std::optional<PagerMode> mode;
     if (transfer == QStringLiteral("download-messages"))
-        mode = 1;
+        mode = PagerMode::DownloadMessages;
     else if (transfer == QStringLiteral("download-contacts"))
-        mode = 2;
+        mode = PagerMode::DownloadContacts;
     else if (transfer == QStringLiteral("upload-contacts"))
-        mode = 5;
-    if (mode == 0) {
+        mode = PagerMode::UploadContacts;
+    if (!mode) {
         printError(QStringLiteral("pager: unknown transfer '%1'; try 'quillbox-cli pager --help'")
                        .arg(transfer));
         return EXIT_USAGE;
     }
-    if ((mode == 5) != (pos.size() == 2)) {
+    if ((mode == PagerMode::UploadContacts) != (pos.size() == 2)) {
         printError(QStringLiteral("pager: %1 %2; try 'quillbox-cli pager --help'")
-                       .arg(transfer, mode == 5 ? QStringLiteral("needs a FILE")
-                                                : QStringLiteral("takes no FILE")));
+                       .arg(transfer, mode == PagerMode::UploadContacts
+                                          ? QStringLiteral("needs a FILE")
+                                          : QStringLiteral("takes no FILE")));
         return EXIT_USAGE;
     }
     if (!parser.isSet(portOption)) {
@@ -160,7 +160,7 @@ int runPager(const QStringList& args)
     }
 
     PagerImage image;
-    if (mode == 5) {
+    if (mode == PagerMode::UploadContacts) {
         if (!readAddressBook(pos.at(1), image))
             return EXIT_INPUT;
         if (const int result = pager.replaceAll(image.contacts, image.groups)) {
@@ -182,7 +182,7 @@ int runPager(const QStringList& args)
     // A port that cannot be opened shows as the transfer's failure.
     pager.OpenCommPort(38400);
 
-    int result = pager.PagerControl(mode, 0);
+    int result = pager.PagerControl(*mode, 0);
     if (result == 0)
         result = watcher.run();
     if (result != 0) {
@@ -193,18 +193,18 @@ int runPager(const QStringList& args)
     }
 
     Json output;
-    if (mode == 1) {
+    if (mode == PagerMode::DownloadMessages) {
         image.folderNames = pager.m_FolderNames;
         image.messages = pager.m_DeviceMessages;
         output = image.messagesToJson();
-    } else if (mode == 2) {
+    } else if (mode == PagerMode::DownloadContacts) {
         for (const auto& contact : pager.m_AddressList)
             image.contacts.push_back(*contact);
         for (const auto& group : pager.m_GroupList)
             image.groups.push_back(*group);
         output = image.addressBookToJson();
     }
-    if (mode != 5)
+    if (mode != PagerMode::UploadContacts)
         printOut(output.dump(2) + "\n");
     return EXIT_OK;
 }

@@ -67,8 +67,8 @@ protected:
         if (event->type() != static_cast<QEvent::Type>(WM_PAGER_NOTIFY))
             return QObject::event(event);
         const auto* notify = static_cast<PagerNotifyEvent*>(event);
-        events.emplace_back(notify->code(), notify->argument());
-        if (notify->code() == 3)
+        events.emplace_back(int(notify->code()), notify->argument());
+        if (notify->code() == PagerEvent::Finished)
             atFinish = publicData(m_pager);
         else if (publicData(m_pager) != m_before)
             changedEarly = true;
@@ -103,7 +103,7 @@ void startLink(CPager& pager, Recorder& recorder, const QString& device)
 void transfer(CPager& pager, Recorder& recorder, int mode, int timeoutMs = 20000)
 {
     recorder.reset();
-    QCOMPARE(pager.PagerControl(mode, 0), 0);
+    QCOMPARE(pager.PagerControl(PagerMode(mode), 0), 0);
     QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), timeoutMs);
 }
 
@@ -160,7 +160,7 @@ void TestCPager::transfers()
     changed.groups.resize(1);
     QCOMPARE(pager.replaceAll(changed.contacts, changed.groups), 0);
     recorder.reset();
-    QCOMPARE(pager.PagerControl(5, 0), 0);
+    QCOMPARE(pager.PagerControl(PagerMode(5), 0), 0);
     pager.m_AddressList.front()->strNote = "edited later";
     QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), 20000);
     QVERIFY(recorder.events == expectedEvents(5, 4));
@@ -216,7 +216,7 @@ void TestCPager::silentAndDeadPager()
     SimPager dying(kPaced);
     reopen(pager, dying.path());
     recorder.reset();
-    QCOMPARE(pager.PagerControl(2, 0), 0);
+    QCOMPARE(pager.PagerControl(PagerMode(2), 0), 0);
     QTRY_VERIFY_WITH_TIMEOUT(recorder.events.size() >= 3, 10000);
     QVERIFY(!recorder.ended());
     clock.restart();
@@ -256,14 +256,14 @@ void TestCPager::refusals()
     SimPager sim(kPaced);
     CPager pager;
     Recorder recorder(pager);
-    QCOMPARE(pager.PagerControl(1, 0), int(ErrPortCannotOpen)); // no thread yet
+    QCOMPARE(pager.PagerControl(PagerMode(1), 0), int(ErrPortCannotOpen)); // no thread yet
     startLink(pager, recorder, sim.path());
 
-    QCOMPARE(pager.PagerControl(3, 0), int(ErrUnknownMode));
+    QCOMPARE(pager.PagerControl(PagerMode(3), 0), int(ErrUnknownMode));
     recorder.reset();
-    QCOMPARE(pager.PagerControl(1, 0), 0);
-    QCOMPARE(pager.PagerControl(2, 0), int(ErrBusy));
-    QCOMPARE(pager.PagerControl(5, 0), int(ErrBusy));
+    QCOMPARE(pager.PagerControl(PagerMode(1), 0), 0);
+    QCOMPARE(pager.PagerControl(PagerMode(2), 0), int(ErrBusy));
+    QCOMPARE(pager.PagerControl(PagerMode(5), 0), int(ErrBusy));
     QCOMPARE(CPager::GetErrorMessage(ErrBusy), QStringLiteral("A transfer is already running."));
     QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), 20000);
     QCOMPARE(recorder.events.back(), Event(3, 1));
@@ -273,7 +273,7 @@ void TestCPager::refusals()
     ContactRecord contact;
     contact.strNote = std::string(300, 'x');
     pager.m_AddressList.push_back(std::make_unique<ContactRecord>(contact));
-    QCOMPARE(pager.PagerControl(5, 0), int(ErrUnsendableRecord));
+    QCOMPARE(pager.PagerControl(PagerMode(5), 0), int(ErrUnsendableRecord));
     QVERIFY(!pager.IsTransferRunning());
     QCOMPARE(CPager::GetErrorMessage(100),
              QStringLiteral("The address memory is full (250 contacts)."));
@@ -291,7 +291,7 @@ void TestCPager::destroyWhileRunning()
         pager->InitializePager(&target, 1);
         pager->SetCommPort(sim.path());
         pager->OpenCommPort(38400);
-        QCOMPARE(pager->PagerControl(mode, 0), 0);
+        QCOMPARE(pager->PagerControl(PagerMode(mode), 0), 0);
         QTest::qWait(200);
         pager.reset();
     }

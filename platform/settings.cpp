@@ -1,6 +1,5 @@
-#include "app/settings.h"
+#include "platform/settings.h"
 
-#include "messages/folderdb.h"
 #include "platform/paths.h"
 
 #include <QCoreApplication>
@@ -17,6 +16,7 @@ const QString kProgress = QStringLiteral("Settings/");
 // would overflow; a message number below 1 names no record, and a folder number below
 // 20 would meet the pager's folders. Such values are treated as unreadable.
 constexpr qint32 kCounterCeiling = std::numeric_limits<qint32>::max() / 2;
+constexpr qint32 kFirstLocalFolder = 20;
 
 qint32 readInt(QSettings& store, const QString& key, qint32 fallback,
                qint32 low = std::numeric_limits<qint32>::min(),
@@ -58,7 +58,7 @@ void Settings::load(QSettings& store)
     ListItemDataCNT = readInt(store, kConfig + QStringLiteral("ListItemDataCNT"),
                               d.ListItemDataCNT, 1, kCounterCeiling);
     TreeItemDataCNT = readInt(store, kConfig + QStringLiteral("TreeItemDataCNT"),
-                              d.TreeItemDataCNT, FIRST_LOCAL_FOLDER_ID, kCounterCeiling);
+                              d.TreeItemDataCNT, kFirstLocalFolder, kCounterCeiling);
     szAddressItemData =
         readInt(store, kConfig + QStringLiteral("szAddressItemData"), d.szAddressItemData);
     FilePath = readString(store, kConfig + QStringLiteral("FilePath"), d.FilePath);
@@ -79,15 +79,28 @@ void Settings::save(QSettings& store) const
     store.setValue(kConfig + QStringLiteral("Help Filename"), HelpFilename);
 }
 
-void Settings::saveProgressPosition(QSettings& store) const
+std::optional<QPoint> Settings::progressPosition() const
 {
-    store.setValue(kProgress + QStringLiteral("X"), X);
-    store.setValue(kProgress + QStringLiteral("Y"), Y);
+    if (X < 0 || Y < 0)
+        return std::nullopt;
+    return QPoint(X, Y);
 }
 
-QString Settings::folderDbPath() const
+void Settings::setProgressPosition(std::optional<QPoint> at)
 {
-    return folderdb::databasePath(FilePath);
+    if (!at || at->x() < 0 || at->y() < 0)
+        return;
+    X = at->x();
+    Y = at->y();
+}
+
+void Settings::saveProgressPosition(QSettings& store) const
+{
+    // A window that was never shown and placed has no place to keep.
+    if (!progressPosition())
+        return;
+    store.setValue(kProgress + QStringLiteral("X"), X);
+    store.setValue(kProgress + QStringLiteral("Y"), Y);
 }
 
 void setApplicationIdentity()

@@ -1,9 +1,13 @@
 #pragma once
 // The program's persistent settings: read once at start, changed in place by whoever uses
-// them, written back when the main window closes.
+// them, written back when the main window closes. A plain value: what the values mean to
+// the parts that use them (where the folder database lives, say) is theirs to know.
 
+#include <QPoint>
 #include <QString>
 #include <QtGlobal>
+
+#include <optional>
 
 class QSettings;
 
@@ -22,6 +26,10 @@ struct Settings
     qint32 X = -1;
     qint32 Y = -1;
 
+    // X and Y as a place on the screen; nullopt when the window was never placed.
+    std::optional<QPoint> progressPosition() const;
+    void setProgressPosition(std::optional<QPoint> at);
+
     // The defaults of a first run on this platform.
     static Settings defaults();
 
@@ -29,11 +37,8 @@ struct Settings
     void load(QSettings& store);
     // Writes the seven "Config" values.
     void save(QSettings& store) const;
-    // Writes "X" and "Y" of section "Settings".
+    // Writes "X" and "Y" of section "Settings", when the window has been placed.
     void saveProgressPosition(QSettings& store) const;
-
-    // Where the folder database lives: "<FilePath>/LocalFolderDb.psf".
-    QString folderDbPath() const;
 };
 
 // The per-user store: organisation "Quillbox", application "Quillbox".

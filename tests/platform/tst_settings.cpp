@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "platform/settings.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -28,7 +28,11 @@ private Q_SLOTS:
         QVERIFY(!s.szAddressPath.isEmpty());
         QCOMPARE(s.X, -1);
         QCOMPARE(s.Y, -1);
-        QVERIFY(s.folderDbPath().endsWith(QStringLiteral("/LocalFolderDb.psf")));
+
+        // A progress window never placed leaves no position behind.
+        s.saveProgressPosition(store);
+        QVERIFY(!store.contains(QStringLiteral("Settings/X")));
+        QVERIFY(!store.contains(QStringLiteral("Settings/Y")));
     }
 
     void savedValuesComeBackUnderTheirNames()

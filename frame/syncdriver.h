@@ -1,0 +1,71 @@
+#pragma once
+// The synchronisation driver: it opens the device link, starts message downloads, reopens
+// the port after a settings change, and turns the device events into the progress window
+// it owns, the results handed on as signals, and error messages. Everything here runs on
+// the window thread; the transfers run on the link's own thread.
+
+#include "devlink/cpager.h"
+#include "devlink/syncprogresswnd.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <deque>
+#include <utility>
+#include <vector>
+
+class QWidget;
+struct Settings;
+
+class CSyncDriver : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The device events of pager go to this object; boxes and the progress window belong
+    // to frame.
+    CSyncDriver(CPager& pager, Settings& settings, QWidget* frame);
+    ~CSyncDriver() override;
+
+    // Starts the link's thread, opens the port and creates the (hidden) progress window. A
+    // port that cannot be opened now is not reported: a transfer reports it.
+    void StartDeviceLink();
+    // Starts a message download; an error that keeps it from starting is told at once.
+    void DownloadMessages();
+    // Reopens the port named in the settings (a pager plugged in since is found this way).
+    void ReopenPort();
+    // The program is closing: the port is closed, later events are ignored, and the
+    // progress window's place is kept in the settings.
+    void Stop();
+
+    void OnPagerNotify(PagerEvent code, qint32 argument);
+
+    CSyncProgressWnd& progressWnd() { return m_wndProgress; }
+    // The mode of the transfer last announced as started (0 before the first).
+    qint32 transferMode() const { return m_nTransferMode; }
+
+Q_SIGNALS:
+    // A message download finished: the pager's folder names and its messages, as values.
+    void messagesDownloaded(const std::vector<DeviceMessage>& messages,
+                            const FolderNameSlots& folderNames);
+    void contactsDownloaded();
+    void contactsUploaded();
+    // A contacts download failed.
+    void contactsDownloadFailed();
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    void handle(PagerEvent code, qint32 argument);
+
+    CPager& m_pager;
+    Settings& m_settings;
+    QPointer<QWidget> m_pFrame;
+    CSyncProgressWnd m_wndProgress;
+    qint32 m_nTransferMode = 0;
+    bool m_bStopped = false;
+    // Events that came in while the progress window pumped, handled once it has returned:
+    // a box shown by one of them must not run its loop inside the pump.
+    std::deque<std::pair<PagerEvent, qint32>> m_held;
+};

@@ -1,0 +1,295 @@
+// The two item models over the message store, without any view: rows, texts and flags,
+// the folder commands, and drops, each under QAbstractItemModelTester.
+
+#include "messages/foldertreemodel.h"
+#include "messages/messagelistmodel.h"
+#include "messages/messagestore.h"
+
+#include <QAbstractItemModelTester>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+using Tester = QAbstractItemModelTester;
+constexpr auto kReport = QAbstractItemModelTester::FailureReportingMode::QtTest;
+
+QStringList texts(const char* joined)
+{
+    return QString::fromLatin1(joined).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+}
+
+QStringList childTexts(const QAbstractItemModel& model, const QModelIndex& parent)
+{
+    QStringList result;
+    for (int r = 0; r < model.rowCount(parent); ++r)
+        result << model.index(r, 0, parent).data().toString();
+    return result;
+}
+
+// A message of a local folder with its companion, as a drop leaves one.
+qint32 addMessage(MessageStore& store, qint32 folderId, const std::string& text)
+{
+    MessageRecord* folder = store.findFolderById(folderId);
+    MessageRecord m = *folder;
+    m.nKind = KIND_MESSAGE;
+    m.nCount = 0;
+    m.strAddress = m.strHeader = m.strText = m.strTitle = text;
+    m.nMessageId = store.counters().ListItemDataCNT++;
+    store.records().push_back(m);
+    m.nKind = KIND_COMPANION;
+    store.records().push_back(m);
+    ++folder->nCount;
+    return m.nMessageId;
+}
+
+// The default first run (local folders 20..24) with two pager messages in the Inbox and
+// three in the local Inbox.
+struct Store
+{
+    MessageStore store;
+    FolderTreeModel tree{store};
+    MessageListModel list{store};
+    Tester treeTester{&tree, kReport};
+    Tester listTester{&list, kReport};
+
+    Store()
+    {
+        tree.buildTree(true);
+        DeviceMessage m;
+        m.nFolder = 1;
+        m.strText = "p1";
+        DeviceMessage n = m;
+        n.strText = "p2";
+        store.TakeDownloadedMessages({m, n}, {});
+        tree.refreshPagerFolders();
+        for (const char* text : {"l1", "l2", "l3"})
+            addMessage(store, 20, text);
+        tree.refreshFolders({20});
+    }
+    QModelIndex folder(qint32 id) const { return tree.findFolder(id); }
+    QString text(qint32 id) const { return folder(id).data().toString(); }
+    std::unique_ptr<QMimeData> drag(qint32 folderId, std::vector<int> rows)
+    {
+        list.setFolder(tree.folder(folder(folderId)));
+        QModelIndexList indexes;
+        for (const int r : rows)
+            indexes << list.index(r, 0);
+        return std::unique_ptr<QMimeData>(list.mimeData(indexes));
+    }
+};
+
+} // namespace
+
+class TestMessageModels : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void treeRows()
+    {
+        Store s;
+        QCOMPARE(childTexts(s.tree, {}), texts("Messages|LocalFolder"));
+        QCOMPARE(childTexts(s.tree, s.tree.pagerRoot()),
+                 texts("Inbox(2)|Outbox(0)|Drafts(0)|Folder1(0)|Folder2(0)|Folder3(0)|"
+                       "News/Info1(0)|News/Info2(0)|News/Info3(0)|News/Info4(0)|News/Info5(0)|"
+                       "News/Info6(0)|News/Info7(0)|News/Info8(0)"));
+        QCOMPARE(childTexts(s.tree, s.tree.localRoot()),
+                 texts("Inbox(3)|Outbox(0)|Drafts(0)|Folders(0)|News/Info(0)"));
+        QCOMPARE(s.store.findFolder(PARENT_LOCAL, 23)->strParentName, std::string("LocalFolder"));
+        // Only local folders are renamed, dropped on, and offer to open.
+        const QModelIndex pagerInbox = s.folder(1);
+        QVERIFY(!(s.tree.flags(pagerInbox) & (Qt::ItemIsEditable | Qt::ItemIsDropEnabled)));
+        QVERIFY(s.tree.flags(s.folder(20)) & Qt::ItemIsEditable);
+        QVERIFY(s.tree.flags(s.folder(20)) & Qt::ItemIsDropEnabled);
+        QVERIFY(!(s.tree.flags(s.tree.localRoot()) & Qt::ItemIsDropEnabled));
+        QVERIFY(s.tree.hasChildren(s.folder(20)) && !s.tree.hasChildren(pagerInbox));
+
+        // A database read: its folders only, subfolders under their parents, pager records
+        // it carried give no second set, and folders naming each other as parents end.
+        MessageStore db;
+        db.AddPagerFolders();
+        db.counters().TreeItemDataCNT = 30;
+        db.InsertFolder("Work", "LocalFolder", PARENT_LOCAL);
+        db.InsertFolder("Old", "Work(0)", 30);
+        db.InsertFolder("Loop A", "x", 41);
+        db.InsertFolder("Loop B", "x", 40);
+        FolderTreeModel tree(db);
+        Tester tester(&tree, kReport);
+        tree.buildTree(false);
+        QCOMPARE(childTexts(tree, tree.localRoot()), texts("Work(0)"));
+        QCOMPARE(childTexts(tree, tree.findFolder(30)), texts("Old(0)"));
+        QCOMPARE(tree.rowCount(tree.pagerRoot()), PAGER_FOLDER_COUNT);
+    }
+
+    void folderCommands()
+    {
+        Store s;
+        // New folders: named against the siblings as shown, their parent's text kept.
+        const QModelIndex folders = s.folder(23);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(s.tree.insertFolder(folders).isValid());
+        QCOMPARE(childTexts(s.tree, folders),
+                 texts("New Folder(0)|New Folder-1(0)|New Folder-2(0)"));
+        QCOMPARE(s.store.findFolderById(25)->strParentName, std::string("Folders(0)"));
+        QCOMPARE(s.store.findFolderById(25)->nParentId, 23);
+        QVERIFY(!s.tree.insertFolder(s.tree.pagerRoot()).isValid());
+        QVERIFY(!s.tree.insertFolder(s.folder(1)).isValid());
+
+        // Names: the text as shown must differ from every sibling's text as shown.
+        using Check = FolderTreeModel::NameCheck;
+        const QModelIndex inbox = s.folder(20);
+        const std::vector<std::pair<QString, Check>> cases{
+            {QStringLiteral("Inbox(3)"), Check::Unchanged},
+            {QString(), Check::Empty},
+            {QStringLiteral("Outbox(0)"), Check::Exists},
+            {QStringLiteral("Outbox"), Check::Ok}};
+        for (const auto& [name, expected] : cases)
+            QCOMPARE(s.tree.checkName(inbox, name), expected);
+        QCOMPARE(s.tree.checkName(s.folder(1), QStringLiteral("X")), Check::Unchanged);
+        QVERIFY(!s.tree.setData(inbox, QStringLiteral("Outbox(0)")));
+        QVERIFY(s.tree.setData(inbox, QStringLiteral("Outbox")));
+        QCOMPARE(s.text(20), QStringLiteral("Outbox(3)"));
+
+        // Deleting takes the row and the rows below it (what goes with the folder is the
+        // store's rule).
+        QVERIFY(s.tree.insertFolder(s.folder(25)).isValid());
+        QVERIFY(s.tree.removeFolder(folders));
+        QVERIFY(!s.folder(25).isValid() && !s.folder(26).isValid());
+        QCOMPARE(childTexts(s.tree, s.tree.localRoot()),
+                 texts("Outbox(3)|Outbox(0)|Drafts(0)|News/Info(0)"));
+        QVERIFY(!s.tree.removeFolder(s.folder(1)));
+    }
+
+    void drops_data()
+    {
+        QTest::addColumn<qint32>("source");
+        QTest::addColumn<qint32>("target"); // 0: the local root, -1: the pager root
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("done");
+        QTest::addColumn<QString>("sourceText");
+        QTest::addColumn<QString>("targetText");
+        const int copy = Qt::CopyAction;
+        const int move = Qt::MoveAction;
+        const int none = Qt::IgnoreAction;
+        QTest::newRow("pager message, copied") << 1 << 21 << copy << copy << "Inbox(2)"
+                                               << "Outbox(2)";
+        QTest::newRow("pager message, no move") << 1 << 21 << move << none << "Inbox(2)"
+                                                << "Outbox(0)";
+        QTest::newRow("local, moved") << 20 << 21 << move << move << "Inbox(1)"
+                                      << "Outbox(2)";
+        QTest::newRow("local, copied") << 20 << 21 << copy << copy << "Inbox(3)"
+                                       << "Outbox(2)";
+        QTest::newRow("its own folder") << 20 << 20 << move << none << "Inbox(3)"
+                                        << "Inbox(3)";
+        QTest::newRow("a pager folder") << 20 << 2 << copy << none << "Inbox(3)"
+                                        << "Outbox(0)";
+        QTest::newRow("the local root") << 20 << 0 << copy << none << "Inbox(3)"
+                                        << "LocalFolder";
+        QTest::newRow("the pager root") << 20 << -1 << copy << none << "Inbox(3)"
+                                        << "Messages";
+    }
+
+    void drops()
+    {
+        QFETCH(qint32, source);
+        QFETCH(qint32, target);
+        QFETCH(int, asked);
+        QFETCH(int, done);
+        QFETCH(QString, sourceText);
+        QFETCH(QString, targetText);
+        Store s;
+        QSignalSpy dropped(&s.tree, &FolderTreeModel::messagesDropped);
+        const QModelIndex at = target == 0    ? s.tree.localRoot()
+                               : target == -1 ? s.tree.pagerRoot()
+                                              : s.folder(target);
+        const std::unique_ptr<QMimeData> data = s.drag(source, {0, 1});
+        const auto action = static_cast<Qt::DropAction>(asked);
+        QCOMPARE(s.tree.canDropMimeData(data.get(), action, -1, -1, at), done != Qt::IgnoreAction);
+        QCOMPARE(s.tree.dropMimeData(data.get(), action, -1, -1, at), done != Qt::IgnoreAction);
+        QCOMPARE(s.text(source), sourceText);
+        QCOMPARE(at.data().toString(), targetText);
+        QCOMPARE(dropped.count(), done != Qt::IgnoreAction ? 1 : 0);
+    }
+
+    void dropsOfOtherData()
+    {
+        Store s;
+        // A drag of another store, whose numbers name other messages, and plain text.
+        MessageStore other;
+        MessageListModel foreign(other);
+        foreign.setMessages(*s.store.findFolderById(20),
+                            s.store.folderMessages(*s.store.findFolderById(20)));
+        const std::unique_ptr<QMimeData> data(foreign.mimeData({foreign.index(0, 0)}));
+        QMimeData text;
+        text.setText(QStringLiteral("hello"));
+        for (QMimeData* mime : {data.get(), &text})
+            QVERIFY(!s.tree.dropMimeData(mime, Qt::CopyAction, -1, -1, s.folder(22)));
+        QCOMPARE(s.text(22), QStringLiteral("Drafts(0)"));
+    }
+
+    void listRowsDragsAndDeletes()
+    {
+        Store s;
+        s.store.findMessage(4)->strTitle = "caf\xe9";
+        s.list.setFolder(s.store.findFolderById(20));
+        QStringList cells;
+        for (int c = 0; c < 4; ++c)
+            cells << s.list.headerData(c, Qt::Horizontal).toString();
+        for (int r = 0; r < 2; ++r) {
+            for (int c = 0; c < 4; ++c)
+                cells << s.list.index(r, c).data().toString();
+        }
+        // "No" is the row's place; texts are the record's bytes, one character each.
+        QCOMPARE(cells.join(QLatin1Char('|')),
+                 QString::fromUtf8("No|Address|Title|Date|0|l1|l1||1|l2|caf\u00e9|"));
+        QCOMPARE(s.list.index(1, 0).data(MessageListModel::MessageIdRole).toInt(), 4);
+        QCOMPARE(s.list.message(1), s.store.findMessage(4));
+        QVERIFY(!s.list.message(9));
+
+        // The drag: rows in row order, each once, whatever the columns and order given.
+        const std::unique_ptr<QMimeData> mime(s.list.mimeData(
+            {s.list.index(2, 3), s.list.index(0, 1), s.list.index(2, 0), s.list.index(0, 0)}));
+        const QByteArray bytes = mime->data(MessageDrag::mimeType());
+        const std::optional<MessageDrag> drag = MessageDrag::decode(bytes);
+        QVERIFY(drag);
+        QCOMPARE(drag->messageIds, (std::vector<qint32>{3, 5}));
+        QCOMPARE(drag->sourceFolderId, 20);
+        QCOMPARE(drag->storeTag, MessageListModel::storeTagOf(s.store));
+        QCOMPARE(drag->encode(), bytes);
+        // Damaged payloads decode to nothing: short, cut, a tail, a count beyond the bytes.
+        QByteArray huge = bytes;
+        huge[24] = '\x7f';
+        for (const QByteArray& bad :
+             {QByteArray(), bytes.left(27), bytes.chopped(1), bytes + QByteArray(1, '\0'), huge})
+            QVERIFY(!MessageDrag::decode(bad));
+
+        // Deleting rows: the folder is listed again and its count announced.
+        QSignalSpy counts(&s.list, &MessageListModel::folderCountsChanged);
+        QCOMPARE(s.list.deleteRows({0, 2}), 2);
+        QCOMPARE(s.list.rowCount(), 1);
+        QCOMPARE(s.list.messageId(0), 4);
+        QCOMPARE(counts.count(), 1);
+        s.tree.refreshFolders(counts.at(0).at(0).value<std::vector<qint32>>());
+        QCOMPARE(s.text(20), QStringLiteral("Inbox(1)"));
+        // Pager messages are not deleted here, whatever asks.
+        s.list.setFolder(s.store.findFolderById(1));
+        QCOMPARE(s.list.deleteRows({0}), 0);
+        QCOMPARE(s.list.rowCount(), 2);
+        s.list.clear();
+        QVERIFY(!s.list.hasFolder() && !s.list.mimeData({}));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    TestMessageModels test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_messagemodels.moc"
