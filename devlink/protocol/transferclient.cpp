@@ -34,6 +34,11 @@ int TransferClient::startMessageDownload(qint64 nowMs)
     return begin(ModeDownloadMessages, nowMs);
 }
 
+int TransferClient::startIdentify(qint64 nowMs)
+{
+    return begin(ModeIdentify, nowMs);
+}
+
 int TransferClient::startContactsDownload(qint64 nowMs)
 {
     return begin(ModeDownloadContacts, nowMs);
@@ -199,6 +204,9 @@ bool TransferClient::onIdent(const QByteArray& message)
         return true;
     }
     switch (m_mode) {
+    case ModeIdentify:
+        finish();
+        break;
     case ModeDownloadMessages:
         m_link.send(encodeSimple(MessageType::GetMessages));
         m_step = Step::FolderNames;

@@ -18,6 +18,7 @@ namespace devlink::protocol {
 
 enum TransferMode : int
 {
+    ModeIdentify = 0, // the handshake alone: who answers on this port
     ModeDownloadMessages = 1,
     ModeDownloadContacts = 2,
     ModeUploadContacts = 5,
@@ -54,6 +55,8 @@ public:
     int start(int mode, qint64 nowMs);
     int startMessageDownload(qint64 nowMs);
     int startContactsDownload(qint64 nowMs);
+    // Says hello and finishes with the pager's identity (pagerIdentity()).
+    int startIdentify(qint64 nowMs);
     // Sends this copy of the address book; the caller's lists are not touched again.
     int startContactsUpload(ContactList contacts, GroupList groups, qint64 nowMs);
     // Ends a running transfer with this code (the port failed, the program closes).
