@@ -177,6 +177,18 @@ std::optional<NoisyRun> noisyTransfers(const QString& image, const QStringList& 
                 GroupList(pager.groups.begin(), pager.groups.end()), now);
         },
         kLimitMs);
+    // What the program's side of the upload sent again (the pager's side of the download
+    // reports its own on the simulator's standard error).
+    const LinkStats& sent = client.link().stats();
+    std::fprintf(stderr,
+                 "bench_devlink: upload %s: %llu frames, %llu lost, %llu time-outs, %llu bytes "
+                 "sent again, last frame size %lld\n",
+                 qPrintable(faults.join(QLatin1Char(' '))),
+                 static_cast<unsigned long long>(sent.dataFramesSent),
+                 static_cast<unsigned long long>(sent.lostFrames),
+                 static_cast<unsigned long long>(sent.timeouts),
+                 static_cast<unsigned long long>(sent.retransmittedBytes),
+                 static_cast<long long>(client.link().segmentSize()));
     return run;
 }
 

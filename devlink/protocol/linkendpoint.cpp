@@ -115,6 +115,7 @@ void LinkEndpoint::resetSession()
     m_sendBase = m_sendNext = 0;
     m_inFlight.clear();
     m_serial = m_provenSerial = 0;
+    m_timerFromMs = 0;
     m_resend.clear();
     m_peerHolds.clear();
     m_messageEnds.clear();
@@ -128,6 +129,7 @@ void LinkEndpoint::resetSession()
     m_heardSinceTimeout = m_heardSinceAck = m_heardSinceProgress = false;
     m_synDue = m_ackDue = m_synAckDue = false;
     m_naks.clear();
+    m_lastTransmission = 0;
     m_recvNext = 0;
     m_held.clear();
     m_lengthValue = 0;
@@ -251,19 +253,20 @@ void LinkEndpoint::receiveBytes(QByteArrayView bytes, qint64 nowMs)
     const bool unusable = after.garbageBytes != before.garbageBytes ||
                           after.badHeaders != before.badHeaders ||
                           after.damagedFrames != before.damagedFrames;
-    if (unusable && m_state == State::Established && m_naks.empty() &&
-        nowMs - m_lastNakMs >= m_timeoutMs / 2)
-        m_naks.push_back(low16(m_recvNext));
+    if (unusable && m_state == State::Established && nowMs - m_lastNakMs >= m_timeoutMs / 2) {
+        m_ackDue = true;
+        m_lastNakMs = nowMs;
+    }
 }
 
 void LinkEndpoint::handleFrame(const DecodedFrame& decoded, qint64 nowMs)
 {
     const Frame& frame = decoded.frame;
     if (!decoded.intact) {
-        // Only the header can be trusted: name the frame, so that it comes again now
+        // Only the header can be trusted: name the transmission, so that it comes again now
         // rather than after a time-out (at the end of a stream no later frame shows it lost).
         if (m_state == State::Established && frame.type == FrameType::Data && m_naks.size() < 8)
-            m_naks.push_back(frame.seq);
+            m_naks.push_back(frame.ack);
         return;
     }
     switch (frame.type) {
@@ -290,15 +293,13 @@ void LinkEndpoint::handleFrame(const DecodedFrame& decoded, qint64 nowMs)
         return;
     }
     if (frame.type == FrameType::Data) {
-        processAck(frame.ack, {}, nowMs);
         onData(frame, nowMs);
         return;
     }
     if (frame.payload.size() % 4 != 0)
         return;
     processAck(frame.ack, frame.payload, nowMs);
-    if (frame.type == FrameType::Nak)
-        onNak(frame.seq, nowMs);
+    onReport(frame.seq, frame.type == FrameType::Nak);
 }
 
 void LinkEndpoint::onSyn(const Frame& frame, qint64 nowMs)
@@ -384,18 +385,32 @@ void LinkEndpoint::processAck(quint16 ack, QByteArrayView sack, qint64 nowMs)
         addSpan(m_peerHolds, from, to);
         progress = true;
     }
-    if (!progress)
-        return;
+    if (progress)
+        noteProgress(nowMs);
+}
+
+// An ACK names the last transmission that reached the peer whole, a NAK one that reached it
+// damaged. The line keeps the order of what it carries: every transmission before it has
+// reached the peer too, or was lost on the way.
+void LinkEndpoint::onReport(quint16 transmission, bool damaged)
+{
+    const auto named =
+        std::find_if(m_inFlight.rbegin(), m_inFlight.rend(),
+                     [transmission](const InFlight& f) { return low16(f.serial) == transmission; });
+    if (named != m_inFlight.rend()) {
+        m_provenSerial = qMax(m_provenSerial, named->serial);
+        if (damaged) {
+            markLost(*named);
+            m_inFlight.erase(std::next(named).base());
+        }
+    }
     settleInFlight();
-    noteProgress(nowMs);
 }
 
 void LinkEndpoint::settleInFlight()
 {
     for (auto it = m_inFlight.begin(); it != m_inFlight.end();) {
         if (it->end <= m_sendBase || covers(m_peerHolds, qMax(it->start, m_sendBase), it->end)) {
-            if (it->proves)
-                m_provenSerial = qMax(m_provenSerial, it->serial);
             noteOutcome(kFrameOverhead + it->end - it->start, false);
             it = m_inFlight.erase(it);
         } else {
@@ -405,7 +420,7 @@ void LinkEndpoint::settleInFlight()
     // The line keeps its order: what was sent before a frame that arrived, and is missing,
     // was lost on the way.
     while (!m_inFlight.empty() && m_inFlight.front().serial < m_provenSerial) {
-        markLost(m_inFlight.front(), true);
+        markLost(m_inFlight.front());
         m_inFlight.pop_front();
     }
     // Lost ranges the peer has received meanwhile (from an earlier copy) need not go again.
@@ -414,16 +429,17 @@ void LinkEndpoint::settleInFlight()
     });
 }
 
-void LinkEndpoint::markLost(const InFlight& frame, bool certain)
+void LinkEndpoint::markLost(const InFlight& frame, bool judged)
 {
     ++m_stats.lostFrames;
-    noteOutcome(kFrameOverhead + frame.end - frame.start, true);
+    if (judged)
+        noteOutcome(kFrameOverhead + frame.end - frame.start, true);
     const qint64 start = qMax(frame.start, m_sendBase);
     if (start >= frame.end)
         return;
     const auto at = std::find_if(m_resend.begin(), m_resend.end(),
                                  [start](const Resend& r) { return r.start > start; });
-    m_resend.insert(at, Resend{start, frame.end, certain});
+    m_resend.insert(at, Resend{start, frame.end});
 }
 
 void LinkEndpoint::noteOutcome(qsizetype frameBytes, bool lost)
@@ -442,21 +458,7 @@ void LinkEndpoint::noteProgress(qint64 nowMs)
     m_retries = 0;
     m_silentTimeouts = 0;
     m_heardSinceAck = m_heardSinceProgress = false;
-    m_lastProgressMs = nowMs;
-}
-
-void LinkEndpoint::onNak(quint16 seq, qint64 nowMs)
-{
-    // The peer saw a frame with this number damaged (or, when it is the peer's next
-    // expected byte, noise). Only a frame that can have reached it by now is meant; a NAK
-    // earlier than that answers an earlier send, already replaced.
-    const auto it = std::find_if(m_inFlight.begin(), m_inFlight.end(), [&](const InFlight& f) {
-        return low16(f.start) == seq && nowMs >= f.arrivalMs;
-    });
-    if (it == m_inFlight.end() || !countRetry())
-        return;
-    markLost(*it, false);
-    m_inFlight.erase(it);
+    m_lastProgressMs = m_sendProgressMs = nowMs;
 }
 
 void LinkEndpoint::onData(const Frame& frame, qint64 nowMs)
@@ -464,18 +466,18 @@ void LinkEndpoint::onData(const Frame& frame, qint64 nowMs)
     const qsizetype length = frame.payload.size();
     if (length == 0)
         return;
+    m_lastTransmission = frame.ack;
+    m_ackDue = true; // whatever becomes of it, the peer learns that it arrived
     const qint16 ahead = static_cast<qint16>(static_cast<quint16>(frame.seq - low16(m_recvNext)));
     const qint64 start = m_recvNext + ahead;
     const qint64 end = start + length;
     if (end <= m_recvNext || (ahead > 0 && covers(m_held, start, end))) {
         // Had it already: our acknowledgement was lost, so say it again.
         ++m_stats.duplicateFrames;
-        m_ackDue = true;
         return;
     }
     if (end > m_recvNext + kWindowBytes || m_inboxBytes > kMaxInboxBytes)
         return; // beyond any window the peer keeps, or the reader is behind: it comes again
-    m_ackDue = true;
     if (ahead > 0) {
         // A frame before this one is missing: keep this one, and name it in the ACK.
         ++m_stats.heldFrames;
@@ -569,7 +571,6 @@ bool LinkEndpoint::countRetry()
 
 void LinkEndpoint::onTimeout(qint64 nowMs)
 {
-    Q_UNUSED(nowMs);
     ++m_stats.timeouts;
     m_silentTimeouts = m_heardSinceTimeout ? 0 : m_silentTimeouts + 1;
     m_heardSinceTimeout = false;
@@ -583,18 +584,24 @@ void LinkEndpoint::onTimeout(qint64 nowMs)
         m_synDue = true;
         return;
     }
-    // Nothing tells which of the frames in flight arrived: all of them go again, those the
-    // peer says it holds excepted. Their arrival proves nothing (an earlier copy may be it).
-    while (!m_inFlight.empty()) {
-        markLost(m_inFlight.front(), false);
-        m_inFlight.pop_front();
-    }
+    // Nothing came back: the oldest frame in flight goes again. The peer's report on it
+    // (it names the resend) shows which of the others arrived; if the line only stalled, one
+    // frame was sent twice, not the window. A stall says nothing of the error rate.
+    markLost(m_inFlight.front(), false);
+    m_inFlight.pop_front();
+    m_timerFromMs = nowMs + ceilMs(lineUs(kMaxFrameBytes)) + kPaceLeadMs;
 }
 
 qint64 LinkEndpoint::awaitDeadline() const
 {
     const qint64 since = std::max({m_awaitSinceMs, m_lastProgressMs, m_lastHeardMs});
     return since + qint64(kSilentTimeouts) * m_timeoutMs + ceilMs(lineUs(kMaxFrameBytes));
+}
+
+qint64 LinkEndpoint::sendDeadline() const
+{
+    return m_sendProgressMs + qint64(kMaxRetries + 2) * m_timeoutMs +
+           ceilMs(lineUs(kMaxFrameBytes));
 }
 
 qint64 LinkEndpoint::corruptDeadline() const
@@ -608,8 +615,12 @@ void LinkEndpoint::checkTimers(qint64 nowMs)
     if (m_state == State::Connecting && !m_synDue && nowMs >= m_synArrivalMs + m_timeoutMs)
         onTimeout(nowMs);
     if (m_state == State::Established && !m_inFlight.empty() &&
-        nowMs >= m_inFlight.front().arrivalMs + m_timeoutMs)
+        nowMs >= qMax(m_inFlight.front().arrivalMs, m_timerFromMs) + m_timeoutMs)
         onTimeout(nowMs);
+    // Sending on, with reports coming back, yet nothing acknowledged for that long.
+    if (m_state == State::Established && (!m_inFlight.empty() || !m_resend.empty()) &&
+        nowMs >= sendDeadline())
+        abort(m_heardSinceAck ? ErrLineCorrupt : ErrNoAnswer);
     if (m_awaiting && (m_state == State::Connecting || m_state == State::Established)) {
         if (nowMs >= awaitDeadline())
             abort(ErrNoAnswer);
@@ -618,11 +629,11 @@ void LinkEndpoint::checkTimers(qint64 nowMs)
     }
 }
 
-qint64 LinkEndpoint::appendTimed(QByteArray& out, FrameType type, quint16 seq,
+qint64 LinkEndpoint::appendTimed(QByteArray& out, FrameType type, quint16 seq, quint16 ack,
                                  QByteArrayView payload, qint64 nowMs)
 {
     const qsizetype before = out.size();
-    appendFrame(out, type, seq, low16(m_recvNext), payload);
+    appendFrame(out, type, seq, ack, payload);
     const qsizetype bytes = out.size() - before;
     ++m_stats.framesSent;
     m_stats.bytesSent += static_cast<quint64>(bytes);
@@ -669,7 +680,7 @@ bool LinkEndpoint::takeResend(Resend& piece)
             m_resend.pop_front();
             continue;
         }
-        piece = {range.start, stop, range.proves};
+        piece = {range.start, stop};
         range.start = stop;
         if (range.start >= range.end)
             m_resend.pop_front();
@@ -680,6 +691,8 @@ bool LinkEndpoint::takeResend(Resend& piece)
 
 void LinkEndpoint::sendData(QByteArray& out, qint64 nowMs)
 {
+    if (m_inFlight.empty() && m_resend.empty())
+        m_sendProgressMs = nowMs; // the time without progress counts from the first send
     const qint64 leadUs = kPaceLeadMs * 1000;
     while (m_baud <= 0 || m_lineFreeUs - nowMs * 1000 <= leadUs) {
         // What was lost goes first; then new bytes, within the window.
@@ -687,21 +700,22 @@ void LinkEndpoint::sendData(QByteArray& out, qint64 nowMs)
         if (takeResend(piece)) {
             m_stats.retransmittedBytes += static_cast<quint64>(piece.end - piece.start);
         } else if (freshReady()) {
-            piece = {m_sendNext, m_sendNext + qMin(m_segment, unsentBytes()), true};
+            piece = {m_sendNext, m_sendNext + qMin(m_segment, unsentBytes())};
             m_sendNext = piece.end;
             m_stats.streamBytesSent += static_cast<quint64>(piece.end - piece.start);
         } else {
             break;
         }
+        // Transmission numbers skip those that end in 0000 (a peer that has received
+        // nothing names 0).
+        if (low16(++m_serial) == 0)
+            ++m_serial;
         const qsizetype at = static_cast<qsizetype>(piece.start - m_sendBase);
         const qint64 arrival =
-            appendTimed(out, FrameType::Data, low16(piece.start),
+            appendTimed(out, FrameType::Data, low16(piece.start), low16(m_serial),
                         QByteArrayView(m_out).sliced(at, piece.end - piece.start), nowMs);
         ++m_stats.dataFramesSent;
-        m_inFlight.push_back({piece.start, piece.end, arrival, ++m_serial, piece.proves});
-        // The frame carries the cumulative acknowledgement; held ranges need an ACK.
-        if (m_held.empty())
-            m_ackDue = false;
+        m_inFlight.push_back({piece.start, piece.end, arrival, m_serial});
     }
 }
 
@@ -725,36 +739,35 @@ QByteArray LinkEndpoint::poll(qint64 nowMs)
     if (m_resetDue) {
         ByteWriter payload;
         payload.u32(m_resetSession);
-        appendTimed(out, FrameType::Reset, 0, payload.data(), nowMs);
+        appendTimed(out, FrameType::Reset, 0, 0, payload.data(), nowMs);
         m_resetDue = false;
     }
     if (m_state == State::Failed || m_state == State::Closed)
         return out;
     if (m_synAckDue) {
-        appendTimed(out, FrameType::SynAck, 0, sessionPayload(kLinkVersion, m_session), nowMs);
+        appendTimed(out, FrameType::SynAck, 0, 0, sessionPayload(kLinkVersion, m_session), nowMs);
         m_synAckDue = false;
     }
     if (m_state == State::Connecting) {
         if (m_synDue) {
-            m_synArrivalMs =
-                appendTimed(out, FrameType::Syn, 0, sessionPayload(kLinkVersion, m_session), nowMs);
+            m_synArrivalMs = appendTimed(out, FrameType::Syn, 0, 0,
+                                         sessionPayload(kLinkVersion, m_session), nowMs);
             m_synDue = false;
         }
         return out;
     }
     if (!m_naks.empty()) {
         const QByteArray sack = sackPayload();
-        for (const quint16 seq : m_naks) {
-            appendTimed(out, FrameType::Nak, seq, sack, nowMs);
+        for (const quint16 transmission : m_naks) {
+            appendTimed(out, FrameType::Nak, transmission, low16(m_recvNext), sack, nowMs);
             ++m_stats.naksSent;
         }
         m_naks.clear();
-        m_lastNakMs = nowMs;
-        m_ackDue = false;
     }
     sendData(out, nowMs);
     if (m_ackDue) {
-        appendTimed(out, FrameType::Ack, 0, sackPayload(), nowMs);
+        appendTimed(out, FrameType::Ack, m_lastTransmission, low16(m_recvNext), sackPayload(),
+                    nowMs);
         m_ackDue = false;
     }
     return out;
@@ -773,7 +786,8 @@ qint64 LinkEndpoint::nextWakeMs(qint64 nowMs) const
         wake = m_synArrivalMs + m_timeoutMs;
     if (m_state == State::Established) {
         if (!m_inFlight.empty())
-            wake = qMin(wake, m_inFlight.front().arrivalMs + m_timeoutMs);
+            wake = std::min({wake, qMax(m_inFlight.front().arrivalMs, m_timerFromMs) + m_timeoutMs,
+                             sendDeadline()});
         if (dataReady())
             wake = qMin(wake, m_baud <= 0 ? nowMs : ceilMs(m_lineFreeUs - kPaceLeadMs * 1000));
     }

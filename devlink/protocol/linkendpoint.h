@@ -4,15 +4,15 @@
 // current time and writes what poll returns; nextWakeMs says when to poll again.
 //
 // The two directions are independent byte streams. A DATA frame carries stream bytes, its
-// sequence number is the stream offset of its first byte (modulo 65536), and every frame
-// carries the cumulative acknowledgement of the other direction: the offset of the next byte
-// expected. Several frames are in flight (a window of kWindowBytes). The receiver keeps the
-// frames that arrive beyond a missing one and names them in its ACKs (selective
-// acknowledgement: the ranges it holds), so the sender sends again only what was lost. A
-// serial line keeps the order of what it carries: a frame sent before one that arrived, and
-// missing itself, was lost, and goes again at once. The frame size follows the error rate
-// the link measures: full frames on a clean line, the size that moves the most data on a
-// noisy one.
+// sequence number is the stream offset of its first byte (modulo 65536), and its
+// transmission number (every send counts, resends too). Several frames are in flight (a
+// window of kWindowBytes). The receiver keeps the frames that arrive beyond a missing one
+// and answers with ACKs that hold the cumulative acknowledgement (the offset of the next
+// byte expected), the ranges it holds beyond it, and the number of the last transmission it
+// heard. A serial line keeps the order of what it carries: a transmission sent before the
+// one named, whose bytes the peer has not, was lost and goes again at once; nothing else is
+// sent twice. The frame size follows the error rate the link measures: full frames on a
+// clean line, the size that moves the most data on a noisy one.
 //
 // Messages in the stream are a length (LEB128, 1..3 bytes) followed by that many bytes, so
 // small messages share a frame and a large one spans several.
@@ -130,6 +130,11 @@ public:
     // Bytes queued but not yet on the line (a producer keeps a little ahead of this).
     qsizetype unsentBytes() const;
     bool allAcknowledged() const { return m_out.isEmpty(); }
+    // Stream bytes (message bytes with their lengths) of this session: all queued, those
+    // the peer acknowledged, and those received in order.
+    qint64 streamBytesQueued() const { return m_sendBase + m_out.size(); }
+    qint64 streamBytesAcknowledged() const { return m_sendBase; }
+    qint64 streamBytesReceived() const { return m_recvNext; }
     qsizetype segmentSize() const { return m_segment; }
     const LinkStats& stats() const { return m_stats; }
     const DecoderStats& decoderStats() const { return m_decoder.stats(); }
@@ -140,16 +145,12 @@ private:
         qint64 start;
         qint64 end;
         qint64 arrivalMs;
-        quint64 serial; // order of sending
-        // Its arrival proves that the frames sent before it either arrived or were lost:
-        // false for a resend whose earlier copy may have arrived after all.
-        bool proves;
+        qint64 serial; // the transmission's number: the order of sending
     };
     struct Resend
     {
         qint64 start;
         qint64 end;
-        bool proves;
     };
 
     void resetSession();
@@ -161,10 +162,11 @@ private:
     void onData(const Frame& frame, qint64 nowMs);
     void holdData(qint64 start, QByteArrayView bytes);
     bool drainHeld();
-    void onNak(quint16 seq, qint64 nowMs);
     void processAck(quint16 ack, QByteArrayView sack, qint64 nowMs);
+    void onReport(quint16 transmission, bool damaged);
     void settleInFlight();
-    void markLost(const InFlight& frame, bool certain);
+    // judged: the peer's report shows the frame lost (which tells the line's error rate).
+    void markLost(const InFlight& frame, bool judged = true);
     void noteOutcome(qsizetype frameBytes, bool lost);
     void noteProgress(qint64 nowMs);
     bool countRetry();
@@ -173,14 +175,15 @@ private:
     bool acceptStream(QByteArrayView bytes);
     bool takeResend(Resend& piece);
     void sendData(QByteArray& out, qint64 nowMs);
-    qint64 appendTimed(QByteArray& out, FrameType type, quint16 seq, QByteArrayView payload,
-                       qint64 nowMs);
+    qint64 appendTimed(QByteArray& out, FrameType type, quint16 seq, quint16 ack,
+                       QByteArrayView payload, qint64 nowMs);
     QByteArray sackPayload() const;
     bool freshReady() const;
     bool dataReady() const;
     qint64 lineUs(qsizetype bytes) const;
     qint64 awaitDeadline() const;
     qint64 corruptDeadline() const;
+    qint64 sendDeadline() const;
 
     Role m_role;
     State m_state = State::Closed;
@@ -199,8 +202,8 @@ private:
     qint64 m_sendBase = 0;
     qint64 m_sendNext = 0;
     std::deque<InFlight> m_inFlight;
-    quint64 m_serial = 0;
-    quint64 m_provenSerial = 0;  // the latest frame known to have arrived that proves
+    qint64 m_serial = 0;
+    qint64 m_provenSerial = 0;   // the latest transmission known to have reached the peer
     std::deque<Resend> m_resend; // lost ranges to send again, in stream order
     Spans m_peerHolds;           // ranges beyond m_sendBase the peer has
     std::deque<qint64> m_messageEnds;
@@ -220,7 +223,8 @@ private:
     bool m_synDue = false;
     qint64 m_synArrivalMs = 0;
     bool m_ackDue = false;
-    std::vector<quint16> m_naks; // sequence numbers of damaged frames to name
+    std::vector<quint16> m_naks;    // transmission numbers of damaged frames to name
+    quint16 m_lastTransmission = 0; // of the last DATA frame received whole
     qint64 m_lastNakMs = std::numeric_limits<qint64>::min() / 2;
     bool m_synAckDue = false;
     bool m_resetDue = false;
@@ -242,6 +246,8 @@ private:
     qint64 m_awaitSinceMs = 0;
     qint64 m_lastHeardMs = 0;
     qint64 m_lastProgressMs = 0;
+    qint64 m_sendProgressMs = 0; // our data last advanced, or started to be sent
+    qint64 m_timerFromMs = 0;    // after a time-out, the next counts from here
     bool m_sessionChanged = false;
 };
 
