@@ -80,6 +80,15 @@ public:
 
     const LinkEndpoint& link() const { return m_link; }
 
+    // The records' bytes moved so far and, for an upload, their total (0: not known): a
+    // download counts what arrived, an upload what the pager acknowledged.
+    struct ByteProgress
+    {
+        qint64 done = 0;
+        qint64 total = 0;
+    };
+    ByteProgress byteProgress() const;
+
 private:
     enum class Step
     {
@@ -127,6 +136,8 @@ private:
     ContactList::const_iterator m_nextContact;
     GroupList::const_iterator m_nextGroup;
     quint64 m_firstItemMessage = 0;
+    qint64 m_recordsFrom = 0; // stream offset of the first record
+    qint64 m_recordBytes = 0; // an upload's total
 };
 
 } // namespace devlink::protocol

@@ -1,4 +1,5 @@
 #include "frame/aboutdlg.h"
+#include "frame/rateline.h"
 #include "frame/settingsdlg.h"
 
 #include "platform/filedialogservice.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -172,6 +174,22 @@ private Q_SLOTS:
         set();
         QDir::setCurrent(before);
         QCOMPARE(m_dlg->path(), m_dir.filePath(QStringLiteral("new")));
+    }
+
+    void rateLine()
+    {
+        QStatusBar bar;
+        CRateLine line(&bar);
+        QCOMPARE(bar.currentMessage(), QStringLiteral("Ready"));
+        // 12,698 of 72,090 bytes in 3.351 s: 3,789 bytes a second, 15.7 s to go.
+        line.update({12'698, 72'090, 10, 40, 3'351, false});
+        const QString running = QStringLiteral("12.4 of 70.4 KB \u00B7 3.7 KB/s \u00B7 16 s left");
+        QCOMPARE(bar.currentMessage(), running);
+        bar.showMessage(QStringLiteral("Downloads the pager's messages")); // a command's prompt
+        bar.clearMessage();
+        QCOMPARE(bar.currentMessage(), running);
+        line.update({72'090, 72'090, 40, 40, 19'000, true});
+        QCOMPARE(bar.currentMessage(), QStringLiteral("Ready"));
     }
 };
 

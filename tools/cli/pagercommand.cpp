@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <optional>
 
+#include <unistd.h>
+
 namespace cli {
 namespace {
 
@@ -221,6 +223,13 @@ int runPager(const QStringList& args)
     }
 
     TransferWatcher watcher(parser.isSet(verboseOption));
+    // The rate line, rewritten in place, on a terminal only.
+    if (!parser.isSet(quietOption) && isatty(STDERR_FILENO)) {
+        pager.SetRateListener([](const devlink::TransferRate& rate) {
+            std::fprintf(stderr, "\r%s\x1b[K%s", qPrintable(devlink::rateLineText(rate)),
+                         rate.ended ? "\n" : "");
+        });
+    }
     pager.SetLevel(0);
     pager.SetPagerMode(0);
     pager.CreateThread();
