@@ -4,10 +4,12 @@
 
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
+#include "platform/paths.h"
 #include "tests/platform/widgettest.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -174,6 +176,33 @@ private Q_SLOTS:
         set();
         QDir::setCurrent(before);
         QCOMPARE(m_dlg->path(), m_dir.filePath(QStringLiteral("new")));
+    }
+
+    void foundPortBecomesItsCom()
+    {
+        // The stored mappings live in the settings: a temporary folder's.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
+        open(2, m_dir.path());
+        QCOMPARE(child<QPushButton>(m_dlg.get(), "find")->text(), QStringLiteral("Find..."));
+        QVERIFY(m_dlg->ChooseFoundPort({QStringLiteral("COM5"), QStringLiteral("/dev/ttyS4")}));
+        set();
+        QCOMPARE(m_nPort, 5);
+        QCOMPARE(platform::storedSerialPortDevice(5), QString());
+
+        // A device of no COMn: COM2 (selected) is set by the environment, so COM1 gets it.
+        qputenv("QUILLBOX_COM2", "/dev/from-environment");
+        open(2, m_dir.path());
+        QVERIFY(m_dlg->ChooseFoundPort({QString(), QStringLiteral("/dev/ttyUSB7")}));
+        QCOMPARE(platform::storedSerialPortDevice(1), QString()); // not before Set
+        set();
+        QCOMPARE(m_nPort, 1);
+        QCOMPARE(platform::serialPortDevice(1), QStringLiteral("/dev/ttyUSB7"));
+        qputenv("QUILLBOX_COM1", "/dev/above-it"); // the environment still comes first
+        QCOMPARE(platform::serialPortDevice(1), QStringLiteral("/dev/above-it"));
+        qunsetenv("QUILLBOX_COM1");
+        qunsetenv("QUILLBOX_COM2");
+        platform::storeSerialPortDevice(1, QString());
+        QCOMPARE(platform::serialPortDevice(1), QStringLiteral("/dev/ttyS0"));
     }
 
     void rateLine()
