@@ -482,14 +482,12 @@ void LinkEndpoint::onData(const Frame& frame, qint64 nowMs)
         // A frame before this one is missing: keep this one, and name it in the ACK.
         ++m_stats.heldFrames;
         holdData(start, frame.payload);
-        return;
-    }
-    if (!acceptStream(QByteArrayView(frame.payload).sliced(-ahead)) || !drainHeld()) {
+    } else if (!acceptStream(QByteArrayView(frame.payload).sliced(-ahead)) || !drainHeld()) {
         abort(ErrProtocol);
         return;
     }
-    // Progress for a caller awaiting an answer, but not for our own retries: a peer that
-    // talks while never acknowledging us still fails the link.
+    // Progress (held bytes too) for a caller awaiting an answer, but not for our own
+    // retries: a peer that talks while never acknowledging us still fails the link.
     m_heardSinceProgress = false;
     m_lastProgressMs = nowMs;
 }
