@@ -203,6 +203,14 @@ void CPager::deliver(WorkerEvent& event)
 {
     int code = event.nCode;
     qint32 arg = event.nArg;
+    if (code == WorkerEvent::kRateCode) {
+        m_lastRate = event.rate;
+        if (m_rateListener && m_bTransferRunning)
+            m_rateListener(m_lastRate);
+        return;
+    }
+    if (code == EventStarted)
+        m_lastRate = {};
     if (code == EventFinished && event.outcome) {
         TransferOutcome& outcome = *event.outcome;
         if (outcome.nMode == ModeDownloadMessages) {
@@ -227,5 +235,9 @@ void CPager::deliver(WorkerEvent& event)
     if (m_target) {
         PagerNotifyEvent notify(static_cast<PagerEvent>(code), arg);
         QCoreApplication::sendEvent(m_target, &notify);
+    }
+    if ((code == EventFinished || code == EventFailed) && m_rateListener) {
+        m_lastRate.ended = true;
+        m_rateListener(m_lastRate);
     }
 }

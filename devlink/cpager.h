@@ -12,6 +12,7 @@
 // them as they were.
 
 #include "contacts/addressbook.h"
+#include "devlink/transferrate.h"
 
 #include "messages/messagerecord.h"
 
@@ -20,6 +21,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -105,6 +107,12 @@ public:
     // mirror as it is at this call.
     int PagerControl(PagerMode mode, int param);
     bool IsTransferRunning() const { return m_bTransferRunning; }
+    // Called on the target's thread with a running transfer's bytes and rate, a few times a
+    // second, and once more (ended) after its finished or failed notification.
+    void SetRateListener(std::function<void(const devlink::TransferRate&)> listener)
+    {
+        m_rateListener = std::move(listener);
+    }
 
     // The text for any code a transfer or an address-book operation returns.
     static QString GetErrorMessage(int code);
@@ -133,6 +141,8 @@ private:
     bool m_bWantOpen = false;
     std::atomic<bool> m_bTransferRunning{false};
     QPointer<QObject> m_target;
+    std::function<void(const devlink::TransferRate&)> m_rateListener;
+    devlink::TransferRate m_lastRate;
     std::unique_ptr<devlink::PagerRelay> m_relay;
     std::unique_ptr<devlink::WorkerThread> m_thread;
 };

@@ -19,6 +19,8 @@ namespace {
 constexpr int kServiceRounds = 32;
 // How long a closing port waits for the link's goodbye (RST) to leave.
 constexpr int kFlushMs = 100;
+// The rate of a running transfer goes to the window thread at most this often.
+constexpr qint64 kRateEveryMs = 250;
 
 // The monotonic clock since boot, not since this process started: the link derives each
 // session's number from the time, and a program started again must not offer the pager the
@@ -153,6 +155,7 @@ void SerialWorker::service()
         if (!out.isEmpty() && m_port->isOpen())
             m_port->write(out);
         deliverEvents();
+        reportRate(now);
         if (m_client.nextWakeMs(now) > now) {
             schedule(now);
             return;
@@ -175,6 +178,16 @@ void SerialWorker::schedule(qint64 now)
 void SerialWorker::deliverEvents()
 {
     for (const TransferEvent& event : m_client.takeEvents()) {
+        if (event.nCode == EventStarted) {
+            m_rate = {};
+            m_startMs = m_rateReportMs = nowMs();
+        } else if (event.nCode == EventCount) {
+            m_rate.itemsTotal = event.nArg;
+        } else if (event.nCode == EventItemDone) {
+            ++m_rate.itemsDone;
+        }
+        if (event.nCode == EventFinished || event.nCode == EventFailed)
+            reportRate(nowMs(), true); // the whole of it, before the end is known
         std::unique_ptr<TransferOutcome> outcome;
         if (event.nCode == EventFinished) {
             outcome = std::make_unique<TransferOutcome>();
@@ -193,6 +206,20 @@ void SerialWorker::deliverEvents()
         }
         post(event.nCode, event.nArg, std::move(outcome));
     }
+}
+
+void SerialWorker::reportRate(qint64 now, bool last)
+{
+    if (!last && (!m_client.isRunning() || now - m_rateReportMs < kRateEveryMs))
+        return;
+    m_rateReportMs = now;
+    const TransferClient::ByteProgress bytes = m_client.byteProgress();
+    m_rate.bytesDone = bytes.done;
+    m_rate.bytesTotal = bytes.total;
+    m_rate.elapsedMs = now - m_startMs;
+    auto* event = new WorkerEvent(WorkerEvent::kRateCode, 0);
+    event->rate = m_rate;
+    QCoreApplication::postEvent(m_relay, event);
 }
 
 void SerialWorker::post(int code, qint32 arg, std::unique_ptr<TransferOutcome> outcome)

@@ -6,6 +6,7 @@
 
 #include "contacts/addressbook.h"
 #include "devlink/protocol/transferclient.h"
+#include "devlink/transferrate.h"
 
 #include "contacts/contactrecord.h"
 #include "messages/messagerecord.h"
@@ -44,10 +45,13 @@ public:
     WorkerEvent(int code, qint32 arg, std::unique_ptr<TransferOutcome> outcome = {});
 
     static QEvent::Type eventType();
+    // Not a device notification: the bytes moved so far (rate), a few times a second.
+    static constexpr int kRateCode = 100;
 
     int nCode;
     qint32 nArg;
     std::unique_ptr<TransferOutcome> outcome;
+    TransferRate rate;
 };
 
 class SerialWorker : public QObject
@@ -70,6 +74,7 @@ private:
     void service();
     void schedule(qint64 now);
     void deliverEvents();
+    void reportRate(qint64 now, bool last = false);
     void post(int code, qint32 arg, std::unique_ptr<TransferOutcome> outcome = {});
     void onPortError(QSerialPort::SerialPortError error);
     // Ends a running transfer, sends what the link still has to say and closes the port.
@@ -84,6 +89,9 @@ private:
     bool m_wantOpen = false;
     QString m_openError; // "<device>: <the system's reason>" of the last failed open
     bool m_closeQueued = false;
+    TransferRate m_rate;
+    qint64 m_startMs = 0;
+    qint64 m_rateReportMs = 0;
 };
 
 // The thread whose whole life the worker shares: created, run and destroyed on it.

@@ -2,6 +2,7 @@
 
 #include "contacts/contactsdlg.h"
 #include "frame/quillboxdoc.h"
+#include "frame/rateline.h"
 #include "frame/settingsdlg.h"
 #include "messages/leftview.h"
 #include "messages/messagestore.h"
@@ -278,15 +279,13 @@ void CMainFrame::createToolBar()
 
 void CMainFrame::createStatusBar()
 {
-    // One pane: "Ready" when idle, the prompt of the command under the pointer otherwise.
+    // One pane: "Ready" when idle, a transfer's rate while one runs, the prompt of the
+    // command under the pointer otherwise.
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusbar"));
-    const QString idle = QStringLiteral("Ready");
-    connect(bar, &QStatusBar::messageChanged, bar, [bar, idle](const QString& text) {
-        if (text.isEmpty())
-            bar->showMessage(idle);
-    });
-    bar->showMessage(idle);
+    auto* rateLine = new CRateLine(bar);
+    m_pager.SetRateListener(
+        [rateLine](const devlink::TransferRate& rate) { rateLine->update(rate); });
 }
 
 void CMainFrame::OnInitialSetup()

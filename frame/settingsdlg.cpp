@@ -1,5 +1,6 @@
 #include "frame/settingsdlg.h"
 
+#include "frame/findpagerdlg.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
@@ -46,6 +47,10 @@ CSettingsDlg::CSettingsDlg(qint32& nCommPort, QWidget* parent)
     m_editPath->setObjectName(QStringLiteral("path"));
     m_editPath->setMinimumWidth(m_editPath->fontMetrics().averageCharWidth() * 48);
 
+    m_buttonFind = new QPushButton(QStringLiteral("Find..."), this);
+    m_buttonFind->setObjectName(QStringLiteral("find"));
+    m_buttonFind->setAutoDefault(false);
+
     m_buttonBrowse = new QToolButton(this);
     m_buttonBrowse->setObjectName(QStringLiteral("browse"));
     m_buttonBrowse->setText(QStringLiteral("..."));
@@ -58,7 +63,11 @@ CSettingsDlg::CSettingsDlg(qint32& nCommPort, QWidget* parent)
     auto* group = new QGroupBox(this);
     auto* grid = new QGridLayout(group);
     grid->addWidget(portLabel, 0, 0);
-    grid->addWidget(m_comboPort, 0, 1, Qt::AlignLeft);
+    auto* portRow = new QHBoxLayout;
+    portRow->addWidget(m_comboPort);
+    portRow->addWidget(m_buttonFind);
+    portRow->addStretch(1);
+    grid->addLayout(portRow, 0, 1);
     grid->addWidget(pathLabel, 1, 0);
     grid->addWidget(m_editPath, 1, 1);
     grid->addWidget(m_buttonBrowse, 1, 2);
@@ -81,6 +90,7 @@ CSettingsDlg::CSettingsDlg(qint32& nCommPort, QWidget* parent)
     column->setSizeConstraint(QLayout::SetMinimumSize);
 
     connect(m_buttonBrowse, &QToolButton::clicked, this, &CSettingsDlg::OnButtonBrowse);
+    connect(m_buttonFind, &QPushButton::clicked, this, &CSettingsDlg::OnButtonFind);
     connect(m_buttonSet, &QPushButton::clicked, this, &CSettingsDlg::accept);
     connect(m_buttonCancel, &QPushButton::clicked, this, &CSettingsDlg::reject);
 }
@@ -119,6 +129,40 @@ void CSettingsDlg::OnButtonBrowse()
     } else {
         m_strPath = m_editPath->text();
     }
+}
+
+void CSettingsDlg::OnButtonFind()
+{
+    CFindPagerDlg find(this);
+    if (find.exec() == QDialog::Accepted)
+        ChooseFoundPort(find.chosen());
+}
+
+bool CSettingsDlg::ChooseFoundPort(const devlink::PortCandidate& where)
+{
+    int n = where.port.startsWith(QLatin1String("COM")) ? where.port.mid(3).toInt() : 0;
+    if (n < 1 || n > kPortCount) {
+        n = m_comboPort->currentIndex() + 1;
+        if (n < 1 || platform::serialPortFromEnvironment(n)) {
+            n = 0;
+            for (int k = 1; k <= kPortCount && n == 0; ++k)
+                n = platform::serialPortFromEnvironment(k) ? 0 : k;
+        }
+        if (n == 0) {
+            platform::stop(
+                this,
+                QStringLiteral("QUILLBOX_COM1 to QUILLBOX_COM8 set every port.\nSet one of "
+                               "them to %1 to use it.")
+                    .arg(where.device),
+                windowTitle());
+            return false;
+        }
+        m_nMappedPort = n;
+        m_strMappedDevice = where.device;
+        m_comboPort->setItemData(n - 1, where.device, Qt::ToolTipRole);
+    }
+    m_comboPort->setCurrentIndex(n - 1);
+    return true;
 }
 
 QString CSettingsDlg::ValidateFolder(const QString& text)
@@ -180,5 +224,7 @@ void CSettingsDlg::accept()
     // No port selected (the stored one was not COM1 to COM8) keeps the port as it was.
     if (m_comboPort->currentIndex() >= 0)
         m_nCommPort = m_comboPort->currentIndex() + 1;
+    if (m_nMappedPort > 0)
+        platform::storeSerialPortDevice(m_nMappedPort, m_strMappedDevice);
     QDialog::accept();
 }

@@ -1,7 +1,11 @@
 #pragma once
 // The Settings dialog: the serial port of the pager and the folder that keeps the folder
 // database. The caller hands it the current folder before running it and takes the folder
-// back after OK; the port it stores itself, into the number it was given.
+// back after OK; the port it stores itself, into the number it was given. "Find..." looks
+// for the pager on every port; a pager found on a device that is none of COM1..COM8's
+// becomes the device of a COMn (see ChooseFoundPort), stored in the settings on OK.
+
+#include "devlink/portdetector.h"
 
 #include <QDialog>
 #include <QString>
@@ -29,6 +33,11 @@ public:
 
 public Q_SLOTS:
     void OnButtonBrowse();
+    void OnButtonFind();
+    // Selects the port a search found. A device outside COM1..COM8 becomes the device of
+    // the COMn selected, or, when QUILLBOX_COMn sets that one (the environment comes
+    // first), of the first COMn it does not set; false when it sets all eight.
+    bool ChooseFoundPort(const devlink::PortCandidate& where);
     void accept() override;
 
 protected:
@@ -45,6 +54,9 @@ private:
     QComboBox* m_comboPort = nullptr;
     QLineEdit* m_editPath = nullptr;
     QToolButton* m_buttonBrowse = nullptr;
+    QPushButton* m_buttonFind = nullptr;
     QPushButton* m_buttonSet = nullptr;
+    int m_nMappedPort = 0; // the COMn that gets m_strMappedDevice on OK (0: none)
+    QString m_strMappedDevice;
     QPushButton* m_buttonCancel = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "platform/paths.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace platform {
@@ -24,7 +25,49 @@ QString serialPortDevice(int n)
     const QString custom = qEnvironmentVariable(name.constData());
     if (!custom.isEmpty())
         return custom;
+    const QString stored = storedSerialPortDevice(n);
+    if (!stored.isEmpty())
+        return stored;
     return QStringLiteral("/dev/ttyS%1").arg(n - 1);
+}
+
+namespace {
+
+QString mappingKey(int n)
+{
+    return QStringLiteral("Ports/COM%1").arg(n);
+}
+
+// The program's own settings, also when read from another tool (the command-line one).
+QSettings programSettings()
+{
+    return QSettings(QStringLiteral("Quillbox"), QStringLiteral("Quillbox"));
+}
+
+} // namespace
+
+QString storedSerialPortDevice(int n)
+{
+    if (n < 1 || n > 8)
+        return {};
+    return programSettings().value(mappingKey(n)).toString();
+}
+
+void storeSerialPortDevice(int n, const QString& device)
+{
+    if (n < 1 || n > 8)
+        return;
+    QSettings settings = programSettings();
+    if (device.isEmpty())
+        settings.remove(mappingKey(n));
+    else
+        settings.setValue(mappingKey(n), device);
+}
+
+bool serialPortFromEnvironment(int n)
+{
+    const QByteArray name = "QUILLBOX_COM" + QByteArray::number(n);
+    return !qEnvironmentVariable(name.constData()).isEmpty();
 }
 
 } // namespace platform

@@ -11,8 +11,16 @@ QString defaultDataFolder();
 // The folder where the contacts file dialogs open by default: the home folder.
 QString defaultAddressFolder();
 
-// The device for serial port n (1 = COM1 ... 8 = COM8): QUILLBOX_COMn when set,
-// otherwise /dev/ttyS<n-1>. Returns an empty string for n outside 1..8.
+// The device for serial port n (1 = COM1 ... 8 = COM8): QUILLBOX_COMn when set, otherwise
+// the device stored for it in the settings ("Ports/COMn", which the settings dialog's
+// "Find..." writes), otherwise /dev/ttyS<n-1>. Returns an empty string for n outside 1..8.
 QString serialPortDevice(int n);
+
+// The device stored for COMn in the settings (empty: none). Storing an empty device
+// removes the mapping.
+QString storedSerialPortDevice(int n);
+void storeSerialPortDevice(int n, const QString& device);
+// True when QUILLBOX_COMn sets COMn's device (a stored one is then not used).
+bool serialPortFromEnvironment(int n);
 
 } // namespace platform

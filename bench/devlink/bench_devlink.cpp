@@ -3,6 +3,11 @@
 // the throughput the code itself allows.
 //
 //   bench_devlink [--image FILE | --full] [--repeat N]
+//   bench_devlink [--image FILE | --full] --noise
+//
+// --noise: the message download and the address-book upload on a clean line and on lines
+// that spoil bytes (the simulator's --corrupt-rate and --drop-rate, both directions), each
+// against the clean run, the downloaded messages compared with the clean run's.
 //
 // The program's side is the protocol library's TransferClient, driven the way the device-link
 // worker drives it; the pager is quillbox-pager-sim.
@@ -19,6 +24,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 using namespace devlink::protocol;
 using pagersim::TransferRun;
@@ -125,6 +131,111 @@ std::vector<Row> transfers(const QString& image, int baud)
     return rows;
 }
 
+// The messages' bytes on the wire, to compare two downloads.
+QByteArray messageBytes(const std::vector<DeviceMessage>& messages)
+{
+    QByteArray out;
+    for (const DeviceMessage& m : messages)
+        out += encodeMessage(m).value_or(QByteArray());
+    return out;
+}
+
+struct NoisyRun
+{
+    TransferRun download;
+    TransferRun upload;
+    QByteArray messages;
+};
+
+// The message download and the address-book upload over a simulator with these faults.
+std::optional<NoisyRun> noisyTransfers(const QString& image, const QStringList& faults)
+{
+    pagersim::SimProcess sim{
+        qEnvironmentVariable("QUILLBOX_PAGER_SIM", QStringLiteral(QUILLBOX_PAGER_SIM))};
+    const QString path = sim.start(QStringList{QStringLiteral("--baud"), QString::number(kLineBaud),
+                                               QStringLiteral("--image"), image} +
+                                   faults);
+    pagersim::RawPort port;
+    if (path.isEmpty() || !port.open(path, kLineBaud)) {
+        std::fprintf(stderr, "bench_devlink: the simulator did not start: %s\n",
+                     qPrintable(sim.error()));
+        return std::nullopt;
+    }
+    TransferClient client;
+    client.setBaudRate(kLineBaud);
+    client.setTimeout(300);
+    NoisyRun run;
+    run.download = pagersim::runTransfer(
+        port.fd(), client, [&](qint64 now) { return client.startMessageDownload(now); }, kLimitMs);
+    run.messages = messageBytes(client.takeMessages());
+    const PagerImage pager = PagerImage::readFile(image.toStdString());
+    run.upload = pagersim::runTransfer(
+        port.fd(), client,
+        [&](qint64 now) {
+            return client.startContactsUpload(
+                ContactList(pager.contacts.begin(), pager.contacts.end()),
+                GroupList(pager.groups.begin(), pager.groups.end()), now);
+        },
+        kLimitMs);
+    // What the program's side of the upload sent again (the pager's side of the download
+    // reports its own on the simulator's standard error).
+    const LinkStats& sent = client.link().stats();
+    std::fprintf(stderr,
+                 "bench_devlink: upload %s: %llu frames, %llu lost, %llu time-outs, %llu bytes "
+                 "sent again, last frame size %lld\n",
+                 qPrintable(faults.join(QLatin1Char(' '))),
+                 static_cast<unsigned long long>(sent.dataFramesSent),
+                 static_cast<unsigned long long>(sent.lostFrames),
+                 static_cast<unsigned long long>(sent.timeouts),
+                 static_cast<unsigned long long>(sent.retransmittedBytes),
+                 static_cast<long long>(client.link().segmentSize()));
+    return run;
+}
+
+int noiseTable(const QString& image)
+{
+    const std::optional<NoisyRun> clean = noisyTransfers(image, {});
+    if (!clean || clean->download.result != 0 || clean->upload.result != 0) {
+        std::fprintf(stderr, "bench_devlink: the clean run failed\n");
+        return 1;
+    }
+    std::printf("paced, %d baud; each line against the clean run; goal: 0.001 at most 1.2\n",
+                kLineBaud);
+    std::printf("%-16s %12s %7s %12s %7s %10s\n", "line", "download ms", "ratio", "upload ms",
+                "ratio", "same data");
+    std::printf("%-16s %12lld %7.3f %12lld %7.3f %10s\n", "clean",
+                static_cast<long long>(clean->download.elapsedMs), 1.0,
+                static_cast<long long>(clean->upload.elapsedMs), 1.0, "-");
+    const struct
+    {
+        const char* name;
+        QStringList faults;
+    } lines[] = {
+        {"corrupt 0.001", {QStringLiteral("--corrupt-rate"), QStringLiteral("0.001")}},
+        {"drop 0.001", {QStringLiteral("--drop-rate"), QStringLiteral("0.001")}},
+        {"corrupt 0.01", {QStringLiteral("--corrupt-rate"), QStringLiteral("0.01")}},
+    };
+    int status = 0;
+    for (const auto& line : lines) {
+        const std::optional<NoisyRun> run = noisyTransfers(image, line.faults);
+        if (!run)
+            return 1;
+        const auto cell = [](const TransferRun& r, const TransferRun& base) {
+            return r.result == 0 ? double(r.elapsedMs) / double(base.elapsedMs) : -double(r.result);
+        };
+        const bool same = run->download.result == 0 && run->messages == clean->messages;
+        std::printf("%-16s %12lld %7.3f %12lld %7.3f %10s\n", line.name,
+                    static_cast<long long>(run->download.elapsedMs),
+                    cell(run->download, clean->download),
+                    static_cast<long long>(run->upload.elapsedMs), cell(run->upload, clean->upload),
+                    same ? "yes" : "NO");
+        if (!same || run->upload.result != 0)
+            status = 1;
+    }
+    std::printf("(a negative ratio is the error code of a failed transfer)\n");
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -140,7 +251,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption repeatOption(QStringLiteral("repeat"),
                                           QStringLiteral("Unpaced runs to take the median of."),
                                           QStringLiteral("N"), QStringLiteral("21"));
-    parser.addOptions({imageOption, fullOption, repeatOption});
+    const QCommandLineOption noiseOption(
+        QStringLiteral("noise"),
+        QStringLiteral("Paced transfers on noisy lines against a clean one, nothing else."));
+    parser.addOptions({imageOption, fullOption, repeatOption, noiseOption});
     parser.addHelpOption();
     parser.process(app);
     const int repeat = qMax(1, parser.value(repeatOption).toInt());
@@ -156,6 +270,8 @@ int main(int argc, char* argv[])
             return 1;
     }
     std::printf("pager image: %s\n\n", qPrintable(image));
+    if (parser.isSet(noiseOption))
+        return noiseTable(image);
 
     const std::vector<Row> paced = transfers(image, kLineBaud);
     if (paced.empty())

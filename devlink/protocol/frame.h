@@ -33,9 +33,9 @@ constexpr qsizetype kMaxFrameBytes = kFrameOverhead + kMaxPayload;
 
 enum class FrameType : quint8
 {
-    Data = 0x01,   // stream bytes; seq = stream offset of the first byte
-    Ack = 0x02,    // cumulative acknowledgement only
-    Nak = 0x03,    // acknowledgement, and "send again from there": a frame was lost
+    Data = 0x01,   // stream bytes; seq = stream offset of the first byte, ack = transmission
+    Ack = 0x02,    // ack = cumulative, seq = last transmission heard; payload: ranges held
+    Nak = 0x03,    // as ACK, but seq names a transmission that arrived damaged
     Syn = 0x04,    // opens a session
     SynAck = 0x05, // accepts it
     Reset = 0x06,  // the session is over (payload: its id)

@@ -4,6 +4,7 @@
 #include "devlink/protocol/wire.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace devlink::protocol {
 
@@ -25,6 +26,66 @@ quint16 low16(qint64 offset)
 qint64 ceilMs(qint64 us)
 {
     return us >= 0 ? (us + 999) / 1000 : -((-us) / 1000);
+}
+
+// The frame size that moves the most data, on a line that spoils each byte with
+// probability 1 - e^-q: the largest (n - h) / n * e^(-q n), h the frame's own bytes.
+qsizetype bestSegment(double q)
+{
+    const double h = double(kFrameOverhead);
+    const double n = (h + std::sqrt(h * h + 4 * h / q)) / 2;
+    return static_cast<qsizetype>(std::clamp(n - h, double(kMinSegment), double(kMaxPayload)));
+}
+
+// The error rate is judged from about kOutcomeMemory recent frames. A new session starts
+// as if kOutcomePrior full frames had passed, so that one early loss does not shrink the
+// frames much, while a noisy line shows within a few frames.
+constexpr double kOutcomeMemory = 48;
+constexpr double kOutcomePrior = 8;
+constexpr double kOutcomeDecay = 1 - 1 / kOutcomeMemory;
+
+bool covers(const std::vector<LinkEndpoint::Span>& set, qint64 start, qint64 end)
+{
+    for (const auto& span : set) {
+        if (span.start > start)
+            return false;
+        if (span.end >= end)
+            return true;
+    }
+    return false;
+}
+
+void addSpan(std::vector<LinkEndpoint::Span>& set, qint64 start, qint64 end)
+{
+    if (start >= end)
+        return;
+    std::vector<LinkEndpoint::Span> out;
+    out.reserve(set.size() + 1);
+    bool placed = false;
+    for (const auto& span : set) {
+        if (span.end < start) {
+            out.push_back(span);
+        } else if (end < span.start) {
+            if (!placed)
+                out.push_back({start, end});
+            placed = true;
+            out.push_back(span);
+        } else {
+            start = qMin(start, span.start);
+            end = qMax(end, span.end);
+        }
+    }
+    if (!placed)
+        out.push_back({start, end});
+    set = std::move(out);
+}
+
+void dropBelow(std::vector<LinkEndpoint::Span>& set, qint64 offset)
+{
+    while (!set.empty() && set.front().end <= offset)
+        set.erase(set.begin());
+    if (!set.empty())
+        set.front().start = qMax(set.front().start, offset);
 }
 
 } // namespace
@@ -51,18 +112,26 @@ qint64 LinkEndpoint::lineUs(qsizetype bytes) const
 void LinkEndpoint::resetSession()
 {
     m_out.clear();
-    m_sendBase = m_sendNext = m_sendMax = 0;
+    m_sendBase = m_sendNext = 0;
     m_inFlight.clear();
+    m_serial = m_provenSerial = 0;
+    m_timerFromMs = 0;
+    m_resend.clear();
+    m_peerHolds.clear();
     m_messageEnds.clear();
     m_messagesQueued = m_messagesAcked = 0;
     m_segment = kMaxPayload;
-    m_cleanFrames = 0;
+    m_outcomeFrames = kOutcomePrior;
+    m_outcomeLost = 0;
+    m_outcomeBytes = kOutcomePrior * double(kMaxFrameBytes);
     m_retries = 0;
     m_silentTimeouts = 0;
     m_heardSinceTimeout = m_heardSinceAck = m_heardSinceProgress = false;
-    m_synDue = m_ackDue = m_nakDue = m_synAckDue = false;
+    m_synDue = m_ackDue = m_synAckDue = false;
+    m_naks.clear();
+    m_lastTransmission = 0;
     m_recvNext = 0;
-    m_gapAhead = 0;
+    m_held.clear();
     m_lengthValue = 0;
     m_lengthBytes = 0;
     m_inBody = false;
@@ -108,7 +177,9 @@ void LinkEndpoint::fail(int code)
     m_state = State::Failed;
     m_error = code;
     m_inFlight.clear();
-    m_synDue = m_ackDue = m_nakDue = m_synAckDue = false;
+    m_resend.clear();
+    m_synDue = m_ackDue = m_synAckDue = false;
+    m_naks.clear();
     m_awaiting = false;
     m_sessionChanged = true;
 }
@@ -182,22 +253,20 @@ void LinkEndpoint::receiveBytes(QByteArrayView bytes, qint64 nowMs)
     const bool unusable = after.garbageBytes != before.garbageBytes ||
                           after.badHeaders != before.badHeaders ||
                           after.damagedFrames != before.damagedFrames;
-    if (unusable && m_state == State::Established && nowMs - m_lastNakMs >= m_timeoutMs / 2)
-        m_nakDue = true;
+    if (unusable && m_state == State::Established && nowMs - m_lastNakMs >= m_timeoutMs / 2) {
+        m_ackDue = true;
+        m_lastNakMs = nowMs;
+    }
 }
 
 void LinkEndpoint::handleFrame(const DecodedFrame& decoded, qint64 nowMs)
 {
     const Frame& frame = decoded.frame;
     if (!decoded.intact) {
-        // Only the header can be trusted: if it was the frame expected next, ask for it
-        // again now rather than after a time-out. The frames behind it, already on their
-        // way, need no NAK of their own (see onData).
-        if (m_state == State::Established && frame.type == FrameType::Data &&
-            frame.seq == low16(m_recvNext)) {
-            m_nakDue = true;
-            m_gapAhead = 1;
-        }
+        // Only the header can be trusted: name the transmission, so that it comes again now
+        // rather than after a time-out (at the end of a stream no later frame shows it lost).
+        if (m_state == State::Established && frame.type == FrameType::Data && m_naks.size() < 8)
+            m_naks.push_back(frame.ack);
         return;
     }
     switch (frame.type) {
@@ -223,13 +292,14 @@ void LinkEndpoint::handleFrame(const DecodedFrame& decoded, qint64 nowMs)
         }
         return;
     }
-    if (frame.type != FrameType::Data && !frame.payload.isEmpty())
-        return;
-    processAck(frame.ack, nowMs);
-    if (frame.type == FrameType::Nak)
-        onNak(frame.ack, nowMs);
-    else if (frame.type == FrameType::Data)
+    if (frame.type == FrameType::Data) {
         onData(frame, nowMs);
+        return;
+    }
+    if (frame.payload.size() % 4 != 0)
+        return;
+    processAck(frame.ack, frame.payload, nowMs);
+    onReport(frame.seq, frame.type == FrameType::Nak);
 }
 
 void LinkEndpoint::onSyn(const Frame& frame, qint64 nowMs)
@@ -287,33 +357,100 @@ void LinkEndpoint::onReset(const Frame& frame)
     }
 }
 
-void LinkEndpoint::processAck(quint16 ack, qint64 nowMs)
+void LinkEndpoint::processAck(quint16 ack, QByteArrayView sack, qint64 nowMs)
 {
+    bool progress = false;
     const qint64 distance = static_cast<quint16>(ack - low16(m_sendBase));
     // Zero: nothing new. Beyond what was ever sent: a stale number from long ago.
-    if (distance == 0 || distance > m_sendMax - m_sendBase)
-        return;
-    const qint64 newBase = m_sendBase + distance;
-    m_out.remove(0, static_cast<qsizetype>(distance));
-    m_sendBase = newBase;
-    m_sendNext = qMax(m_sendNext, newBase);
-    int framesAcked = 0;
-    while (!m_inFlight.empty() && m_inFlight.front().end <= newBase) {
+    if (distance != 0 && distance <= m_sendNext - m_sendBase) {
+        const qint64 newBase = m_sendBase + distance;
+        m_out.remove(0, static_cast<qsizetype>(distance));
+        m_sendBase = newBase;
+        dropBelow(m_peerHolds, newBase);
+        while (!m_messageEnds.empty() && m_messageEnds.front() <= newBase) {
+            m_messageEnds.pop_front();
+            ++m_messagesAcked;
+        }
+        progress = true;
+    }
+    // The ranges the peer holds beyond a missing frame (it never lets one go).
+    for (qsizetype at = 0; at + 4 <= sack.size() && at < 4 * kMaxSackBlocks; at += 4) {
+        ByteReader in(sack.sliced(at, 4));
+        const quint16 start = in.u16();
+        const quint16 end = in.u16();
+        const qint64 from = m_sendBase + static_cast<quint16>(start - low16(m_sendBase));
+        const qint64 to = from + static_cast<quint16>(end - start);
+        if (to <= from || to > m_sendNext || covers(m_peerHolds, from, to))
+            continue;
+        addSpan(m_peerHolds, from, to);
+        progress = true;
+    }
+    if (progress)
+        noteProgress(nowMs);
+}
+
+// An ACK names the last transmission that reached the peer whole, a NAK one that reached it
+// damaged. The line keeps the order of what it carries: every transmission before it has
+// reached the peer too, or was lost on the way.
+void LinkEndpoint::onReport(quint16 transmission, bool damaged)
+{
+    const auto named =
+        std::find_if(m_inFlight.rbegin(), m_inFlight.rend(),
+                     [transmission](const InFlight& f) { return low16(f.serial) == transmission; });
+    if (named != m_inFlight.rend()) {
+        m_provenSerial = qMax(m_provenSerial, named->serial);
+        if (damaged) {
+            markLost(*named);
+            m_inFlight.erase(std::next(named).base());
+        }
+    }
+    settleInFlight();
+}
+
+void LinkEndpoint::settleInFlight()
+{
+    for (auto it = m_inFlight.begin(); it != m_inFlight.end();) {
+        if (it->end <= m_sendBase || covers(m_peerHolds, qMax(it->start, m_sendBase), it->end)) {
+            noteOutcome(kFrameOverhead + it->end - it->start, false);
+            it = m_inFlight.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    // The line keeps its order: what was sent before a frame that arrived, and is missing,
+    // was lost on the way.
+    while (!m_inFlight.empty() && m_inFlight.front().serial < m_provenSerial) {
+        markLost(m_inFlight.front());
         m_inFlight.pop_front();
-        ++framesAcked;
     }
-    if (!m_inFlight.empty() && m_inFlight.front().start < newBase)
-        m_inFlight.front().start = newBase;
-    while (!m_messageEnds.empty() && m_messageEnds.front() <= newBase) {
-        m_messageEnds.pop_front();
-        ++m_messagesAcked;
-    }
-    m_cleanFrames += framesAcked;
-    if (m_cleanFrames >= kGrowAfterFrames) {
-        m_segment = qMin(kMaxPayload, m_segment * 2);
-        m_cleanFrames = 0;
-    }
-    noteProgress(nowMs);
+    // Lost ranges the peer has received meanwhile (from an earlier copy) need not go again.
+    std::erase_if(m_resend, [this](const Resend& r) {
+        return r.end <= m_sendBase || covers(m_peerHolds, qMax(r.start, m_sendBase), r.end);
+    });
+}
+
+void LinkEndpoint::markLost(const InFlight& frame, bool judged)
+{
+    ++m_stats.lostFrames;
+    if (judged)
+        noteOutcome(kFrameOverhead + frame.end - frame.start, true);
+    const qint64 start = qMax(frame.start, m_sendBase);
+    if (start >= frame.end)
+        return;
+    const auto at = std::find_if(m_resend.begin(), m_resend.end(),
+                                 [start](const Resend& r) { return r.start > start; });
+    m_resend.insert(at, Resend{start, frame.end});
+}
+
+void LinkEndpoint::noteOutcome(qsizetype frameBytes, bool lost)
+{
+    m_outcomeFrames = m_outcomeFrames * kOutcomeDecay + 1;
+    m_outcomeLost = m_outcomeLost * kOutcomeDecay + (lost ? 1 : 0);
+    m_outcomeBytes = m_outcomeBytes * kOutcomeDecay + double(frameBytes);
+    // Fraction of frames lost and their mean size give the rate per byte.
+    const double lostShare = qMin(0.9, m_outcomeLost / m_outcomeFrames);
+    const double perByte = -std::log1p(-lostShare) / (m_outcomeBytes / m_outcomeFrames);
+    m_segment = perByte > 1e-9 ? bestSegment(perByte) : kMaxPayload;
 }
 
 void LinkEndpoint::noteProgress(qint64 nowMs)
@@ -321,18 +458,7 @@ void LinkEndpoint::noteProgress(qint64 nowMs)
     m_retries = 0;
     m_silentTimeouts = 0;
     m_heardSinceAck = m_heardSinceProgress = false;
-    m_lastProgressMs = nowMs;
-}
-
-void LinkEndpoint::onNak(quint16 ack, qint64 nowMs)
-{
-    if (m_inFlight.empty() || ack != low16(m_sendBase))
-        return;
-    // A NAK that comes before the frame at the base can have reached the peer answers an
-    // earlier send of it, which has been replaced already.
-    if (nowMs < m_inFlight.front().arrivalMs)
-        return;
-    retransmit(false);
+    m_lastProgressMs = m_sendProgressMs = nowMs;
 }
 
 void LinkEndpoint::onData(const Frame& frame, qint64 nowMs)
@@ -340,41 +466,62 @@ void LinkEndpoint::onData(const Frame& frame, qint64 nowMs)
     const qsizetype length = frame.payload.size();
     if (length == 0)
         return;
+    m_lastTransmission = frame.ack;
+    m_ackDue = true; // whatever becomes of it, the peer learns that it arrived
     const qint16 ahead = static_cast<qint16>(static_cast<quint16>(frame.seq - low16(m_recvNext)));
-    if (ahead > 0) {
-        // A frame before this one was lost; everything after it waits for it. One NAK for
-        // the frames already on their way behind it; another only once the sender has gone
-        // back (a gap frame no further ahead than the last) and lost the frame again.
-        ++m_stats.gapFrames;
-        if (m_gapAhead == 0 || ahead <= m_gapAhead)
-            m_nakDue = true;
-        m_gapAhead = ahead;
-        return;
-    }
-    const qsizetype skip = -static_cast<qsizetype>(ahead);
-    if (skip >= length) {
+    const qint64 start = m_recvNext + ahead;
+    const qint64 end = start + length;
+    if (end <= m_recvNext || (ahead > 0 && covers(m_held, start, end))) {
         // Had it already: our acknowledgement was lost, so say it again.
         ++m_stats.duplicateFrames;
-        m_ackDue = true;
         return;
     }
-    if (m_inboxBytes > kMaxInboxBytes)
-        return; // the reader is behind: the peer will send it again
-    if (!acceptStream(QByteArrayView(frame.payload).sliced(skip))) {
+    if (end > m_recvNext + kWindowBytes || m_inboxBytes > kMaxInboxBytes)
+        return; // beyond any window the peer keeps, or the reader is behind: it comes again
+    if (ahead > 0) {
+        // A frame before this one is missing: keep this one, and name it in the ACK.
+        ++m_stats.heldFrames;
+        holdData(start, frame.payload);
+    } else if (!acceptStream(QByteArrayView(frame.payload).sliced(-ahead)) || !drainHeld()) {
         abort(ErrProtocol);
         return;
     }
-    m_recvNext += length - skip;
-    m_ackDue = true;
-    m_gapAhead = 0;
-    // Progress for a caller awaiting an answer, but not for our own retries: a peer that
-    // talks while never acknowledging us still fails the link.
+    // Progress (held bytes too) for a caller awaiting an answer, but not for our own
+    // retries: a peer that talks while never acknowledging us still fails the link.
     m_heardSinceProgress = false;
     m_lastProgressMs = nowMs;
 }
 
+void LinkEndpoint::holdData(qint64 start, QByteArrayView bytes)
+{
+    if (m_holdRing.isEmpty())
+        m_holdRing = QByteArray(kWindowBytes, '\0');
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        m_holdRing[static_cast<qsizetype>((start + i) % kWindowBytes)] = bytes[i];
+    addSpan(m_held, start, start + bytes.size());
+}
+
+// After the stream grew (m_recvNext moved on by the caller's acceptStream): the held
+// ranges that now continue it join it.
+bool LinkEndpoint::drainHeld()
+{
+    while (!m_held.empty() && m_held.front().start <= m_recvNext) {
+        const Span span = m_held.front();
+        m_held.erase(m_held.begin());
+        while (m_recvNext < span.end) {
+            const qsizetype at = static_cast<qsizetype>(m_recvNext % kWindowBytes);
+            const qsizetype take =
+                static_cast<qsizetype>(qMin<qint64>(span.end - m_recvNext, kWindowBytes - at));
+            if (!acceptStream(QByteArrayView(m_holdRing).sliced(at, take)))
+                return false;
+        }
+    }
+    return true;
+}
+
 bool LinkEndpoint::acceptStream(QByteArrayView bytes)
 {
+    m_recvNext += bytes.size();
     qsizetype i = 0;
     while (i < bytes.size()) {
         if (!m_inBody) {
@@ -409,39 +556,50 @@ bool LinkEndpoint::acceptStream(QByteArrayView bytes)
     return true;
 }
 
-void LinkEndpoint::retransmit(bool timedOut)
+// One more attempt without progress; false when the link gave up.
+bool LinkEndpoint::countRetry()
 {
-    if (timedOut) {
-        ++m_stats.timeouts;
-        m_silentTimeouts = m_heardSinceTimeout ? 0 : m_silentTimeouts + 1;
-        m_heardSinceTimeout = false;
-        if (m_silentTimeouts >= kSilentTimeouts) {
-            abort(ErrNoAnswer);
-            return;
-        }
-    }
     if (m_retries >= kMaxRetries) {
         abort(m_heardSinceAck ? ErrLineCorrupt : ErrNoAnswer);
-        return;
+        return false;
     }
     ++m_retries;
-    ++m_stats.goBacks;
+    return true;
+}
+
+void LinkEndpoint::onTimeout(qint64 nowMs)
+{
+    ++m_stats.timeouts;
+    m_silentTimeouts = m_heardSinceTimeout ? 0 : m_silentTimeouts + 1;
+    m_heardSinceTimeout = false;
+    if (m_silentTimeouts >= kSilentTimeouts) {
+        abort(ErrNoAnswer);
+        return;
+    }
+    if (!countRetry())
+        return;
     if (m_state == State::Connecting) {
         m_synDue = true;
         return;
     }
-    // Go back to the first byte not acknowledged, and cut smaller frames from there: a
-    // frame that was lost is more likely to pass when it is shorter.
-    m_sendNext = m_sendBase;
-    m_inFlight.clear();
-    m_segment = qMax(kMinSegment, m_segment / 2);
-    m_cleanFrames = 0;
+    // Nothing came back: the oldest frame in flight goes again. The peer's report on it
+    // (it names the resend) shows which of the others arrived; if the line only stalled, one
+    // frame was sent twice, not the window. A stall says nothing of the error rate.
+    markLost(m_inFlight.front(), false);
+    m_inFlight.pop_front();
+    m_timerFromMs = nowMs + ceilMs(lineUs(kMaxFrameBytes)) + kPaceLeadMs;
 }
 
 qint64 LinkEndpoint::awaitDeadline() const
 {
     const qint64 since = std::max({m_awaitSinceMs, m_lastProgressMs, m_lastHeardMs});
     return since + qint64(kSilentTimeouts) * m_timeoutMs + ceilMs(lineUs(kMaxFrameBytes));
+}
+
+qint64 LinkEndpoint::sendDeadline() const
+{
+    return m_sendProgressMs + qint64(kMaxRetries + 2) * m_timeoutMs +
+           ceilMs(lineUs(kMaxFrameBytes));
 }
 
 qint64 LinkEndpoint::corruptDeadline() const
@@ -453,10 +611,14 @@ qint64 LinkEndpoint::corruptDeadline() const
 void LinkEndpoint::checkTimers(qint64 nowMs)
 {
     if (m_state == State::Connecting && !m_synDue && nowMs >= m_synArrivalMs + m_timeoutMs)
-        retransmit(true);
+        onTimeout(nowMs);
     if (m_state == State::Established && !m_inFlight.empty() &&
-        nowMs >= m_inFlight.front().arrivalMs + m_timeoutMs)
-        retransmit(true);
+        nowMs >= qMax(m_inFlight.front().arrivalMs, m_timerFromMs) + m_timeoutMs)
+        onTimeout(nowMs);
+    // Sending on, with reports coming back, yet nothing acknowledged for that long.
+    if (m_state == State::Established && (!m_inFlight.empty() || !m_resend.empty()) &&
+        nowMs >= sendDeadline())
+        abort(m_heardSinceAck ? ErrLineCorrupt : ErrNoAnswer);
     if (m_awaiting && (m_state == State::Connecting || m_state == State::Established)) {
         if (nowMs >= awaitDeadline())
             abort(ErrNoAnswer);
@@ -465,11 +627,11 @@ void LinkEndpoint::checkTimers(qint64 nowMs)
     }
 }
 
-qint64 LinkEndpoint::appendTimed(QByteArray& out, FrameType type, quint16 seq,
+qint64 LinkEndpoint::appendTimed(QByteArray& out, FrameType type, quint16 seq, quint16 ack,
                                  QByteArrayView payload, qint64 nowMs)
 {
     const qsizetype before = out.size();
-    appendFrame(out, type, seq, low16(m_recvNext), payload);
+    appendFrame(out, type, seq, ack, payload);
     const qsizetype bytes = out.size() - before;
     ++m_stats.framesSent;
     m_stats.bytesSent += static_cast<quint64>(bytes);
@@ -479,7 +641,7 @@ qint64 LinkEndpoint::appendTimed(QByteArray& out, FrameType type, quint16 seq,
     return ceilMs(m_lineFreeUs);
 }
 
-bool LinkEndpoint::dataReady() const
+bool LinkEndpoint::freshReady() const
 {
     const qsizetype unsent = unsentBytes();
     if (unsent <= 0)
@@ -488,24 +650,84 @@ bool LinkEndpoint::dataReady() const
     return room >= qMin(m_segment, unsent);
 }
 
+bool LinkEndpoint::dataReady() const
+{
+    return !m_resend.empty() || freshReady();
+}
+
+// The next piece of a lost range to send again, cut at the current frame size, without
+// the bytes the peer holds already.
+bool LinkEndpoint::takeResend(Resend& piece)
+{
+    while (!m_resend.empty()) {
+        Resend& range = m_resend.front();
+        range.start = qMax(range.start, m_sendBase);
+        qint64 stop = qMin(range.end, range.start + m_segment);
+        for (const Span& held : m_peerHolds) {
+            if (held.end <= range.start)
+                continue;
+            if (held.start <= range.start) {
+                range.start = held.end;
+                stop = qMin(range.end, range.start + m_segment);
+                continue;
+            }
+            stop = qMin(stop, held.start);
+            break;
+        }
+        if (range.start >= range.end) {
+            m_resend.pop_front();
+            continue;
+        }
+        piece = {range.start, stop};
+        range.start = stop;
+        if (range.start >= range.end)
+            m_resend.pop_front();
+        return true;
+    }
+    return false;
+}
+
 void LinkEndpoint::sendData(QByteArray& out, qint64 nowMs)
 {
+    if (m_inFlight.empty() && m_resend.empty())
+        m_sendProgressMs = nowMs; // the time without progress counts from the first send
     const qint64 leadUs = kPaceLeadMs * 1000;
-    while (dataReady() && (m_baud <= 0 || m_lineFreeUs - nowMs * 1000 <= leadUs)) {
-        const qsizetype length = qMin(m_segment, unsentBytes());
-        const qsizetype at = static_cast<qsizetype>(m_sendNext - m_sendBase);
-        const qint64 arrival = appendTimed(out, FrameType::Data, low16(m_sendNext),
-                                           QByteArrayView(m_out).sliced(at, length), nowMs);
+    while (m_baud <= 0 || m_lineFreeUs - nowMs * 1000 <= leadUs) {
+        // What was lost goes first; then new bytes, within the window.
+        Resend piece{};
+        if (takeResend(piece)) {
+            m_stats.retransmittedBytes += static_cast<quint64>(piece.end - piece.start);
+        } else if (freshReady()) {
+            piece = {m_sendNext, m_sendNext + qMin(m_segment, unsentBytes())};
+            m_sendNext = piece.end;
+            m_stats.streamBytesSent += static_cast<quint64>(piece.end - piece.start);
+        } else {
+            break;
+        }
+        // Transmission numbers skip those that end in 0000 (a peer that has received
+        // nothing names 0).
+        if (low16(++m_serial) == 0)
+            ++m_serial;
+        const qsizetype at = static_cast<qsizetype>(piece.start - m_sendBase);
+        const qint64 arrival =
+            appendTimed(out, FrameType::Data, low16(piece.start), low16(m_serial),
+                        QByteArrayView(m_out).sliced(at, piece.end - piece.start), nowMs);
         ++m_stats.dataFramesSent;
-        const qint64 end = m_sendNext + length;
-        const qint64 fresh = qMax<qint64>(0, end - qMax(m_sendNext, m_sendMax));
-        m_stats.streamBytesSent += static_cast<quint64>(fresh);
-        m_stats.retransmittedBytes += static_cast<quint64>(length - fresh);
-        m_inFlight.push_back({m_sendNext, end, arrival});
-        m_sendNext = end;
-        m_sendMax = qMax(m_sendMax, end);
-        m_ackDue = false; // the frame carries the acknowledgement
+        m_inFlight.push_back({piece.start, piece.end, arrival, m_serial});
     }
+}
+
+QByteArray LinkEndpoint::sackPayload() const
+{
+    ByteWriter out;
+    int blocks = 0;
+    for (const Span& span : m_held) {
+        if (++blocks > kMaxSackBlocks)
+            break;
+        out.u16(low16(span.start));
+        out.u16(low16(span.end));
+    }
+    return out.take();
 }
 
 QByteArray LinkEndpoint::poll(qint64 nowMs)
@@ -515,32 +737,35 @@ QByteArray LinkEndpoint::poll(qint64 nowMs)
     if (m_resetDue) {
         ByteWriter payload;
         payload.u32(m_resetSession);
-        appendTimed(out, FrameType::Reset, 0, payload.data(), nowMs);
+        appendTimed(out, FrameType::Reset, 0, 0, payload.data(), nowMs);
         m_resetDue = false;
     }
     if (m_state == State::Failed || m_state == State::Closed)
         return out;
     if (m_synAckDue) {
-        appendTimed(out, FrameType::SynAck, 0, sessionPayload(kLinkVersion, m_session), nowMs);
+        appendTimed(out, FrameType::SynAck, 0, 0, sessionPayload(kLinkVersion, m_session), nowMs);
         m_synAckDue = false;
     }
     if (m_state == State::Connecting) {
         if (m_synDue) {
-            m_synArrivalMs =
-                appendTimed(out, FrameType::Syn, 0, sessionPayload(kLinkVersion, m_session), nowMs);
+            m_synArrivalMs = appendTimed(out, FrameType::Syn, 0, 0,
+                                         sessionPayload(kLinkVersion, m_session), nowMs);
             m_synDue = false;
         }
         return out;
     }
-    if (m_nakDue) {
-        appendTimed(out, FrameType::Nak, 0, {}, nowMs);
-        ++m_stats.naksSent;
-        m_lastNakMs = nowMs;
-        m_nakDue = m_ackDue = false;
+    if (!m_naks.empty()) {
+        const QByteArray sack = sackPayload();
+        for (const quint16 transmission : m_naks) {
+            appendTimed(out, FrameType::Nak, transmission, low16(m_recvNext), sack, nowMs);
+            ++m_stats.naksSent;
+        }
+        m_naks.clear();
     }
     sendData(out, nowMs);
     if (m_ackDue) {
-        appendTimed(out, FrameType::Ack, 0, {}, nowMs);
+        appendTimed(out, FrameType::Ack, m_lastTransmission, low16(m_recvNext), sackPayload(),
+                    nowMs);
         m_ackDue = false;
     }
     return out;
@@ -552,14 +777,15 @@ qint64 LinkEndpoint::nextWakeMs(qint64 nowMs) const
         return nowMs;
     if (m_state == State::Failed || m_state == State::Closed)
         return kNever;
-    if (m_synAckDue || m_synDue || m_nakDue || m_ackDue)
+    if (m_synAckDue || m_synDue || !m_naks.empty() || m_ackDue)
         return nowMs;
     qint64 wake = kNever;
     if (m_state == State::Connecting)
         wake = m_synArrivalMs + m_timeoutMs;
     if (m_state == State::Established) {
         if (!m_inFlight.empty())
-            wake = qMin(wake, m_inFlight.front().arrivalMs + m_timeoutMs);
+            wake = std::min({wake, qMax(m_inFlight.front().arrivalMs, m_timerFromMs) + m_timeoutMs,
+                             sendDeadline()});
         if (dataReady())
             wake = qMin(wake, m_baud <= 0 ? nowMs : ceilMs(m_lineFreeUs - kPaceLeadMs * 1000));
     }

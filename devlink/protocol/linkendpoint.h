@@ -4,13 +4,15 @@
 // current time and writes what poll returns; nextWakeMs says when to poll again.
 //
 // The two directions are independent byte streams. A DATA frame carries stream bytes, its
-// sequence number is the stream offset of its first byte (modulo 65536), and every frame
-// carries the cumulative acknowledgement of the other direction: the offset of the next byte
-// expected. Several frames are in flight (a window of kWindowBytes); the receiver keeps only
-// in-order bytes, answers a gap or a damaged frame with a NAK, and acknowledges duplicates
-// again. The sender goes back to the first unacknowledged byte on a NAK or a time-out and
-// cuts the frames again from there, smaller after each loss, larger again after clean runs:
-// a noisy line gets short frames that pass, a clean one full frames that cost little.
+// sequence number is the stream offset of its first byte (modulo 65536), and its
+// transmission number (every send counts, resends too). Several frames are in flight (a
+// window of kWindowBytes). The receiver keeps the frames that arrive beyond a missing one
+// and answers with ACKs that hold the cumulative acknowledgement (the offset of the next
+// byte expected), the ranges it holds beyond it, and the number of the last transmission it
+// heard. A serial line keeps the order of what it carries: a transmission sent before the
+// one named, whose bytes the peer has not, was lost and goes again at once; nothing else is
+// sent twice. The frame size follows the error rate the link measures: full frames on a
+// clean line, the size that moves the most data on a noisy one.
 //
 // Messages in the stream are a length (LEB128, 1..3 bytes) followed by that many bytes, so
 // small messages share a frame and a large one spans several.
@@ -23,18 +25,20 @@
 
 #include <deque>
 #include <limits>
+#include <vector>
 
 namespace devlink::protocol {
 
-constexpr quint8 kLinkVersion = 1;
+constexpr quint8 kLinkVersion = 2;
 constexpr int kDefaultTimeoutMs = 300;
 // Retransmissions of the same data before the link gives up (so at most eight sends).
 constexpr int kMaxRetries = 7;
 // Time-outs in a row with nothing at all heard from the peer: it is not there.
 constexpr int kSilentTimeouts = 4;
-constexpr qsizetype kMinSegment = 64;
+constexpr qsizetype kMinSegment = 16;
 constexpr qsizetype kWindowBytes = 8192;
-constexpr int kGrowAfterFrames = 8;
+// Ranges held beyond a missing frame that one ACK names (four bytes each).
+constexpr int kMaxSackBlocks = 32;
 // A DATA frame is handed out only when the bytes already handed out leave the line within
 // this time: the port's queue stays short, so a frame's arrival can be foreseen and an
 // acknowledgement never waits behind a long queue.
@@ -52,10 +56,10 @@ struct LinkStats
     quint64 streamBytesSent = 0; // message bytes sent for the first time
     quint64 retransmittedBytes = 0;
     quint64 timeouts = 0;
-    quint64 goBacks = 0;
+    quint64 lostFrames = 0; // DATA frames sent and found lost (sent again)
     quint64 naksSent = 0;
     quint64 duplicateFrames = 0; // DATA frames whose bytes had all arrived before
-    quint64 gapFrames = 0;       // DATA frames beyond a missing one
+    quint64 heldFrames = 0;      // DATA frames beyond a missing one, kept
 };
 
 class LinkEndpoint
@@ -73,6 +77,14 @@ public:
         Established,
         Failed
     };
+
+    // A range of stream offsets, [start, end).
+    struct Span
+    {
+        qint64 start;
+        qint64 end;
+    };
+    using Spans = std::vector<Span>; // sorted, disjoint, not touching
 
     explicit LinkEndpoint(Role role);
 
@@ -118,6 +130,11 @@ public:
     // Bytes queued but not yet on the line (a producer keeps a little ahead of this).
     qsizetype unsentBytes() const;
     bool allAcknowledged() const { return m_out.isEmpty(); }
+    // Stream bytes (message bytes with their lengths) of this session: all queued, those
+    // the peer acknowledged, and those received in order.
+    qint64 streamBytesQueued() const { return m_sendBase + m_out.size(); }
+    qint64 streamBytesAcknowledged() const { return m_sendBase; }
+    qint64 streamBytesReceived() const { return m_recvNext; }
     qsizetype segmentSize() const { return m_segment; }
     const LinkStats& stats() const { return m_stats; }
     const DecoderStats& decoderStats() const { return m_decoder.stats(); }
@@ -128,6 +145,12 @@ private:
         qint64 start;
         qint64 end;
         qint64 arrivalMs;
+        qint64 serial; // the transmission's number: the order of sending
+    };
+    struct Resend
+    {
+        qint64 start;
+        qint64 end;
     };
 
     void resetSession();
@@ -137,19 +160,30 @@ private:
     void onSynAck(const Frame& frame, qint64 nowMs);
     void onReset(const Frame& frame);
     void onData(const Frame& frame, qint64 nowMs);
-    void onNak(quint16 ack, qint64 nowMs);
-    void processAck(quint16 ack, qint64 nowMs);
+    void holdData(qint64 start, QByteArrayView bytes);
+    bool drainHeld();
+    void processAck(quint16 ack, QByteArrayView sack, qint64 nowMs);
+    void onReport(quint16 transmission, bool damaged);
+    void settleInFlight();
+    // judged: the peer's report shows the frame lost (which tells the line's error rate).
+    void markLost(const InFlight& frame, bool judged = true);
+    void noteOutcome(qsizetype frameBytes, bool lost);
     void noteProgress(qint64 nowMs);
-    void retransmit(bool timedOut);
+    bool countRetry();
+    void onTimeout(qint64 nowMs);
     void checkTimers(qint64 nowMs);
     bool acceptStream(QByteArrayView bytes);
+    bool takeResend(Resend& piece);
     void sendData(QByteArray& out, qint64 nowMs);
-    qint64 appendTimed(QByteArray& out, FrameType type, quint16 seq, QByteArrayView payload,
-                       qint64 nowMs);
+    qint64 appendTimed(QByteArray& out, FrameType type, quint16 seq, quint16 ack,
+                       QByteArrayView payload, qint64 nowMs);
+    QByteArray sackPayload() const;
+    bool freshReady() const;
     bool dataReady() const;
     qint64 lineUs(qsizetype bytes) const;
     qint64 awaitDeadline() const;
     qint64 corruptDeadline() const;
+    qint64 sendDeadline() const;
 
     Role m_role;
     State m_state = State::Closed;
@@ -162,17 +196,24 @@ private:
 
     qint64 m_lineFreeUs = 0; // when the bytes handed out so far will have left the line
 
-    // Sending: m_out holds the stream from m_sendBase (oldest unacknowledged byte) on.
+    // Sending: m_out holds the stream from m_sendBase (oldest unacknowledged byte) on;
+    // m_sendNext is the first byte never sent.
     QByteArray m_out;
     qint64 m_sendBase = 0;
     qint64 m_sendNext = 0;
-    qint64 m_sendMax = 0;
     std::deque<InFlight> m_inFlight;
+    qint64 m_serial = 0;
+    qint64 m_provenSerial = 0;   // the latest transmission known to have reached the peer
+    std::deque<Resend> m_resend; // lost ranges to send again, in stream order
+    Spans m_peerHolds;           // ranges beyond m_sendBase the peer has
     std::deque<qint64> m_messageEnds;
     quint64 m_messagesQueued = 0;
     quint64 m_messagesAcked = 0;
     qsizetype m_segment = kMaxPayload;
-    int m_cleanFrames = 0;
+    // The error rate, from the fate of recent frames (decaying counts).
+    double m_outcomeFrames = 0;
+    double m_outcomeLost = 0;
+    double m_outcomeBytes = 0;
     int m_retries = 0;
     int m_silentTimeouts = 0;
     bool m_heardSinceTimeout = false;  // any byte since the last time-out
@@ -182,7 +223,8 @@ private:
     bool m_synDue = false;
     qint64 m_synArrivalMs = 0;
     bool m_ackDue = false;
-    bool m_nakDue = false;
+    std::vector<quint16> m_naks;    // transmission numbers of damaged frames to name
+    quint16 m_lastTransmission = 0; // of the last DATA frame received whole
     qint64 m_lastNakMs = std::numeric_limits<qint64>::min() / 2;
     bool m_synAckDue = false;
     bool m_resetDue = false;
@@ -190,7 +232,8 @@ private:
 
     // Receiving: m_recvNext is the offset of the next stream byte expected.
     qint64 m_recvNext = 0;
-    qint64 m_gapAhead = 0; // how far ahead the last frame beyond a gap was; 0: no gap
+    Spans m_held;          // ranges beyond m_recvNext kept
+    QByteArray m_holdRing; // kWindowBytes, indexed by stream offset modulo its size
     quint32 m_lengthValue = 0;
     int m_lengthBytes = 0;
     bool m_inBody = false;
@@ -203,6 +246,8 @@ private:
     qint64 m_awaitSinceMs = 0;
     qint64 m_lastHeardMs = 0;
     qint64 m_lastProgressMs = 0;
+    qint64 m_sendProgressMs = 0; // our data last advanced, or started to be sent
+    qint64 m_timerFromMs = 0;    // after a time-out, the next counts from here
     bool m_sessionChanged = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <utility>
 
 namespace devlink::protocol {
@@ -32,6 +33,21 @@ int TransferClient::start(int mode, qint64 nowMs)
 int TransferClient::startMessageDownload(qint64 nowMs)
 {
     return begin(ModeDownloadMessages, nowMs);
+}
+
+TransferClient::ByteProgress TransferClient::byteProgress() const
+{
+    if (m_mode == ModeUploadContacts) {
+        const qint64 acked =
+            m_recordsFrom > 0 ? m_link.streamBytesAcknowledged() - m_recordsFrom : 0;
+        return {std::clamp<qint64>(acked, 0, m_recordBytes), m_recordBytes};
+    }
+    return {m_link.streamBytesReceived(), 0};
+}
+
+int TransferClient::startIdentify(qint64 nowMs)
+{
+    return begin(ModeIdentify, nowMs);
 }
 
 int TransferClient::startContactsDownload(qint64 nowMs)
@@ -71,6 +87,7 @@ int TransferClient::begin(int mode, qint64 nowMs)
     m_bookCounts = {};
     m_total = m_done = 0;
     m_identity = {};
+    m_recordsFrom = m_recordBytes = 0;
     if (mode != ModeUploadContacts) {
         m_upContacts.clear();
         m_upGroups.clear();
@@ -199,6 +216,9 @@ bool TransferClient::onIdent(const QByteArray& message)
         return true;
     }
     switch (m_mode) {
+    case ModeIdentify:
+        finish();
+        break;
     case ModeDownloadMessages:
         m_link.send(encodeSimple(MessageType::GetMessages));
         m_step = Step::FolderNames;
@@ -212,6 +232,8 @@ bool TransferClient::onIdent(const QByteArray& message)
                             static_cast<quint16>(m_upGroups.size())};
         m_link.send(encodeCounts(MessageType::PutAddressBook, counts));
         m_firstItemMessage = m_link.messagesQueued();
+        m_recordsFrom = m_link.streamBytesQueued();
+        m_recordBytes = addressBookPayloadBytes(m_upContacts, m_upGroups);
         m_total = quint32(counts.nContacts) + counts.nGroups;
         m_nextContact = m_upContacts.cbegin();
         m_nextGroup = m_upGroups.cbegin();

@@ -18,6 +18,7 @@ namespace devlink::protocol {
 
 enum TransferMode : int
 {
+    ModeIdentify = 0, // the handshake alone: who answers on this port
     ModeDownloadMessages = 1,
     ModeDownloadContacts = 2,
     ModeUploadContacts = 5,
@@ -54,6 +55,8 @@ public:
     int start(int mode, qint64 nowMs);
     int startMessageDownload(qint64 nowMs);
     int startContactsDownload(qint64 nowMs);
+    // Says hello and finishes with the pager's identity (pagerIdentity()).
+    int startIdentify(qint64 nowMs);
     // Sends this copy of the address book; the caller's lists are not touched again.
     int startContactsUpload(ContactList contacts, GroupList groups, qint64 nowMs);
     // Ends a running transfer with this code (the port failed, the program closes).
@@ -76,6 +79,15 @@ public:
     GroupList takeGroups() { return std::move(m_groups); }
 
     const LinkEndpoint& link() const { return m_link; }
+
+    // The records' bytes moved so far and, for an upload, their total (0: not known): a
+    // download counts what arrived, an upload what the pager acknowledged.
+    struct ByteProgress
+    {
+        qint64 done = 0;
+        qint64 total = 0;
+    };
+    ByteProgress byteProgress() const;
 
 private:
     enum class Step
@@ -124,6 +136,8 @@ private:
     ContactList::const_iterator m_nextContact;
     GroupList::const_iterator m_nextGroup;
     quint64 m_firstItemMessage = 0;
+    qint64 m_recordsFrom = 0; // stream offset of the first record
+    qint64 m_recordBytes = 0; // an upload's total
 };
 
 } // namespace devlink::protocol

@@ -177,9 +177,11 @@ void TestProtocolFrames::wireFormatIsPinned()
     names[10] = "Sixteen-byte-nam";
 
     const std::pair<const char*, QByteArray> pinned[] = {
-        {"syn.bin", encodeFrame(FrameType::Syn, 0, 0, QByteArray("\x01\x78\x56\x34\x12", 5))},
-        {"ack.bin", encodeFrame(FrameType::Ack, 0, 0x0102, {})},
-        {"data-hello.bin", dataFrameWith(encodeHello(), 0, 0)},
+        {"syn.bin", encodeFrame(FrameType::Syn, 0, 0, QByteArray("\x02\x78\x56\x34\x12", 5))},
+        // Acknowledges up to 0x0102 and holds 0x0200..0x0280 and 0x0300..0x0310.
+        {"ack.bin",
+         encodeFrame(FrameType::Ack, 0, 0x0102, QByteArray("\x00\x02\x80\x02\x00\x03\x10\x03", 8))},
+        {"data-hello.bin", dataFrameWith(encodeHello(), 0, 1)},
         {"data-ident.bin", dataFrameWith(*encodeIdent(PagerIdentity{}), 0, 2)},
         {"data-folder-names.bin", dataFrameWith(*encodeFolderNames(names), 300, 4)},
         {"data-message.bin", dataFrameWith(*encodeMessage(message), 0xFFF0, 4)},

@@ -20,7 +20,7 @@ constexpr int kBaud = 38400;
 struct Rig
 {
     // lineBaud 0: a pseudo-terminal, fast and not paced; the ends are told 0 as well.
-    explicit Rig(quint32 seed, double noise = 0, int lineBaud = kBaud)
+    explicit Rig(quint32 seed, double noise = 0, int lineBaud = kBaud, double drop = 0)
         : sim(lineBaud > 0 ? lineBaud : 100'000'000, seed)
     {
         client.setBaudRate(lineBaud);
@@ -29,6 +29,8 @@ struct Rig
         server.setTimeout(300);
         sim.line.from(A).corruptRate = noise;
         sim.line.from(B).corruptRate = noise;
+        sim.line.from(A).dropRate = drop;
+        sim.line.from(B).dropRate = drop;
     }
     // Runs the transfer to its end; its events.
     std::vector<TransferEvent> finish(qint64 limitMs = 600'000)
@@ -85,10 +87,12 @@ void TestTransfers::endToEnd_data()
     QTest::addColumn<double>("noise");
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<int>("baud");
-    QTest::newRow("clean line") << 0.0 << 1u << kBaud;
-    QTest::newRow("1 byte in 1000 corrupted") << 0.001 << 2u << kBaud;
-    QTest::newRow("1 byte in 1000 corrupted, other seed") << 0.001 << 3u << kBaud;
-    QTest::newRow("unpaced, 1 byte in 1000 corrupted") << 0.001 << 4u << 0;
+    QTest::addColumn<double>("drop");
+    QTest::newRow("clean line") << 0.0 << 1u << kBaud << 0.0;
+    QTest::newRow("1 byte in 1000 corrupted") << 0.001 << 2u << kBaud << 0.0;
+    QTest::newRow("1 byte in 100 corrupted") << 0.01 << 3u << kBaud << 0.0;
+    QTest::newRow("1 byte in 1000 lost") << 0.0 << 5u << kBaud << 0.001;
+    QTest::newRow("unpaced, 1 byte in 1000 corrupted") << 0.001 << 4u << 0 << 0.0;
 }
 
 void TestTransfers::endToEnd()
@@ -96,7 +100,8 @@ void TestTransfers::endToEnd()
     QFETCH(double, noise);
     QFETCH(quint32, seed);
     QFETCH(int, baud);
-    Rig rig(seed, noise, baud);
+    QFETCH(double, drop);
+    Rig rig(seed, noise, baud, drop);
     const PagerContents pager = simline::sampleContents(150, 120, 12, seed);
     QVERIFY(checkContents(pager, rig.server.identity()).isEmpty());
     rig.server.setContents(pager);

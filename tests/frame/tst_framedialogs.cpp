@@ -1,15 +1,19 @@
 #include "frame/aboutdlg.h"
+#include "frame/rateline.h"
 #include "frame/settingsdlg.h"
 
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
+#include "platform/paths.h"
 #include "tests/platform/widgettest.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -172,6 +176,49 @@ private Q_SLOTS:
         set();
         QDir::setCurrent(before);
         QCOMPARE(m_dlg->path(), m_dir.filePath(QStringLiteral("new")));
+    }
+
+    void foundPortBecomesItsCom()
+    {
+        // The stored mappings live in the settings: a temporary folder's.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
+        open(2, m_dir.path());
+        QCOMPARE(child<QPushButton>(m_dlg.get(), "find")->text(), QStringLiteral("Find..."));
+        QVERIFY(m_dlg->ChooseFoundPort({QStringLiteral("COM5"), QStringLiteral("/dev/ttyS4")}));
+        set();
+        QCOMPARE(m_nPort, 5);
+        QCOMPARE(platform::storedSerialPortDevice(5), QString());
+
+        // A device of no COMn: COM2 (selected) is set by the environment, so COM1 gets it.
+        qputenv("QUILLBOX_COM2", "/dev/from-environment");
+        open(2, m_dir.path());
+        QVERIFY(m_dlg->ChooseFoundPort({QString(), QStringLiteral("/dev/ttyUSB7")}));
+        QCOMPARE(platform::storedSerialPortDevice(1), QString()); // not before Set
+        set();
+        QCOMPARE(m_nPort, 1);
+        QCOMPARE(platform::serialPortDevice(1), QStringLiteral("/dev/ttyUSB7"));
+        qputenv("QUILLBOX_COM1", "/dev/above-it"); // the environment still comes first
+        QCOMPARE(platform::serialPortDevice(1), QStringLiteral("/dev/above-it"));
+        qunsetenv("QUILLBOX_COM1");
+        qunsetenv("QUILLBOX_COM2");
+        platform::storeSerialPortDevice(1, QString());
+        QCOMPARE(platform::serialPortDevice(1), QStringLiteral("/dev/ttyS0"));
+    }
+
+    void rateLine()
+    {
+        QStatusBar bar;
+        CRateLine line(&bar);
+        QCOMPARE(bar.currentMessage(), QStringLiteral("Ready"));
+        // 12,698 of 72,090 bytes in 3.351 s: 3,789 bytes a second, 15.7 s to go.
+        line.update({12'698, 72'090, 10, 40, 3'351, false});
+        const QString running = QStringLiteral("12.4 of 70.4 KB \u00B7 3.7 KB/s \u00B7 16 s left");
+        QCOMPARE(bar.currentMessage(), running);
+        bar.showMessage(QStringLiteral("Downloads the pager's messages")); // a command's prompt
+        bar.clearMessage();
+        QCOMPARE(bar.currentMessage(), running);
+        line.update({72'090, 72'090, 40, 40, 19'000, true});
+        QCOMPARE(bar.currentMessage(), QStringLiteral("Ready"));
     }
 };
 

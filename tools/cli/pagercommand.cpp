@@ -2,6 +2,7 @@
 // link the program uses.
 
 #include "devlink/cpager.h"
+#include "devlink/portdetector.h"
 #include "tools/cli/command.h"
 #include "tools/common/pagerimage.h"
 
@@ -12,20 +13,60 @@
 #include <cstdio>
 #include <optional>
 
+#include <unistd.h>
+
 namespace cli {
 namespace {
 
 using recordjson::Json;
 
 const char* const kSynopsis =
-    "quillbox-cli pager --port PORT [--verbose] download-messages|download-contacts|\n"
-    "                   upload-contacts FILE\n"
+    "quillbox-cli pager --port PORT [--verbose] [--quiet] download-messages|\n"
+    "                   download-contacts|upload-contacts FILE\n"
+    "quillbox-cli pager [--quiet] detect\n"
     "Transfers with the pager on PORT (1..8 for COM1..COM8, or a device path):\n"
     "  download-messages       prints {\"folderNames\": {...}, \"messages\": [...]}\n"
     "  download-contacts       prints {\"contacts\": [...], \"groups\": [...]}\n"
     "  upload-contacts FILE    sends the address book of FILE, in the form that\n"
     "                          download-contacts prints (a whole pager image also does)\n"
+    "  detect                  greets COM1..COM8 and the serial devices the system\n"
+    "                          lists; prints [{\"port\", \"device\", \"model\",\n"
+    "                          \"version\"}] for each that answered, and why each other\n"
+    "                          one was skipped on standard error\n"
     "A failed transfer prints its error and exits with 2.";
+
+// Every port that answered as JSON on standard output; the others with their reason on
+// standard error, unless quiet.
+int runDetect(bool quiet)
+{
+    devlink::PortDetector detector;
+    Json found = Json::array();
+    QEventLoop loop;
+    QObject::connect(
+        &detector, &devlink::PortDetector::probed, [&](const devlink::ProbeResult& result) {
+            const devlink::PortCandidate& where = result.candidate;
+            if (result.answered) {
+                Json entry = Json::object();
+                entry["port"] =
+                    where.port.isEmpty() ? Json(nullptr) : Json(where.port.toStdString());
+                entry["device"] = where.device.toStdString();
+                entry["model"] = result.model.toStdString();
+                entry["version"] = result.version.toStdString();
+                found.push_back(std::move(entry));
+            } else if (!quiet) {
+                const QString name = where.port.isEmpty()
+                                         ? where.device
+                                         : QStringLiteral("%1 (%2)").arg(where.port, where.device);
+                std::fprintf(stderr, "quillbox-cli: pager: %s: %s\n", qPrintable(name),
+                             qPrintable(result.reason));
+            }
+        });
+    QObject::connect(&detector, &devlink::PortDetector::finished, &loop, &QEventLoop::quit);
+    detector.start(devlink::detectionCandidates());
+    loop.exec();
+    printOut(found.dump(2) + "\n");
+    return EXIT_OK;
+}
 
 // Receives the device notifications and ends the loop when the transfer ends.
 class TransferWatcher : public QObject
@@ -117,8 +158,12 @@ int runPager(const QStringList& args)
                                         QStringLiteral("PORT"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Progress on standard error."));
+    const QCommandLineOption quietOption(
+        QStringLiteral("quiet"),
+        QStringLiteral("No rate line on a terminal; detect: no reasons for skipped ports."));
     parser.addOption(portOption);
     parser.addOption(verboseOption);
+    parser.addOption(quietOption);
     const QStringList rest = QStringList{QStringLiteral("quillbox-cli pager")} + args.mid(2);
     const int status = parseCommand(parser, rest, QString::fromLatin1(kSynopsis), 1, 2);
     if (status >= 0)
@@ -126,6 +171,14 @@ int runPager(const QStringList& args)
 
     const QStringList pos = parser.positionalArguments();
     const QString transfer = pos.at(0);
+    if (transfer == QStringLiteral("detect")) {
+        if (pos.size() != 1 || parser.isSet(portOption)) {
+            printError(QStringLiteral("pager: detect takes no FILE and no --port; try "
+                                      "'quillbox-cli pager --help'"));
+            return EXIT_USAGE;
+        }
+        return runDetect(parser.isSet(quietOption));
+    }
     std::optional<PagerMode> mode;
     if (transfer == QStringLiteral("download-messages"))
         mode = PagerMode::DownloadMessages;
@@ -170,6 +223,13 @@ int runPager(const QStringList& args)
     }
 
     TransferWatcher watcher(parser.isSet(verboseOption));
+    // The rate line, rewritten in place, on a terminal only.
+    if (!parser.isSet(quietOption) && isatty(STDERR_FILENO)) {
+        pager.SetRateListener([](const devlink::TransferRate& rate) {
+            std::fprintf(stderr, "\r%s\x1b[K%s", qPrintable(devlink::rateLineText(rate)),
+                         rate.ended ? "\n" : "");
+        });
+    }
     pager.SetLevel(0);
     pager.SetPagerMode(0);
     pager.CreateThread();

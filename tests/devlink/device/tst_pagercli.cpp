@@ -86,6 +86,21 @@ void TestPagerCli::transfers()
     QCOMPARE(run.status, 0);
     QVERIFY(run.err.isEmpty());
     QCOMPARE(dumped(Json::parse(run.out.toStdString())), dumped(changed.addressBookToJson()));
+
+    // Found on COM3 (its mapping); the other ports are not there. The settings (where
+    // stored mappings live) are a temporary folder's.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+    for (int n = 1; n <= 8; ++n)
+        qputenv(("QUILLBOX_COM" + QByteArray::number(n)).constData(),
+                n == 3 ? QFile::encodeName(port) : QByteArray("/nonexistent/tty"));
+    run = cli({QStringLiteral("pager"), QStringLiteral("detect")});
+    QCOMPARE(run.status, 0);
+    const Json found = Json::parse(run.out.toStdString());
+    QCOMPARE(dumped(found.at(0)), dumped(Json{{"port", "COM3"},
+                                              {"device", port.toStdString()},
+                                              {"model", "Quillbox Pager 2W"},
+                                              {"version", "v1.0"}}));
+    QVERIFY(run.err.contains("COM1 (/nonexistent/tty): no such device"));
 }
 
 void TestPagerCli::failures()

@@ -1,0 +1,209 @@
+#include "devlink/portdetector.h"
+
+#include "devlink/protocol/errors.h"
+#include "devlink/protocol/transferclient.h"
+#include "platform/paths.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+#include <chrono>
+
+namespace devlink {
+
+using namespace protocol;
+
+namespace {
+
+qint64 nowMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+// How long the probe waits at a stretch, so that a cancel is seen soon.
+constexpr int kSliceMs = 50;
+// However the link judges the line, a probe ends by then.
+constexpr int kProbeLimitMs = 2500;
+
+QString sameFile(const QString& path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path : canonical;
+}
+
+QString openFailure(const QSerialPort& port)
+{
+    switch (port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("no such device");
+    case QSerialPort::PermissionError:
+        return QStringLiteral("in use by another program, or not permitted");
+    default:
+        return QStringLiteral("cannot be opened: %1").arg(port.errorString());
+    }
+}
+
+} // namespace
+
+std::vector<PortCandidate> detectionCandidates()
+{
+    std::vector<PortCandidate> out;
+    QStringList seen;
+    for (int n = 1; n <= 8; ++n) {
+        const QString device = platform::serialPortDevice(n);
+        out.push_back({QStringLiteral("COM%1").arg(n), device});
+        seen.push_back(sameFile(device));
+    }
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString device = info.systemLocation();
+        if (seen.contains(sameFile(device)))
+            continue;
+        out.push_back({QString(), device});
+        seen.push_back(sameFile(device));
+    }
+    return out;
+}
+
+std::pair<QString, QString> splitModelVersion(const std::string& identity)
+{
+    const QString text = QString::fromLatin1(identity).trimmed();
+    const qsizetype space = text.lastIndexOf(QLatin1Char(' '));
+    if (space > 0) {
+        const QString last = text.mid(space + 1);
+        const qsizetype digit = last.startsWith(QLatin1Char('v')) ? 1 : 0;
+        if (last.size() > digit && last.at(digit).isDigit())
+            return {text.left(space).trimmed(), last};
+    }
+    return {text, QString()};
+}
+
+ProbeResult probePort(const PortCandidate& candidate, int timeoutMs,
+                      const std::atomic<bool>& cancelled)
+{
+    ProbeResult result{candidate, false, {}, {}, {}};
+    QSerialPort port;
+    port.setPortName(candidate.device);
+    if (!port.open(QIODevice::ReadWrite)) {
+        result.reason = openFailure(port);
+        return result;
+    }
+    const int baud = 38400;
+    port.setBaudRate(baud);
+    port.setDataBits(QSerialPort::Data8);
+    port.setParity(QSerialPort::NoParity);
+    port.setStopBits(QSerialPort::OneStop);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+    port.readAll(); // what was waiting belongs to nobody's session
+
+    TransferClient client;
+    client.setBaudRate(baud);
+    client.setTimeout(timeoutMs);
+    const qint64 start = nowMs();
+    client.startIdentify(start);
+    int outcome = -1;
+    while (outcome < 0) {
+        const qint64 now = nowMs();
+        if (cancelled.load() || now - start > kProbeLimitMs) {
+            client.abort(ErrNoAnswer);
+            port.write(client.poll(now));
+            port.waitForBytesWritten(kSliceMs);
+            result.reason =
+                cancelled.load() ? QStringLiteral("cancelled") : QStringLiteral("does not answer");
+            return result;
+        }
+        const QByteArray in = port.readAll();
+        if (!in.isEmpty())
+            client.receiveBytes(in, now);
+        const QByteArray out = client.poll(now);
+        if (!out.isEmpty())
+            port.write(out);
+        for (const TransferEvent& event : client.takeEvents()) {
+            if (event.nCode == EventFinished)
+                outcome = ErrNone;
+            else if (event.nCode == EventFailed)
+                outcome = event.nArg;
+        }
+        if (outcome >= 0)
+            break;
+        const qint64 wait = std::clamp<qint64>(client.nextWakeMs(now) - now, 0, kSliceMs);
+        if (port.bytesToWrite() > 0)
+            port.waitForBytesWritten(int(wait));
+        else if (wait > 0)
+            port.waitForReadyRead(int(wait));
+    }
+    port.waitForBytesWritten(kSliceMs);
+    switch (outcome) {
+    case ErrNone: {
+        result.answered = true;
+        std::tie(result.model, result.version) = splitModelVersion(client.pagerIdentity().strModel);
+        break;
+    }
+    case ErrNoAnswer:
+        result.reason = QStringLiteral("does not answer");
+        break;
+    case ErrUnsupportedPager:
+        result.reason = QStringLiteral("answers, but its protocol version is not supported");
+        break;
+    case ErrConnectionLost:
+        result.reason = QStringLiteral("the line went away");
+        break;
+    default:
+        result.reason = QStringLiteral("answers, but not as a pager");
+        break;
+    }
+    return result;
+}
+
+PortDetector::PortDetector(QObject* parent) : QObject(parent) {}
+
+PortDetector::~PortDetector()
+{
+    cancel();
+    if (m_thread)
+        m_thread->wait();
+    delete m_thread;
+}
+
+bool PortDetector::isRunning() const
+{
+    return m_thread && m_thread->isRunning();
+}
+
+void PortDetector::cancel()
+{
+    m_cancel = true;
+}
+
+void PortDetector::start(std::vector<PortCandidate> candidates)
+{
+    if (isRunning())
+        return;
+    if (m_thread) {
+        m_thread->wait();
+        delete m_thread;
+    }
+    m_cancel = false;
+    // The probes run on the thread; their reports are queued to this object's thread.
+    m_thread = QThread::create([this, list = std::move(candidates)] {
+        const int count = static_cast<int>(list.size());
+        bool stopped = false;
+        for (int i = 0; i < count && !stopped; ++i) {
+            const PortCandidate& candidate = list[size_t(i)];
+            QMetaObject::invokeMethod(this, [this, i, count, device = candidate.device] {
+                Q_EMIT probing(i, count, device);
+            });
+            const ProbeResult result = probePort(candidate, kProbeTimeoutMs, m_cancel);
+            stopped = m_cancel.load();
+            if (!stopped)
+                QMetaObject::invokeMethod(this, [this, result] { Q_EMIT probed(result); });
+        }
+        QMetaObject::invokeMethod(this, [this, stopped] { Q_EMIT finished(stopped); });
+    });
+    m_thread->start();
+}
+
+} // namespace devlink

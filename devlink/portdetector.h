@@ -1,0 +1,76 @@
+#pragma once
+// Finding the pager: every candidate port is opened in turn on a thread of its own and
+// greeted with the protocol's handshake (HELLO) under a short time-out. A port that answers
+// gives the pager's identity; one that cannot be opened (held by another program, no such
+// device), stays silent or answers something that is no pager is skipped with its reason.
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace devlink {
+
+struct PortCandidate
+{
+    QString port;   // "COM1".."COM8", or empty for a device only the system lists
+    QString device; // what is opened
+};
+
+struct ProbeResult
+{
+    PortCandidate candidate;
+    bool answered = false;
+    QString model;   // the pager's model ...
+    QString version; // ... and version, from its identity
+    QString reason;  // why it was skipped, when it did not answer
+};
+
+// COM1..COM8 with their devices (QUILLBOX_COMn, the stored mapping, /dev/ttyS<n-1>), then
+// the serial devices the system lists that none of them names.
+std::vector<PortCandidate> detectionCandidates();
+
+// The identity string a pager sends ("Quillbox Pager 2W v1.0") as model and version: the
+// version is the last word when it starts with a digit or "v" and a digit.
+std::pair<QString, QString> splitModelVersion(const std::string& identity);
+
+// The probe of one port, on the calling thread; returns within about a second, or sooner
+// when `cancelled` becomes true.
+ProbeResult probePort(const PortCandidate& candidate, int timeoutMs,
+                      const std::atomic<bool>& cancelled);
+
+// Probes a list of ports on its own thread, one after the other; its signals arrive on the
+// thread that owns it.
+class PortDetector : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PortDetector(QObject* parent = nullptr);
+    // Cancels a running search and waits for the port in hand (well under a second).
+    ~PortDetector() override;
+
+    // The link's time-out while probing; a silent port is given up after about four.
+    static constexpr int kProbeTimeoutMs = 100;
+
+    void start(std::vector<PortCandidate> candidates);
+    // The search stops after the port in hand; finished(true) follows.
+    void cancel();
+    bool isRunning() const;
+
+Q_SIGNALS:
+    // Before each port: its number from 0, of count.
+    void probing(int index, int count, const QString& device);
+    void probed(const devlink::ProbeResult& result);
+    void finished(bool cancelled);
+
+private:
+    QThread* m_thread = nullptr;
+    std::atomic<bool> m_cancel{false};
+};
+
+} // namespace devlink

@@ -1,0 +1,130 @@
+// Finding the pager over pseudo-terminals: one with the simulator behind it, one where
+// nobody answers, one that answers noise, and a device that is not there.
+
+#include "devlink/portdetector.h"
+
+#include "simpager.h"
+
+#include <QSignalSpy>
+#include <QSocketNotifier>
+#include <QTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+using devlink::PortCandidate;
+using devlink::ProbeResult;
+
+namespace {
+
+// The controlling side of a pseudo-terminal; its other side is the "port".
+struct Terminal
+{
+    Terminal()
+    {
+        fd = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd >= 0 && grantpt(fd) == 0 && unlockpt(fd) == 0)
+            path = QString::fromLocal8Bit(ptsname(fd));
+    }
+    ~Terminal()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int fd = -1;
+    QString path;
+};
+
+} // namespace
+
+class TestDetect : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void answeringSilentAndNoisyPorts();
+    void modelAndVersion();
+};
+
+void TestDetect::answeringSilentAndNoisyPorts()
+{
+    SimPager pager;
+    Terminal silent;
+    Terminal noisy;
+    QVERIFY(!pager.path().isEmpty() && !silent.path.isEmpty() && !noisy.path.isEmpty());
+    // Whatever it is sent, it answers with bytes that make no frame.
+    QSocketNotifier noise(noisy.fd, QSocketNotifier::Read);
+    connect(&noise, &QSocketNotifier::activated, [&] {
+        char buffer[256];
+        const ssize_t got = ::read(noisy.fd, buffer, sizeof buffer);
+        const QByteArray junk(got > 0 ? 2 * got : 0, '\x5a');
+        if (::write(noisy.fd, junk.constData(), size_t(junk.size())) < 0)
+            return;
+    });
+
+    devlink::PortDetector detector;
+    QSignalSpy probing(&detector, &devlink::PortDetector::probing);
+    QSignalSpy finished(&detector, &devlink::PortDetector::finished);
+    std::vector<ProbeResult> results;
+    connect(&detector, &devlink::PortDetector::probed,
+            [&](const ProbeResult& result) { results.push_back(result); });
+    const std::vector<PortCandidate> ports = {
+        {QStringLiteral("COM1"), silent.path},
+        {QStringLiteral("COM2"), pager.path()},
+        {QString(), noisy.path},
+        {QStringLiteral("COM4"), QStringLiteral("/nonexistent/tty")}};
+    detector.start(ports);
+    QVERIFY(finished.wait(20'000));
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(probing.size(), 4);
+
+    QCOMPARE(results.size(), size_t(4));
+    const struct
+    {
+        bool answered;
+        const char* reason;
+    } expected[] = {{false, "does not answer"},
+                    {true, ""},
+                    {false, "answers, but not as a pager"},
+                    {false, "no such device"}};
+    for (size_t i = 0; i < results.size(); ++i) {
+        QCOMPARE(results[i].candidate.device, ports[i].device);
+        QCOMPARE(results[i].answered, expected[i].answered);
+        QCOMPARE(results[i].reason, QLatin1String(expected[i].reason));
+    }
+    QCOMPARE(results[1].model, QStringLiteral("Quillbox Pager 2W"));
+    QCOMPARE(results[1].version, QStringLiteral("v1.0"));
+
+    // Cancelled in the middle of a silent port: it ends at once, reporting nothing more.
+    detector.start({{QStringLiteral("COM1"), silent.path}, {QStringLiteral("COM2"), pager.path()}});
+    QVERIFY(probing.wait(5000));
+    detector.cancel();
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(finished.last().at(0).toBool(), true);
+    QCOMPARE(results.size(), size_t(4));
+}
+
+void TestDetect::modelAndVersion()
+{
+    const struct
+    {
+        const char* identity;
+        const char* model;
+        const char* version;
+    } rows[] = {
+        {"Quillbox Pager 2W v1.0", "Quillbox Pager 2W", "v1.0"},
+        {"Pager 3.2", "Pager", "3.2"},
+        {"Pager", "Pager", ""},
+        {"Pager vintage", "Pager vintage", ""},
+        {"", "", ""},
+    };
+    for (const auto& row : rows) {
+        const auto [model, version] = devlink::splitModelVersion(row.identity);
+        QCOMPARE(model, QLatin1String(row.model));
+        QCOMPARE(version, QLatin1String(row.version));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestDetect)
+#include "tst_detect.moc"
