@@ -382,7 +382,7 @@ struct Reader::Builder
         return std::string();
     }
 
-    void take(const Property& p, bool lineCut)
+    void take(const Property& p, bool lineCut, Version version)
     {
         const std::string& n = p.name;
         std::vector<std::string> parts;
@@ -417,10 +417,11 @@ struct Reader::Builder
                 return;
             }
             std::string v = std::move(*value);
-            // A 4.0 TEL is a tel: URI unless it says it is text.
-            if (n == "TEL" && p.valueType != "TEXT" && startsWithNoCase(v, "tel:"))
-                v = QByteArray::fromPercentEncoding(QByteArray::fromStdString(v.substr(4)))
-                        .toStdString();
+            // A 4.0 TEL is a URI unless it says it is text; an older one only when it says so.
+            const bool uri =
+                p.valueType == "URI" || (version == Version::V40 && p.valueType.empty());
+            if (n == "TEL" && uri && startsWithNoCase(v, "tel:"))
+                v.erase(0, 4);
             if (v.empty())
                 return;
             (n == "EMAIL" ? emails : tels).push_back({p.pref, std::move(v), p.types, lineCut});
@@ -718,7 +719,7 @@ bool Reader::next(Card& card)
                 builder->broken = true;
             continue;
         }
-        builder->take(p, line.size() > kMaxLine);
+        builder->take(p, line.size() > kMaxLine, m_version);
     }
     if (builder)
         ++m_skipped; // the file ends inside a card
