@@ -1,5 +1,6 @@
 // vCard reading, mapping onto the thirteen fields, writing and the round trip.
 
+#include "contacts/duplicatereview.h"
 #include "contacts/vcard.h"
 
 #include <QBuffer>
@@ -247,6 +248,65 @@ private Q_SLOTS:
             QCOMPARE(book.groups[0].strName, g.strName);
             QCOMPARE(members(book.groups[0]), members(g));
         }
+    }
+
+    void duplicatesByNameEmailOrWireless_data()
+    {
+        QTest::addColumn<QByteArrayList>("incoming");
+        QTest::addColumn<QByteArrayList>("existing");
+        QTest::addColumn<bool>("match");
+        // first, last, wireless, e-mail 1..3
+        QTest::newRow("same names") << QByteArrayList{"Ann", "Lee", "", "", "", ""}
+                                    << QByteArrayList{"Ann", "Lee", "1", "x@y", "", ""} << true;
+        QTest::newRow("first name only differs")
+            << QByteArrayList{"Ann", "Lee", "", "", "", ""}
+            << QByteArrayList{"Anne", "Lee", "", "", "", ""} << false;
+        QTest::newRow("no names are no match")
+            << QByteArrayList{"", "", "", "a@x", "", ""}
+            << QByteArrayList{"", "", "", "b@x", "", ""} << false;
+        QTest::newRow("an e-mail in another slot, other case")
+            << QByteArrayList{"A", "", "", "", "", "Bo@X.example"}
+            << QByteArrayList{"B", "", "", "", "bo@x.example", ""} << true;
+        QTest::newRow("the wireless address") << QByteArrayList{"A", "", "555", "", "", ""}
+                                              << QByteArrayList{"B", "", "555", "", "", ""} << true;
+        QTest::newRow("empty addresses are no match")
+            << QByteArrayList{"A", "", "", "", "", ""} << QByteArrayList{"B", "", "", "", "", ""}
+            << false;
+    }
+
+    void duplicatesByNameEmailOrWireless()
+    {
+        QFETCH(QByteArrayList, incoming);
+        QFETCH(QByteArrayList, existing);
+        QFETCH(bool, match);
+        auto record = [](const QByteArrayList& v) {
+            return contact({v[0].constData(), v[1].constData(), v[2].constData(), v[3].constData(),
+                            v[4].constData(), v[5].constData()});
+        };
+        QCOMPARE(duplicates::matches(record(incoming), record(existing)), match);
+    }
+
+    void reviewPlanCountsWhatFits()
+    {
+        const std::vector<ContactRecord> book = {contact({"Ann", "Lee", "", "a@x"}),
+                                                 contact({"Bo", "", "555"})};
+        const std::vector<const ContactRecord*> bookPointers = {&book[0], &book[1]};
+        const std::vector<ContactRecord> incoming = {
+            contact({"New", "One"}), contact({"Bob", "", "555", "b@x"}), contact({"New", "Two"}),
+            contact({"Ann", "Lee", "", "a@x"})};
+        duplicates::Plan plan = duplicates::plan(bookPointers, incoming, 2);
+        QCOMPARE(plan.unmatched, (std::vector<size_t>{0, 2}));
+        QCOMPARE(plan.rows.size(), size_t(2));
+        QCOMPARE(plan.rows[0].existing, size_t(1));
+        QCOMPARE(plan.rows[0].differing, (std::vector<int>{0, 3}));
+        QVERIFY(plan.rows[1].differing.empty());
+        QCOMPARE(plan.wontFit(), 0);
+        plan.rows[1].action = duplicates::Action::Add;
+        QCOMPARE(plan.toAdd(), 3);
+        QCOMPARE(plan.wontFit(), 1);
+        QCOMPARE(plan.additions(), (std::vector<size_t>{0, 2}));
+        plan.setAll(duplicates::Action::Replace);
+        QCOMPARE(plan.wontFit(), 0);
     }
 };
 
