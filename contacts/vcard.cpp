@@ -43,6 +43,14 @@ bool startsWithNoCase(std::string_view s, std::string_view prefix)
     return s.size() >= prefix.size() && equalsNoCase(s.substr(0, prefix.size()), prefix);
 }
 
+std::string_view trimmed(std::string_view s)
+{
+    const size_t start = s.find_first_not_of(" \t");
+    if (start == std::string_view::npos)
+        return {};
+    return s.substr(start, s.find_last_not_of(" \t") - start + 1);
+}
+
 bool isNameChar(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -458,8 +466,7 @@ struct Reader::Builder
                     slot = std::move(ranked);
             }
         } else if (n == "KIND") {
-            const std::string_view kind = p.value;
-            isGroup = equalsNoCase(kind, "group");
+            isGroup = equalsNoCase(trimmed(p.value), "group");
         } else if (n == "MEMBER") {
             if (!p.value.empty())
                 members.emplace_back(p.value);
@@ -665,10 +672,14 @@ bool Reader::next(Card& card)
     while (logicalLine(line)) {
         if (line.find_first_not_of(" \t") == std::string::npos)
             continue;
+        if (m_firstLine && line.starts_with("\xEF\xBB\xBF")) // a byte order mark
+            line.erase(0, 3);
+        m_firstLine = false;
         Property p;
         const bool ok = parseProperty(line, p);
-        const bool begin = ok && p.name == "BEGIN" && equalsNoCase(p.value, "VCARD");
-        const bool end = ok && p.name == "END" && equalsNoCase(p.value, "VCARD");
+        const std::string_view word = trimmed(p.value);
+        const bool begin = ok && p.name == "BEGIN" && equalsNoCase(word, "VCARD");
+        const bool end = ok && p.name == "END" && equalsNoCase(word, "VCARD");
         if (!builder) {
             if (begin) {
                 builder.emplace();
@@ -709,11 +720,11 @@ bool Reader::next(Card& card)
         }
         lastWasAgent = p.name == "AGENT" && p.value.empty();
         if (p.name == "VERSION") {
-            if (p.value == "2.1")
+            if (word == "2.1")
                 m_version = Version::V21;
-            else if (p.value == "3.0")
+            else if (word == "3.0")
                 m_version = Version::V30;
-            else if (p.value == "4.0")
+            else if (word == "4.0")
                 m_version = Version::V40;
             else
                 builder->broken = true;

@@ -81,6 +81,7 @@ private:
     bool m_eof = false;
     std::string m_pending;
     bool m_hasPending = false;
+    bool m_firstLine = true;
     Version m_version = Version::V30; // of the card being read, for unfolding
     int m_skipped = 0;
     int m_cards = 0;

@@ -80,9 +80,10 @@ private Q_SLOTS:
             << QStringLiteral(
                    "Jörg|Müller||j@x.example|||0200|0170|0171||Société||Café au lait\r\nvite")
             << QString();
-        QTest::newRow("4.0 LF, folds inside UTF-8, case, groups, quoted TYPE, PREF, tel URI")
+        QTest::newRow("4.0 BOM, LF, folds inside UTF-8, case, groups, quoted TYPE, PREF, tel URI")
             << QByteArray(
-                   "begin:vcard\nversion:4.0\nfn:J\xC3\n \xB6rg \xC3\x85str\xC3\xB6m\n"
+                   "\xEF\xBB\xBF"
+                   "begin:vcard\nversion:4.0 \nfn:J\xC3\n \xB6rg \xC3\x85str\xC3\xB6m\n"
                    "item1.EMAIL;PREF=2:second@x.example\nitem2.email;pref=1:first@x.example\n"
                    "item2.X-ABLABEL:ignored\nTEL;TYPE=\"work,voice\";VALUE=uri:tel:+1-555-0100\n"
                    "TeL;type=\"pager\";VALUE=text:tel:99\nNOTE:fol\n\tded\nEND:VCARD\n")
