@@ -3,7 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -162,26 +161,6 @@ bool parse(const QByteArray& bytes, Contents* contents, QString* error)
     }
     *contents = std::move(out);
     return true;
-}
-
-bool writeAtomically(const QString& path, const QByteArray& bytes, QString* error)
-{
-    // Unbuffered, so that every write reports its own failure; commit() syncs and renames.
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    qint64 written = 0;
-    while (ok && written < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        ok = n > 0;
-        written += std::max<qint64>(n, 0);
-    }
-    if (ok)
-        ok = file.commit();
-    else
-        file.cancelWriting();
-    if (!ok && error)
-        *error = file.errorString();
-    return ok;
 }
 
 } // namespace recoverycopy

@@ -30,8 +30,4 @@ QByteArray serialize(const Contents& contents);
 // check.
 bool parse(const QByteArray& bytes, Contents* contents, QString* error);
 
-// Writes bytes to path atomically: the old copy stays until the new one is complete on
-// disk. False with the system's reason on any failure (a full disk included).
-bool writeAtomically(const QString& path, const QByteArray& bytes, QString* error);
-
 } // namespace recoverycopy

@@ -1,10 +1,7 @@
-// The recovery copy of the address book: what is written comes back, damage is refused,
-// and a write is atomic.
+// The recovery copy of the address book: what is written comes back, damage is refused.
 
 #include "contacts/recoverycopy.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestRecoveryCopy : public QObject
@@ -76,21 +73,6 @@ private Q_SLOTS:
         QVERIFY(!recoverycopy::parse(bytes, &contents, &reason));
         QCOMPARE(reason, error);
         QCOMPARE(contents.addressFile, QStringLiteral("untouched"));
-    }
-
-    void writesAtomically()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QLatin1String(recoverycopy::kFileName));
-        QString error;
-        QVERIFY(recoverycopy::writeAtomically(path, "first", &error));
-        QVERIFY(recoverycopy::writeAtomically(path, "second", &error));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("second"));
-        QVERIFY(!recoverycopy::writeAtomically(dir.filePath(QStringLiteral("no/such/folder")), "x",
-                                               &error));
-        QVERIFY(!error.isEmpty());
     }
 };
 
