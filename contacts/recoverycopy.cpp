@@ -1,5 +1,11 @@
 #include "contacts/recoverycopy.h"
 
+#include "platform/atomicfile.h"
+#include "platform/inputfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -164,3 +170,72 @@ bool parse(const QByteArray& bytes, Contents* contents, QString* error)
 }
 
 } // namespace recoverycopy
+
+RecoveryCopyKeeper::RecoveryCopyKeeper(QString path, Source source, QObject* parent)
+    : QObject(parent), m_path(std::move(path)), m_source(std::move(source))
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kDelayMs);
+    connect(&m_timer, &QTimer::timeout, this, &RecoveryCopyKeeper::write);
+}
+
+void RecoveryCopyKeeper::noteChange()
+{
+    if (!m_timer.isActive())
+        m_timer.start();
+}
+
+void RecoveryCopyKeeper::flush()
+{
+    if (m_timer.isActive()) {
+        m_timer.stop();
+        write();
+    }
+}
+
+void RecoveryCopyKeeper::write()
+{
+    QDir().mkpath(QFileInfo(m_path).path());
+    QString error;
+    if (platform::writeFileAtomically(m_path, recoverycopy::serialize(m_source()), &error)) {
+        Q_EMIT written();
+        return;
+    }
+    if (!m_failedOnce) {
+        m_failedOnce = true;
+        Q_EMIT writeFailed(error);
+    }
+}
+
+void RecoveryCopyKeeper::remove()
+{
+    m_timer.stop();
+    QFile::remove(m_path);
+}
+
+bool RecoveryCopyKeeper::exists() const
+{
+    return QFileInfo(m_path).isFile();
+}
+
+bool RecoveryCopyKeeper::read(recoverycopy::Contents* contents, QString* error) const
+{
+    if (const QString why = platform::checkInputFile(m_path, platform::kMaxWholeFileBytes);
+        !why.isEmpty()) {
+        *error = why;
+        return false;
+    }
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    return recoverycopy::parse(file.readAll(), contents, error);
+}
+
+void RecoveryCopyKeeper::setAside()
+{
+    const QString aside = m_path + QStringLiteral(".damaged");
+    QFile::remove(aside);
+    QFile::rename(m_path, aside);
+}

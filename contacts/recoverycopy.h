@@ -31,3 +31,51 @@ QByteArray serialize(const Contents& contents);
 bool parse(const QByteArray& bytes, Contents* contents, QString* error);
 
 } // namespace recoverycopy
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+// Keeps the recovery copy of one address book: a moment after each change it writes the
+// book's contents again, atomically. Runs on the window thread.
+class RecoveryCopyKeeper : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Source = std::function<recoverycopy::Contents()>;
+    static constexpr int kDelayMs = 250;
+
+    // path: the copy's file; source gives the book's contents when the copy is written.
+    RecoveryCopyKeeper(QString path, Source source, QObject* parent = nullptr);
+
+    QString path() const { return m_path; }
+    // The book changed: the copy is written kDelayMs later (changes in between are
+    // written together).
+    void noteChange();
+    // Writes at once when a change waits.
+    void flush();
+    // A normal close: nothing more is written and the copy is removed.
+    void remove();
+
+    // At start-up: whether a copy was left behind, and reading it (false with a reason when
+    // it cannot be read).
+    bool exists() const;
+    bool read(recoverycopy::Contents* contents, QString* error) const;
+    // A copy that cannot be read is moved aside (its name with ".damaged"), not lost.
+    void setAside();
+
+Q_SIGNALS:
+    void written();
+    // Told once per run: the copy could not be written (the reason says why).
+    void writeFailed(const QString& reason);
+
+private:
+    void write();
+
+    QString m_path;
+    Source m_source;
+    QTimer m_timer;
+    bool m_failedOnce = false;
+};

@@ -2,6 +2,9 @@
 
 #include "contacts/recoverycopy.h"
 
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestRecoveryCopy : public QObject
@@ -74,7 +77,36 @@ private Q_SLOTS:
         QCOMPARE(reason, error);
         QCOMPARE(contents.addressFile, QStringLiteral("untouched"));
     }
+
+    void keeperWritesAfterAChangeAndRemovesAtClose()
+    {
+        QTemporaryDir dir;
+        const QString path =
+            dir.filePath(QStringLiteral("data/") + QLatin1String(recoverycopy::kFileName));
+        recoverycopy::Contents book;
+        book.contacts.emplace_back().strFirstName = "Ann";
+        RecoveryCopyKeeper keeper(path, [&] { return book; });
+        QSignalSpy written(&keeper, &RecoveryCopyKeeper::written);
+        keeper.noteChange();
+        book.contacts[0].strFirstName = "Bo"; // what the book holds when the copy is written
+        QVERIFY(written.wait());
+        recoverycopy::Contents back;
+        QString error;
+        QVERIFY2(keeper.read(&back, &error), qPrintable(error));
+        QCOMPARE(back.contacts.at(0).strFirstName, std::string("Bo"));
+        keeper.remove();
+        QVERIFY(!keeper.exists());
+
+        QFile damaged(path);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("{");
+        damaged.close();
+        QVERIFY(!keeper.read(&back, &error));
+        keeper.setAside();
+        QVERIFY(!keeper.exists());
+        QVERIFY(QFile::exists(path + QStringLiteral(".damaged")));
+    }
 };
 
-QTEST_APPLESS_MAIN(TestRecoveryCopy)
+QTEST_GUILESS_MAIN(TestRecoveryCopy)
 #include "tst_recoverycopy.moc"
