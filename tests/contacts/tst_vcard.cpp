@@ -1,5 +1,6 @@
 // vCard reading, mapping onto the thirteen fields, writing and the round trip.
 
+#include "contacts/addressbookexchange.h"
 #include "contacts/duplicatereview.h"
 #include "contacts/vcard.h"
 
@@ -308,6 +309,52 @@ private Q_SLOTS:
         QCOMPARE(plan.additions(), (std::vector<size_t>{0, 2}));
         plan.setAll(duplicates::Action::Replace);
         QCOMPARE(plan.wontFit(), 0);
+    }
+
+    void importCarriesOutTheReview()
+    {
+        std::vector<ContactRecord> contacts(MAX_CONTACTS - 4); // room for two more
+        for (size_t i = 0; i < contacts.size(); ++i) {
+            contacts[i].nIndex = qint32(i);
+            contacts[i].strFirstName = "Filler" + std::to_string(i);
+        }
+        contacts.push_back(contact({"Ann", "Lee", "", "a@x"}));
+        contacts.push_back(contact({"Bo", "", "555"}));
+        contacts[contacts.size() - 2].nIndex = MAX_CONTACTS - 4;
+        contacts.back().nIndex = MAX_CONTACTS - 3;
+        GroupRecord team;
+        team.nGroupId = 1;
+        team.strName = "Team";
+        team.nMemberCount = 1;
+        team.aMembers[0] = {0, "a@x"};
+        AddressBook book;
+        QCOMPARE(book.replaceAll(contacts, {team}), 0);
+
+        QBuffer file;
+        file.setData("BEGIN:VCARD\r\nVERSION:4.0\r\nN:Lee;Ann\r\nEMAIL:new@x\r\nEND:VCARD\r\n"
+                     "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Bob\r\nTEL;TYPE=pager:555\r\nEND:VCARD\r\n"
+                     "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:New\r\nEND:VCARD\r\n"
+                     "BEGIN:VCARD\r\nVERSION:4.0\r\nKIND:group\r\nFN:Team\r\nMEMBER:mailto:a@x\r\n"
+                     "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nKIND:group\r\nFN:Other\r\n"
+                     "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nFN:Last\r\nEND:VCARD\r\n");
+        file.open(QIODevice::ReadOnly);
+        VCardImport import = AddressBookExchange::readVCard(file, book);
+        QCOMPARE(import.plan.rows.size(), size_t(2));
+        import.plan.rows[0].action = duplicates::Action::Replace;
+        import.plan.rows[1].action = duplicates::Action::Add;
+        QCOMPARE(import.plan.wontFit(), 1);
+        QStringList added;
+        const VCardImportReport report =
+            AddressBookExchange::applyVCard(import, book, [&](const ContactRecord& c) {
+                added << QString::fromStdString(c.strFirstName);
+            });
+        QCOMPARE(added, QStringList({QStringLiteral("Bob"), QStringLiteral("New")}));
+        QCOMPARE(report.replaced, 1);
+        QCOMPARE(report.notFit, 1);
+        QCOMPARE(report.groupsAdded, 1);
+        QCOMPARE(report.groupsSkipped, 1);
+        QCOMPARE(book.GetListAddress(MAX_CONTACTS - 3)->strEmail1, std::string("new@x"));
+        QCOMPARE(book.CheckAddressSpace(), 0);
     }
 };
 
