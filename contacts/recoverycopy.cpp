@@ -174,30 +174,25 @@ bool parse(const QByteArray& bytes, Contents* contents, QString* error)
 RecoveryCopyKeeper::RecoveryCopyKeeper(QString path, Source source, QObject* parent)
     : QObject(parent), m_path(std::move(path)), m_source(std::move(source))
 {
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(kDelayMs);
-    connect(&m_timer, &QTimer::timeout, this, &RecoveryCopyKeeper::write);
+    m_timer.setInterval(kCheckMs);
+    connect(&m_timer, &QTimer::timeout, this, &RecoveryCopyKeeper::check);
 }
 
-void RecoveryCopyKeeper::noteChange()
+void RecoveryCopyKeeper::start()
 {
-    if (!m_timer.isActive())
-        m_timer.start();
+    m_last = m_source();
+    m_timer.start();
 }
 
-void RecoveryCopyKeeper::flush()
+void RecoveryCopyKeeper::check()
 {
-    if (m_timer.isActive()) {
-        m_timer.stop();
-        write();
-    }
-}
-
-void RecoveryCopyKeeper::write()
-{
+    recoverycopy::Contents now = m_source();
+    if (now == m_last)
+        return;
     QDir().mkpath(QFileInfo(m_path).path());
     QString error;
-    if (platform::writeFileAtomically(m_path, recoverycopy::serialize(m_source()), &error)) {
+    if (platform::writeFileAtomically(m_path, recoverycopy::serialize(now), &error)) {
+        m_last = std::move(now);
         Q_EMIT written();
         return;
     }

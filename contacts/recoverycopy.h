@@ -18,6 +18,8 @@ struct Contents
     std::vector<ContactRecord> contacts; // with nIndex and nGroup; nKey is not kept
     std::vector<GroupRecord> groups;     // with nGroupId, nParent, members and block
     QString addressFile;                 // the current contacts file, or empty
+
+    bool operator==(const Contents&) const = default;
 };
 
 // The file's name in the per-user data folder.
@@ -38,24 +40,25 @@ bool parse(const QByteArray& bytes, Contents* contents, QString* error);
 #include <functional>
 
 // Keeps the recovery copy of one address book: a moment after each change it writes the
-// book's contents again, atomically. Runs on the window thread.
+// book's contents again, atomically. It looks at the book itself, a few times a second,
+// so that every change counts, whatever path made it (the window's commands, a download,
+// an import). Runs on the window thread.
 class RecoveryCopyKeeper : public QObject
 {
     Q_OBJECT
 
 public:
     using Source = std::function<recoverycopy::Contents()>;
-    static constexpr int kDelayMs = 250;
+    static constexpr int kCheckMs = 400;
 
-    // path: the copy's file; source gives the book's contents when the copy is written.
+    // path: the copy's file; source gives the book's contents as they are now.
     RecoveryCopyKeeper(QString path, Source source, QObject* parent = nullptr);
 
     QString path() const { return m_path; }
-    // The book changed: the copy is written kDelayMs later (changes in between are
-    // written together).
-    void noteChange();
-    // Writes at once when a change waits.
-    void flush();
+    // Takes the book as it is now for unchanged and starts looking every kCheckMs.
+    void start();
+    // Writes the copy when the book differs from what was last written (or taken at start).
+    void check();
     // A normal close: nothing more is written and the copy is removed.
     void remove();
 
@@ -72,10 +75,9 @@ Q_SIGNALS:
     void writeFailed(const QString& reason);
 
 private:
-    void write();
-
     QString m_path;
     Source m_source;
     QTimer m_timer;
+    recoverycopy::Contents m_last;
     bool m_failedOnce = false;
 };

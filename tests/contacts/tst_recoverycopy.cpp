@@ -78,7 +78,7 @@ private Q_SLOTS:
         QCOMPARE(contents.addressFile, QStringLiteral("untouched"));
     }
 
-    void keeperWritesAfterAChangeAndRemovesAtClose()
+    void keeperWritesAfterEachChangeAndRemovesAtClose()
     {
         QTemporaryDir dir;
         const QString path =
@@ -87,9 +87,13 @@ private Q_SLOTS:
         book.contacts.emplace_back().strFirstName = "Ann";
         RecoveryCopyKeeper keeper(path, [&] { return book; });
         QSignalSpy written(&keeper, &RecoveryCopyKeeper::written);
-        keeper.noteChange();
-        book.contacts[0].strFirstName = "Bo"; // what the book holds when the copy is written
-        QVERIFY(written.wait());
+        keeper.start();
+        keeper.check();
+        QVERIFY(!keeper.exists()); // nothing changed yet
+        book.contacts[0].strFirstName = "Bo";
+        QVERIFY(written.wait()); // a moment later
+        keeper.check();
+        QCOMPARE(written.size(), 1); // nothing new to write
         recoverycopy::Contents back;
         QString error;
         QVERIFY2(keeper.read(&back, &error), qPrintable(error));
