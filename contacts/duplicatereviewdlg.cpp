@@ -132,7 +132,8 @@ void CDuplicateReviewDlg::setAll(duplicates::Action action)
 void CDuplicateReviewDlg::updateFit()
 {
     const int add = m_plan.toAdd();
-    QString text = QStringLiteral("%1 contacts will be added.").arg(add);
+    QString text = add == 1 ? QStringLiteral("1 contact will be added.")
+                            : QStringLiteral("%1 contacts will be added.").arg(add);
     if (const int over = m_plan.wontFit(); over > 0)
         text += QStringLiteral(" %1 of them will not fit: the address book holds at most %2 "
                                "contacts.")

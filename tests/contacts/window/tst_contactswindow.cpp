@@ -421,7 +421,7 @@ void TestContactsWindow::vcardImportAndExport()
     w.answer = [](QDialog& dlg) {
         auto& review = dynamic_cast<CDuplicateReviewDlg&>(dlg);
         if (review.table()->rowCount() != 1 ||
-            review.fitLabel()->text() != QStringLiteral("1 contacts will be added."))
+            review.fitLabel()->text() != QStringLiteral("1 contact will be added."))
             return int(QDialog::Rejected);
         review.setAll(duplicates::Action::Replace);
         return int(QDialog::Accepted);
