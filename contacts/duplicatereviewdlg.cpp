@@ -9,14 +9,16 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 enum Column : int
 {
     ColAction,
+    ColDiffers,
     ColBook,
     ColFile,
-    ColDiffers,
     ColumnCount,
 };
 
@@ -65,9 +67,9 @@ CDuplicateReviewDlg::CDuplicateReviewDlg(duplicates::Plan plan,
     layout->itemAt(0)->widget()->setProperty("wordWrap", true);
 
     m_pTable = new QTableWidget(static_cast<int>(m_plan.rows.size()), ColumnCount, this);
-    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Action"),
+    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Action"), QStringLiteral("Differs"),
                                          QStringLiteral("In the address book"),
-                                         QStringLiteral("In the file"), QStringLiteral("Differs")});
+                                         QStringLiteral("In the file")});
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->setSelectionMode(QAbstractItemView::NoSelection);
     m_pTable->verticalHeader()->hide();
@@ -113,7 +115,11 @@ CDuplicateReviewDlg::CDuplicateReviewDlg(duplicates::Plan plan,
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(760, 420);
+    // Wide enough for the two contacts side by side, within the screen.
+    int width = m_pTable->verticalHeader()->width() + 4 * m_pTable->frameWidth();
+    for (int c = 0; c < ColumnCount; ++c)
+        width += m_pTable->columnWidth(c);
+    resize(std::clamp(width + 40, 640, 1200), 440);
     updateFit();
 }
 
