@@ -355,6 +355,15 @@ private Q_SLOTS:
         QCOMPARE(report.groupsSkipped, 1);
         QCOMPARE(book.GetListAddress(MAX_CONTACTS - 3)->strEmail1, std::string("new@x"));
         QCOMPARE(book.CheckAddressSpace(), 0);
+
+        // Without a review (the exchange's plain import), duplicates are skipped.
+        AddressBook small;
+        QCOMPARE(small.replaceAll({contacts[contacts.size() - 2]}, {}), 0);
+        file.seek(0);
+        const ImportReport plain =
+            AddressBookExchange(ExchangeFormat::VCard40).importFrom(file, small);
+        QCOMPARE(plain.added, 3); // Bob, New, Last; Ann was there
+        QCOMPARE(small.m_AddressList.size(), size_t(4));
     }
 };
 
