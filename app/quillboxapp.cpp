@@ -208,6 +208,7 @@ bool CQuillboxApp::InitInstance(const QStringList& arguments)
 
     // The program always opens on the address book.
     m_pFrame->OnViewContacts();
+    m_pFrame->OfferRecovery();
     return true;
 }
 

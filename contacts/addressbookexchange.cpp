@@ -4,6 +4,7 @@
 
 #include "platform/atomicfile.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -41,13 +42,71 @@ private:
     contactstext::Fields m_fields;
 };
 
-std::unique_ptr<ContactSource> sourceFor(ExchangeFormat format, QIODevice& device)
+// The cards of a vCard file, duplicates of the book's contacts skipped.
+class VCardSource : public ContactSource
+{
+public:
+    VCardSource(QIODevice& device, const AddressBook& book)
+        : m_import(AddressBookExchange::readVCard(device, book))
+    {
+        // The book decides what fits: every card is offered.
+        m_import.plan.room = static_cast<int>(m_import.cards.contacts.size());
+        m_next = m_import.plan.additions();
+    }
+
+    bool next(ContactRecord& contact) override
+    {
+        if (m_at >= m_next.size())
+            return false;
+        const size_t index = m_next[m_at++];
+        contact = m_import.cards.contacts[index];
+        m_cut = static_cast<int>(m_import.cards.contactReports[index].cut.size());
+        return true;
+    }
+    int cutFields() const override { return m_cut; }
+    QString error() const override { return m_import.cards.error; }
+
+private:
+    VCardImport m_import;
+    std::vector<size_t> m_next;
+    size_t m_at = 0;
+    int m_cut = 0;
+};
+
+std::unique_ptr<ContactSource> sourceFor(ExchangeFormat format, QIODevice& device,
+                                         const AddressBook& book)
 {
     switch (format) {
     case ExchangeFormat::Text:
         break;
+    case ExchangeFormat::VCard40:
+    case ExchangeFormat::VCard30:
+        return std::make_unique<VCardSource>(device, book);
     }
     return std::make_unique<TextSource>(device);
+}
+
+vcard::Version vcardVersion(ExchangeFormat format)
+{
+    return format == ExchangeFormat::VCard30 ? vcard::Version::V30 : vcard::Version::V40;
+}
+
+std::vector<ContactRecord*> bookContacts(AddressBook& book)
+{
+    std::vector<ContactRecord*> out;
+    out.reserve(book.m_AddressList.size());
+    for (const auto& contact : book.m_AddressList)
+        out.push_back(contact.get());
+    return out;
+}
+
+bool sameGroup(const GroupRecord& a, const GroupRecord& b)
+{
+    if (a.strName != b.strName || a.nMemberCount != b.nMemberCount)
+        return false;
+    const auto count = static_cast<size_t>(std::clamp(a.nMemberCount, 0, MAX_GROUP_MEMBERS));
+    return std::equal(a.aMembers.begin(), a.aMembers.begin() + static_cast<long>(count),
+                      b.aMembers.begin());
 }
 
 } // namespace
@@ -63,7 +122,7 @@ ImportReport AddressBookExchange::importFrom(QIODevice& device, AddressBook& boo
         report.stoppedAtLimit = true;
         return report;
     }
-    const std::unique_ptr<ContactSource> source = sourceFor(m_format, device);
+    const std::unique_ptr<ContactSource> source = sourceFor(m_format, device, book);
     for (;;) {
         auto contact = std::make_unique<ContactRecord>();
         if (!source->next(*contact))
@@ -89,21 +148,135 @@ ImportReport AddressBookExchange::importFrom(QIODevice& device, AddressBook& boo
 
 bool AddressBookExchange::exportTo(QIODevice& device, const AddressBook& book) const
 {
-    switch (m_format) {
-    case ExchangeFormat::Text:
-        break;
-    }
-    return contactstext::write(device, book.m_AddressList);
+    return write(device, book, nullptr);
 }
 
 bool AddressBookExchange::exportToFile(const QString& path, const AddressBook& book,
                                        QString* error) const
 {
+    return writeFile(path, book, nullptr, error);
+}
+
+bool AddressBookExchange::exportVCardContacts(
+    QIODevice& device, const std::vector<const ContactRecord*>& contacts) const
+{
+    static const AddressBook kNoBook;
+    return write(device, kNoBook, &contacts);
+}
+
+bool AddressBookExchange::exportVCardContactsToFile(
+    const QString& path, const std::vector<const ContactRecord*>& contacts, QString* error) const
+{
+    static const AddressBook kNoBook;
+    return writeFile(path, kNoBook, &contacts, error);
+}
+
+bool AddressBookExchange::write(QIODevice& device, const AddressBook& book,
+                                const std::vector<const ContactRecord*>* only) const
+{
+    switch (m_format) {
+    case ExchangeFormat::Text:
+        break;
+    case ExchangeFormat::VCard40:
+    case ExchangeFormat::VCard30: {
+        vcard::Writer writer(device, vcardVersion(m_format));
+        if (only) {
+            for (const ContactRecord* contact : *only)
+                writer.contact(*contact);
+        } else {
+            for (const auto& contact : book.m_AddressList)
+                writer.contact(*contact);
+            for (const auto& group : book.m_GroupList)
+                writer.group(*group);
+        }
+        return writer.finish();
+    }
+    }
+    return contactstext::write(device, book.m_AddressList);
+}
+
+bool AddressBookExchange::writeFile(const QString& path, const AddressBook& book,
+                                    const std::vector<const ContactRecord*>* only,
+                                    QString* error) const
+{
     QString reason;
     if (platform::writeFileAtomically(
-            path, [&](QIODevice& out) { return exportTo(out, book); }, &reason))
+            path, [&](QIODevice& out) { return write(out, book, only); }, &reason))
         return true;
     if (error)
         *error = reason;
     return false;
+}
+
+VCardImport AddressBookExchange::readVCard(QIODevice& device, const AddressBook& book)
+{
+    VCardImport import;
+    import.cards = vcard::readBook(device);
+    std::vector<const ContactRecord*> contacts;
+    contacts.reserve(book.m_AddressList.size());
+    for (const auto& contact : book.m_AddressList)
+        contacts.push_back(contact.get());
+    const int room = MAX_CONTACTS - static_cast<int>(book.m_AddressList.size());
+    import.plan = duplicates::plan(contacts, import.cards.contacts, room);
+    return import;
+}
+
+VCardImportReport AddressBookExchange::applyVCard(const VCardImport& import, AddressBook& book,
+                                                  const AddedFn& added)
+{
+    VCardImportReport report;
+    const std::vector<ContactRecord*> existing = bookContacts(book);
+    for (const duplicates::Row& row : import.plan.rows) {
+        if (row.action == duplicates::Action::Skip)
+            ++report.skipped;
+        if (row.action != duplicates::Action::Replace || row.existing >= existing.size())
+            continue;
+        ContactRecord& record = *existing[row.existing];
+        const ContactRecord& card = import.cards.contacts[row.incoming];
+        for (const ContactField& field : kContactFields)
+            record.*field.member = card.*field.member;
+        if (book.UpdatePagerAddress(&record, OP_CHANGE_CONTACT, record.nGroup) ==
+            addressbook::DL_OK)
+            ++report.replaced;
+        else
+            ++report.refused;
+    }
+
+    const std::vector<size_t> additions = import.plan.additions();
+    report.notFit = import.plan.toAdd() - static_cast<int>(additions.size());
+    for (const size_t index : additions) {
+        if (book.CheckAddressSpace() == 0) {
+            ++report.notFit;
+            continue;
+        }
+        auto contact = std::make_unique<ContactRecord>(import.cards.contacts[index]);
+        contact->nGroup = KEY_CONTACTS;
+        ContactRecord* record = contact.get();
+        if (book.UpdatePagerAddress(contact, OP_ADD_CONTACT, KEY_CONTACTS) == addressbook::DL_OK) {
+            ++report.added;
+            if (added)
+                added(*record);
+        } else {
+            ++report.refused;
+        }
+    }
+
+    for (const GroupRecord& incoming : import.cards.groups) {
+        const bool known =
+            std::any_of(book.m_GroupList.begin(), book.m_GroupList.end(),
+                        [&](const auto& group) { return sameGroup(*group, incoming); });
+        if (known) {
+            ++report.groupsSkipped;
+            continue;
+        }
+        const auto topLevel = std::count_if(book.m_GroupList.begin(), book.m_GroupList.end(),
+                                            [](const auto& group) { return group->nParent == -1; });
+        auto group = std::make_unique<GroupRecord>(incoming);
+        if (topLevel >= MAX_GROUPS ||
+            book.UpdatePagerAddress(group, OP_ADD_GROUP, -1) != addressbook::DL_OK)
+            ++report.groupsNotFit;
+        else
+            ++report.groupsAdded;
+    }
+    return report;
 }

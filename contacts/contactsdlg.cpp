@@ -2,13 +2,16 @@
 
 #include "contacts/addressbookexchange.h"
 #include "contacts/contactdlg.h"
+#include "contacts/duplicatereviewdlg.h"
 #include "devlink/cpager.h"
 #include "platform/bytes.h"
 #include "platform/filedialogservice.h"
+#include "platform/inputfile.h"
 #include "platform/messageboxservice.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -779,7 +782,7 @@ std::unique_ptr<QMenu> CContactsDlg::createContextMenu(QWidget* source, const QP
         const qint32 key = keyOf(item);
         if (key == KEY_CONTACTS) {
             m_bFolderMenu = 1;
-            enabled = {ID_ADDRESS_DELETE};
+            enabled = {ID_ADDRESS_DELETE, ID_VCARD_IMPORT, ID_VCARD_EXPORT};
         } else if (key == KEY_GROUPS) {
             m_bFolderMenu = 1;
             enabled = {ID_FOLDER_NEW, ID_GROUP_NEW};
@@ -812,6 +815,9 @@ std::unique_ptr<QMenu> CContactsDlg::createContextMenu(QWidget* source, const QP
     add(ID_GROUP_EDIT, QStringLiteral("Edit Group"), &CContactsDlg::OnGroupEdit);
     add(ID_FOLDER_NEW, QStringLiteral("New Folder"), &CContactsDlg::OnFolderNew);
     add(ID_GROUP_RENAME, QStringLiteral("Rename Group"), &CContactsDlg::OnGroupRename);
+    menu->addSeparator();
+    add(ID_VCARD_IMPORT, QStringLiteral("Import vCard..."), &CContactsDlg::ImportVCard);
+    add(ID_VCARD_EXPORT, QStringLiteral("Export vCard..."), &CContactsDlg::ExportVCard);
     return menu;
 }
 
@@ -942,4 +948,197 @@ void CContactsDlg::ExportContacts()
     }
     m_bModified = 0;
     platform::inform(this, kExportCompleted);
+}
+
+// ---- vCard import and export ----
+
+namespace {
+
+QString countText(int n, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+// The import's report: what was done, then what of each contact did not fit.
+QString vcardReport(const VCardImport& import, const VCardImportReport& report)
+{
+    QStringList lines{QStringLiteral("vCard Import Completed.")};
+    lines << countText(report.added, "contact added", "contacts added") + QStringLiteral(", ") +
+                 countText(report.replaced, "replaced", "replaced") + QStringLiteral(", ") +
+                 countText(report.skipped, "duplicate skipped", "duplicates skipped") +
+                 QLatin1Char('.');
+    if (report.notFit > 0)
+        lines << countText(report.notFit, "contact did not fit", "contacts did not fit") +
+                     QStringLiteral(": the address book holds at most %1.").arg(MAX_CONTACTS);
+    if (report.refused > 0)
+        lines << countText(report.refused, "contact was refused", "contacts were refused") +
+                     QLatin1Char('.');
+    if (import.cards.skipped > 0)
+        lines << countText(import.cards.skipped, "card could not be read",
+                           "cards could not be read") +
+                     QLatin1Char('.');
+    if (!import.cards.groups.empty())
+        lines << countText(report.groupsAdded, "group added", "groups added") +
+                     (report.groupsSkipped > 0
+                          ? QStringLiteral(", %1 already there").arg(report.groupsSkipped)
+                          : QString()) +
+                     (report.groupsNotFit > 0
+                          ? QStringLiteral(", %1 did not fit").arg(report.groupsNotFit)
+                          : QString()) +
+                     QLatin1Char('.');
+    constexpr int kShown = 10;
+    int notes = 0;
+    for (size_t i = 0; i < import.cards.contacts.size(); ++i) {
+        const vcard::FitReport& fit = import.cards.contactReports[i];
+        if (fit.empty())
+            continue;
+        if (notes++ == 0)
+            lines << QString() << QStringLiteral("Not everything fitted:");
+        if (notes > kShown)
+            continue;
+        const ContactRecord& c = import.cards.contacts[i];
+        const QString name = (platform::toDisplay(c.strFirstName) + QLatin1Char(' ') +
+                              platform::toDisplay(c.strLastName))
+                                 .trimmed();
+        lines << name + QStringLiteral(": ") + fit.describe();
+    }
+    if (notes > kShown)
+        lines << QStringLiteral("... and %1 more.").arg(notes - kShown);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void CContactsDlg::ImportVCard()
+{
+    CPager* p = pager();
+    if (!p)
+        return;
+    platform::FileDialogRequest request;
+    request.mode = platform::FileDialogMode::Open;
+    request.filter = QString::fromLatin1(kVCardOpenFilter);
+    request.defaultExtension = QStringLiteral("vcf");
+    request.initialFolder = m_pszAddressPath ? *m_pszAddressPath : QString();
+    request.mustExist = false;
+    const QString path = platform::openFile(this, request);
+    if (path.isEmpty())
+        return;
+    if (m_pszAddressPath)
+        *m_pszAddressPath = QFileInfo(path).path();
+
+    QFile file(path);
+    QString why = platform::checkInputFile(path);
+    if (why.isEmpty() && !file.open(QIODevice::ReadOnly))
+        why = file.errorString();
+    if (!why.isEmpty()) {
+        platform::tell(this, QStringLiteral("Couldn't open source file:\n") + why.left(1023));
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    VCardImport import = AddressBookExchange::readVCard(file, *p);
+    QApplication::restoreOverrideCursor();
+    if (!import.cards.error.isEmpty()) {
+        platform::tell(this, QStringLiteral("Couldn't read source file:\n") + import.cards.error +
+                                 QStringLiteral("\nNothing was imported."));
+        return;
+    }
+    if (import.cards.contacts.empty() && import.cards.groups.empty()) {
+        platform::tell(this, import.cards.cards == 0
+                                 ? QStringLiteral("There is no vCard in this file.")
+                                 : countText(import.cards.skipped, "card", "cards") +
+                                       QStringLiteral(" in this file could not be read.\n"
+                                                      "Nothing was imported."));
+        return;
+    }
+
+    // The review and the questions are modal, and device events go on meanwhile: a
+    // download that replaces the book ends the import with nothing done.
+    const int generation = m_nMirrorGeneration;
+    if (!import.plan.rows.empty()) {
+        std::vector<const ContactRecord*> book;
+        for (const auto& contact : p->m_AddressList)
+            book.push_back(contact.get());
+        CDuplicateReviewDlg dlg(import.plan, book, import.cards.contacts, this);
+        if (execDialog(dlg) != QDialog::Accepted)
+            return;
+        import.plan = dlg.plan();
+    } else if (const int over = import.plan.wontFit(); over > 0) {
+        const int room = import.plan.toAdd() - over;
+        const QString question =
+            QStringLiteral("The address book has room for %1 of the %2 contacts in the file "
+                           "(it holds at most %3).\nImport the first %1?")
+                .arg(room)
+                .arg(import.plan.toAdd())
+                .arg(MAX_CONTACTS);
+        if (room == 0 || platform::askYesNo(this, question) != platform::MessageAnswer::Yes) {
+            if (room == 0)
+                platform::tell(this, QString::fromLatin1(kExceededContactsLimits));
+            return;
+        }
+    }
+    if (generation != m_nMirrorGeneration) {
+        platform::tell(this, QStringLiteral("The address book was replaced by a download.\n"
+                                            "Nothing was imported."));
+        return;
+    }
+
+    const VCardImportReport report = AddressBookExchange::applyVCard(import, *p);
+    m_nResult = report.refused > 0 ? addressbook::DL_INVALID_CONTACT : addressbook::DL_OK;
+    if (report.added + report.replaced + report.groupsAdded > 0) {
+        m_bModified = 1;
+        if (QTreeWidgetItem* groups = groupsRoot(); groups && groups->isExpanded())
+            OnItemExpanded(groups);
+        ShowList(m_nListKey);
+    }
+    platform::inform(this, vcardReport(import, report));
+}
+
+void CContactsDlg::ExportVCard()
+{
+    CPager* p = pager();
+    if (!p)
+        return;
+    // Several selected contacts are exported alone; otherwise the whole book with its
+    // groups.
+    std::vector<const ContactRecord*> chosen;
+    if (m_nListKey == KEY_CONTACTS && selectedRowCount() > 1) {
+        std::vector<int> rows;
+        for (const QModelIndex& index : m_pList->selectionModel()->selectedRows())
+            rows.push_back(index.row());
+        std::sort(rows.begin(), rows.end());
+        for (const int row : rows) {
+            for (const auto& contact : p->m_AddressList) {
+                if (contact->nKey == rowKey(row)) {
+                    chosen.push_back(contact.get());
+                    break;
+                }
+            }
+        }
+    }
+    int filter = 0;
+    platform::FileDialogRequest request;
+    request.mode = platform::FileDialogMode::Save;
+    request.filter = QString::fromLatin1(kVCardSaveFilter);
+    request.defaultExtension = QStringLiteral("vcf");
+    request.initialFolder = m_pszAddressPath ? *m_pszAddressPath : QString();
+    request.chosenFilter = &filter;
+    const QString path = platform::saveFile(this, request);
+    if (path.isEmpty())
+        return;
+
+    const AddressBookExchange exchange(filter == 1 ? ExchangeFormat::VCard30
+                                                   : ExchangeFormat::VCard40);
+    QString error;
+    const bool written = chosen.empty() ? exchange.exportToFile(path, *p, &error)
+                                        : exchange.exportVCardContactsToFile(path, chosen, &error);
+    if (!written) {
+        platform::tell(this, QStringLiteral("Couldn't save the vCard file:\n") +
+                                 QDir::toNativeSeparators(path) + QStringLiteral("\n") + error);
+        return;
+    }
+    const size_t contacts = chosen.empty() ? p->m_AddressList.size() : chosen.size();
+    const size_t groups = chosen.empty() ? p->m_GroupList.size() : 0;
+    platform::inform(this, QStringLiteral("vCard Export Completed: %1, %2.")
+                               .arg(countText(int(contacts), "contact", "contacts"),
+                                    countText(int(groups), "group", "groups")));
 }

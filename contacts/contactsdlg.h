@@ -40,9 +40,16 @@ public:
     static constexpr int ID_GROUP_RENAME = 32832;
     static constexpr int ID_GROUP_NEW = 32855;
     static constexpr int ID_GROUP_EDIT = 32856;
+    // vCard exchange, in the menu of the "Contacts" root (and the frame's File menu).
+    static constexpr int ID_VCARD_IMPORT = 32890;
+    static constexpr int ID_VCARD_EXPORT = 32891;
 
     // The filter of both contacts file dialogs.
     static constexpr const char* kFileFilter = "Quillbox File( *.txt )|*.txt||";
+    // The vCard file dialogs; the export's second entry writes 3.0 for older address books.
+    static constexpr const char* kVCardOpenFilter = "vCard File( *.vcf )|*.vcf||";
+    static constexpr const char* kVCardSaveFilter =
+        "vCard 4.0 File( *.vcf )|*.vcf|vCard 3.0 File( *.vcf )|*.vcf||";
 
     explicit CContactsDlg(QWidget* parent = nullptr);
     ~CContactsDlg() override;
@@ -80,6 +87,10 @@ public Q_SLOTS:
     void EditContact();
     void ImportContacts();
     void ExportContacts();
+    // vCard import with the duplicate review, and export of the whole book or of the
+    // selected contacts when several are selected.
+    void ImportVCard();
+    void ExportVCard();
     void DownloadContacts();
     void UploadContacts();
 

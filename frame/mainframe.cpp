@@ -1,6 +1,7 @@
 #include "frame/mainframe.h"
 
 #include "contacts/contactsdlg.h"
+#include "contacts/recoverycopy.h"
 #include "frame/quillboxdoc.h"
 #include "frame/rateline.h"
 #include "frame/settingsdlg.h"
@@ -10,11 +11,13 @@
 #include "messages/rightlistview.h"
 #include "messages/rightview.h"
 #include "platform/messageboxservice.h"
+#include "platform/paths.h"
 #include "platform/settings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
 #include <QPainter>
 #include <QSplitter>
@@ -185,6 +188,17 @@ void CMainFrame::createActions()
                      themed("document-save", QStyle::SP_DialogSaveButton));
     connect(act, &QAction::triggered, this, &CMainFrame::OnExportContacts);
 
+    // Menu only.
+    act =
+        addCommand(ID_IMPORT_VCARD, QStringLiteral("Import vCard..."),
+                   QStringLiteral("Add contacts and groups from a vCard file"), QString(), QIcon());
+    connect(act, &QAction::triggered, this, &CMainFrame::OnImportVCard);
+    act = addCommand(ID_EXPORT_VCARD, QStringLiteral("Export vCard..."),
+                     QStringLiteral("Write the address book, or the selected contacts, to a "
+                                    "vCard file"),
+                     QString(), QIcon());
+    connect(act, &QAction::triggered, this, &CMainFrame::OnExportVCard);
+
     act = addCommand(
         ID_EDIT_CONTACT, QStringLiteral("Edit Contact"), QStringLiteral("Edit Contact"),
         QStringLiteral("Edit Contact"),
@@ -246,6 +260,9 @@ void CMainFrame::createActions()
 void CMainFrame::createMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(action(ID_IMPORT_VCARD));
+    file->addAction(action(ID_EXPORT_VCARD));
+    file->addSeparator();
     file->addAction(action(ID_SETTINGS));
     file->addSeparator();
     file->addAction(action(ID_APP_EXIT));
@@ -320,6 +337,19 @@ void CMainFrame::OnInitialSetup()
         m_pContacts->ClearList();
         m_pContacts->FillTree();
     });
+
+    m_pRecovery = std::make_unique<RecoveryCopyKeeper>(
+        QDir(platform::defaultDataFolder()).filePath(QLatin1String(recoverycopy::kFileName)),
+        [this] {
+            AddressBookCopy copy = m_pager.snapshot();
+            return recoverycopy::Contents{std::move(copy.contacts), std::move(copy.groups),
+                                          m_pager.m_strAddressFile};
+        });
+    connect(m_pRecovery.get(), &RecoveryCopyKeeper::writeFailed, this, [this](const QString& why) {
+        platform::tell(this, QStringLiteral("The recovery copy of the address book could not be "
+                                            "written:\n%1\n%2")
+                                 .arg(QDir::toNativeSeparators(m_pRecovery->path()), why));
+    });
 }
 
 void CMainFrame::OnDownloadMessages()
@@ -338,6 +368,48 @@ void CMainFrame::OnSettings()
     m_settings.FilePath = dlg.path();
     // Reopened on every OK, changed or not: a pager plugged in since is found this way.
     m_driver.ReopenPort();
+}
+
+void CMainFrame::OfferRecovery()
+{
+    if (!m_pRecovery)
+        return;
+    if (m_pRecovery->exists()) {
+        const platform::MessageAnswer answer = platform::showMessage(
+            this,
+            QStringLiteral("Quillbox did not close normally, and the address book had changes "
+                           "that were not saved.\nRestore those changes?"),
+            {}, platform::MessageButtons::YesNo, platform::MessageIcon::Question);
+        if (answer == platform::MessageAnswer::Yes) {
+            recoverycopy::Contents contents;
+            QString error;
+            int result = 0;
+            if (m_pRecovery->read(&contents, &error)) {
+                const QString file = contents.addressFile;
+                result =
+                    m_pager.replaceAll(std::move(contents.contacts), std::move(contents.groups));
+                if (result == 0)
+                    m_pager.m_strAddressFile = file;
+                else
+                    error = CPager::GetErrorMessage(result);
+            }
+            if (error.isEmpty()) {
+                m_pContacts->FillTree();
+                m_pContacts->SetModified(true);
+            } else {
+                // Nothing is lost: the copy stays beside, under another name.
+                m_pRecovery->setAside();
+                platform::tell(
+                    this, QStringLiteral("The address book changes could not be "
+                                         "restored:\n%1\nThe copy was kept as:\n%2")
+                              .arg(error, QDir::toNativeSeparators(m_pRecovery->path() +
+                                                                   QStringLiteral(".damaged"))));
+            }
+        } else {
+            m_pRecovery->remove();
+        }
+    }
+    m_pRecovery->start();
 }
 
 bool CMainFrame::contactsShown() const
@@ -390,6 +462,18 @@ void CMainFrame::OnExportContacts()
 {
     if (m_pContacts)
         m_pContacts->ExportContacts();
+}
+
+void CMainFrame::OnImportVCard()
+{
+    if (m_pContacts)
+        m_pContacts->ImportVCard();
+}
+
+void CMainFrame::OnExportVCard()
+{
+    if (m_pContacts)
+        m_pContacts->ExportVCard();
 }
 
 void CMainFrame::OnDownloadContacts()
@@ -477,5 +561,8 @@ void CMainFrame::closeEvent(QCloseEvent* e)
     }
     QMainWindow::closeEvent(e);
     m_driver.Stop();
+    // A normal close, whatever was answered: the recovery copy has done its work.
+    if (m_pRecovery)
+        m_pRecovery->remove();
     Q_EMIT closed();
 }

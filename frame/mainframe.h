@@ -12,10 +12,13 @@
 #include <QMainWindow>
 #include <QtGlobal>
 
+#include <memory>
+
 class CContactsDlg;
 class CLeftView;
 class CQuillboxDoc;
 class CRightView;
+class RecoveryCopyKeeper;
 class QAction;
 class QSplitter;
 class QStackedWidget;
@@ -41,6 +44,8 @@ public:
         ID_IMPORT_CONTACTS = 32848,
         ID_EXPORT_CONTACTS = 32849,
         ID_NEW_CONTACT = 32854,
+        ID_IMPORT_VCARD = 32890,
+        ID_EXPORT_VCARD = 32891,
         ID_APP_ABOUT = 57664,
         ID_APP_EXIT = 57665,
         ID_HELP = 57670,
@@ -73,6 +78,12 @@ public:
     CQuillboxDoc& document() const { return m_doc; }
     bool contactsShown() const;
 
+    // At start-up, once the frame is shown: a recovery copy of the address book left by a
+    // run that did not close normally is offered for restoring (Yes restores it and marks
+    // the contacts unsaved, No discards it); then the copy follows the book.
+    void OfferRecovery();
+    RecoveryCopyKeeper* recovery() const { return m_pRecovery.get(); }
+
     // The close sequence up to the frame's own closing: the folder database written (or
     // its failure answered), then the unsaved-contacts question. False: the program stays.
     bool OnClose();
@@ -89,6 +100,8 @@ public Q_SLOTS:
     void OnEditContact();
     void OnImportContacts();
     void OnExportContacts();
+    void OnImportVCard();
+    void OnExportVCard();
     void OnDownloadContacts();
     void OnUploadContacts();
     void OnNextPane();
@@ -125,4 +138,6 @@ private:
     QToolBar* m_pToolBar = nullptr;
 
     QHash<int, QAction*> m_actions;
+    // The recovery copy of the address book, from OnInitialSetup on.
+    std::unique_ptr<RecoveryCopyKeeper> m_pRecovery;
 };

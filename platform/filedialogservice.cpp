@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -173,6 +175,9 @@ QString QtFileDialogService::getFile(QWidget* parent, const FileDialogRequest& r
     const std::unique_ptr<QFileDialog> dialog = createFileDialog(parent, request);
     if (dialog->exec() != QDialog::Accepted)
         return {};
+    if (request.chosenFilter)
+        *request.chosenFilter = std::max<int>(
+            0, static_cast<int>(dialog->nameFilters().indexOf(dialog->selectedNameFilter())));
     return dialog->selectedFiles().value(0);
 }
 

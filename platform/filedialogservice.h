@@ -33,8 +33,17 @@ struct FileDialogRequest
     bool overwritePrompt = true; // Save only: ask before replacing an existing file
     bool mustExist = true;       // Open only: refuse a name that names no file
     QString title;               // the dialog's own title when empty
+    // When given: set to the index of the filter entry the user left chosen (the dialog
+    // starts on the first). Not part of what a test compares.
+    int* chosenFilter = nullptr;
 
-    friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;
+    friend bool operator==(const FileDialogRequest& a, const FileDialogRequest& b)
+    {
+        return a.mode == b.mode && a.filter == b.filter &&
+               a.defaultExtension == b.defaultExtension && a.initialFolder == b.initialFolder &&
+               a.initialName == b.initialName && a.overwritePrompt == b.overwritePrompt &&
+               a.mustExist == b.mustExist && a.title == b.title;
+    }
 };
 
 struct FolderDialogRequest

@@ -75,7 +75,8 @@ private Q_SLOTS:
         QVERIFY(r.out.contains("folderdb dump FILE"));
         for (const char* command : {"folderdb dump", "folderdb build", "folderdb close",
                                     "group-block build", "group-block rebuild", "contacts parse",
-                                    "contacts write"}) {
+                                    "contacts write", "contacts vcard-read",
+                                    "contacts vcard-write"}) {
             r = cli(QString::fromLatin1(command).split(QLatin1Char(' ')) << QStringLiteral("--help"));
             QCOMPARE(r.status, 0);
             QVERIFY2(r.out.startsWith("Usage: quillbox-cli " + QByteArray(command)), r.out.constData());
@@ -304,6 +305,55 @@ private Q_SLOTS:
         r = cli({QStringLiteral("contacts"), QStringLiteral("write"), path("contacts.json"),
                  path("no-such-folder/out.txt")});
         QCOMPARE(r.status, 2);
+    }
+
+    void contactsVCardReadAndWrite()
+    {
+        writeFile(path("in.vcf"),
+                  "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann\r\nEMAIL:1@x\r\nEMAIL:2@x\r\n"
+                  "EMAIL:3@x\r\nEMAIL:4@x\r\nEND:VCARD\r\nBEGIN:VCARD\r\nno property\r\n"
+                  "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nKIND:group\r\nFN:Team\r\n"
+                  "MEMBER:mailto:1@x\r\nEND:VCARD\r\n");
+        Run r = cli({QStringLiteral("contacts"), QStringLiteral("vcard-read"), path("in.vcf")});
+        QCOMPARE(r.status, 0);
+        const QJsonObject book = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(book.value(QStringLiteral("skipped")).toInt(), 1);
+        const QJsonObject ann = book.value(QStringLiteral("contacts")).toArray().at(0).toObject();
+        QCOMPARE(ann.size(), 13);
+        QCOMPARE(ann.value(QStringLiteral("strFirstName")).toString(), QStringLiteral("Ann"));
+        QCOMPARE(ann.value(QStringLiteral("strEmail3")).toString(), QStringLiteral("3@x"));
+        QCOMPARE(QJsonDocument(book.value(QStringLiteral("groups")).toArray())
+                     .toJson(QJsonDocument::Compact),
+                 QByteArray(R"([{"members":[{"nKind":0,"strEntry":"1@x"}],"strName":"Team"}])"));
+        const QJsonObject report = book.value(QStringLiteral("report")).toArray().at(0).toObject();
+        QCOMPARE(report.value(QStringLiteral("contact")).toInt(), 0);
+        QCOMPARE(report.value(QStringLiteral("emails")).toInt(), 1);
+
+        writeFile(path("book.json"), r.out);
+        QCOMPARE(cli({QStringLiteral("contacts"), QStringLiteral("vcard-write"), path("book.json"),
+                      path("out.vcf"), QStringLiteral("--version"), QStringLiteral("3.0")})
+                     .status,
+                 0);
+        QVERIFY(
+            readFile(path("out.vcf")).startsWith("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\n"));
+        r = cli({QStringLiteral("contacts"), QStringLiteral("vcard-read"), path("out.vcf")});
+        QJsonObject again = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(again.value(QStringLiteral("contacts")), book.value(QStringLiteral("contacts")));
+        QCOMPARE(again.value(QStringLiteral("groups")), book.value(QStringLiteral("groups")));
+
+        QCOMPARE(
+            cli({QStringLiteral("contacts"), QStringLiteral("vcard-read"), path("missing.vcf")})
+                .status,
+            2);
+        QCOMPARE(cli({QStringLiteral("contacts"), QStringLiteral("vcard-write"), path("book.json"),
+                      path("out.vcf"), QStringLiteral("--version"), QStringLiteral("2.1")})
+                     .status,
+                 1);
+        writeFile(path("bad.json"), R"({"contacts": [], "groups": [{"name": "x"}]})");
+        r = cli({QStringLiteral("contacts"), QStringLiteral("vcard-write"), path("bad.json"),
+                 path("out.vcf")});
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.err.contains("groups[0]: unknown member"));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "programrun.h"
 
 #include "contacts/contactsdlg.h"
+#include "contacts/recoverycopy.h"
 #include "frame/mainframe.h"
 #include "frame/quillboxdoc.h"
 #include "messages/folderdb.h"
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QUrl>
 
 #include <sys/stat.h>
@@ -57,6 +59,7 @@ private Q_SLOTS:
     void toolbarMenusAndStatusBar();
     void viewSwitch();
     void closeSequence();
+    void recoveryCopy();
     void contactCommands();
     void downloadWithoutPager();
     void help();
@@ -104,9 +107,11 @@ void TestMainFrame::toolbarMenusAndStatusBar()
                                                 QString::number(item->data().toInt()));
         menus << menu->text() + QLatin1Char(':') + items.join(QLatin1Char(','));
     }
-    QCOMPARE(menus, QStringList({QStringLiteral("&File:Settings=32810,-,E&xit=57665"),
-                                 QStringLiteral("View:Contacts=32813,Messages=32812"),
-                                 QStringLiteral("&About:Help=57670,&About Quillbox...=57664")}));
+    QCOMPARE(menus,
+             QStringList({QStringLiteral("&File:Import vCard...=32890,Export vCard...=32891,-,"
+                                         "Settings=32810,-,E&xit=57665"),
+                          QStringLiteral("View:Contacts=32813,Messages=32812"),
+                          QStringLiteral("&About:Help=57670,&About Quillbox...=57664")}));
     QCOMPARE(frame.action(CMainFrame::ID_HELP)->shortcut(),
              QKeySequence(QKeySequence::HelpContents));
 
@@ -191,6 +196,47 @@ void TestMainFrame::closeSequence()
     QCOMPARE(files.fileRequests.size(), 1);
     QVERIFY(run.close());
     QVERIFY(!run.frame().isVisible());
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+// A run that ends without closing leaves the address book's recovery copy; the next start
+// offers it.
+void TestMainFrame::recoveryCopy()
+{
+    ScriptedMessageBoxes boxes;
+    auto addAnn = [](e2e::ProgramRun& run) {
+        auto contact = std::make_unique<ContactRecord>();
+        contact->strFirstName = "Ann";
+        QCOMPARE(run.frame().pager().UpdatePagerAddress(contact, OP_ADD_CONTACT, -1), 0);
+        run.frame().recovery()->check(); // what its timer does a moment later
+        QVERIFY(run.frame().recovery()->exists());
+    };
+    const QString question = QStringLiteral("Quillbox did not close normally, and the address "
+                                            "book had changes that were not saved.\nRestore "
+                                            "those changes?");
+    {
+        e2e::ProgramRun run;
+        QVERIFY(run.start());
+        QVERIFY(!run.frame().recovery()->exists());
+        addAnn(run);
+    }
+    boxes.answers = {MessageAnswer::No};
+    {
+        e2e::ProgramRun run;
+        QVERIFY(run.start());
+        QCOMPARE(boxes.texts(), QStringList{question});
+        QVERIFY(!run.frame().recovery()->exists());
+        QVERIFY(run.frame().pager().m_AddressList.empty());
+        addAnn(run);
+    }
+    boxes.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    QCOMPARE(run.frame().pager().m_AddressList.size(), size_t(1));
+    QCOMPARE(run.frame().contactsDlg()->list()->topLevelItem(0)->text(0), QStringLiteral("Ann"));
+    QVERIFY(run.frame().contactsDlg()->IsModified());
+    QVERIFY(run.close()); // No to "Contacts Not Saved."
+    QVERIFY(!run.frame().recovery()->exists());
     QCOMPARE(boxes.unexpected, 0);
 }
 

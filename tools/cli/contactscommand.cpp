@@ -2,6 +2,10 @@
 // writes it, through the same exchange as the Contacts window.
 
 #include "contacts/addressbookexchange.h"
+#include "contacts/contactstext.h"
+#include "contacts/vcard.h"
+#include "platform/atomicfile.h"
+#include "platform/inputfile.h"
 #include "tools/cli/command.h"
 #include "tools/common/recordjson.h"
 
@@ -112,11 +116,184 @@ int write(const QStringList& args)
     return EXIT_OK;
 }
 
+contactstext::Fields fieldsOf(const ContactRecord& contact)
+{
+    contactstext::Fields fields;
+    for (size_t i = 0; i < kContactFields.size(); ++i)
+        fields[i] = contact.*kContactFields[i].member;
+    return fields;
+}
+
+Json reportToJson(const char* kind, size_t index, const vcard::FitReport& report)
+{
+    Json cut = Json::array();
+    for (const std::string& field : report.cut)
+        cut.push_back(field);
+    return Json{{kind, index},
+                {"emails", report.emails},
+                {"numbers", report.numbers},
+                {"others", report.others},
+                {"members", report.members},
+                {"replaced", report.replaced},
+                {"cut", cut},
+                {"text", report.describe().toStdString()}};
+}
+
+int vcardRead(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A vCard file."));
+    const int status = parseCommand(
+        parser, args,
+        QStringLiteral("quillbox-cli contacts vcard-read FILE\n"
+                       "Prints, as JSON, the contacts and groups that importing FILE would add,\n"
+                       "before any duplicate review and without the 250 limit."),
+        1, 1);
+    if (status >= 0)
+        return status;
+    QFile file(parser.positionalArguments().at(0));
+    // A pipe or a device named by mistake would never end.
+    if (const QString why = platform::checkInputFile(file.fileName()); !why.isEmpty()) {
+        printError(QStringLiteral("%1: Couldn't open source file: %2").arg(file.fileName(), why));
+        return EXIT_INPUT;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        printError(QStringLiteral("%1: Couldn't open source file: %2")
+                       .arg(file.fileName(), file.errorString()));
+        return EXIT_INPUT;
+    }
+    const vcard::Book book = vcard::readBook(file);
+    if (!book.error.isEmpty()) {
+        printError(QStringLiteral("%1: %2").arg(file.fileName(), book.error));
+        return EXIT_INPUT;
+    }
+    Json contacts = Json::array();
+    Json report = Json::array();
+    for (size_t i = 0; i < book.contacts.size(); ++i) {
+        contacts.push_back(recordjson::contactFieldsToJson(fieldsOf(book.contacts[i])));
+        if (!book.contactReports[i].empty())
+            report.push_back(reportToJson("contact", i, book.contactReports[i]));
+    }
+    Json groups = Json::array();
+    for (size_t i = 0; i < book.groups.size(); ++i) {
+        const GroupRecord& group = book.groups[i];
+        Json members = Json::array();
+        for (int m = 0; m < group.nMemberCount; ++m) {
+            const GroupMember& member = group.aMembers[size_t(m)];
+            members.push_back(
+                {{"nKind", member.nKind}, {"strEntry", recordjson::bytesToUtf8(member.strEntry)}});
+        }
+        groups.push_back(
+            {{"strName", recordjson::bytesToUtf8(group.strName)}, {"members", members}});
+        if (!book.groupReports[i].empty())
+            report.push_back(reportToJson("group", i, book.groupReports[i]));
+    }
+    const Json out{
+        {"contacts", contacts}, {"groups", groups}, {"skipped", book.skipped}, {"report", report}};
+    printOut(out.dump(2) + "\n");
+    return EXIT_OK;
+}
+
+GroupRecord groupFromJson(const Json& o, const std::string& where)
+{
+    recordjson::rejectUnknownMembers(o, {"strName", "members"}, where);
+    GroupRecord group;
+    group.strName = recordjson::stringMember(o, "strName", where);
+    const auto it = o.find("members");
+    if (it == o.end())
+        return group;
+    if (!it->is_array() || it->size() > size_t(MAX_GROUP_MEMBERS))
+        throw recordjson::FormError(where + ": \"members\" must be an array of at most " +
+                                    std::to_string(MAX_GROUP_MEMBERS) + " members");
+    for (const Json& m : *it) {
+        const std::string at = where + ".members[" + std::to_string(group.nMemberCount) + "]";
+        recordjson::rejectUnknownMembers(m, {"nKind", "strEntry"}, at);
+        group.aMembers[size_t(group.nMemberCount++)] = {
+            recordjson::int32Member(m, "nKind", at, 0),
+            recordjson::stringMember(m, "strEntry", at)};
+    }
+    return group;
+}
+
+int vcardWrite(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(
+        QStringLiteral("JSON"),
+        QStringLiteral("An address book as 'contacts vcard-read' prints it."));
+    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The vCard file to write."));
+    parser.addOption({QStringLiteral("version"),
+                      QStringLiteral("The vCard version to write: 4.0 (default) or 3.0."),
+                      QStringLiteral("V"), QStringLiteral("4.0")});
+    const int status = parseCommand(
+        parser, args,
+        QStringLiteral("quillbox-cli contacts vcard-write JSON OUT [--version 3.0|4.0]\n"
+                       "Writes the contacts and groups of JSON to OUT as vCards."),
+        2, 2);
+    if (status >= 0)
+        return status;
+    const QString versionText = parser.value(QStringLiteral("version"));
+    if (versionText != QStringLiteral("4.0") && versionText != QStringLiteral("3.0")) {
+        printError(QStringLiteral("--version takes 3.0 or 4.0, not '%1'").arg(versionText));
+        return EXIT_USAGE;
+    }
+    const QStringList pos = parser.positionalArguments();
+    ContactList contacts;
+    std::vector<GroupRecord> groups;
+    try {
+        const Json book = recordjson::readJsonFile(pos.at(0).toStdString());
+        recordjson::rejectUnknownMembers(book, {"contacts", "groups", "skipped", "report"},
+                                         "document");
+        for (const char* key : {"contacts", "groups"}) {
+            if (book.contains(key) && !book[key].is_array())
+                throw recordjson::FormError(std::string("document: \"") + key +
+                                            "\" must be an array");
+        }
+        size_t index = 0;
+        for (const Json& item : book.value("contacts", Json::array())) {
+            const contactstext::Fields fields = recordjson::contactFieldsFromJson(
+                item, "contacts[" + std::to_string(index++) + "]");
+            ContactRecord& contact = contacts.emplace_back();
+            for (size_t i = 0; i < kContactFields.size(); ++i)
+                contact.*kContactFields[i].member = fields[i];
+        }
+        index = 0;
+        for (const Json& item : book.value("groups", Json::array()))
+            groups.push_back(groupFromJson(item, "groups[" + std::to_string(index++) + "]"));
+    } catch (const recordjson::FormError& e) {
+        printError(std::string(e.what()));
+        return EXIT_INPUT;
+    }
+    const vcard::Version version =
+        versionText == QStringLiteral("3.0") ? vcard::Version::V30 : vcard::Version::V40;
+    QString error;
+    const bool written = platform::writeFileAtomically(
+        pos.at(1),
+        [&](QIODevice& out) {
+            vcard::Writer writer(out, version);
+            for (const ContactRecord& contact : contacts)
+                writer.contact(contact);
+            for (const GroupRecord& group : groups)
+                writer.group(group);
+            return writer.finish();
+        },
+        &error);
+    if (!written) {
+        printError(QStringLiteral("%1: %2").arg(pos.at(1), error));
+        return EXIT_INPUT;
+    }
+    return EXIT_OK;
+}
+
 } // namespace
 
 int runContacts(const QStringList& args)
 {
-    return dispatch(args, "contacts", {{"parse", parse}, {"write", write}});
+    return dispatch(args, "contacts",
+                    {{"parse", parse},
+                     {"write", write},
+                     {"vcard-read", vcardRead},
+                     {"vcard-write", vcardWrite}});
 }
 
 } // namespace cli

@@ -4,6 +4,7 @@
 
 #include "contacts/contactdlg.h"
 #include "contacts/contactsdlg.h"
+#include "contacts/duplicatereviewdlg.h"
 #include "contacts/groupdlg.h"
 #include "devlink/cpager.h"
 #include "platform/filedialogservice.h"
@@ -13,8 +14,10 @@
 
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -142,6 +145,7 @@ private Q_SLOTS:
     void menusAndGroupCommands();
     void renamingGroups();
     void importAndExport();
+    void vcardImportAndExport();
     void faultsMended();
 };
 
@@ -224,13 +228,13 @@ void TestContactsWindow::menusAndGroupCommands()
     using C = CContactsDlg;
     QTreeWidget* tree = w.tree();
     QCOMPARE(enabledIn(w.createContextMenu(tree->viewport(), at(tree, w.contactsRoot())).get()),
-             QList<int>{C::ID_ADDRESS_DELETE});
+             QList<int>({C::ID_ADDRESS_DELETE, C::ID_VCARD_IMPORT, C::ID_VCARD_EXPORT}));
     QCOMPARE(enabledIn(w.createContextMenu(tree->viewport(), at(tree, w.groupsRoot())).get()),
              QList<int>({C::ID_GROUP_NEW, C::ID_FOLDER_NEW}));
     auto menu = w.createContextMenu(tree->viewport(), at(tree, w.groupsRoot()->child(0)));
     QCOMPARE(enabledIn(menu.get()),
              QList<int>({C::ID_GROUP_DELETE, C::ID_GROUP_EDIT, C::ID_GROUP_RENAME}));
-    QCOMPARE(menu->actions().size(), 9);
+    QCOMPARE(menu->actions().size(), 12);
     w.list()->clearSelection();
     QVERIFY(!w.createContextMenu(w.list()->viewport(), QPoint(5, 5)));
     selectRows(w.list(), {0});
@@ -393,6 +397,60 @@ void TestContactsWindow::importAndExport()
     QCOMPARE(boxes.requests.size(), 1);
     QVERIFY(boxes.requests[0].text.startsWith(QStringLiteral("Couldn't save the contacts file:")));
     QVERIFY(w.IsModified());
+    QCOMPARE(files.unexpected, 0);
+}
+
+// The window's part of the vCard exchange: the review, the rows, the report, and which
+// contacts an export writes. The reading, the mapping and the plan are the core's.
+void TestContactsWindow::vcardImportAndExport()
+{
+    QTemporaryDir dir;
+    ScriptedMessageBoxes boxes;
+    ScriptedFileDialogs files;
+    CPager pager;
+    addContact(pager, "Ann", "Lee")->strEmail1 = "a@x";
+    Window w;
+    w.SetPager(&pager);
+    const QString in = dir.filePath(QStringLiteral("in.vcf"));
+    QVERIFY(writeFile(in, "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann\r\nEMAIL:new@x\r\nEND:VCARD\r\n"
+                          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:New\r\nNOTE:" +
+                              QByteArray(40, 'n') +
+                              "\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nKIND:group\r\n"
+                              "FN:Team\r\nMEMBER:mailto:a@x\r\nEND:VCARD\r\n"));
+    files.answers = {in};
+    w.answer = [](QDialog& dlg) {
+        auto& review = dynamic_cast<CDuplicateReviewDlg&>(dlg);
+        if (review.table()->rowCount() != 1 ||
+            review.fitLabel()->text() != QStringLiteral("1 contact will be added."))
+            return int(QDialog::Rejected);
+        review.setAll(duplicates::Action::Replace);
+        return int(QDialog::Accepted);
+    };
+    w.ImportVCard();
+    QCOMPARE(files.fileRequests[0].filter, QStringLiteral("vCard File( *.vcf )|*.vcf||"));
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral(
+                                "vCard Import Completed.\n1 contact added, 1 replaced, 0 "
+                                "duplicates skipped.\n1 group added.\n\nNot everything fitted:\n"
+                                "New: Note cut")});
+    QCOMPARE(column(w.list(), 0), L({"Ann", "New"}));
+    QCOMPARE(pager.m_AddressList.front()->strEmail1, std::string("new@x"));
+    QCOMPARE(childTexts(w.groupsRoot()), L({"Team"}));
+    QVERIFY(w.IsModified());
+
+    // Several selected contacts go alone; otherwise the whole book with its groups.
+    const QString out = dir.filePath(QStringLiteral("out.vcf"));
+    selectRows(w.list(), {0, 1});
+    files.answers = {out};
+    w.ExportVCard();
+    QCOMPARE(readAll(out).count("BEGIN:VCARD"), 2);
+    QCOMPARE(files.fileRequests.constLast().defaultExtension, QStringLiteral("vcf"));
+    QCOMPARE(boxes.texts().constLast(),
+             QStringLiteral("vCard Export Completed: 2 contacts, 0 groups."));
+    w.list()->clearSelection();
+    files.answers = {out};
+    w.ExportVCard();
+    QCOMPARE(readAll(out).count("BEGIN:VCARD"), 3);
+    QVERIFY(readAll(out).contains("KIND:group\r\nFN:Team\r\n"));
     QCOMPARE(files.unexpected, 0);
 }
 
