@@ -25,9 +25,9 @@
 #include "tests/platform/widgettest.h"
 
 #include <QDialog>
-#include <QMenu>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
@@ -154,22 +154,19 @@ void TestProgram::downloadAndAFailedOne()
     QCOMPARE(run.childTexts(run.pagerRoot()), counted);
     QCOMPARE(run.list().model()->rowCount(), 0);
 
-    // Inbox lists its messages in the pager's order; one selected shows its header, then its
-    // text.
+    // Inbox lists its messages in the pager's order; one selected is shown (how the pane
+    // lays a message out is the views' test).
     run.selectFolder(run.pagerFolder(QStringLiteral("Inbox")));
-    QStringList titles;
-    std::vector<const DeviceMessage*> inbox;
+    QStringList titles, headers;
     for (const DeviceMessage& m : m_demo.messages) {
         if (m.nFolder == 1) {
             titles << text(MessageTitle(m.strText));
-            inbox.push_back(&m);
+            headers << text(m.strHeader);
         }
     }
     QCOMPARE(run.column(MessageListModel::ColumnTitle), titles);
     run.selectRows({2});
-    QString shown = text(inbox[2]->strHeader) + QLatin1Char('\n') + text(inbox[2]->strText);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QCOMPARE(run.detail().toPlainText(), shown);
+    QVERIFY(run.detail().toPlainText().startsWith(headers[2] + QLatin1Char('\n')));
     const RecordList before = run.store().records();
 
     // A pager that stops answering, found through the Settings command, which reopens the
