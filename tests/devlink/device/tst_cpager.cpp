@@ -232,7 +232,6 @@ void TestCPager::refusals()
     QCOMPARE(pager.PagerControl(PagerMode(3), 0), int(ErrUnknownMode));
     recorder.reset();
     QCOMPARE(pager.PagerControl(PagerMode(1), 0), 0);
-    QCOMPARE(pager.PagerControl(PagerMode(2), 0), int(ErrBusy));
     QCOMPARE(pager.PagerControl(PagerMode(5), 0), int(ErrBusy));
     QCOMPARE(CPager::GetErrorMessage(ErrBusy), QStringLiteral("A transfer is already running."));
     QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), 20000);
