@@ -22,6 +22,7 @@
 #include "tools/common/pagerimage.h"
 
 #include "../devlink/device/simpager.h"
+#include "tests/platform/widgettest.h"
 
 #include <QDialog>
 #include <QDir>
@@ -34,7 +35,6 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 #include <set>
@@ -44,25 +44,6 @@ using platform::MessageIcon;
 using platform::ScriptedMessageBoxes;
 
 namespace {
-
-using Event = std::pair<int, qint32>;
-
-// The device events in the order the frame received them.
-class EventLog : public QObject
-{
-public:
-    std::vector<Event> events;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == PagerNotifyEvent::eventType()) {
-            const auto* notify = static_cast<PagerNotifyEvent*>(event);
-            events.emplace_back(int(notify->code()), notify->argument());
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 const QString kCompleted = QStringLiteral("Download Completed ! ");
 
@@ -80,21 +61,6 @@ void download(e2e::ProgramRun& run, ScriptedMessageBoxes& boxes)
     QTRY_VERIFY_WITH_TIMEOUT(boxes.requests.size() > before, 30000);
     QCOMPARE(boxes.requests.constLast().text, kCompleted);
     QCOMPARE(boxes.requests.constLast().icon, MessageIcon::Information);
-}
-
-// The next modal dialog that opens is confirmed with its button of that name.
-void confirmNextDialog(const QString& button)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, button] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* push = modal ? modal->findChild<QPushButton*>(button) : nullptr;
-        if (!push)
-            return;
-        poll->deleteLater();
-        push->click();
-    });
-    poll->start(10);
 }
 
 // Drops the selected messages of the list on a folder of the tree, as a drag from the
@@ -128,9 +94,8 @@ class TestProgram : public QObject
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void firstRunAndDownload();
+    void downloadAndAFailedOne();
     void filingClosingAndRestarting();
-    void failedDownloadLeavesStoreAlone();
     void cancelledCloseKeepsEverything();
     void unwritableDatabaseAtClose();
     void damagedDatabaseAtStartup();
@@ -156,17 +121,13 @@ void TestProgram::init()
     qputenv("QUILLBOX_COM1", QFile::encodeName(m_pager->path()));
 }
 
-void TestProgram::firstRunAndDownload()
+void TestProgram::downloadAndAFailedOne()
 {
     ScriptedMessageBoxes boxes;
     e2e::ProgramRun run;
     QVERIFY(run.start());
 
-    // No database: the pager's folders and the default local ones, all empty.
-    QStringList pagerFolders;
-    for (const char* name : kPagerFolderNames)
-        pagerFolders << QString::fromLatin1(name) + QStringLiteral("(0)");
-    QCOMPARE(run.childTexts(run.pagerRoot()), pagerFolders);
+    // No database: the default local folders, empty.
     QCOMPARE(run.childTexts(run.localRoot()),
              QStringList({QStringLiteral("Inbox(0)"), QStringLiteral("Outbox(0)"),
                           QStringLiteral("Drafts(0)"), QStringLiteral("Folders(0)"),
@@ -174,20 +135,10 @@ void TestProgram::firstRunAndDownload()
     QVERIFY(boxes.requests.isEmpty());
 
     run.frame().action(CMainFrame::ID_VIEW_MESSAGES)->trigger();
-    EventLog log;
-    run.frame().driver().installEventFilter(&log);
     download(run, boxes);
     QVERIFY(!QTest::currentTestFailed());
     QCOMPARE(boxes.requests.size(), 1);
-
-    // The events, in order: started, the count, one step a message, finished.
-    const auto count = qint32(m_demo.messages.size());
-    std::vector<Event> expected{{0, 1}, {1, count}};
-    expected.insert(expected.end(), m_demo.messages.size(), Event{2, 0});
-    expected.emplace_back(3, 1);
-    QCOMPARE(log.events, expected);
     QVERIFY(!run.frame().progressWnd().window()->isVisible());
-    QCOMPARE(run.frame().progressWnd().window()->windowTitle(), QStringLiteral("Progress [100%]"));
 
     // The counts, under the names the pager gives its folders.
     QStringList counted;
@@ -203,31 +154,36 @@ void TestProgram::firstRunAndDownload()
     QCOMPARE(run.childTexts(run.pagerRoot()), counted);
     QCOMPARE(run.list().model()->rowCount(), 0);
 
-    // Inbox lists its messages in the pager's order; one selected shows its header, then its
-    // text.
+    // Inbox lists its messages in the pager's order; one selected is shown (how the pane
+    // lays a message out is the views' test).
     run.selectFolder(run.pagerFolder(QStringLiteral("Inbox")));
-    QStringList titles;
-    std::vector<const DeviceMessage*> inbox;
+    QStringList titles, headers;
     for (const DeviceMessage& m : m_demo.messages) {
         if (m.nFolder == 1) {
             titles << text(MessageTitle(m.strText));
-            inbox.push_back(&m);
+            headers << text(m.strHeader);
         }
     }
     QCOMPARE(run.column(MessageListModel::ColumnTitle), titles);
     run.selectRows({2});
-    QString shown = text(inbox[2]->strHeader) + QLatin1Char('\n') + text(inbox[2]->strText);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QCOMPARE(run.detail().toPlainText(), shown);
+    QVERIFY(run.detail().toPlainText().startsWith(headers[2] + QLatin1Char('\n')));
+    const RecordList before = run.store().records();
 
-    // A second download replaces the first: the same counts, no message twice.
-    download(run, boxes);
-    QVERIFY(!QTest::currentTestFailed());
+    // A pager that stops answering, found through the Settings command, which reopens the
+    // port on OK: the error, and the last download stays as it was.
+    SimPager silent({QStringLiteral("--silent-after"), QStringLiteral("4")});
+    qputenv("QUILLBOX_COM1", QFile::encodeName(silent.path()));
+    QVERIFY(QDir().mkpath(run.app().settings().FilePath));
+    whenModal<QDialog>(
+        [](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("set"))->click(); });
+    run.frame().OnSettings();
+    boxes.requests.clear();
+    run.frame().action(CMainFrame::ID_DOWNLOAD_MESSAGES)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.requests.size(), 1, 30000);
+    QCOMPARE(boxes.requests[0].text, CPager::GetErrorMessage(devlink::protocol::ErrNoAnswer));
+    QVERIFY(!run.frame().progressWnd().window()->isVisible());
+    QVERIFY(run.store().records() == before);
     QCOMPARE(run.childTexts(run.pagerRoot()), counted);
-    const auto messages =
-        std::count_if(run.store().records().begin(), run.store().records().end(),
-                      [](const MessageRecord& r) { return r.nKind == KIND_MESSAGE; });
-    QCOMPARE(size_t(messages), m_demo.messages.size());
     QCOMPARE(boxes.unexpected, 0);
 }
 
@@ -308,35 +264,6 @@ void TestProgram::filingClosingAndRestarting()
     QCOMPARE(boxes.unexpected, 0);
 }
 
-void TestProgram::failedDownloadLeavesStoreAlone()
-{
-    ScriptedMessageBoxes boxes;
-    e2e::ProgramRun run;
-    QVERIFY(run.start());
-    download(run, boxes);
-    QVERIFY(!QTest::currentTestFailed());
-    const RecordList before = run.store().records();
-    const QStringList treeBefore = run.childTexts(run.pagerRoot());
-
-    // A pager that stops answering, found through the Settings command, which reopens the
-    // port on OK.
-    SimPager silent({QStringLiteral("--silent-after"), QStringLiteral("4")});
-    qputenv("QUILLBOX_COM1", QFile::encodeName(silent.path()));
-    QVERIFY(QDir().mkpath(run.app().settings().FilePath));
-    confirmNextDialog(QStringLiteral("set"));
-    run.frame().OnSettings();
-    QCOMPARE(run.app().settings().CommPort, 1);
-
-    boxes.requests.clear();
-    run.frame().action(CMainFrame::ID_DOWNLOAD_MESSAGES)->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(boxes.requests.size(), 1, 30000);
-    QCOMPARE(boxes.requests[0].text, CPager::GetErrorMessage(devlink::protocol::ErrNoAnswer));
-    QCOMPARE(boxes.requests[0].icon, MessageIcon::Information);
-    QVERIFY(!run.frame().progressWnd().window()->isVisible());
-    QVERIFY(run.store().records() == before);
-    QCOMPARE(run.childTexts(run.pagerRoot()), treeBefore);
-}
-
 void TestProgram::cancelledCloseKeepsEverything()
 {
     ScriptedMessageBoxes boxes;
@@ -357,8 +284,7 @@ void TestProgram::cancelledCloseKeepsEverything()
     boxes.requests.clear();
     boxes.answers = {MessageAnswer::Cancel};
     QVERIFY(!run.close());
-    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Contacts Not Saved.\nSave Contacts Now?")});
-    QCOMPARE(boxes.requests[0].buttons, platform::MessageButtons::YesNoCancel);
+    QCOMPARE(boxes.requests.size(), 1); // the question itself is the frame test's
     QVERIFY(run.frame().isVisible());
     // The database was written all the same.
     QVERIFY(QFile::exists(e2e::defaultDatabase()));

@@ -52,20 +52,16 @@ private Q_SLOTS:
         QSignalSpy downloaded(m_driver.get(), &CSyncDriver::messagesDownloaded);
         QSignalSpy emptied(m_driver.get(), &CSyncDriver::contactsDownloadFailed);
 
-        // An upload of three: its texts, a caption for each new percentage.
+        // An upload of three: its texts, and the bar follows the steps (the captions are
+        // the progress window's own test).
         notify(PagerEvent::Started, PagerMode::UploadContacts);
         QVERIFY(window->isVisible());
         QCOMPARE(text(), QStringLiteral("Upload Preparing..."));
         notify(PagerEvent::Count, 3);
         QCOMPARE(text(), QStringLiteral("Uploading..."));
-        QStringList captions;
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 3; ++i)
             notify(PagerEvent::Step, 0);
-            captions << window->windowTitle();
-        }
-        QCOMPARE(captions,
-                 QStringList({QStringLiteral("Progress [33%]"), QStringLiteral("Progress [66%]"),
-                              QStringLiteral("Progress [100%]")}));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Progress [100%]"));
         // A failed upload only tells the error; a failed contacts download also has the
         // address book shown again.
         notify(PagerEvent::Failed, devlink::protocol::ErrMemoryFull);

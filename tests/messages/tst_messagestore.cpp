@@ -79,7 +79,6 @@ private Q_SLOTS:
         QCOMPARE(store.findFolder(PARENT_PAGER, 4)->strName, std::string("Work"));
         QVERIFY(store.findFolder(PARENT_LOCAL, 20));
 
-        QCOMPARE(MessageDate(2024, 12, 31, 23, 59), std::string("2024-12-31 23:59"));
         QCOMPARE(MessageTitle("\n\r"), std::string());
     }
 

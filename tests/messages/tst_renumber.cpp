@@ -81,47 +81,6 @@ private Q_SLOTS:
         }
     }
 
-    void compactsFoldersAndTheirContents()
-    {
-        MessageStore store;
-        RecordList& l = store.records();
-        l.push_back(record(KIND_FOLDER, 20, PARENT_LOCAL));
-        l.push_back(record(KIND_FOLDER, 25, PARENT_LOCAL));
-        l.push_back(record(KIND_FOLDER, 31, PARENT_LOCAL));
-        l.push_back(record(KIND_MESSAGE, 25, PARENT_LOCAL, 40));
-        l.push_back(record(KIND_COMPANION, 25, PARENT_LOCAL, 40));
-        l.push_back(record(KIND_MESSAGE, 31, PARENT_LOCAL, 7));
-        l.push_back(record(KIND_COMPANION, 31, PARENT_LOCAL, 7));
-        store.RenumberRecords();
-
-        // The three folders, and their messages (2 and 3) with their companions.
-        const std::vector<std::array<qint32, 3>> expected = {
-            {20, PARENT_LOCAL, 0}, {21, PARENT_LOCAL, 0}, {22, PARENT_LOCAL, 0},
-            {21, PARENT_LOCAL, 2}, {21, PARENT_LOCAL, 2}, {22, PARENT_LOCAL, 3},
-            {22, PARENT_LOCAL, 3}};
-        std::vector<std::array<qint32, 3>> got;
-        for (const MessageRecord& r : l)
-            got.push_back({r.nFolderId, r.nParentId, r.nMessageId});
-        QCOMPARE(got, expected);
-        QCOMPARE(store.counters().TreeItemDataCNT, 24);
-        QCOMPARE(store.counters().ListItemDataCNT, 5);
-
-        // Subfolders follow their parent's new number.
-        MessageStore nested;
-        nested.records().push_back(record(KIND_FOLDER, 27, PARENT_LOCAL));
-        nested.records().push_back(record(KIND_FOLDER, 33, 27));
-        nested.RenumberRecords();
-        QCOMPARE(nested.records().back().nParentId, 20);
-        QCOMPARE(nested.records().back().nFolderId, 21);
-
-        // Nothing to renumber: the counters keep their values.
-        MessageStore empty;
-        empty.counters() = {57, 99};
-        empty.RenumberRecords();
-        QCOMPARE(empty.counters().ListItemDataCNT, 57);
-        QCOMPARE(empty.counters().TreeItemDataCNT, 99);
-    }
-
     void countersRiseAboveNumbersRead()
     {
         MessageStore store;

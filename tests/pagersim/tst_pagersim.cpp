@@ -260,7 +260,6 @@ void TestPagerSim::silentPager_data()
 {
     QTest::addColumn<int>("frames");
     QTest::newRow("from the start") << 0;
-    QTest::newRow("after the handshake") << 2;
     QTest::newRow("in the middle of the messages") << 6;
 }
 

@@ -8,17 +8,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 using namespace platform;
 
 namespace {
-
-// Runs `act` on the modal widget that the next exec() opens.
-template <typename Widget, typename Action> void whenModal(Action act)
-{
-    QTimer::singleShot(0, [act] { act(qobject_cast<Widget*>(QApplication::activeModalWidget())); });
-}
 
 // QFileDialog hides QDialog's accept(); through the base it is the dialog's own.
 void accept(QDialog* dialog)

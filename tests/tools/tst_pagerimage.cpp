@@ -1,5 +1,5 @@
-#include "contacts/groupblock.h"
 #include "contacts/addressbook.h"
+#include "contacts/groupblock.h"
 #include "tools/common/pagerimage.h"
 
 #include <QFile>
@@ -197,16 +197,8 @@ void TestPagerImage::badDocuments()
 
 void TestPagerImage::demoPager()
 {
+    // What the end-to-end tests count on the demo pager is theirs to check.
     const PagerImage demo = PagerImage::readFile(QUILLBOX_DEMO_PAGER);
-    std::array<int, PAGER_FOLDER_COUNT + 1> perFolder{};
-    for (const DeviceMessage& m : demo.messages) {
-        ++perFolder[m.nFolder];
-        QCOMPARE(m.nYear, quint16(2026));
-    }
-    QVERIFY(perFolder[1] > 30);
-    QVERIFY(perFolder[2] > 0 && perFolder[3] > 0 && perFolder[4] > 0 && perFolder[7] > 0);
-    QVERIFY(demo.contacts.size() >= 30 && demo.contacts.size() <= size_t(MAX_CONTACTS));
-
     // Every group's block is exactly what the Group dialog would build from its members.
     QVERIFY(demo.groups.size() >= 3);
     for (const GroupRecord& group : demo.groups) {
