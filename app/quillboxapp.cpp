@@ -257,6 +257,8 @@ void CQuillboxApp::closeOnStopSignals()
         static_cast<void>(got);
         if (m_pFrame && m_pFrame->isVisible())
             m_pFrame->close();
+        else
+            m_bStopPending = true;
     });
     struct sigaction action = {};
     action.sa_handler = onStopSignal;
@@ -268,9 +270,15 @@ void CQuillboxApp::closeOnStopSignals()
 
 int CQuillboxApp::run()
 {
+    // The handlers come first: from the moment the database is locked, a stop signal must
+    // end in the close sequence that writes it and lets go of the lock. One that arrives
+    // while the program is still starting is carried out once the window is up.
+    closeOnStopSignals();
     if (!InitInstance(QCoreApplication::arguments()))
         return m_nExitCode;
-    closeOnStopSignals();
+    if (m_bStopPending)
+        QMetaObject::invokeMethod(
+            m_pFrame.get(), [this] { m_pFrame->close(); }, Qt::QueuedConnection);
     return QApplication::exec();
 }
 

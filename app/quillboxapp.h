@@ -72,4 +72,5 @@ private:
     std::unique_ptr<CQuillboxDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
     int m_nExitCode = 0;
+    bool m_bStopPending = false; // a stop signal came before the main window was shown
 };
