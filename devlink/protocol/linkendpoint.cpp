@@ -166,6 +166,7 @@ void LinkEndpoint::abort(int code)
     if (m_state == State::Connecting || m_state == State::Established) {
         m_resetDue = true;
         m_resetSession = m_session;
+        m_resetReason = code == ErrLineCorrupt ? quint8(ErrLineCorrupt) : quint8(0);
     }
     fail(code);
 }
@@ -289,6 +290,7 @@ void LinkEndpoint::handleFrame(const DecodedFrame& decoded, qint64 nowMs)
         if (m_role == Role::Responder) {
             m_resetDue = true;
             m_resetSession = m_session;
+            m_resetReason = 0;
         }
         return;
     }
@@ -341,7 +343,7 @@ void LinkEndpoint::onSynAck(const Frame& frame, qint64 nowMs)
 
 void LinkEndpoint::onReset(const Frame& frame)
 {
-    if (m_state != State::Established || frame.payload.size() != 4)
+    if (m_state != State::Established || (frame.payload.size() != 4 && frame.payload.size() != 5))
         return;
     ByteReader in(frame.payload);
     const quint32 session = in.u32();
@@ -349,7 +351,10 @@ void LinkEndpoint::onReset(const Frame& frame)
     if (session != m_session && session != 0)
         return;
     if (m_role == Role::Initiator) {
-        fail(ErrConnectionLost);
+        // A peer that gave up on a noisy line says so, and the user is told that rather
+        // than that the connection was lost.
+        const bool noisy = frame.payload.size() == 5 && in.u8() == ErrLineCorrupt;
+        fail(noisy ? ErrLineCorrupt : ErrConnectionLost);
     } else {
         resetSession();
         m_state = State::Closed;
@@ -737,6 +742,8 @@ QByteArray LinkEndpoint::poll(qint64 nowMs)
     if (m_resetDue) {
         ByteWriter payload;
         payload.u32(m_resetSession);
+        if (m_resetReason != 0)
+            payload.u8(m_resetReason);
         appendTimed(out, FrameType::Reset, 0, 0, payload.data(), nowMs);
         m_resetDue = false;
     }

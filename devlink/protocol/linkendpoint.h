@@ -229,6 +229,7 @@ private:
     bool m_synAckDue = false;
     bool m_resetDue = false;
     quint32 m_resetSession = 0;
+    quint8 m_resetReason = 0; // the error this end gave up with, told to the peer in RST
 
     // Receiving: m_recvNext is the offset of the next stream byte expected.
     qint64 m_recvNext = 0;
