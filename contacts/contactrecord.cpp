@@ -1,5 +1,8 @@
 #include "contacts/contactrecord.h"
 
+#include <algorithm>
+#include <utility>
+
 const std::array<ContactField, CONTACT_FIELD_COUNT> kContactFields = {{
     {&ContactRecord::strFirstName, "strFirstName", "First Name", 16},
     {&ContactRecord::strLastName, "strLastName", "Last Name", 16},
@@ -19,16 +22,12 @@ const std::array<ContactField, CONTACT_FIELD_COUNT> kContactFields = {{
 int FindInsertPos(std::span<const ContactRow> rows, std::string_view first, std::string_view last)
 {
     // std::char_traits<char> compares as unsigned char, so names with bytes above 0x7F
-    // sort after ASCII, as the byte values say.
-    const int count = static_cast<int>(rows.size());
-    for (int i = 0; i < count; ++i) {
-        const ContactRow& row = rows[static_cast<size_t>(i)];
-        if (first == row.first) {
-            if (last < std::string_view(row.last))
-                return i;
-        } else if (first < std::string_view(row.first)) {
-            return i;
-        }
-    }
-    return count;
+    // sort after ASCII, as the byte values say. The rows are kept in this order, so the place
+    // is the first row that sorts after the names.
+    const auto after = std::upper_bound(
+        rows.begin(), rows.end(), std::pair(first, last),
+        [](const std::pair<std::string_view, std::string_view>& names, const ContactRow& row) {
+            return names < std::pair<std::string_view, std::string_view>(row.first, row.last);
+        });
+    return static_cast<int>(after - rows.begin());
 }

@@ -92,12 +92,13 @@ constexpr std::size_t MAX_MEMBER_ENTRY = 255;
 inline constexpr const char* kExceededContactsLimits = "Exceeded Contacts Limits(250)";
 inline constexpr const char* kMaxGroupCount = "Max Group Count = 20EA\r\nCan't Add NewGroup";
 
-// One contact row of the list as FindInsertPos compares it.
+// A contact's place in the Contacts list: the names FindInsertPos orders it by.
 struct ContactRow
 {
     std::string first; // column 0
     std::string last;  // column 1
 };
 // Where a contact goes among rows ordered by first name, then last name (byte-wise,
-// case-sensitive): before the first row that sorts after it, after all rows equal to it.
+// case-sensitive), the rows already in that order: before the first row that sorts after it,
+// after all rows equal to it.
 int FindInsertPos(std::span<const ContactRow> rows, std::string_view first, std::string_view last);

@@ -3,6 +3,9 @@
 #include "contacts/addressbookexchange.h"
 #include "contacts/contactdlg.h"
 #include "contacts/duplicatereviewdlg.h"
+#include "contacts/models/contactlistmodel.h"
+#include "contacts/models/contactstreemodel.h"
+#include "contacts/models/grouplistmodel.h"
 #include "devlink/cpager.h"
 #include "platform/bytes.h"
 #include "platform/filedialogservice.h"
@@ -17,12 +20,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPersistentModelIndex>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
+#include <QTreeView>
 
 #include <algorithm>
 #include <vector>
@@ -44,16 +45,13 @@ QIcon themed(const char* name, QStyle::StandardPixmap fallback, const QStyle* st
     return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
 }
 
-// Renaming a group: the tree never takes the typed text itself. The window is told once the
+// Renaming a group: the model never takes the typed text itself. The window is told once the
 // editor has closed, so that its messages and a new round of editing do not run inside the
 // editor's own commit.
 class RenameDelegate : public QStyledItemDelegate
 {
 public:
-    RenameDelegate(CContactsDlg* owner, QTreeWidget* tree)
-        : QStyledItemDelegate(tree), m_owner(owner), m_tree(tree)
-    {
-    }
+    explicit RenameDelegate(CContactsDlg* owner) : QStyledItemDelegate(owner), m_owner(owner) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override
@@ -72,19 +70,17 @@ public:
         const QString text = line->text();
         const QPersistentModelIndex at(index);
         CContactsDlg* owner = m_owner;
-        QTreeWidget* tree = m_tree;
-        QTimer::singleShot(0, owner, [owner, tree, at, text] {
-            if (QTreeWidgetItem* item = at.isValid() ? tree->itemFromIndex(at) : nullptr)
-                owner->OnEndLabelEdit(item, text);
+        QTimer::singleShot(0, owner, [owner, at, text] {
+            if (at.isValid())
+                owner->OnEndLabelEdit(at, text);
         });
     }
 
 private:
     CContactsDlg* m_owner;
-    QTreeWidget* m_tree;
 };
 
-// The first group of the mirror with this id, or null.
+// The first group of the book with this id, or null.
 GroupRecord* findGroupIn(const std::list<std::unique_ptr<GroupRecord>>& groups, qint32 id)
 {
     for (const auto& group : groups) {
@@ -94,9 +90,13 @@ GroupRecord* findGroupIn(const std::list<std::unique_ptr<GroupRecord>>& groups, 
     return nullptr;
 }
 
-std::string bytesOf(const QTreeWidgetItem* item, int column)
+QTreeView* makeView(QWidget* parent, const char* name)
 {
-    return platform::fromDisplay(item->text(column));
+    auto* view = new QTreeView(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    view->setIconSize(QSize(16, 15));
+    return view;
 }
 
 } // namespace
@@ -113,9 +113,17 @@ CContactsDlg::CContactsDlg(QWidget* parent) : QWidget(parent)
     m_ImageList[ImgGroup] = themed("system-users", QStyle::SP_FileDialogInfoView, s);
     // A folder shows itself open while selected.
     m_ImageList[ImgFolder].addPixmap(m_ImageList[ImgFolderOpen].pixmap(16, 15), QIcon::Selected);
+    const ContactsIcons icons{m_ImageList[ImgAddressBook], m_ImageList[ImgFolder],
+                              m_ImageList[ImgCard], m_ImageList[ImgGroup]};
 
-    m_pList = new QTreeWidget(this);
-    m_pList->setObjectName(QStringLiteral("list"));
+    m_pTreeModel = new ContactsTreeModel(this);
+    m_pTreeModel->setIcons(icons);
+    m_pContactModel = new ContactListModel(this);
+    m_pContactModel->setIcons(icons);
+    m_pGroupModel = new GroupListModel(this);
+    m_pGroupModel->setIcons(icons);
+
+    m_pList = makeView(this, "list");
     m_pList->setRootIsDecorated(false);
     m_pList->setItemsExpandable(false);
     m_pList->setUniformRowHeights(true);
@@ -124,33 +132,27 @@ CContactsDlg::CContactsDlg(QWidget* parent) : QWidget(parent)
     m_pList->setAllColumnsShowFocus(true);
     m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pList->setDragEnabled(false);
-    m_pList->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_pList->setIconSize(QSize(16, 15));
     m_pList->header()->setStretchLastSection(false);
     SetListColumns(0);
 
-    m_pTree = new QTreeWidget(this);
-    m_pTree->setObjectName(QStringLiteral("tree"));
+    m_pTree = makeView(this, "tree");
     m_pTree->setHeaderHidden(true);
     m_pTree->setRootIsDecorated(true);
+    m_pTree->setModel(m_pTreeModel);
     // Names change only through the Rename Group command, never by a click.
     m_pTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pTree->setItemDelegate(new RenameDelegate(this, m_pTree));
-    m_pTree->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_pTree->setIconSize(QSize(16, 15));
+    m_pTree->setItemDelegate(new RenameDelegate(this));
 
-    connect(m_pTree, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) { OnTreeSelChanged(current); });
-    connect(m_pTree, &QTreeWidget::itemExpanded, this, &CContactsDlg::OnItemExpanded);
+    connect(m_pTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { OnTreeSelChanged(current); });
+    connect(m_pTree, &QTreeView::expanded, this, &CContactsDlg::OnItemExpanded);
     connect(m_pTree, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { OnContextMenu(m_pTree->viewport(), pos); });
     // A double click anywhere on a row opens it, right of the last column too, where the
-    // view itself finds no item.
+    // view itself finds no row.
     m_pList->viewport()->installEventFilter(this);
     connect(m_pList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { OnContextMenu(m_pList->viewport(), pos); });
-    connect(m_pList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { m_nCurItem = current.row(); });
 
     placeControls();
     FillTree();
@@ -164,6 +166,9 @@ CContactsDlg::~CContactsDlg() = default;
 void CContactsDlg::SetPager(CPager* pPager)
 {
     m_pPager = pPager;
+    m_pTreeModel->setBook(pPager);
+    m_pContactModel->setBook(pPager);
+    m_pGroupModel->setBook(pPager);
     FillTree();
 }
 
@@ -184,17 +189,18 @@ bool CContactsDlg::eventFilter(QObject* watched, QEvent* event)
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             QPoint pos = mouse->position().toPoint();
-            if (!m_pList->itemAt(pos)) {
+            if (!m_pList->indexAt(pos).isValid()) {
                 const QHeaderView* header = m_pList->header();
                 const int last = header->logicalIndex(header->count() - 1);
                 pos.setX(std::max(0, header->sectionViewportPosition(last)));
             }
-            if (QTreeWidgetItem* item = m_pList->itemAt(pos)) {
+            const QModelIndex row = m_pList->indexAt(pos);
+            if (row.isValid()) {
                 // After the view's own handling, which moves the selection to the row.
-                const QPersistentModelIndex at(m_pList->indexFromItem(item));
+                const QPersistentModelIndex at(row);
                 QTimer::singleShot(0, this, [this, at] {
                     if (at.isValid())
-                        OnListDoubleClicked(m_pList->itemFromIndex(at));
+                        OnListDoubleClicked(at);
                 });
             }
         }
@@ -210,24 +216,24 @@ void CContactsDlg::placeControls()
                          r.height());
 }
 
-QTreeWidgetItem* CContactsDlg::contactsRoot() const
+QModelIndex CContactsDlg::contactsRoot() const
 {
-    return m_pTree->topLevelItemCount() > 0 ? m_pTree->topLevelItem(0) : nullptr;
+    return m_pTreeModel->contactsRoot();
 }
 
-QTreeWidgetItem* CContactsDlg::groupsRoot() const
+QModelIndex CContactsDlg::groupsRoot() const
 {
-    return m_pTree->topLevelItemCount() > 1 ? m_pTree->topLevelItem(1) : nullptr;
+    return m_pTreeModel->groupsRoot();
 }
 
-qint32 CContactsDlg::keyOf(const QTreeWidgetItem* item)
+qint32 CContactsDlg::keyOf(const QModelIndex& index)
 {
-    return item ? item->data(0, kKeyRole).toInt() : 0;
+    return index.isValid() ? index.data(kKeyRole).toInt() : 0;
 }
 
 qint32 CContactsDlg::rowKey(int row) const
 {
-    return keyOf(m_pList->topLevelItem(row));
+    return keyOf(m_pList->model()->index(row, 0));
 }
 
 int CContactsDlg::selectedRowCount() const
@@ -240,7 +246,7 @@ int CContactsDlg::selectedRow() const
     // The focus may rest on a row that is not selected (Ctrl+arrow keys): the selection
     // counts, and the current row only when it is one of the selected.
     const QItemSelectionModel* selection = m_pList->selectionModel();
-    if (m_nCurItem >= 0 && m_nCurItem < m_pList->topLevelItemCount() &&
+    if (m_nCurItem >= 0 && m_nCurItem < m_pList->model()->rowCount() &&
         selection->isRowSelected(m_nCurItem, QModelIndex()))
         return m_nCurItem;
     int first = -1;
@@ -255,157 +261,82 @@ int CContactsDlg::selectedRow() const
 
 void CContactsDlg::ClearList()
 {
-    m_pList->clear();
+    m_pContactModel->clear();
+    m_pGroupModel->clear();
 }
 
 void CContactsDlg::FillTree()
 {
-    m_hMenuItem = nullptr;
-    m_hSelItem = nullptr;
+    m_hMenuItem = QPersistentModelIndex();
+    m_hSelItem = QPersistentModelIndex();
     {
-        const QSignalBlocker quiet(m_pTree);
-        m_pTree->clear();
+        const QSignalBlocker quiet(m_pTree->selectionModel());
+        m_pTreeModel->reload();
     }
-    auto* contacts = new QTreeWidgetItem(m_pTree, {QStringLiteral("Contacts")});
-    contacts->setIcon(0, m_ImageList[ImgAddressBook]);
-    contacts->setData(0, kKeyRole, KEY_CONTACTS);
-    auto* groups = new QTreeWidgetItem(m_pTree, {QStringLiteral("Groups")});
-    groups->setIcon(0, m_ImageList[ImgFolder]);
-    groups->setData(0, kKeyRole, KEY_GROUPS);
-    // Gives "Groups" its expand button; the expansion replaces it with the groups.
-    auto* placeholder = new QTreeWidgetItem(groups, {QStringLiteral("a")});
-    placeholder->setIcon(0, m_ImageList[ImgFolder]);
-    m_pTree->expandItem(groups);
-    if (m_pTree->currentItem() == contacts)
+    // "Groups" opens on its top-level groups; "Contacts" is selected and listed.
+    m_pTree->expand(groupsRoot());
+    const QModelIndex contacts = contactsRoot();
+    if (m_pTree->currentIndex() == contacts)
         OnTreeSelChanged(contacts);
     else
-        m_pTree->setCurrentItem(contacts);
+        m_pTree->setCurrentIndex(contacts);
 }
 
-void CContactsDlg::OnTreeSelChanged(QTreeWidgetItem* item)
+void CContactsDlg::OnTreeSelChanged(const QModelIndex& item)
 {
     m_hSelItem = item;
-    if (item)
+    if (item.isValid())
         ShowList(keyOf(item));
     else
         ClearList();
 }
 
-void CContactsDlg::OnItemExpanded(QTreeWidgetItem* item)
+void CContactsDlg::OnItemExpanded(const QModelIndex& item)
 {
-    // The command that follows a right click acts on that item: it must not outlive it.
-    for (QTreeWidgetItem* p = m_hMenuItem; p; p = p->parent()) {
-        if (p->parent() == item)
-            m_hMenuItem = nullptr;
-    }
-    const QList<QTreeWidgetItem*> old = item->takeChildren();
-    qDeleteAll(old);
-    const CPager* p = pager();
-    if (!p)
-        return;
-    for (const auto& group : p->m_GroupList) {
-        if (group->nParent != -1)
-            continue;
-        auto* child = new QTreeWidgetItem(item, {platform::toDisplay(group->strName)});
-        child->setIcon(0, m_ImageList[ImgGroup]);
-        child->setData(0, kKeyRole, group->nGroupId);
-        child->setFlags(child->flags() | Qt::ItemIsEditable);
-    }
+    // The groups are listed again from the book; items of groups that stay are kept, so a
+    // command that follows a right click still finds its item, and one whose group is gone
+    // finds none.
+    if (keyOf(item) == KEY_GROUPS)
+        m_pTreeModel->sync();
 }
 
 void CContactsDlg::SetListColumns(int kind)
 {
-    m_pList->clear();
-    QStringList names;
-    std::vector<int> widths;
-    if (kind == 0) {
-        names = {QStringLiteral("First Name"),       QStringLiteral("Last Name"),
-                 QStringLiteral("Wireless Address"), QStringLiteral("Email Address #1"),
-                 QStringLiteral("Email Address #2"), QStringLiteral("Email Address #3")};
-        widths = {90, 90, 120, 150, 150, 150};
-    } else {
-        names = {QStringLiteral("Type"), QStringLiteral("Entries")};
-        widths = {130, 400};
+    QAbstractItemModel* model = kind == 0 ? static_cast<QAbstractItemModel*>(m_pContactModel)
+                                          : static_cast<QAbstractItemModel*>(m_pGroupModel);
+    if (m_pList->model() != model) {
+        QItemSelectionModel* old = m_pList->selectionModel();
+        m_pList->setModel(model);
+        if (old)
+            old->deleteLater();
+        connect(m_pList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& current) { m_nCurItem = current.row(); });
     }
-    m_pList->setColumnCount(static_cast<int>(names.size()));
-    m_pList->setHeaderLabels(names);
+    const std::vector<int> widths =
+        kind == 0 ? std::vector<int>{90, 90, 120, 150, 150, 150} : std::vector<int>{130, 400};
     for (size_t column = 0; column < widths.size(); ++column)
         m_pList->header()->resizeSection(static_cast<int>(column), widths[column]);
 }
 
 void CContactsDlg::ShowList(qint32 key)
 {
-    m_pList->clear();
     // The list's own commands follow what it shows, whichever command filled it.
     m_nListKey = key;
-    const CPager* p = pager();
     if (key == KEY_CONTACTS) {
         SetListColumns(0);
-        if (!p)
-            return;
-        for (const auto& contact : p->m_AddressList) {
-            if (contact->nGroup != KEY_CONTACTS)
-                continue;
-            contact->nKey = contact->nIndex + 1;
-            if (contact->nKey < 1)
-                break;
-            insertContactRow(*contact);
-        }
-        return;
-    }
-    SetListColumns(1);
-    if (!p)
-        return;
-    QList<QTreeWidgetItem*> rows;
-    if (key == KEY_GROUPS) {
-        for (const auto& group : p->m_GroupList) {
-            auto* row =
-                new QTreeWidgetItem({QStringLiteral("GROUP"), platform::toDisplay(group->strName)});
-            row->setIcon(0, m_ImageList[ImgGroup]);
-            row->setData(0, kKeyRole, group->nGroupId);
-            rows << row;
-        }
+        m_pContactModel->reload();
+    } else if (key == KEY_GROUPS) {
+        SetListColumns(1);
+        m_pGroupModel->showGroups();
     } else {
-        for (const auto& group : p->m_GroupList) {
-            if (group->nGroupId != key)
-                continue;
-            const int count = std::clamp(group->nMemberCount, 0, MAX_GROUP_MEMBERS);
-            for (int i = 0; i < count; ++i) {
-                const GroupMember& member = group->aMembers[static_cast<size_t>(i)];
-                auto* row = new QTreeWidgetItem(
-                    {member.nKind ? QStringLiteral("Wireless") : QStringLiteral("Email"),
-                     platform::toDisplay(member.strEntry)});
-                row->setIcon(0, m_ImageList[ImgCard]);
-                row->setData(0, kKeyRole, group->nGroupId);
-                rows << row;
-            }
-            break;
-        }
+        SetListColumns(1);
+        m_pGroupModel->showMembers(key);
     }
-    m_pList->addTopLevelItems(rows);
-}
-
-int CContactsDlg::FindInsertPos(const std::string& first, const std::string& last) const
-{
-    const int n = m_pList->topLevelItemCount();
-    std::vector<ContactRow> rows;
-    rows.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const QTreeWidgetItem* row = m_pList->topLevelItem(i);
-        rows.push_back({bytesOf(row, 0), bytesOf(row, 1)});
-    }
-    return ::FindInsertPos(rows, first, last);
 }
 
 void CContactsDlg::insertContactRow(const ContactRecord& contact)
 {
-    auto* row = new QTreeWidgetItem(
-        {platform::toDisplay(contact.strFirstName), platform::toDisplay(contact.strLastName),
-         platform::toDisplay(contact.strWireless), platform::toDisplay(contact.strEmail1),
-         platform::toDisplay(contact.strEmail2), platform::toDisplay(contact.strEmail3)});
-    row->setIcon(0, m_ImageList[ImgCard]);
-    row->setData(0, kKeyRole, contact.nKey);
-    m_pList->insertTopLevelItem(FindInsertPos(contact.strFirstName, contact.strLastName), row);
+    m_pContactModel->insertContact(contact);
 }
 
 // ---- contacts ----
@@ -447,11 +378,11 @@ void CContactsDlg::EditContact()
     ViewAddressInfoWindow(rowKey(row));
 }
 
-void CContactsDlg::OnListDoubleClicked(QTreeWidgetItem* item)
+void CContactsDlg::OnListDoubleClicked(const QModelIndex& row)
 {
-    if (m_nListKey != KEY_CONTACTS || !item)
+    if (m_nListKey != KEY_CONTACTS || !row.isValid())
         return;
-    const qint32 key = keyOf(item);
+    const qint32 key = keyOf(row);
     if (key > 0)
         ViewAddressInfoWindow(key);
 }
@@ -521,7 +452,7 @@ void CContactsDlg::OnAddressDelete()
         m_nResult = p->UpdatePagerAddress(&key, OP_DELETE_CONTACT, 0);
         // A contact the library kept keeps its row: the list shows the address book.
         if (m_nResult == 0)
-            delete m_pList->takeTopLevelItem(row);
+            m_pContactModel->removeContactRow(row);
         return;
     }
     if (selected.size() > 1) {
@@ -565,7 +496,7 @@ void CContactsDlg::DeleteFolderStructure(qint32 key)
 void CContactsDlg::OnGroupDelete()
 {
     CPager* p = pager();
-    if (!p || !m_hMenuItem)
+    if (!p || !m_hMenuItem.isValid())
         return;
     const qint32 key = keyOf(m_hMenuItem);
     if (key < 0)
@@ -576,9 +507,11 @@ void CContactsDlg::OnGroupDelete()
     m_nResult = p->UpdatePagerAddress(group, OP_DELETE_GROUP, key);
     // A group the library kept keeps its item.
     if (m_nResult == 0) {
-        QTreeWidgetItem* item = m_hMenuItem;
-        m_hMenuItem = nullptr;
-        delete item;
+        m_pTreeModel->sync();
+        // A listing of the group, or of all groups, does not keep a row of a group that is
+        // gone.
+        if (m_nListKey == KEY_GROUPS || m_nListKey == key)
+            ShowList(m_nListKey);
     }
     m_bModified = 1;
 }
@@ -587,10 +520,7 @@ void CContactsDlg::OnGroupNew()
 {
     if (!pager())
         return;
-    int groups = 0;
-    for (QTreeWidgetItemIterator it(m_pTree); *it; ++it)
-        ++groups;
-    if (groups - 2 >= MAX_GROUPS) {
+    if (m_pTreeModel->rowCount(groupsRoot()) >= MAX_GROUPS) {
         platform::tell(this, QString::fromLatin1(kMaxGroupCount));
         return;
     }
@@ -611,7 +541,7 @@ void CContactsDlg::OnGroupNew()
 void CContactsDlg::OnGroupEdit()
 {
     CPager* p = pager();
-    if (!p || !m_hMenuItem)
+    if (!p || !m_hMenuItem.isValid())
         return;
     const qint32 key = keyOf(m_hMenuItem);
     if (!findGroupIn(p->m_GroupList, key))
@@ -636,18 +566,14 @@ void CContactsDlg::storeGroup(const CGroupDlg& dlg)
     const GroupRecord& composed = dlg.composed();
     if (m_bEditGroup == 0) {
         auto group = std::make_unique<GroupRecord>(composed);
-        GroupRecord* added = group.get();
         m_nResult = p->UpdatePagerAddress(group, OP_ADD_GROUP, -1);
-        if (m_nResult != 0 || !groupsRoot())
-            return;
-        auto* item = new QTreeWidgetItem(groupsRoot(), {platform::toDisplay(added->strName)});
-        item->setIcon(0, m_ImageList[ImgGroup]);
-        item->setData(0, kKeyRole, added->nGroupId);
-        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        if (m_nResult == 0)
+            m_pTreeModel->sync();
         return;
     }
     // The item the edit began on is gone when a download rebuilt the tree meanwhile.
-    GroupRecord* group = m_hMenuItem ? findGroupIn(p->m_GroupList, keyOf(m_hMenuItem)) : nullptr;
+    GroupRecord* group =
+        m_hMenuItem.isValid() ? findGroupIn(p->m_GroupList, keyOf(m_hMenuItem)) : nullptr;
     if (!group || keyOf(m_hMenuItem) != dlg.m_nGroupId) {
         platform::tell(this, kEditDropped);
         return;
@@ -658,50 +584,46 @@ void CContactsDlg::storeGroup(const CGroupDlg& dlg)
     group->abyBlock = composed.abyBlock;
     group->nBlockLength = composed.nBlockLength;
     m_nResult = p->UpdatePagerAddress(group, OP_CHANGE_GROUP, group->nGroupId);
-    if (m_nResult == 0)
-        m_hMenuItem->setText(0, platform::toDisplay(group->strName));
+    m_pTreeModel->sync();
 }
 
 void CContactsDlg::OnFolderNew()
 {
-    QTreeWidgetItem* parent = m_hMenuItem;
-    if (!parent || !pager())
+    const QModelIndex parent = m_hMenuItem;
+    if (!parent.isValid() || !pager())
         return;
-    // Expanding a collapsed parent deletes and rebuilds its children: done first, so that
-    // the new item is made after it and stays alive for the in-place editing.
-    m_pTree->expandItem(parent);
-    if (m_hMenuItem != parent)
+    // The new group is shown open, as the expansion lists the groups.
+    m_pTree->expand(groupsRoot());
+    if (!m_hMenuItem.isValid())
         return;
     const QString base = QStringLiteral("New Folder");
     QString name = base;
     int counter = 0;
-    for (int i = 0; i < parent->childCount(); ++i) {
-        if (parent->child(i)->text(0) == name) {
+    const QModelIndex groups = groupsRoot();
+    for (int i = 0; i < m_pTreeModel->rowCount(groups); ++i) {
+        if (m_pTreeModel->index(i, 0, groups).data().toString() == name) {
             ++counter;
             name = base + QStringLiteral("-%1").arg(counter);
         }
     }
-    QTreeWidgetItem* item = InsertFolder(parent, platform::fromDisplay(name));
-    if (item)
+    const QModelIndex item = InsertFolder(platform::fromDisplay(name));
+    if (item.isValid())
         startRename(item);
 }
 
-QTreeWidgetItem* CContactsDlg::InsertFolder(QTreeWidgetItem* parent, const std::string& name)
+QModelIndex CContactsDlg::InsertFolder(const std::string& name)
 {
     CPager* p = pager();
-    if (!p || !parent)
-        return nullptr;
+    if (!p)
+        return {};
     auto group = std::make_unique<GroupRecord>();
     group->strName = name;
     GroupRecord* added = group.get();
     m_nResult = p->UpdatePagerAddress(group, OP_ADD_GROUP, -1);
     if (m_nResult != 0)
-        return nullptr;
-    auto* item = new QTreeWidgetItem(parent, {platform::toDisplay(added->strName)});
-    item->setIcon(0, m_ImageList[ImgFolder]);
-    item->setData(0, kKeyRole, added->nGroupId);
-    item->setFlags(item->flags() | Qt::ItemIsEditable);
-    return item;
+        return {};
+    m_pTreeModel->sync();
+    return m_pTreeModel->groupIndex(added->nGroupId);
 }
 
 void CContactsDlg::OnGroupRename()
@@ -709,28 +631,28 @@ void CContactsDlg::OnGroupRename()
     startRename(m_hMenuItem);
 }
 
-void CContactsDlg::startRename(QTreeWidgetItem* item)
+void CContactsDlg::startRename(const QModelIndex& item)
 {
     // Only a group's name can be edited, never a root's.
-    if (!item || keyOf(item) < 0)
+    if (!item.isValid() || keyOf(item) < 0)
         return;
     // A hidden tree has nowhere to show the edit box.
     if (m_pTree->isVisible())
-        m_pTree->editItem(item, 0);
+        m_pTree->edit(item);
 }
 
-void CContactsDlg::OnEndLabelEdit(QTreeWidgetItem* item, const QString& text)
+void CContactsDlg::OnEndLabelEdit(const QModelIndex& item, const QString& text)
 {
-    if (!item)
+    if (!item.isValid())
         return;
-    const QString old = item->text(0);
+    const QString old = item.data().toString();
     if (text == old)
         return;
-    const QPersistentModelIndex at(m_pTree->indexFromItem(item));
+    const QPersistentModelIndex at(item);
     auto again = [this, at] {
         QTimer::singleShot(0, this, [this, at] {
-            if (QTreeWidgetItem* still = at.isValid() ? m_pTree->itemFromIndex(at) : nullptr)
-                startRename(still);
+            if (at.isValid())
+                startRename(at);
         });
     };
     if (text.isEmpty()) {
@@ -739,11 +661,9 @@ void CContactsDlg::OnEndLabelEdit(QTreeWidgetItem* item, const QString& text)
         again();
         return;
     }
-    QTreeWidgetItem* parent = item->parent();
-    const int siblings = parent ? parent->childCount() : m_pTree->topLevelItemCount();
-    for (int i = 0; i < siblings; ++i) {
-        const QTreeWidgetItem* sibling = parent ? parent->child(i) : m_pTree->topLevelItem(i);
-        if (sibling->text(0) == text) {
+    const QModelIndex parent = item.parent();
+    for (int i = 0; i < m_pTreeModel->rowCount(parent); ++i) {
+        if (m_pTreeModel->index(i, 0, parent).data().toString() == text) {
             platform::stop(this,
                            old + QStringLiteral(" - ReName Failed.\nExisted GroupName.\n"
                                                 "You Must Input the Different GroupName."),
@@ -752,14 +672,13 @@ void CContactsDlg::OnEndLabelEdit(QTreeWidgetItem* item, const QString& text)
             return;
         }
     }
-    item->setText(0, text);
     OnFolderReName(item, platform::fromDisplay(text));
 }
 
-void CContactsDlg::OnFolderReName(QTreeWidgetItem* item, const std::string& name)
+void CContactsDlg::OnFolderReName(const QModelIndex& item, const std::string& name)
 {
     CPager* p = pager();
-    if (!p || !item)
+    if (!p || !item.isValid())
         return;
     const qint32 key = keyOf(item);
     GroupRecord* group = findGroupIn(p->m_GroupList, key);
@@ -767,6 +686,8 @@ void CContactsDlg::OnFolderReName(QTreeWidgetItem* item, const std::string& name
         return;
     group->strName = name;
     m_nResult = p->UpdatePagerAddress(group, OP_CHANGE_GROUP, key);
+    // The item shows the name the book kept.
+    m_pTreeModel->sync();
 }
 
 // ---- context menu ----
@@ -775,8 +696,8 @@ std::unique_ptr<QMenu> CContactsDlg::createContextMenu(QWidget* source, const QP
 {
     std::vector<int> enabled;
     if (source == m_pTree->viewport() || source == m_pTree) {
-        QTreeWidgetItem* item = m_pTree->itemAt(pos);
-        if (!item)
+        const QModelIndex item = m_pTree->indexAt(pos);
+        if (!item.isValid())
             return nullptr;
         m_hMenuItem = item;
         const qint32 key = keyOf(item);
@@ -792,7 +713,7 @@ std::unique_ptr<QMenu> CContactsDlg::createContextMenu(QWidget* source, const QP
         }
     } else {
         m_bFolderMenu = 0;
-        m_hMenuItem = nullptr;
+        m_hMenuItem = QPersistentModelIndex();
         if (selectedRowCount() < 1 || m_nListKey != KEY_CONTACTS)
             return nullptr;
         enabled = {ID_ADDRESS_DELETE, ID_ADDRESS_CONTACT};
@@ -899,7 +820,7 @@ void CContactsDlg::ImportContacts()
     }
     p->m_strAddressFile = path;
     // An address book that was empty now equals its current file.
-    if (m_pList->topLevelItemCount() > 0)
+    if (m_pList->model()->rowCount() > 0)
         m_bModified = 1;
 
     // Rows go only into a listing of the Contacts folder, where they are sorted.
@@ -1086,8 +1007,7 @@ void CContactsDlg::ImportVCard()
     m_nResult = report.refused > 0 ? addressbook::DL_INVALID_CONTACT : addressbook::DL_OK;
     if (report.added + report.replaced + report.groupsAdded > 0) {
         m_bModified = 1;
-        if (QTreeWidgetItem* groups = groupsRoot(); groups && groups->isExpanded())
-            OnItemExpanded(groups);
+        m_pTreeModel->sync();
         ShowList(m_nListKey);
     }
     platform::inform(this, vcardReport(import, report));

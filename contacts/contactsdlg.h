@@ -2,12 +2,15 @@
 // The Contacts window: the address-book presentation of the main window. It shows the
 // device link's mirror of the pager's address memory as a tree ("Contacts", "Groups" and
 // the top-level groups) and a list, and carries out the contact and group commands, the
-// contacts transfer and the text import and export. It keeps no address book of its own:
-// every row and tree item carries a key by which the record is found again in the mirror.
+// contacts transfer and the text import and export. It keeps no address book of its own: the
+// tree and the list are views over models of the book (contacts/models), told of every
+// change the window makes, and every row and tree item carries a key by which the record is
+// found again in the book.
 
 #include "contacts/groupdlg.h"
 
 #include <QIcon>
+#include <QPersistentModelIndex>
 #include <QString>
 #include <QWidget>
 
@@ -19,8 +22,10 @@ class CPager;
 class CQuillboxDoc;
 class QDialog;
 class QMenu;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
+class ContactListModel;
+class ContactsTreeModel;
+class GroupListModel;
 struct ContactRecord;
 
 class CContactsDlg : public QWidget
@@ -66,12 +71,13 @@ public:
     void SetModified(bool bModified) { m_bModified = bModified ? 1 : 0; }
     int lastResult() const { return m_nResult; }
 
-    QTreeWidget* tree() const { return m_pTree; }
-    QTreeWidget* list() const { return m_pList; }
-    QTreeWidgetItem* contactsRoot() const;
-    QTreeWidgetItem* groupsRoot() const;
+    QTreeView* tree() const { return m_pTree; }
+    QTreeView* list() const { return m_pList; }
+    ContactsTreeModel* treeModel() const { return m_pTreeModel; }
+    QModelIndex contactsRoot() const;
+    QModelIndex groupsRoot() const;
     // The key a tree item or a list row carries.
-    static qint32 keyOf(const QTreeWidgetItem* item);
+    static qint32 keyOf(const QModelIndex& index);
     int currentItem() const { return m_nCurItem; }
     // The key whose listing the list shows (KEY_CONTACTS, KEY_GROUPS or a group id).
     qint32 listedKey() const { return m_nListKey; }
@@ -112,13 +118,13 @@ public Q_SLOTS:
 public:
     void ShowList(qint32 key);
     void SetListColumns(int kind);
-    int FindInsertPos(const std::string& first, const std::string& last) const;
     void ViewAddressInfoWindow(qint32 key);
     void DeleteFolderStructure(qint32 key);
-    QTreeWidgetItem* InsertFolder(QTreeWidgetItem* parent, const std::string& name);
-    void OnFolderReName(QTreeWidgetItem* item, const std::string& name);
+    // Adds a group of this name; its tree item, or an invalid index when it was refused.
+    QModelIndex InsertFolder(const std::string& name);
+    void OnFolderReName(const QModelIndex& item, const std::string& name);
     // The end of in-place editing of a group's name, with the text typed.
-    void OnEndLabelEdit(QTreeWidgetItem* item, const QString& text);
+    void OnEndLabelEdit(const QModelIndex& item, const QString& text);
 
 protected:
     // Every modal dialog of the window runs through here.
@@ -127,9 +133,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void OnTreeSelChanged(QTreeWidgetItem* item);
-    void OnItemExpanded(QTreeWidgetItem* item);
-    void OnListDoubleClicked(QTreeWidgetItem* item);
+    void OnTreeSelChanged(const QModelIndex& item);
+    void OnItemExpanded(const QModelIndex& item);
+    void OnListDoubleClicked(const QModelIndex& row);
     void OnContextMenu(QWidget* source, const QPoint& pos);
     // Fetched again through the main window at the start of every operation.
     CPager* pager() const { return m_pPager; }
@@ -139,7 +145,7 @@ private:
     // otherwise the first selected row; -1 when none is selected.
     int selectedRow() const;
     qint32 rowKey(int row) const;
-    void startRename(QTreeWidgetItem* item);
+    void startRename(const QModelIndex& item);
     // Puts the group the Group dialog composed into the address book: a new one, or the
     // edit of the group the dialog was opened on.
     void storeGroup(const CGroupDlg& dlg);
@@ -157,12 +163,16 @@ private:
         ImgCount = 8,
     };
     std::array<QIcon, ImgCount> m_ImageList;
-    QTreeWidget* m_pList = nullptr;
-    QTreeWidget* m_pTree = nullptr;
-    QTreeWidgetItem* m_hSelItem = nullptr;
+    QTreeView* m_pList = nullptr;
+    QTreeView* m_pTree = nullptr;
+    ContactsTreeModel* m_pTreeModel = nullptr;
+    ContactListModel* m_pContactModel = nullptr;
+    GroupListModel* m_pGroupModel = nullptr;
+    QPersistentModelIndex m_hSelItem;
     int m_nCurItem = -1;
     qint32 m_nListKey = 0;
-    QTreeWidgetItem* m_hMenuItem = nullptr;
+    // Invalid once its item is gone: a command never acts on a freed item.
+    QPersistentModelIndex m_hMenuItem;
     int m_bFolderMenu = 0;
     CGroupDlg* m_GroupDlg = nullptr;
     int m_bEditGroup = 0;

@@ -25,7 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUrl>
 
 #include <sys/stat.h>
@@ -233,7 +233,8 @@ void TestMainFrame::recoveryCopy()
     e2e::ProgramRun run;
     QVERIFY(run.start());
     QCOMPARE(run.frame().pager().m_AddressList.size(), size_t(1));
-    QCOMPARE(run.frame().contactsDlg()->list()->topLevelItem(0)->text(0), QStringLiteral("Ann"));
+    QCOMPARE(run.frame().contactsDlg()->list()->model()->index(0, 0).data().toString(),
+             QStringLiteral("Ann"));
     QVERIFY(run.frame().contactsDlg()->IsModified());
     QVERIFY(run.close()); // No to "Contacts Not Saved."
     QVERIFY(!run.frame().recovery()->exists());

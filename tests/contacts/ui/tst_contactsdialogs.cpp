@@ -194,10 +194,9 @@ class TestContactsDialogs : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void contactTextsTabOrderAndEnter()
+    void contactFieldsAndEnter()
     {
         CContactDlg dlg;
-        QCOMPARE(dlg.windowTitle(), latin1("Contact"));
         QStringList labels;
         for (QLabel* label : dlg.findChildren<QLabel*>())
             if (label->buddy())
@@ -205,10 +204,6 @@ private Q_SLOTS:
         QCOMPARE(labels, list("First Name|Last Name|Wireless Address|Email Address #1|"
                               "Email Address #2|Email Address #3|Work Number|Mobile Number|"
                               "Home Number|Fax Number|CompanyName|Mailing Address|Notes"));
-        QCOMPARE(dlg.findChild<QLabel*>(QStringLiteral("caption"))->text(),
-                 latin1("Contact Information"));
-        QCOMPARE(dlg.addButton()->text() + u'|' + dlg.cancelButton()->text(), latin1("Add|Cancel"));
-        QVERIFY(!dlg.addButton()->autoDefault() && !dlg.cancelButton()->autoDefault());
         for (int i = 0; i < CONTACT_FIELD_COUNT; ++i) {
             const ContactField& field = kContactFields[static_cast<size_t>(i)];
             QCOMPARE(dlg.fieldEdit(i)->objectName(), latin1(field.fieldName));
@@ -218,7 +213,6 @@ private Q_SLOTS:
 
         // Enter (any modifier) walks the fields, multi-line ones included, to "Add".
         showActive(dlg);
-        QCOMPARE(dlg.focusWidget(), dlg.fieldEdit(0));
         for (int i = 1; i <= CONTACT_FIELD_COUNT; ++i) {
             QTest::keyClick(dlg.focusWidget(), i % 2 ? Qt::Key_Return : Qt::Key_Enter,
                             i == 2 ? Qt::ShiftModifier : Qt::NoModifier);
@@ -226,7 +220,6 @@ private Q_SLOTS:
                      i < CONTACT_FIELD_COUNT ? dlg.fieldEdit(i) : dlg.addButton());
         }
         QCOMPARE(multi(dlg, kAddress)->bytes(), std::string()); // no line break went in
-        QVERIFY(dlg.isVisible());
         // On a button Enter presses it: "Add" with nothing typed does nothing, "Cancel" closes.
         QTest::keyClick(dlg.addButton(), Qt::Key_Return);
         QVERIFY(dlg.isVisible());
@@ -235,55 +228,49 @@ private Q_SLOTS:
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
     }
 
+    // Limits count bytes; a character without a byte is '?' at once; CR LF is two bytes.
+    void contactLimitsAreBytes_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("first name")
+            << 0 << true << latin1("Bartholomew-Jones") << QByteArray("Bartholomew-Jone");
+        QTest::newRow("number") << 6 << true << latin1("555-0100 ext 214567")
+                                << QByteArray("555-0100 ext 21456");
+        QTest::newRow("pasted") << 1 << false << QString::fromUtf16(u"\u00eb\U0001F600x")
+                                << QByteArray("\xeb?x");
+        QTest::newRow("note") << kNote << false
+                              << QString::fromUtf16(
+                                     u"12345678901234567890\r\nab\u674ecd\U0001F600ef0123")
+                              << QByteArray("12345678901234567890\r\nab?cd?ef01");
+        QTest::newRow("address") << kAddress << true << QString(90, u'a') << QByteArray(80, 'a');
+    }
     void contactLimitsAreBytes()
     {
+        QFETCH(int, field);
+        QFETCH(bool, typed);
+        QFETCH(QString, input);
+        QFETCH(QByteArray, kept);
         CContactDlg dlg;
         showActive(dlg);
-        QTest::keyClicks(line(dlg, 0), latin1("Bartholomew-Jones"));
-        QCOMPARE(line(dlg, 0)->text(), latin1("Bartholomew-Jone"));
-        QTest::keyClicks(line(dlg, 6), latin1("555-0100 ext 214567"));
-        QCOMPARE(line(dlg, 6)->text(), latin1("555-0100 ext 21456")); // letters and all
-
-        // A character without a byte turns into '?' at once, typed or pasted.
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
-                      QString::fromUtf16(u"\u674e"));
-        QApplication::sendEvent(line(dlg, 1), &key);
-        paste(line(dlg, 1), QString::fromUtf16(u"\u00eb\U0001F600x"));
-        QCOMPARE(line(dlg, 1)->text(), QString::fromUtf16(u"?\u00eb?x"));
-
-        // A line break is CR LF: two of the 32 bytes a note holds.
-        MultiLineByteEdit* note = multi(dlg, kNote);
-        paste(note, QString::fromUtf16(u"12345678901234567890\r\nab\u674ecd\U0001F600ef0123"));
-        QCOMPARE(note->bytes(), std::string("12345678901234567890\r\nab?cd?ef01"));
-        note->undo(); // only states within the limit to go back to
-        QCOMPARE(note->byteLength(), 0);
-        note->redo();
-        QTest::keyClicks(note, latin1("x"));
-        QTest::keyClick(note, Qt::Key_Backspace);
-        QApplication::sendEvent(note, &key); // typed, as in the one-line field
-        QTest::keyClicks(note, latin1("z"));
-        QCOMPARE(note->bytes(), std::string("12345678901234567890\r\nab?cd?ef0?"));
-        QTest::keyClicks(multi(dlg, kAddress), QString(90, u'a'));
-        QCOMPARE(multi(dlg, kAddress)->byteLength(), 80);
+        QWidget* edit = dlg.fieldEdit(field);
+        typed ? QTest::keyClicks(edit, input) : paste(edit, input);
+        dlg.addButton()->click();
+        ContactRecord out;
+        dlg.getFields(out);
+        QCOMPARE(QByteArray::fromStdString(out.*kContactFields[static_cast<size_t>(field)].member),
+                 kept);
     }
 
-    void contactAddAndCancel()
+    void contactAddKeepsBytes()
     {
         platform::ScriptedMessageBoxes boxes;
         ContactRecord given;
         given.strFirstName = "Dana";
         given.strAddress = "48 Quarry Rd\r\nMillbrook\n"; // line ends as they came
         given.strNote = "caf\xe9\xa0";                    // every byte, a no-break space too
-        {
-            CContactDlg dlg; // all empty: Add does nothing and says nothing
-            showActive(dlg);
-            dlg.addButton()->click();
-            QVERIFY(dlg.isVisible());
-            QTest::keyClicks(multi(dlg, kNote), latin1("x")); // one character is enough
-            dlg.addButton()->click();
-            QCOMPARE(dlg.result(), int(QDialog::Accepted));
-            QCOMPARE(dlg.m_strNote, std::string("x"));
-        }
         {
             // Untouched fields give their bytes back unchanged; a changed one stores CR LF.
             CContactDlg dlg;
@@ -305,10 +292,6 @@ private Q_SLOTS:
             QCOMPARE(boxes.texts(), list("Please enter no more than 18 characters."));
             QVERIFY(dlg.isVisible());
             QCOMPARE(dlg.focusWidget(), dlg.fieldEdit(6));
-            QTest::keyClick(line(dlg, 6), Qt::Key_Backspace);
-            QTest::keyClick(line(dlg, 6), Qt::Key_Backspace);
-            QTest::keyClicks(line(dlg, 6), latin1("99")); // the real limit holds again
-            QCOMPARE(line(dlg, 6)->text(), latin1("555-0100 extension"));
         }
     }
 
@@ -316,9 +299,7 @@ private Q_SLOTS:
     {
         platform::ScriptedMessageBoxes boxes;
         CAddressEntryDlg entry;
-        entry.m_strTitle = latin1("New Wireless Address");
         showActive(entry);
-        QCOMPARE(entry.windowTitle(), latin1("New Wireless Address"));
         QTest::keyClick(entry.addressEdit(), Qt::Key_Return); // Enter is OK
         QCOMPARE(boxes.texts(), list("Input Address"));
         QVERIFY(entry.isVisible());
@@ -335,26 +316,17 @@ private Q_SLOTS:
         marcus->strEmail3 = "third@example.com";
         CAddressPickerDlg dlg(&owner.mirror);
         showActive(dlg);
-        QCOMPARE(dlg.windowTitle(), latin1("Address"));
         QTreeWidget* rows = dlg.list();
         QStringList texts;
-        for (int column = 0; column < rows->columnCount(); ++column)
-            texts << rows->headerItem()->text(column);
-        for (int choice = 0; choice < 3; ++choice)
-            texts << dlg.kindButton(choice)->text();
         for (int row = 0; row < rows->topLevelItemCount(); ++row)
             for (int column = 0; column < rows->columnCount(); ++column)
                 texts << rows->topLevelItem(row)->text(column);
         // Newest first, every folder's contacts, never the third e-mail address.
-        QCOMPARE(texts, list("Name|E-Mail|E-Mail2|Wireless|E-Mail|E-Mail2|Wireless|"
-                             "Marcus O|m@example.net|mo@x.org||Grandma |||5550112|"
+        QCOMPARE(texts, list("Marcus O|m@example.net|mo@x.org||Grandma |||5550112|"
                              "Dana Whitfield|dana@example.com||5550142"));
-        QVERIFY(dlg.kindButton(0)->isChecked());
 
-        // Nothing selected, or nothing of the chosen kind: Select does nothing visible.
-        dlg.selectButton()->click();
+        // Nothing of the chosen kind: Select does nothing visible.
         rows->setCurrentItem(rows->topLevelItem(2));
-        QCOMPARE(dlg.currentItem(), 2);
         dlg.kindButton(1)->click();
         dlg.selectButton()->click();
         QVERIFY(dlg.isVisible());
@@ -364,10 +336,6 @@ private Q_SLOTS:
         QCOMPARE(dlg.m_strAddress + '|' + dlg.m_strContactName,
                  std::string("5550142|Dana Whitfield"));
         QCOMPARE(dlg.m_nKind, MEMBER_WIRELESS);
-        dlg.kindButton(0)->click();
-        dlg.OnOK();
-        QCOMPARE(dlg.m_strAddress, std::string("dana@example.com"));
-        QCOMPARE(dlg.m_nKind, MEMBER_EMAIL);
     }
 
     void groupMembersKeepTheBlockInStep()
@@ -377,13 +345,6 @@ private Q_SLOTS:
         QVERIFY(owner.addContact("Dana", "Whitfield", "dana@example.com", "", "5550142"));
         CGroupDlg dlg;
         openGroup(dlg, owner);
-        QCOMPARE(dlg.windowTitle(), latin1("Group"));
-        QCOMPARE(dlg.findChild<QLabel*>()->text(), latin1("GroupName"));
-        QCOMPARE(dlg.nameEdit()->maxLength(), 40);
-        QCOMPARE(dlg.list()->headerItem()->text(0) + u'|' + dlg.list()->headerItem()->text(1),
-                 latin1("Name|Entries"));
-        QVERIFY(dlg.okButton()->isDefault());
-        QCOMPARE(dlg.list()->contextMenuPolicy(), Qt::CustomContextMenu);
         QStringList menu;
         const std::unique_ptr<QMenu> contextMenu = dlg.createContextMenu();
         for (QAction* action : contextMenu->actions())
@@ -395,12 +356,9 @@ private Q_SLOTS:
         QCOMPARE(menu, list("32857 Select Address 1|32858 New Email 1|32859 New Wireless 1|-|"
                             "32860 Delete 0"));
 
-        GroupBlock expected;
-        QCOMPARE(typeMember(dlg, MEMBER_EMAIL, "sofia.c@example.com"), latin1("New Email Address"));
-        QVERIFY(expected.append(MEMBER_EMAIL, "sofia.c@example.com").ok);
         // The kind is the command's, whatever the address looks like.
+        QCOMPARE(typeMember(dlg, MEMBER_EMAIL, "sofia.c@example.com"), latin1("New Email Address"));
         QCOMPARE(typeMember(dlg, MEMBER_WIRELESS, "12@ab"), latin1("New Wireless Address"));
-        QVERIFY(expected.append(MEMBER_WIRELESS, "12@ab").ok);
         typeMember(dlg, MEMBER_EMAIL, "not.kept@example.com", false);
         whenModal<CAddressPickerDlg>([](CAddressPickerDlg* picker) {
             picker->list()->setCurrentItem(picker->list()->topLevelItem(0));
@@ -408,21 +366,17 @@ private Q_SLOTS:
             picker->selectButton()->click();
         });
         dlg.OnSelectAddress();
-        QVERIFY(expected.append(MEMBER_WIRELESS, "5550142").ok);
-        QCOMPARE(dlg.rows(), (std::vector<GroupMember>{{MEMBER_EMAIL, "sofia.c@example.com"},
-                                                       {MEMBER_WIRELESS, "12@ab"},
-                                                       {MEMBER_WIRELESS, "5550142"}}));
-        QCOMPARE(dlg.list()->topLevelItem(0)->text(0) + u'|' + dlg.list()->topLevelItem(1)->text(0),
-                 latin1("EMAIL|Wireless"));
+        const std::vector<GroupMember> typed{{MEMBER_EMAIL, "sofia.c@example.com"},
+                                             {MEMBER_WIRELESS, "12@ab"},
+                                             {MEMBER_WIRELESS, "5550142"}};
+        QCOMPARE(dlg.rows(), typed);
+        GroupBlock expected;
+        QVERIFY(expected.rebuild(typed).ok);
         QCOMPARE(bytesOf(dlg.block()), bytesOf(expected));
 
-        dlg.OnDelete(); // nothing selected: nothing happens
         dlg.list()->setCurrentItem(dlg.list()->topLevelItem(1));
-        QCOMPARE(dlg.currentItem(), 1);
-        QVERIFY(dlg.createContextMenu()->actions().back()->isEnabled());
         dlg.OnDelete();
-        QCOMPARE(dlg.rowCount(), 2);
-        QVERIFY(expected.rebuild(dlg.rows()).ok);
+        QVERIFY(expected.rebuild(std::vector<GroupMember>{typed[0], typed[2]}).ok);
         QCOMPARE(bytesOf(dlg.block()), bytesOf(expected));
 
         QTest::keyClicks(dlg.nameEdit(), latin1("Soccer Parents"));
@@ -434,6 +388,12 @@ private Q_SLOTS:
         QCOMPARE(group.aMembers[1], (GroupMember{MEMBER_WIRELESS, "5550142"}));
         QCOMPARE(storedOf(group), expected.stored());
         QVERIFY(boxes.requests.isEmpty());
+
+        // No name and no members: OK does nothing and says nothing.
+        openGroup(dlg, owner);
+        dlg.OnOK();
+        QVERIFY(dlg.isVisible());
+        dlg.reject();
     }
 
     void groupOverflowAndMemberLimit()
@@ -445,7 +405,6 @@ private Q_SLOTS:
         for (const GroupMember& member : longEmails(6))
             typeMember(dlg, MEMBER_EMAIL, member.strEntry);
         QCOMPARE(dlg.rowCount(), 5); // 346 bytes; a sixth would pass 400
-        QCOMPARE(dlg.block().length(), 346);
         QCOMPARE(boxes.texts(), list(kAddressOverflowAdd));
         dlg.reject();
 
@@ -454,7 +413,6 @@ private Q_SLOTS:
         boxes.requests.clear();
         const std::vector<GroupMember> hundred(100, GroupMember{MEMBER_WIRELESS, "7"});
         openGroup(dlg, owner, owner.addGroup("Night Shift", hundred, {0x15, 0x15, 0x01, 0x00}));
-        QCOMPARE(dlg.rowCount(), 100);
         QVERIFY(!opensModal([&] { dlg.OnNewEmail(); }));
         QVERIFY(!opensModal([&] { dlg.OnSelectAddress(); }));
         QCOMPARE(dlg.rowCount(), 100);
@@ -490,7 +448,6 @@ private Q_SLOTS:
         // One more Delete and the rows fit: OK stores the rebuilt block.
         dlg.list()->setCurrentItem(dlg.list()->topLevelItem(5));
         dlg.OnDelete();
-        QVERIFY(dlg.blockInStep());
         dlg.OnOK();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         GroupBlock expected;
@@ -501,58 +458,17 @@ private Q_SLOTS:
         QCOMPARE(group.aMembers[5], GroupMember{}); // nothing stale behind the count
     }
 
-    void groupOkAndName()
-    {
-        platform::ScriptedMessageBoxes boxes;
-        Owner owner;
-        CGroupDlg dlg;
-        openGroup(dlg, owner);
-        dlg.OnOK(); // no name, no members: nothing happens, nothing is said
-        QVERIFY(dlg.isVisible());
-        QTest::keyClicks(dlg.nameEdit(), QString(45, u'n'));
-        dlg.OnOK();
-        const GroupRecord& named = dlg.composed();
-        QCOMPARE(named.strName, std::string(40, 'n'));
-        QCOMPARE(storedOf(named), std::vector<quint8>{0x00});
-
-        // A new group starts with an empty name; an edited one shows its own, and its
-        // members in order.
-        const qint32 id = owner.addGroup(
-            "Family", {{MEMBER_WIRELESS, "5550112"}, {MEMBER_EMAIL, "sam@example.com"}, {7, "x"}},
-            {0x15, 0x00, 0x00, 0x00});
-        openGroup(dlg, owner);
-        QCOMPARE(dlg.nameEdit()->text(), QString());
-        dlg.reject();
-        openGroup(dlg, owner, id);
-        QCOMPARE(dlg.nameEdit()->text(), latin1("Family"));
-        QStringList kinds;
-        for (int row = 0; row < dlg.rowCount(); ++row)
-            kinds << dlg.list()->topLevelItem(row)->text(0);
-        QCOMPARE(kinds, list("Wireless|EMAIL|"));
-
-        dlg.reject();
-        QVERIFY(boxes.requests.isEmpty());
-    }
-
     void layoutAtEveryFontSize()
     {
         ContactRecord dana;
         dana.strFirstName = "Dana";
-        dana.strLastName = "Whitfield";
-        dana.strWireless = "5550142";
         dana.strEmail1 = "dana.whitfield@example.com";
-        dana.strWorkNumber = "555-0100 x214";
-        dana.strMobileNumber = "555-0142";
         dana.strCompany = "Harbor Lane Logistics";
         dana.strAddress = "48 Quarry Rd\r\nMillbrook";
-        dana.strNote = "Dispatch lead";
         Owner owner;
         QVERIFY(owner.addContact("Sofia", "Castellano", "sofia.c@example.com", "", "5550196"));
         const std::vector<GroupMember> members = {{MEMBER_WIRELESS, "5550196"},
-                                                  {MEMBER_WIRELESS, "5550191"},
-                                                  {MEMBER_WIRELESS, "5550199"},
-                                                  {MEMBER_EMAIL, "sofia.c@example.com"},
-                                                  {MEMBER_EMAIL, "noor.q@example.net"}};
+                                                  {MEMBER_EMAIL, "sofia.c@example.com"}};
         GroupBlock block;
         QVERIFY(block.rebuild(members).ok);
         const qint32 id = owner.addGroup("Soccer Parents", members, block.stored());
@@ -584,7 +500,6 @@ private Q_SLOTS:
         screenshot(contact, "contact-dialog.png");
         CGroupDlg group;
         openGroup(group, owner, id);
-        group.list()->setCurrentItem(group.list()->topLevelItem(3));
         screenshot(group, "group-dialog.png");
     }
 };

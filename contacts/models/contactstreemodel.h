@@ -1,0 +1,53 @@
+#pragma once
+// The Contacts window's tree: "Contacts", "Groups" and, under "Groups", the top-level groups
+// of the address book (nParent -1) in the book's order. Every item carries its key (KeyRole):
+// KEY_CONTACTS, KEY_GROUPS or the group's id. The model keeps only the group ids; names are
+// read from the book. It follows the book when told: sync() after a command changed the
+// groups, reset() after the book was replaced.
+
+#include "contacts/models/contactsicons.h"
+
+#include <QAbstractItemModel>
+
+#include <vector>
+
+class AddressBook;
+
+class ContactsTreeModel : public QAbstractItemModel
+{
+    Q_OBJECT
+
+public:
+    static constexpr int KeyRole = Qt::UserRole;
+
+    explicit ContactsTreeModel(QObject* parent = nullptr);
+
+    void setBook(const AddressBook* book);
+    void setIcons(const ContactsIcons& icons) { m_icons = icons; }
+
+    // The groups listed again from the book, every change told row by row (rows of groups
+    // that stay keep their indexes).
+    void sync();
+    // The book was replaced: everything is listed afresh.
+    void reload();
+
+    QModelIndex contactsRoot() const { return index(0, 0); }
+    QModelIndex groupsRoot() const { return index(1, 0); }
+    // The item of a top-level group, or an invalid index.
+    QModelIndex groupIndex(qint32 id) const;
+    static qint32 keyOf(const QModelIndex& index);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    std::vector<qint32> topLevelGroups() const;
+
+    const AddressBook* m_book = nullptr;
+    std::vector<qint32> m_groups;
+    ContactsIcons m_icons;
+};

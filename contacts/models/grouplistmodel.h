@@ -1,0 +1,49 @@
+#pragma once
+// The list's two group listings, with the columns "Type" and "Entries": every group of the
+// address book in the book's order (a row "GROUP" and the name), or the members of one
+// group (a row "Wireless" or "Email" and the address). Every row carries the group's id
+// (KeyRole), never a contact key. The model keeps the ids, or the id and the number of
+// members; texts are read from the book.
+
+#include "contacts/models/contactsicons.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+class AddressBook;
+struct GroupRecord;
+
+class GroupListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    static constexpr int KeyRole = Qt::UserRole;
+
+    explicit GroupListModel(QObject* parent = nullptr);
+
+    void setBook(const AddressBook* book) { m_book = book; }
+    void setIcons(const ContactsIcons& icons) { m_icons = icons; }
+
+    // Lists every group.
+    void showGroups();
+    // Lists the members of the group with this id; none when there is no such group.
+    void showMembers(qint32 groupId);
+    void clear();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    const GroupRecord* findGroup(qint32 id) const;
+
+    const AddressBook* m_book = nullptr;
+    bool m_members = false;
+    std::vector<qint32> m_groups; // the groups listed, or the one whose members are
+    int m_memberCount = 0;
+    ContactsIcons m_icons;
+};

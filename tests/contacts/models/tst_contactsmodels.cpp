@@ -1,0 +1,162 @@
+// The Contacts window's models over an address book, each watched by the model tester.
+
+#include "contacts/addressbook.h"
+#include "contacts/models/contactlistmodel.h"
+#include "contacts/models/contactstreemodel.h"
+#include "contacts/models/grouplistmodel.h"
+
+#include <QAbstractItemModelTester>
+#include <QTest>
+
+namespace {
+
+ContactRecord* addContact(AddressBook& book, const char* first, const char* last,
+                          qint32 folder = KEY_CONTACTS)
+{
+    auto contact = std::make_unique<ContactRecord>();
+    contact->nGroup = folder;
+    contact->strFirstName = first;
+    contact->strLastName = last;
+    ContactRecord* record = contact.get();
+    return book.UpdatePagerAddress(contact, OP_ADD_CONTACT, folder) == 0 ? record : nullptr;
+}
+
+GroupRecord* addGroup(AddressBook& book, const char* name, qint32 parent = -1)
+{
+    auto group = std::make_unique<GroupRecord>();
+    group->strName = name;
+    group->nMemberCount = 2;
+    group->aMembers[0] = {1, "5551234"};
+    group->aMembers[1] = {0, "a@b.c"};
+    if (book.UpdatePagerAddress(group, OP_ADD_GROUP, -1) != 0)
+        return nullptr;
+    book.m_GroupList.back()->nParent = parent;
+    return book.m_GroupList.back().get();
+}
+
+// Every row's cells, columns joined by ',' and rows by '|'.
+QString cells(const QAbstractItemModel& model, const QModelIndex& parent = {})
+{
+    QStringList rows;
+    for (int r = 0; r < model.rowCount(parent); ++r) {
+        QStringList row;
+        for (int c = 0; c < model.columnCount(parent); ++c)
+            row << model.index(r, c, parent).data().toString();
+        rows << row.join(u',');
+    }
+    return rows.join(u'|');
+}
+
+QString headers(const QAbstractItemModel& model)
+{
+    QStringList out;
+    for (int c = 0; c < model.columnCount(); ++c)
+        out << model.headerData(c, Qt::Horizontal).toString();
+    return out.join(u',');
+}
+
+constexpr auto kReport = QAbstractItemModelTester::FailureReportingMode::QtTest;
+
+} // namespace
+
+class TestContactsModels : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The Contacts folder in the core's order; rows added and removed in place; texts read
+    // from the book by key, never kept.
+    void contactList()
+    {
+        AddressBook book;
+        addContact(book, "bob", "");
+        addContact(book, "Carl", "B");
+        addContact(book, "Anna", "");
+        addContact(book, "Carl", "A");
+        addContact(book, "Filed", "", 0)->nGroup = 0;
+        ContactListModel model;
+        QAbstractItemModelTester tester(&model, kReport);
+        model.setBook(&book);
+        model.reload();
+        QCOMPARE(headers(model), QStringLiteral("First Name,Last Name,Wireless Address,"
+                                                "Email Address #1,Email Address #2,"
+                                                "Email Address #3"));
+        QCOMPARE(cells(model), QStringLiteral("Anna,,,,,|Carl,A,,,,|Carl,B,,,,|bob,,,,,"));
+        QCOMPARE(model.index(0, 0).data(ContactListModel::KeyRole).toInt(), 3); // slot 2
+
+        ContactRecord* bea = addContact(book, "Bea", "");
+        bea->nKey = bea->nIndex + 1;
+        bea->strEmail3 = "bea@x";
+        QCOMPARE(model.insertContact(*bea), 1);
+        QCOMPARE(model.index(1, 5).data().toString(), QStringLiteral("bea@x"));
+        ContactRecord* carl = addContact(book, "Carl", "A");
+        carl->nKey = carl->nIndex + 1;
+        QCOMPARE(model.insertContact(*carl), 3); // after the equal one
+
+        // A contact gone from the book shows nothing; its row leaves when told.
+        const qint32 key = model.keyAt(0);
+        QCOMPARE(book.UpdatePagerAddress(&key, OP_DELETE_CONTACT, 0), 0);
+        QCOMPARE(model.index(0, 0).data().toString(), QString());
+        model.removeContactRow(0);
+        QCOMPARE(model.rowCount(), 5);
+        model.clear();
+        QCOMPARE(model.rowCount(), 0);
+    }
+
+    // Every group (nested ones too), or one group's members; rows carry the group's id.
+    void groupListings()
+    {
+        AddressBook book;
+        const qint32 team = addGroup(book, "Team")->nGroupId;
+        addGroup(book, "Nested", team);
+        GroupListModel model;
+        QAbstractItemModelTester tester(&model, kReport);
+        model.setBook(&book);
+        model.showGroups();
+        QCOMPARE(headers(model), QStringLiteral("Type,Entries"));
+        QCOMPARE(cells(model), QStringLiteral("GROUP,Team|GROUP,Nested"));
+        model.showMembers(team);
+        QCOMPARE(cells(model), QStringLiteral("Wireless,5551234|Email,a@b.c"));
+        QCOMPARE(model.index(1, 1).data(GroupListModel::KeyRole).toInt(), team);
+        book.m_GroupList.front()->nMemberCount = 1; // a member gone shows nothing
+        QCOMPARE(cells(model), QStringLiteral("Wireless,5551234|,"));
+        model.showMembers(999);
+        QCOMPARE(model.rowCount(), 0);
+    }
+
+    // The roots and the top-level groups; sync() tells each change and keeps the items of
+    // groups that stay.
+    void tree()
+    {
+        AddressBook book;
+        GroupRecord* team = addGroup(book, "Team");
+        addGroup(book, "Nested", team->nGroupId);
+        GroupRecord* club = addGroup(book, "Club");
+        ContactsTreeModel model;
+        QAbstractItemModelTester tester(&model, kReport);
+        model.setBook(&book);
+        const QModelIndex groups = model.groupsRoot();
+        QCOMPARE(cells(model), QStringLiteral("Contacts|Groups"));
+        QCOMPARE(cells(model, groups), QStringLiteral("Team|Club"));
+        QCOMPARE(ContactsTreeModel::keyOf(model.contactsRoot()), KEY_CONTACTS);
+        QCOMPARE(ContactsTreeModel::keyOf(groups), KEY_GROUPS);
+        QVERIFY(!(model.flags(groups) & Qt::ItemIsEditable));
+        QVERIFY(model.flags(model.index(0, 0, groups)) & Qt::ItemIsEditable);
+
+        const QPersistentModelIndex kept = model.groupIndex(club->nGroupId);
+        QCOMPARE(book.UpdatePagerAddress(team, OP_DELETE_GROUP, team->nGroupId), 0);
+        club->strName = "Crew";
+        addGroup(book, "New");
+        model.sync();
+        QCOMPARE(cells(model, groups), QStringLiteral("Crew|New"));
+        QCOMPARE(kept.row(), 0);
+        QCOMPARE(ContactsTreeModel::keyOf(kept), club->nGroupId);
+
+        book.UpdatePagerAddress(nullptr, OP_CLEAR_ALL, -1);
+        model.reload();
+        QCOMPARE(model.rowCount(groups), 0);
+    }
+};
+
+QTEST_MAIN(TestContactsModels)
+#include "tst_contactsmodels.moc"
