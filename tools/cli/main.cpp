@@ -28,6 +28,8 @@ const char* const kUsage =
     "                                     download from the pager on PORT, print JSON\n"
     "  pager --port PORT upload-contacts FILE\n"
     "                                     upload the address book of FILE to the pager\n"
+    "  pager detect                       find the pager: greet every serial port, print\n"
+    "                                     those that answered\n"
     "\n"
     "Every command takes --help; --version prints the version. Exit status: 0 done,\n"
     "1 usage error, 2 a file cannot be read, written or is damaged, or a transfer\n"
