@@ -32,10 +32,6 @@ namespace {
 
 const QString kDefaultHelpFile = QStringLiteral("QuillboxHelp.chm");
 
-// Where the program's own help lives, relative to the folder of the executable once
-// installed (bin/quillbox beside share/quillbox/help).
-const QString kInstalledHelp = QStringLiteral("/../share/quillbox/help/index.html");
-
 void printLine(FILE* stream, const QString& text)
 {
     std::fputs(qPrintable(text + QLatin1Char('\n')), stream);
@@ -123,6 +119,59 @@ void CQuillboxApp::SaveSettings() const
     }
 }
 
+namespace {
+
+const QCommandLineOption kHelpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                     QStringLiteral("Show this help."));
+const QCommandLineOption kVersionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                        QStringLiteral("Show the version."));
+
+// The program's command line: the two options and at most one file. False after a usage
+// error, which the parser's errorText() or the file count explains.
+bool parseCommandLine(QCommandLineParser& parser, const QStringList& arguments)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Quillbox: the desktop companion of a two-way pager."));
+    parser.addOptions({kHelpOption, kVersionOption});
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A folder database to work on in this run instead of the one in the "
+                       "settings' folder."),
+        QStringLiteral("[file]"));
+    return parser.parse(arguments) && parser.positionalArguments().size() <= 1;
+}
+
+} // namespace
+
+bool CQuillboxApp::asksForHelpOrVersion(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    return parseCommandLine(parser, arguments) &&
+           (parser.isSet(kHelpOption) || parser.isSet(kVersionOption));
+}
+
+int CQuillboxApp::answerCommandLine(const QStringList& arguments, QString* file)
+{
+    QCommandLineParser parser;
+    if (!parseCommandLine(parser, arguments)) {
+        printLine(stderr, parser.errorText().isEmpty()
+                              ? QStringLiteral("quillbox: at most one file can be named.")
+                              : QStringLiteral("quillbox: ") + parser.errorText());
+        return 1;
+    }
+    if (parser.isSet(kHelpOption)) {
+        printLine(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(kVersionOption)) {
+        printLine(stdout, QStringLiteral("Quillbox %1").arg(CAboutDlg::versionText()));
+        return 0;
+    }
+    if (file)
+        *file = parser.positionalArguments().value(0);
+    return -1;
+}
+
 bool CQuillboxApp::InitInstance(const QStringList& arguments)
 {
     setApplicationIdentity();
@@ -133,36 +182,16 @@ bool CQuillboxApp::InitInstance(const QStringList& arguments)
     LoadSettings();
     m_pDoc = std::make_unique<CQuillboxDoc>(m_store, m_settings);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Quillbox: the desktop companion of a two-way pager."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("file"),
-        QStringLiteral("A folder database to work on in this run instead of the one in the "
-                       "settings' folder."),
-        QStringLiteral("[file]"));
-    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
-        printLine(stderr, parser.errorText().isEmpty()
-                              ? QStringLiteral("quillbox: at most one file can be named.")
-                              : QStringLiteral("quillbox: ") + parser.errorText());
-        m_nExitCode = 1;
+    QString named;
+    m_nExitCode = answerCommandLine(arguments, &named);
+    if (m_nExitCode >= 0)
         return false;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        printLine(stdout, parser.helpText());
-        return false;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        printLine(stdout, QStringLiteral("Quillbox %1").arg(CAboutDlg::versionText()));
-        return false;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
+    m_nExitCode = 0;
+    if (!named.isEmpty()) {
         // Only a whole folder database is taken: any other file named by mistake is left
         // exactly as it is, never set aside or written over. A pipe or a device is refused
         // before anything reads from it.
-        const QFileInfo file(parser.positionalArguments().constFirst());
+        const QFileInfo file(named);
         QString why = platform::checkInputFile(file.absoluteFilePath());
         if (why.isEmpty()) {
             RecordList probe;
@@ -290,16 +319,12 @@ void CQuillboxApp::OnAppAbout()
 
 QString CQuillboxApp::shippedHelpFile()
 {
-    QStringList candidates{QCoreApplication::applicationDirPath() + kInstalledHelp};
 #ifdef QUILLBOX_SOURCE_HELP
-    candidates << QStringLiteral(QUILLBOX_SOURCE_HELP);
+    const QString builtFrom = QStringLiteral(QUILLBOX_SOURCE_HELP);
+#else
+    const QString builtFrom;
 #endif
-    for (const QString& candidate : candidates) {
-        const QFileInfo file(candidate);
-        if (file.isFile())
-            return QDir::cleanPath(file.absoluteFilePath());
-    }
-    return {};
+    return platform::shippedDataFile(QStringLiteral("help/index.html"), builtFrom);
 }
 
 void CQuillboxApp::OnHelp()

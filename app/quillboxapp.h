@@ -37,6 +37,13 @@ public:
     bool InitInstance(const QStringList& arguments);
     // InitInstance with the process's arguments, then the event loop; the exit status.
     int run();
+    // What the command line alone answers, before any window is made: -1 when the program
+    // should start (file then holds the folder database named, if any), otherwise the exit
+    // status after the help, the version or a usage error was printed. Both need only a
+    // QCoreApplication.
+    static int answerCommandLine(const QStringList& arguments, QString* file = nullptr);
+    // A well-formed command line with --help or --version.
+    static bool asksForHelpOrVersion(const QStringList& arguments);
 
     void LoadSettings();
     // The seven "Config" values and the progress window's place.

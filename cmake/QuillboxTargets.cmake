@@ -5,7 +5,9 @@ target_compile_options(quillbox_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
   -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual)
 target_compile_definitions(quillbox_options INTERFACE
-  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
+  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS
+  # The version the programs print and the package carries: project() sets it.
+  QUILLBOX_VERSION="${PROJECT_VERSION}")
 
 if(QUILLBOX_SANITIZE)
   target_compile_options(quillbox_options INTERFACE

@@ -10,5 +10,6 @@ class CAboutDlg : public QDialog
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 
-    static QString versionText() { return QStringLiteral("1.3"); }
+    // The version of the build, set once in the top CMakeLists.txt.
+    static QString versionText() { return QStringLiteral(QUILLBOX_VERSION); }
 };

@@ -1,6 +1,8 @@
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -68,6 +70,17 @@ bool serialPortFromEnvironment(int n)
 {
     const QByteArray name = "QUILLBOX_COM" + QByteArray::number(n);
     return !qEnvironmentVariable(name.constData()).isEmpty();
+}
+
+QString shippedDataFile(const QString& relative, const QString& builtFrom)
+{
+    const QDir bin(QCoreApplication::applicationDirPath());
+    for (const QString& candidate :
+         {bin.absoluteFilePath(QStringLiteral("../share/quillbox/") + relative), builtFrom}) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isFile())
+            return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
+    }
+    return {};
 }
 
 } // namespace platform

@@ -23,4 +23,10 @@ void storeSerialPortDevice(int n, const QString& device);
 // True when QUILLBOX_COMn sets COMn's device (a stored one is then not used).
 bool serialPortFromEnvironment(int n);
 
+// A file that comes with the program, named relative to its data folder: the one of an
+// installed program (<prefix>/bin beside <prefix>/share/quillbox) first, else builtFrom, the
+// file in the sources that a program run from its build folder uses. Empty when neither is
+// there. Needs the application object, for the program's own folder.
+QString shippedDataFile(const QString& relative, const QString& builtFrom = {});
+
 } // namespace platform

@@ -8,6 +8,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   libbenchmark-dev nlohmann-json3-dev
   xvfb xauth
+  # The package and its checks: dpkg-shlibdeps (dpkg-dev, file) computes its dependencies;
+  # the desktop entry, the AppStream metadata and the manual pages are validated.
+  dpkg-dev file desktop-file-utils appstream groff-base
 )
 
 missing=()

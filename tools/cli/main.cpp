@@ -28,15 +28,22 @@ const char* const kUsage =
     "                                     download from the pager on PORT, print JSON\n"
     "  pager --port PORT upload-contacts FILE\n"
     "                                     upload the address book of FILE to the pager\n"
+    "  pager detect                       find the pager: greet every serial port, print\n"
+    "                                     those that answered\n"
     "\n"
-    "Every command takes --help. Exit status: 0 done, 1 usage error, 2 a file cannot be\n"
-    "read, written or is damaged, or a transfer failed, 3 refused.\n";
+    "Every command takes --help; --version prints the version. Exit status: 0 done,\n"
+    "1 usage error, 2 a file cannot be read, written or is damaged, or a transfer\n"
+    "failed, 3 refused.\n";
 
 int run(const QStringList& args)
 {
     const QString command = args.value(1);
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
         cli::printOut(kUsage);
+        return cli::EXIT_OK;
+    }
+    if (command == QStringLiteral("--version") || command == QStringLiteral("-v")) {
+        cli::printOut("quillbox-cli " QUILLBOX_VERSION "\n");
         return cli::EXIT_OK;
     }
     if (command == QStringLiteral("folderdb"))

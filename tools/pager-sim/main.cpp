@@ -3,15 +3,14 @@
 
 #include "devlink/protocol/errors.h"
 #include "devlink/protocol/transferserver.h"
+#include "platform/paths.h"
 #include "tools/common/pagerimage.h"
 #include "tools/pager-sim/pagersimulator.h"
 #include "tools/pager-sim/serialline.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <csignal>
 #include <cstdio>
@@ -59,16 +58,12 @@ int usageError(const QCommandLineParser& parser, const QString& text)
     return kExitUsage;
 }
 
-// The demo pager beside an installed simulator, else the one of the source tree it was
-// built from.
+// The demo pager of an installed simulator, else the one of the source tree it was built
+// from.
 QString demoImagePath()
 {
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath())
-            .absoluteFilePath(QStringLiteral("../share/quillbox/demo-pager.json"));
-    if (QFileInfo::exists(installed))
-        return QDir::cleanPath(installed);
-    return QStringLiteral(QUILLBOX_DEMO_PAGER);
+    return platform::shippedDataFile(QStringLiteral("demo-pager.json"),
+                                     QStringLiteral(QUILLBOX_DEMO_PAGER));
 }
 
 struct Parsed
@@ -87,10 +82,15 @@ int parseOptions(QCommandLineParser& parser, const QStringList& arguments, Parse
         "The first line of the output is the terminal's path."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
-    const QCommandLineOption image(QStringLiteral("image"),
-                                   QStringLiteral("The pager image to hold (default: the demo "
-                                                  "pager)."),
-                                   QStringLiteral("FILE"));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version."));
+    const QString demo = demoImagePath();
+    const QCommandLineOption image(
+        QStringLiteral("image"),
+        demo.isEmpty()
+            ? QStringLiteral("The pager image to hold.")
+            : QStringLiteral("The pager image to hold (default: the demo pager, %1).").arg(demo),
+        QStringLiteral("FILE"));
     const QCommandLineOption save(QStringLiteral("save"),
                                   QStringLiteral("Write an accepted upload back to the image."));
     const QCommandLineOption link(QStringLiteral("link"),
@@ -117,7 +117,8 @@ int parseOptions(QCommandLineParser& parser, const QStringList& arguments, Parse
                                     QStringLiteral("Refuse every upload: invalid data."));
     const QCommandLineOption full(QStringLiteral("memory-full"),
                                   QStringLiteral("Refuse every upload: memory full."));
-    parser.addOptions({help, image, save, link, baud, drop, corrupt, seed, silent, refuse, full});
+    parser.addOptions(
+        {help, version, image, save, link, baud, drop, corrupt, seed, silent, refuse, full});
     parser.addPositionalArgument(QStringLiteral("DEVICE"),
                                  QStringLiteral("A serial device to serve instead of a new "
                                                 "pseudo-terminal."),
@@ -127,6 +128,10 @@ int parseOptions(QCommandLineParser& parser, const QStringList& arguments, Parse
         return usageError(parser, parser.errorText());
     if (parser.isSet(help)) {
         std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::fputs("quillbox-pager-sim " QUILLBOX_VERSION "\n", stdout);
         return 0;
     }
     SimOptions& o = parsed.options;
