@@ -43,27 +43,6 @@ qint64 Line::nextArrivalMs(Side to) const
     return queue.empty() ? kNever : (queue.front().atNs + 999'999) / 1'000'000;
 }
 
-End endOf(LinkEndpoint& link)
-{
-    return {[&link](QByteArrayView bytes, qint64 now) { link.receiveBytes(bytes, now); },
-            [&link](qint64 now) { return link.poll(now); },
-            [&link](qint64 now) { return link.nextWakeMs(now); }};
-}
-
-End endOf(TransferClient& client)
-{
-    return {[&client](QByteArrayView bytes, qint64 now) { client.receiveBytes(bytes, now); },
-            [&client](qint64 now) { return client.poll(now); },
-            [&client](qint64 now) { return client.nextWakeMs(now); }};
-}
-
-End endOf(TransferServer& server)
-{
-    return {[&server](QByteArrayView bytes, qint64 now) { server.receiveBytes(bytes, now); },
-            [&server](qint64 now) { return server.poll(now); },
-            [&server](qint64 now) { return server.nextWakeMs(now); }};
-}
-
 bool Simulation::run(End a, End b, const std::function<bool()>& done, qint64 limitMs)
 {
     const qint64 limit = now + limitMs;

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace simline {
@@ -63,9 +64,24 @@ struct End
     std::function<qint64(qint64)> nextWake;
 };
 
-End endOf(devlink::protocol::LinkEndpoint& link);
-End endOf(devlink::protocol::TransferClient& client);
-End endOf(devlink::protocol::TransferServer& server);
+// A link endpoint, the transfer client or the transfer server.
+template <typename T> End endOf(T& end)
+{
+    return {[&end](QByteArrayView bytes, qint64 now) { end.receiveBytes(bytes, now); },
+            [&end](qint64 now) { return end.poll(now); },
+            [&end](qint64 now) { return end.nextWakeMs(now); }};
+}
+
+// Messages have no operator==: every field compared.
+inline bool sameMessages(const std::vector<DeviceMessage>& a, const std::vector<DeviceMessage>& b)
+{
+    const auto fields = [](const DeviceMessage& m) {
+        return std::tie(m.nFolder, m.nMonth, m.nDay, m.nYear, m.nHour, m.nMinute, m.strHeader,
+                        m.strText, m.strAddress);
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](const auto& x, const auto& y) { return fields(x) == fields(y); });
+}
 
 class Simulation
 {

@@ -4,6 +4,7 @@
 #include "devlink/protocol/errors.h"
 #include "devlink/protocol/transferserver.h"
 #include "devlink/protocol/wire.h"
+#include "simline.h"
 
 #include <QTest>
 
@@ -79,19 +80,13 @@ void TestTransferMessages::recordsRoundTrip()
     GroupRecord g;
     QCOMPARE(decodeGroup(*encodeGroup(fullGroup()), g), Decode::Ok);
     QCOMPARE(g, fullGroup());
-    const DeviceMessage message{14,
-                                65535,
-                                0,
-                                9999,
-                                300,
-                                61,
-                                std::string(255, 'h'),
-                                std::string(kMaxMessageText, '\0'),
-                                std::string(255, '\x80')};
+    DeviceMessage message{14, 65535, 0, 9999, 300, 61, {}, {}, {}};
+    message.strHeader.assign(255, 'h');
+    message.strText.assign(kMaxMessageText, '\0');
+    message.strAddress.assign(255, '\x80');
     DeviceMessage m;
     QCOMPARE(decodeMessage(*encodeMessage(message), m), Decode::Ok);
-    QVERIFY(m.nMonth == 65535 && m.nHour == 300 && m.strText == message.strText &&
-            m.strAddress == message.strAddress);
+    QVERIFY(simline::sameMessages({m}, {message}));
     FolderNameSlots names;
     names[0] = "Work";
     names[10] = std::string(16, '\xE9'); // a full slot has no NUL
@@ -113,16 +108,12 @@ void TestTransferMessages::malformedNeverDecodes()
         // Every shorter prefix, and one byte too many, as every kind of message.
         for (qsizetype n = 0; n <= whole.size(); ++n) {
             const QByteArray bytes = n < whole.size() ? whole.first(n) : whole + 'x';
-            ContactRecord c;
-            GroupRecord g;
-            DeviceMessage m;
-            FolderNameSlots f;
-            PagerIdentity i;
-            QCOMPARE(decodeContact(bytes, c), Decode::Malformed);
-            QCOMPARE(decodeGroup(bytes, g), Decode::Malformed);
-            QCOMPARE(decodeMessage(bytes, m), Decode::Malformed);
-            QCOMPARE(decodeFolderNames(bytes, f), Decode::Malformed);
-            QCOMPARE(decodeIdent(bytes, i), Decode::Malformed);
+            QCOMPARE(decodeContact(bytes, *std::make_unique<ContactRecord>()), Decode::Malformed);
+            QCOMPARE(decodeGroup(bytes, *std::make_unique<GroupRecord>()), Decode::Malformed);
+            QCOMPARE(decodeMessage(bytes, *std::make_unique<DeviceMessage>()), Decode::Malformed);
+            QCOMPARE(decodeFolderNames(bytes, *std::make_unique<FolderNameSlots>()),
+                     Decode::Malformed);
+            QCOMPARE(decodeIdent(bytes, *std::make_unique<PagerIdentity>()), Decode::Malformed);
         }
     }
 }

@@ -110,16 +110,7 @@ void TestTransfers::endToEnd()
     QCOMPARE(rig.finish(), expectedEvents(ModeDownloadMessages, 150));
     QCOMPARE(rig.client.pagerIdentity(), rig.server.identity());
     QCOMPARE(rig.client.folderNames(), pager.folderNames);
-    std::vector<DeviceMessage> messages = rig.client.takeMessages();
-    QCOMPARE(messages.size(), pager.messages.size());
-    for (size_t i = 0; i < messages.size(); ++i) {
-        const DeviceMessage& got = messages[i];
-        const DeviceMessage& want = pager.messages[i];
-        QVERIFY(got.nFolder == want.nFolder && got.nMonth == want.nMonth && got.nDay == want.nDay &&
-                got.nYear == want.nYear && got.nHour == want.nHour && got.nMinute == want.nMinute &&
-                got.strHeader == want.strHeader && got.strText == want.strText &&
-                got.strAddress == want.strAddress);
-    }
+    QVERIFY(simline::sameMessages(rig.client.takeMessages(), pager.messages));
 
     QCOMPARE(rig.client.startContactsDownload(rig.sim.now), int(ErrNone));
     QCOMPARE(rig.finish(), expectedEvents(ModeDownloadContacts, 132));

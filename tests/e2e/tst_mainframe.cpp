@@ -49,6 +49,12 @@ public Q_SLOTS:
     void open(const QUrl& url) { opened << url.toLocalFile(); }
 };
 
+static bool writeFile(const QString& path, const QByteArray& bytes = {})
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 class TestMainFrame : public QObject
 {
     Q_OBJECT
@@ -296,11 +302,10 @@ void TestMainFrame::help()
              QStringList{QFileInfo(QStringLiteral(QUILLBOX_SOURCE_HELP)).absoluteFilePath()});
 
     // In the current folder: that file, without asking.
-    QFile chm(folder.filePath(QStringLiteral("QuillboxHelp.chm")));
-    QVERIFY(chm.open(QIODevice::WriteOnly));
-    chm.close();
+    const QString chm = folder.filePath(QStringLiteral("QuillboxHelp.chm"));
+    QVERIFY(writeFile(chm));
     help->trigger();
-    QCOMPARE(viewer.opened.constLast(), chm.fileName());
+    QCOMPARE(viewer.opened.constLast(), chm);
 
     // Not found: the dialog; cancelled, nothing changes.
     settings.HelpFilename = QStringLiteral("gone.chm");
@@ -317,9 +322,7 @@ void TestMainFrame::help()
 
     // A file picked is opened now and directly from then on, in later runs too.
     const QString picked = folder.filePath(QStringLiteral("manual.html"));
-    QFile html(picked);
-    QVERIFY(html.open(QIODevice::WriteOnly));
-    html.close();
+    QVERIFY(writeFile(picked));
     dialogs.answers = {picked};
     help->trigger();
     help->trigger();
@@ -338,11 +341,7 @@ void TestMainFrame::commandLine()
     QTemporaryDir folder;
     // A file that is not a folder database is refused and left as it is.
     const QString notes = folder.filePath(QStringLiteral("notes.txt"));
-    {
-        QFile file(notes);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a database");
-    }
+    QVERIFY(writeFile(notes, "not a database"));
     {
         e2e::ProgramRun run;
         QVERIFY(!run.start({notes}));

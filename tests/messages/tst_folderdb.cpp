@@ -56,6 +56,12 @@ MessageStore usedStore()
     return store;
 }
 
+// The next folder and message numbers.
+std::pair<qint32, qint32> numbers(const StoreCounters& c)
+{
+    return {c.TreeItemDataCNT, c.ListItemDataCNT};
+}
+
 RecordList localSide(const RecordList& l)
 {
     RecordList local;
@@ -72,19 +78,18 @@ class TestFolderDb : public QObject
 private Q_SLOTS:
     void encodesEachStringForm()
     {
-        struct Case
-        {
-            size_t length;
-            const char* prefix;
-        };
-        for (const Case& c :
-             {Case{0, "00"}, Case{254, "fe"}, Case{255, "ffff00"}, Case{0xFFFD, "fffdff"},
-              Case{0xFFFE, "fffffffeff0000"}, Case{70000, "ffffff70110100"}}) {
+        // The length of a string, and the bytes that say it.
+        const std::pair<size_t, QByteArray> forms[] = {{0, "00"},
+                                                       {254, "fe"},
+                                                       {255, "ffff00"},
+                                                       {0xFFFD, "fffdff"},
+                                                       {0xFFFE, "fffffffeff0000"},
+                                                       {70000, "ffffff70110100"}};
+        for (const auto& [length, prefix] : forms) {
             RecordList records{folder("", 20)};
-            records.front().strName = std::string(c.length, 'n');
+            records.front().strName = std::string(length, 'n');
             const QByteArray bytes = folderdb::toBytes(7, records);
-            const QByteArray prefix = QByteArray::fromHex(c.prefix);
-            QCOMPARE(bytes.mid(8, prefix.size()).toHex(), prefix.toHex());
+            QCOMPARE(bytes.mid(8, prefix.size() / 2).toHex(), prefix);
             RecordList read;
             QVERIFY(folderdb::readBytes(bytes.constData(), bytes.size(), read).ok);
             QVERIFY(read == records);
@@ -247,10 +252,8 @@ private Q_SLOTS:
         StoreCounters written;
         QVERIFY(store.SaveFolderDb(path, 0x12345678, nullptr, &written));
         QVERIFY(store.records() == before);
-        QCOMPARE(store.counters().TreeItemDataCNT, countersBefore.TreeItemDataCNT);
-        QCOMPARE(store.counters().ListItemDataCNT, countersBefore.ListItemDataCNT);
-        QCOMPARE(written.TreeItemDataCNT, 27);
-        QCOMPARE(written.ListItemDataCNT, 6);
+        QVERIFY(numbers(store.counters()) == numbers(countersBefore));
+        QCOMPARE(numbers(written), std::pair(27, 6));
         RecordList local;
         QVERIFY(folderdb::readFile(path, local).ok);
         QCOMPARE(local.size(), size_t(12));
@@ -265,8 +268,7 @@ private Q_SLOTS:
         QVERIFY(r.found && r.ok);
         QCOMPARE(r.header, 0x12345678u);
         QVERIFY(loaded.records() == local);
-        QCOMPARE(loaded.counters().TreeItemDataCNT, 26); // above folder 25
-        QCOMPARE(loaded.counters().ListItemDataCNT, 5);  // above message 4
+        QCOMPARE(numbers(loaded.counters()), std::pair(26, 5)); // above folder 25 and message 4
 
         // A damaged file: the records before the damage, and it can be moved aside.
         const QByteArray bytes = fileBytes(path);

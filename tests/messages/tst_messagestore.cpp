@@ -59,12 +59,9 @@ private Q_SLOTS:
 
         const MessageRecord* m = store.findMessage(10);
         QVERIFY(m);
-        QCOMPARE(m->strTitle, std::string("hello123456789012345"));
-        QCOMPARE(m->strDate, std::string("2024-03-09 07:05"));
-        QCOMPARE(m->strOrigin, std::string("1"));
-        QCOMPARE(m->strName, std::string("Inbox"));
-        QCOMPARE(m->strParentName, std::string("PAGER"));
-        QCOMPARE(m->strAddress, std::string("555"));
+        QCOMPARE(m->strTitle + '|' + m->strDate + '|' + m->strOrigin + '|' + m->strName + '|' +
+                     m->strParentName + '|' + m->strAddress,
+                 std::string("hello123456789012345|2024-03-09 07:05|1|Inbox|PAGER|555"));
         const MessageRecord& companion = *std::next(std::find(l.begin(), l.end(), *m));
         MessageRecord expected = *m;
         expected.nKind = KIND_COMPANION;
@@ -153,11 +150,8 @@ private Q_SLOTS:
         QCOMPARE(store.counters().ListItemDataCNT, 7);
         QCOMPARE(countKind(store.records(), KIND_COMPANION, PARENT_LOCAL), 2);
         const MessageRecord& copied = store.records().back();
-        QCOMPARE(copied.nKind, qint32(KIND_COMPANION));
-        QCOMPARE(copied.nMessageId, 6);
-        QCOMPARE(copied.strName, std::string("D"));
-        QCOMPARE(copied.strText, std::string("three"));
-        QCOMPARE(copied.strAddress, std::string());
+        QVERIFY(copied.nKind == KIND_COMPANION && copied.nMessageId == 6);
+        QCOMPARE(copied.strName + '|' + copied.strText + '|' + copied.strAddress, "D|three|");
 
         // Move two local messages: the companions go along, the counts follow.
         QCOMPARE(store.MoveMessages(std::vector<qint32>{5, 6, 99, 4}, other), 2);

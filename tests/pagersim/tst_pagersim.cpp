@@ -2,6 +2,7 @@
 // the protocol driven over it, and the simulator's options, faults and files.
 
 #include "devlink/protocol/errors.h"
+#include "tests/devlink/simline.h"
 #include "tools/common/pagerimage.h"
 #include "tools/pager-sim/simclient.h"
 
@@ -12,8 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <tuple>
-
 using namespace devlink::protocol;
 using pagersim::TransferRun;
 
@@ -22,22 +21,15 @@ namespace {
 constexpr qint64 kLimitMs = 15000;
 constexpr int kTimeoutMs = 300;
 
+// Simulator arguments written as blank-separated words.
+QStringList words(const char* text)
+{
+    return QString::fromLatin1(text).split(QLatin1Char(' '));
+}
+
 PagerImage demoImage()
 {
     return PagerImage::readFile(QUILLBOX_DEMO_PAGER);
-}
-
-auto fieldsOf(const DeviceMessage& m)
-{
-    return std::tie(m.nFolder, m.nMonth, m.nDay, m.nYear, m.nHour, m.nMinute, m.strHeader,
-                    m.strText, m.strAddress);
-}
-
-bool sameMessages(const std::vector<DeviceMessage>& a, const std::vector<DeviceMessage>& b)
-{
-    return std::equal(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](const DeviceMessage& x, const DeviceMessage& y) { return fieldsOf(x) == fieldsOf(y); });
 }
 
 // As the image holds them: the key is the program's, given on arrival.
@@ -69,28 +61,25 @@ struct Pager
     }
     bool ready() const { return port.fd() >= 0; }
 
+    TransferRun run(const std::function<int(qint64)>& start)
+    {
+        return pagersim::runTransfer(port.fd(), client, start, kLimitMs);
+    }
     TransferRun downloadMessages()
     {
-        return pagersim::runTransfer(
-            port.fd(), client, [&](qint64 now) { return client.startMessageDownload(now); },
-            kLimitMs);
+        return run([&](qint64 now) { return client.startMessageDownload(now); });
     }
     TransferRun downloadBook()
     {
-        return pagersim::runTransfer(
-            port.fd(), client, [&](qint64 now) { return client.startContactsDownload(now); },
-            kLimitMs);
+        return run([&](qint64 now) { return client.startContactsDownload(now); });
     }
     TransferRun upload(const std::vector<ContactRecord>& contacts,
                        const std::vector<GroupRecord>& groups)
     {
-        return pagersim::runTransfer(
-            port.fd(), client,
-            [&](qint64 now) {
-                return client.startContactsUpload({contacts.begin(), contacts.end()},
-                                                  {groups.begin(), groups.end()}, now);
-            },
-            kLimitMs);
+        return run([&](qint64 now) {
+            return client.startContactsUpload({contacts.begin(), contacts.end()},
+                                              {groups.begin(), groups.end()}, now);
+        });
     }
 
     pagersim::SimProcess sim{QStringLiteral(QUILLBOX_PAGER_SIM)};
@@ -164,7 +153,7 @@ private Q_SLOTS:
 void TestPagerSim::downloadsMatchTheImage()
 {
     const PagerImage demo = demoImage();
-    Pager pager({QStringLiteral("--baud"), QStringLiteral("0")});
+    Pager pager(words("--baud 0"));
     QVERIFY(pager.ready());
 
     TransferRun run = pager.downloadMessages();
@@ -172,7 +161,7 @@ void TestPagerSim::downloadsMatchTheImage()
     QCOMPARE(run.events.size(), demo.messages.size() + 3);
     QCOMPARE(run.events[1], (TransferEvent{EventCount, qint32(demo.messages.size())}));
     QVERIFY(pager.client.folderNames() == demo.folderNames);
-    QVERIFY(sameMessages(pager.client.takeMessages(), demo.messages));
+    QVERIFY(simline::sameMessages(pager.client.takeMessages(), demo.messages));
 
     // The program closes its port and opens it again between transfers: the pager waits
     // without using the processor meanwhile, is still there afterwards, and nothing stale in
@@ -198,8 +187,7 @@ void TestPagerSim::uploadIsKeptAndSaved()
     const PagerImage demo = demoImage();
     const auto [contacts, groups] = editedBook(demo);
     {
-        Pager pager({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--image"),
-                     imagePath, QStringLiteral("--save")});
+        Pager pager(words("--baud 0 --save --image") << imagePath);
         QVERIFY(pager.ready());
         QCOMPARE(pager.upload(contacts, groups).result, 0);
         QCOMPARE(pager.downloadBook().result, 0);
@@ -210,7 +198,7 @@ void TestPagerSim::uploadIsKeptAndSaved()
     const PagerImage saved = PagerImage::readFile(imagePath.toStdString());
     QVERIFY(saved.contacts == contacts);
     QVERIFY(saved.groups == groups);
-    QVERIFY(sameMessages(saved.messages, demo.messages));
+    QVERIFY(simline::sameMessages(saved.messages, demo.messages));
     QVERIFY(saved.folderNames == demo.folderNames);
 
     // The file cannot be written any more (its folder is gone): the pager keeps the upload
@@ -218,8 +206,7 @@ void TestPagerSim::uploadIsKeptAndSaved()
     QTemporaryDir gone;
     const QString gonePath = gone.filePath(QStringLiteral("pager.json"));
     QVERIFY(QFile::copy(QStringLiteral(QUILLBOX_DEMO_PAGER), gonePath));
-    Pager pager({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--image"), gonePath,
-                 QStringLiteral("--save")});
+    Pager pager(words("--baud 0 --save --image") << gonePath);
     QVERIFY(pager.ready());
     QVERIFY(gone.remove());
     QCOMPARE(pager.upload(contacts, groups).result, 0);
@@ -242,7 +229,7 @@ void TestPagerSim::refusals()
     QFETCH(int, code);
     const PagerImage demo = demoImage();
     const auto [contacts, groups] = editedBook(demo);
-    Pager pager({QStringLiteral("--baud"), QStringLiteral("0"), option});
+    Pager pager(words("--baud 0") << option);
     QVERIFY(pager.ready());
     TransferRun run = pager.upload(contacts, groups);
     QCOMPARE(run.result, code);
@@ -266,8 +253,7 @@ void TestPagerSim::silentPager_data()
 void TestPagerSim::silentPager()
 {
     QFETCH(int, frames);
-    Pager pager({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--silent-after"),
-                 QString::number(frames)});
+    Pager pager(words("--baud 0 --silent-after") << QString::number(frames));
     QVERIFY(pager.ready());
     const TransferRun run = pager.downloadMessages();
     QCOMPARE(run.result, int(ErrNoAnswer));
@@ -279,12 +265,10 @@ void TestPagerSim::noisyLine()
 {
     const PagerImage demo = demoImage();
     const auto [contacts, groups] = editedBook(demo);
-    Pager pager({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--corrupt-rate"),
-                 QStringLiteral("0.001"), QStringLiteral("--drop-rate"), QStringLiteral("0.0005"),
-                 QStringLiteral("--seed"), QStringLiteral("7")});
+    Pager pager(words("--baud 0 --corrupt-rate 0.001 --drop-rate 0.0005 --seed 7"));
     QVERIFY(pager.ready());
     QCOMPARE(pager.downloadMessages().result, 0);
-    QVERIFY(sameMessages(pager.client.takeMessages(), demo.messages));
+    QVERIFY(simline::sameMessages(pager.client.takeMessages(), demo.messages));
     QCOMPARE(pager.upload(contacts, groups).result, 0);
     QCOMPARE(pager.downloadBook().result, 0);
     QVERIFY(withoutKeys(pager.client.takeContacts()) == contacts);
@@ -303,8 +287,7 @@ void TestPagerSim::symlink()
     // A link left behind by a simulator that was killed is replaced.
     QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), link));
     {
-        Pager pager(
-            {QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--link"), link});
+        Pager pager(words("--baud 0 --link") << link);
         QVERIFY(pager.ready());
         QCOMPARE(QFileInfo(link).symLinkTarget(), pager.path);
         pagersim::RawPort viaLink;
@@ -334,29 +317,22 @@ void TestPagerSim::badStarts_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("says");
-    const auto s = [](const char* text) { return QString::fromLatin1(text); };
-    QTest::newRow("unknown option") << QStringList{s("--fast")} << 1 << QByteArray("Usage:");
-    QTest::newRow("baud") << QStringList{s("--baud"), s("fast")} << 1 << QByteArray("--baud");
-    QTest::newRow("negative baud")
-        << QStringList{s("--baud"), s("-1")} << 1 << QByteArray("--baud");
-    QTest::newRow("rate") << QStringList{s("--drop-rate"), s("1.5")} << 1
-                          << QByteArray("--drop-rate");
-    QTest::newRow("nan rate") << QStringList{s("--corrupt-rate"), s("nan")} << 1
-                              << QByteArray("--corrupt-rate");
-    QTest::newRow("seed") << QStringList{s("--seed"), s("-3")} << 1 << QByteArray("--seed");
-    QTest::newRow("silent") << QStringList{s("--silent-after"), s("x")} << 1
-                            << QByteArray("--silent-after");
-    QTest::newRow("two refusals") << QStringList{s("--refuse-upload"), s("--memory-full")} << 1
-                                  << QByteArray("exclude");
-    QTest::newRow("save the demo") << QStringList{s("--save")} << 1 << QByteArray("--image");
-    QTest::newRow("two devices") << QStringList{s("/dev/null"), s("/dev/zero")} << 1
-                                 << QByteArray("DEVICE");
-    QTest::newRow("no image") << QStringList{s("--image"), s("/nonexistent/pager.json")} << 2
-                              << QByteArray("/nonexistent/pager.json");
-    QTest::newRow("not a serial device")
-        << QStringList{s("/dev/null")} << 2 << QByteArray("not a serial device");
-    QTest::newRow("odd rate on a device")
-        << QStringList{s("--baud"), s("12345"), s("/dev/null")} << 2 << QByteArray("standard rate");
+    const auto row = [](const char* name, const char* arguments, int status, const char* says) {
+        QTest::newRow(name) << words(arguments) << status << QByteArray(says);
+    };
+    row("unknown option", "--fast", 1, "Usage:");
+    row("baud", "--baud fast", 1, "--baud");
+    row("negative baud", "--baud -1", 1, "--baud");
+    row("rate", "--drop-rate 1.5", 1, "--drop-rate");
+    row("nan rate", "--corrupt-rate nan", 1, "--corrupt-rate");
+    row("seed", "--seed -3", 1, "--seed");
+    row("silent", "--silent-after x", 1, "--silent-after");
+    row("two refusals", "--refuse-upload --memory-full", 1, "exclude");
+    row("save the demo", "--save", 1, "--image");
+    row("two devices", "/dev/null /dev/zero", 1, "DEVICE");
+    row("no image", "--image /nonexistent/pager.json", 2, "/nonexistent/pager.json");
+    row("not a serial device", "/dev/null", 2, "not a serial device");
+    row("odd rate on a device", "--baud 12345 /dev/null", 2, "standard rate");
 }
 
 void TestPagerSim::badStarts()

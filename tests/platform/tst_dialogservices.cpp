@@ -82,22 +82,23 @@ private Q_SLOTS:
 
     void filtersAndDefaultExtensions()
     {
-        QCOMPARE(toNameFilters(QStringLiteral("Quillbox File( *.txt )|*.txt||")),
-                 QStringList{QStringLiteral("Quillbox File( *.txt ) (*.txt)")});
-        QCOMPARE(toNameFilters(QStringLiteral("Text|*.txt;*.TXT|All|*.*||")),
-                 (QStringList{QStringLiteral("Text (*.txt *.TXT)"), QStringLiteral("All (*.*)")}));
-        QCOMPARE(toNameFilters(QStringLiteral("Help File( *.chm )|*.chm")),
-                 QStringList{QStringLiteral("Help File( *.chm ) (*.chm)")});
-        QCOMPARE(toNameFilters(QStringLiteral("Anything")),
-                 QStringList{QStringLiteral("Anything (*)")});
-        QCOMPARE(toNameFilters(QString()), QStringList());
-
-        QCOMPARE(withDefaultExtension(QStringLiteral("/d.v2/contacts"), QStringLiteral(".txt")),
-                 QStringLiteral("/d.v2/contacts.txt"));
-        QCOMPARE(withDefaultExtension(QStringLiteral("/d/contacts.csv"), QStringLiteral("txt")),
-                 QStringLiteral("/d/contacts.csv"));
-        QCOMPARE(withDefaultExtension(QStringLiteral("/d/"), QStringLiteral("txt")),
-                 QStringLiteral("/d/"));
+        // The pairs "description|patterns" up to "||"; ';' separates patterns.
+        const std::pair<const char*, QStringList> filters[] = {
+            {"Quillbox File( *.txt )|*.txt||", {QStringLiteral("Quillbox File( *.txt ) (*.txt)")}},
+            {"Text|*.txt;*.TXT|All|*.*||",
+             {QStringLiteral("Text (*.txt *.TXT)"), QStringLiteral("All (*.*)")}},
+            {"Help File( *.chm )|*.chm", {QStringLiteral("Help File( *.chm ) (*.chm)")}},
+            {"Anything", {QStringLiteral("Anything (*)")}},
+            {"", {}}};
+        for (const auto& [filter, names] : filters)
+            QCOMPARE(toNameFilters(QLatin1String(filter)), names);
+        // name, extension, result
+        const char* const names[][3] = {{"/d.v2/contacts", ".txt", "/d.v2/contacts.txt"},
+                                        {"/d/contacts.csv", "txt", "/d/contacts.csv"},
+                                        {"/d/", "txt", "/d/"}};
+        for (const auto& [name, extension, result] : names)
+            QCOMPARE(withDefaultExtension(QLatin1String(name), QLatin1String(extension)),
+                     QLatin1String(result));
     }
 
     void saveAsAsksBeforeReplacingAndOpenSaysNotFound()

@@ -88,12 +88,12 @@ std::vector<Event> expectedEvents(int mode, int count)
     return events;
 }
 
-void startLink(CPager& pager, Recorder& recorder, const QString& device)
+void startLink(CPager& pager, QObject& target, const QString& device)
 {
     pager.SetLevel(0);
     pager.SetPagerMode(0);
     QVERIFY(pager.CreateThread());
-    pager.InitializePager(&recorder, 1);
+    pager.InitializePager(&target, 1);
     pager.SetCommTimeOut(300);
     pager.SetCommPort(device);
     pager.OpenCommPort(38400);
@@ -254,10 +254,7 @@ void TestCPager::destroyWhileRunning()
     for (const int mode : {1, 2, 5}) {
         auto pager = std::make_unique<CPager>();
         QCOMPARE(pager->replaceAll(image.contacts, image.groups), 0);
-        pager->CreateThread();
-        pager->InitializePager(&target, 1);
-        pager->SetCommPort(sim.path());
-        pager->OpenCommPort(38400);
+        startLink(*pager, target, sim.path());
         QCOMPARE(pager->PagerControl(PagerMode(mode), 0), 0);
         QTest::qWait(200);
         pager.reset();

@@ -36,6 +36,12 @@ Run cli(const QStringList& arguments)
     return run;
 }
 
+// Arguments written as blank-separated words.
+QStringList words(const char* text)
+{
+    return QString::fromLatin1(text).split(QLatin1Char(' '));
+}
+
 QString dumped(const Json& json)
 {
     return QString::fromStdString(json.dump());
@@ -59,8 +65,7 @@ void TestPagerCli::transfers()
     QVERIFY(!sim.path().isEmpty());
     const QString port = sim.path();
 
-    Run run = cli({QStringLiteral("pager"), QStringLiteral("--port"), port,
-                   QStringLiteral("download-messages")});
+    Run run = cli(words("pager --port") << port << QStringLiteral("download-messages"));
     QCOMPARE(run.status, 0);
     QCOMPARE(dumped(Json::parse(run.out.toStdString())), dumped(image.messagesToJson()));
 
@@ -75,14 +80,13 @@ void TestPagerCli::transfers()
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(QByteArray::fromStdString(changed.addressBookToJson().dump()));
     out.close();
-    run = cli({QStringLiteral("pager"), QStringLiteral("--port"), port,
-               QStringLiteral("upload-contacts"), file, QStringLiteral("--verbose")});
+    run = cli(words("pager --port")
+              << port << QStringLiteral("upload-contacts") << file << QStringLiteral("--verbose"));
     QVERIFY2(run.status == 0, run.err.constData());
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.contains("finished"));
 
-    run = cli({QStringLiteral("pager"), QStringLiteral("download-contacts"),
-               QStringLiteral("--port"), port});
+    run = cli(words("pager download-contacts --port") << port);
     QCOMPARE(run.status, 0);
     QVERIFY(run.err.isEmpty());
     QCOMPARE(dumped(Json::parse(run.out.toStdString())), dumped(changed.addressBookToJson()));
@@ -93,7 +97,7 @@ void TestPagerCli::transfers()
     for (int n = 1; n <= 8; ++n)
         qputenv(("QUILLBOX_COM" + QByteArray::number(n)).constData(),
                 n == 3 ? QFile::encodeName(port) : QByteArray("/nonexistent/tty"));
-    run = cli({QStringLiteral("pager"), QStringLiteral("detect")});
+    run = cli(words("pager detect"));
     QCOMPARE(run.status, 0);
     const Json found = Json::parse(run.out.toStdString());
     QCOMPARE(dumped(found.at(0)), dumped(Json{{"port", "COM3"},
@@ -106,33 +110,25 @@ void TestPagerCli::transfers()
 void TestPagerCli::failures()
 {
     QTemporaryDir dir;
-    Run run = cli({QStringLiteral("pager"), QStringLiteral("--port"),
-                   dir.filePath(QStringLiteral("missing")), QStringLiteral("download-messages")});
+    const QString missing = dir.filePath(QStringLiteral("missing"));
+    Run run = cli(words("pager --port") << missing << QStringLiteral("download-messages"));
     QCOMPARE(run.status, 2);
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.contains("The serial port cannot be opened."));
 
     // Usage errors, and a damaged address book that never reaches the port.
-    QCOMPARE(cli({QStringLiteral("pager"), QStringLiteral("download-messages")}).status, 1);
-    QCOMPARE(cli({QStringLiteral("pager"), QStringLiteral("--port"), QStringLiteral("9"),
-                  QStringLiteral("download-messages")})
-                 .status,
-             1);
-    QCOMPARE(cli({QStringLiteral("pager"), QStringLiteral("--port"), QStringLiteral("1"),
-                  QStringLiteral("upload-contacts")})
-                 .status,
-             1);
+    for (const char* usage : {"pager download-messages", "pager --port 9 download-messages",
+                              "pager --port 1 upload-contacts"})
+        QVERIFY2(cli(words(usage)).status == 1, usage);
     const QString damaged = dir.filePath(QStringLiteral("damaged.json"));
     QFile file(damaged);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(R"({"contacts": [{"nIndex": 300}]})");
     file.close();
-    run =
-        cli({QStringLiteral("pager"), QStringLiteral("--port"),
-             dir.filePath(QStringLiteral("missing")), QStringLiteral("upload-contacts"), damaged});
+    run = cli(words("pager --port") << missing << QStringLiteral("upload-contacts") << damaged);
     QCOMPARE(run.status, 2);
     QVERIFY(run.err.contains("damaged.json"));
-    QCOMPARE(cli({QStringLiteral("pager"), QStringLiteral("--help")}).status, 0);
+    QCOMPARE(cli(words("pager --help")).status, 0);
 }
 
 QTEST_GUILESS_MAIN(TestPagerCli)
