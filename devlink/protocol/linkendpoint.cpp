@@ -125,6 +125,7 @@ void LinkEndpoint::resetSession()
     m_outcomeLost = 0;
     m_outcomeBytes = kOutcomePrior * double(kMaxFrameBytes);
     m_retries = 0;
+    m_resetReason = 0;
     m_silentTimeouts = 0;
     m_heardSinceTimeout = m_heardSinceAck = m_heardSinceProgress = false;
     m_synDue = m_ackDue = m_synAckDue = false;
@@ -289,8 +290,9 @@ void LinkEndpoint::handleFrame(const DecodedFrame& decoded, qint64 nowMs)
         // A peer still talking in a session this side has left: tell it the session is over.
         if (m_role == Role::Responder) {
             m_resetDue = true;
+            // (With the reason this side gave up with, if it did: the peer may have missed
+            // the first RST on the same noisy line.)
             m_resetSession = m_session;
-            m_resetReason = 0;
         }
         return;
     }

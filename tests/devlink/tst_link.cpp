@@ -272,6 +272,17 @@ void TestLink::lineStaysCorrupt()
     QVERIFY(p.run([&] { return p.a.failed(); }));
     QCOMPARE(p.a.errorCode(), int(ErrLineCorrupt));
     QVERIFY(p.sim.now < 30'000);
+
+    // When the pager is the one that gives up (it sends a download), its RST says why, and
+    // the program reports the noise rather than a lost connection.
+    for (const int reason : {int(ErrLineCorrupt), int(ErrProtocol)}) {
+        Pair q(7);
+        QVERIFY(q.connect());
+        q.b.send(pattern(3'000, 7));
+        q.b.abort(reason);
+        QVERIFY(q.run([&] { return q.a.failed(); }));
+        QCOMPARE(q.a.errorCode(), reason == ErrLineCorrupt ? reason : int(ErrConnectionLost));
+    }
 }
 
 void TestLink::disconnectInAFrameThenNewSession()
