@@ -271,4 +271,31 @@ std::vector<const MessageRecord*> folderMessages(const RecordList& records, qint
     return result;
 }
 
+std::vector<FolderGroup> groupByFolder(const RecordList& records,
+                                       const std::vector<qint32>& messageIds)
+{
+    std::unordered_map<qint32, qint32> folderOf; // message number -> folder number
+    for (const qint32 id : messageIds)
+        folderOf.emplace(id, 0);
+    for (const MessageRecord& r : records) {
+        if (r.nKind != KIND_MESSAGE)
+            continue;
+        const auto it = folderOf.find(r.nMessageId);
+        if (it != folderOf.end() && it->second == 0)
+            it->second = r.nFolderId;
+    }
+    std::vector<FolderGroup> groups;
+    for (const qint32 id : messageIds) {
+        const qint32 folderId = folderOf.at(id);
+        if (folderId == 0)
+            continue;
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&](const FolderGroup& g) { return g.folderId == folderId; });
+        if (group == groups.end())
+            group = groups.insert(groups.end(), FolderGroup{folderId, {}});
+        group->messageIds.push_back(id);
+    }
+    return groups;
+}
+
 } // namespace archive

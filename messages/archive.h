@@ -76,4 +76,14 @@ bool matches(const MessageRecord& message, const std::vector<std::string>& folde
 std::vector<const MessageRecord*> folderMessages(const RecordList& records, qint32 parentId,
                                                  qint32 folderId, bool withSubfolders);
 
+// Messages grouped by the folder they lie in (by folder number), folders in the order of
+// their first message in messageIds; numbers that name no message are left out. One walk.
+struct FolderGroup
+{
+    qint32 folderId;
+    std::vector<qint32> messageIds;
+};
+std::vector<FolderGroup> groupByFolder(const RecordList& records,
+                                       const std::vector<qint32>& messageIds);
+
 } // namespace archive

@@ -165,6 +165,15 @@ private Q_SLOTS:
         QCOMPARE(ids(archive::folderMessages(l, PARENT_LOCAL, 20, true)),
                  (std::vector<qint32>{1, 2, 3, 5}));
         QCOMPARE(ids(archive::folderMessages(l, 31, 30, true)), (std::vector<qint32>{6}));
+
+        // A drag out of the search: each message by its own folder.
+        const std::vector<archive::FolderGroup> groups =
+            archive::groupByFolder(l, {5, 1, 99, 2, 3});
+        QCOMPARE(groups.size(), size_t(3));
+        QCOMPARE(groups[0].folderId, 20);
+        QCOMPARE(groups[0].messageIds, (std::vector<qint32>{5, 2}));
+        QCOMPARE(groups[1].folderId, 22);
+        QCOMPARE(groups[2].messageIds, (std::vector<qint32>{3}));
     }
 
     void headerText_data()
