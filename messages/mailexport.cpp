@@ -1,7 +1,9 @@
 #include "messages/mailexport.h"
 
+#include "platform/atomicfile.h"
+
 #include <QDir>
-#include <QSaveFile>
+#include <QIODevice>
 
 #include <array>
 #include <cstdio>
@@ -306,55 +308,35 @@ void appendCsvRow(std::string& out, const MessageRecord& m, std::string_view fol
 bool writeFile(const QString& path, Format format, std::span<const MessageRecord* const> messages,
                const archive::FolderPaths& paths, QString* error)
 {
-    auto fail = [&](const QString& why) {
-        if (error) {
-            *error = QStringLiteral("The export file %1 could not be written: %2")
-                         .arg(QDir::toNativeSeparators(path), why);
-        }
-        return false;
-    };
-    // Unbuffered, with every write checked: a buffered save file drops the error of its
-    // last flush, and a full disk would then pass for a good export.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(file.errorString());
+    // Messages are encoded into one buffer that goes out whenever it has grown past a few
+    // megabytes: few, large writes.
     constexpr size_t kChunk = size_t(4) << 20;
-    std::string buffer;
-    buffer.reserve(kChunk + (kChunk >> 2));
-    auto put = [&]() {
-        const char* at = buffer.data();
-        qint64 left = static_cast<qint64>(buffer.size());
-        while (left > 0) {
-            const qint64 n = file.write(at, left);
-            if (n <= 0)
-                return false;
-            at += n;
-            left -= n;
+    const auto writer = [&](QIODevice& out) {
+        std::string buffer;
+        buffer.reserve(kChunk + (kChunk >> 2));
+        if (format == Format::Csv)
+            appendCsvHeader(buffer);
+        for (const MessageRecord* m : messages) {
+            if (format == Format::Mbox)
+                appendMbox(buffer, *m, paths.pathOf(*m));
+            else
+                appendCsvRow(buffer, *m, paths.pathOf(*m));
+            if (buffer.size() >= kChunk) {
+                if (out.write(buffer.data(), static_cast<qint64>(buffer.size())) < 0)
+                    return false;
+                buffer.clear();
+            }
         }
-        buffer.clear();
-        return true;
+        return out.write(buffer.data(), static_cast<qint64>(buffer.size())) >= 0;
     };
-    bool ok = true;
-    if (format == Format::Csv)
-        appendCsvHeader(buffer);
-    for (const MessageRecord* m : messages) {
-        if (format == Format::Mbox)
-            appendMbox(buffer, *m, paths.pathOf(*m));
-        else
-            appendCsvRow(buffer, *m, paths.pathOf(*m));
-        if (buffer.size() >= kChunk && !(ok = put()))
-            break;
+    QString why;
+    if (platform::writeFileAtomically(path, writer, &why))
+        return true;
+    if (error) {
+        *error = QStringLiteral("The export file %1 could not be written: %2")
+                     .arg(QDir::toNativeSeparators(path), why);
     }
-    if (ok)
-        ok = put();
-    if (!ok || file.error() != QFileDevice::NoError) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    return false;
 }
 
 } // namespace mailexport

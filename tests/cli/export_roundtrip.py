@@ -12,15 +12,20 @@ import tempfile
 cli = sys.argv[1]
 work = tempfile.mkdtemp(prefix="quillbox-export-")
 
-def folder(name, number, parent, parent_name):
-    return {"strName": name, "strParentName": parent_name, "nKind": 0, "nFolderId": number,
-            "nParentId": parent, "nCount": 0}
+def record(**fields):
+    whole = {"strName": "", "nReserved": 0, "strParentName": "", "nKind": 0, "nFolderId": 0,
+             "nParentId": 0, "nCount": 0, "nMessageId": 0, "strText": "", "strDate": "",
+             "strOrigin": "", "strTitle": "", "strHeader": "", "strAddress": ""}
+    whole.update(fields)
+    return whole
 
-def message(number, folder_record, address, header, text, date):
-    return {"strName": folder_record["strName"], "strParentName": folder_record["strParentName"],
-            "nKind": 1, "nFolderId": folder_record["nFolderId"],
-            "nParentId": folder_record["nParentId"], "nMessageId": number,
-            "strAddress": address, "strHeader": header, "strText": text, "strDate": date}
+def folder(name, number, parent, parent_name):
+    return record(strName=name, strParentName=parent_name, nFolderId=number, nParentId=parent)
+
+def message(number, f, address, header, text, date):
+    return record(strName=f["strName"], strParentName=f["strParentName"], nKind=1,
+                  nFolderId=f["nFolderId"], nParentId=f["nParentId"], nMessageId=number,
+                  strAddress=address, strHeader=header, strText=text, strDate=date)
 
 top = folder("Folders", 20, -2, "LocalFolder")
 work_folder = folder("Wörk", 21, 20, "Folders(0)")

@@ -59,6 +59,23 @@ const QByteArray kInboxDb = QByteArray::fromHex(
     "14000000" "01000000" "05496e626f78" "00000000" "0b4c6f63616c466f6c646572"
     "00000000" "14000000" "feffffff" "00000000" "00000000" "000000000000");
 
+// A whole record as folderdb build takes it; texts empty unless given.
+QJsonObject recordJson(const char* name, const char* parent, int kind, int folder, int parentId,
+                       int id, const QString& text = {})
+{
+    QJsonObject record{{QStringLiteral("nReserved"), 0}, {QStringLiteral("nCount"), 0}};
+    for (const char* field : {"strDate", "strOrigin", "strTitle", "strHeader", "strAddress"})
+        record.insert(QLatin1String(field), QString());
+    record.insert(QStringLiteral("strText"), text);
+    record.insert(QStringLiteral("strName"), QLatin1String(name));
+    record.insert(QStringLiteral("strParentName"), QLatin1String(parent));
+    record.insert(QStringLiteral("nKind"), kind);
+    record.insert(QStringLiteral("nFolderId"), folder);
+    record.insert(QStringLiteral("nParentId"), parentId);
+    record.insert(QStringLiteral("nMessageId"), id);
+    return record;
+}
+
 } // namespace
 
 class TestCli : public QObject
@@ -157,16 +174,7 @@ private Q_SLOTS:
     {
         // Pager folder 1 with a message, local folders 25 and 31, message 40 in folder 31.
         auto rec = [](const char* name, const char* parent, int kind, int folder, int parentId, int id) {
-            QJsonObject record{{QStringLiteral("nReserved"), 0}, {QStringLiteral("nCount"), 0}};
-            for (const char* text : {"strText", "strDate", "strOrigin", "strTitle", "strHeader", "strAddress"})
-                record.insert(QLatin1String(text), QString());
-            record.insert(QStringLiteral("strName"), QLatin1String(name));
-            record.insert(QStringLiteral("strParentName"), QLatin1String(parent));
-            record.insert(QStringLiteral("nKind"), kind);
-            record.insert(QStringLiteral("nFolderId"), folder);
-            record.insert(QStringLiteral("nParentId"), parentId);
-            record.insert(QStringLiteral("nMessageId"), id);
-            return record;
+            return recordJson(name, parent, kind, folder, parentId, id);
         };
         const QJsonObject doc{{QStringLiteral("header"), 20},
                               {QStringLiteral("records"),
@@ -209,10 +217,7 @@ private Q_SLOTS:
     void folderDbSearchAndExport()
     {
         auto rec = [](const char* name, int kind, int folder, int parentId, int id, const char* text) {
-            return QJsonObject{{QStringLiteral("strName"), QLatin1String(name)},
-                               {QStringLiteral("nKind"), kind}, {QStringLiteral("nFolderId"), folder},
-                               {QStringLiteral("nParentId"), parentId}, {QStringLiteral("nMessageId"), id},
-                               {QStringLiteral("strText"), QString::fromLatin1(text)}};
+            return recordJson(name, "", kind, folder, parentId, id, QString::fromLatin1(text));
         };
         const QJsonObject doc{{QStringLiteral("records"),
                                QJsonArray{rec("Folders", 0, 20, -2, 0, ""), rec("Work", 0, 21, 20, 0, ""),
