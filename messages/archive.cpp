@@ -271,6 +271,27 @@ std::vector<const MessageRecord*> folderMessages(const RecordList& records, qint
     return result;
 }
 
+std::vector<const MessageRecord*> findMessages(const RecordList& records,
+                                               const std::vector<qint32>& messageIds)
+{
+    std::unordered_map<qint32, const MessageRecord*> found;
+    for (const qint32 id : messageIds)
+        found.emplace(id, nullptr);
+    for (const MessageRecord& r : records) {
+        if (r.nKind != KIND_MESSAGE)
+            continue;
+        const auto it = found.find(r.nMessageId);
+        if (it != found.end() && !it->second)
+            it->second = &r;
+    }
+    std::vector<const MessageRecord*> out;
+    for (const qint32 id : messageIds) {
+        if (const MessageRecord* m = found.at(id))
+            out.push_back(m);
+    }
+    return out;
+}
+
 std::vector<FolderGroup> groupByFolder(const RecordList& records,
                                        const std::vector<qint32>& messageIds)
 {

@@ -76,6 +76,11 @@ bool matches(const MessageRecord& message, const std::vector<std::string>& folde
 std::vector<const MessageRecord*> folderMessages(const RecordList& records, qint32 parentId,
                                                  qint32 folderId, bool withSubfolders);
 
+// The messages with these numbers, in the order given; numbers that name no message are
+// left out. One walk.
+std::vector<const MessageRecord*> findMessages(const RecordList& records,
+                                               const std::vector<qint32>& messageIds);
+
 // Messages grouped by the folder they lie in (by folder number), folders in the order of
 // their first message in messageIds; numbers that name no message are left out. One walk.
 struct FolderGroup
