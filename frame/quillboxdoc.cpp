@@ -4,6 +4,7 @@
 #include "messages/foldertreemodel.h"
 #include "messages/messagelistmodel.h"
 #include "messages/messagestore.h"
+#include "messages/searchresultsmodel.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
 #include "platform/settings.h"
@@ -129,6 +130,8 @@ bool CQuillboxDoc::SaveFolderDb(QString* error)
 void CQuillboxDoc::TakeDownloadedMessages(const std::vector<DeviceMessage>& messages,
                                           const FolderNameSlots& folderNames)
 {
+    // The search's rows may be pager messages that the download replaces.
+    searchModel().storeChanged();
     store().TakeDownloadedMessages(messages, folderNames);
 }
 
@@ -136,6 +139,7 @@ void CQuillboxDoc::OnCloseDocument()
 {
     // The models let go of the records before they are freed.
     listModel().clear();
+    searchModel().storeChanged();
     store().DeleteAllRecords();
     folderModel().reload();
 }

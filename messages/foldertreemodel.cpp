@@ -1,5 +1,6 @@
 #include "messages/foldertreemodel.h"
 
+#include "messages/archive.h"
 #include "messages/messagelistmodel.h"
 #include "messages/messagestore.h"
 #include "platform/bytes.h"
@@ -387,6 +388,10 @@ Qt::DropAction FolderTreeModel::dropActionFor(const QMimeData* data, bool copyAs
     const std::optional<MessageDrag> drag = dragOf(data);
     if (!drag || folder(target)->nFolderId == drag->sourceFolderId)
         return Qt::IgnoreAction;
+    // Messages of several folders (out of a search): each goes by the rules of its own
+    // folder at the drop; the drag only says whether all of them are the pager's.
+    if (drag->sourceFolderId == 0)
+        return copyAsked || drag->sourceParentId == PARENT_PAGER ? Qt::CopyAction : Qt::MoveAction;
     return m_store.DropCopies(drag->sourceFolderId, copyAsked) ? Qt::CopyAction : Qt::MoveAction;
 }
 
@@ -408,6 +413,25 @@ bool FolderTreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action,
     const Qt::DropAction done = dropActionFor(data, action == Qt::CopyAction, parent);
     const MessageDrag drag = *dragOf(data);
     const qint32 destination = folder(parent)->nFolderId;
+    if (drag.sourceFolderId == 0) {
+        std::vector<qint32> changed{destination};
+        int dropped = 0;
+        for (const archive::FolderGroup& group :
+             archive::groupByFolder(m_store.records(), drag.messageIds)) {
+            if (group.folderId == destination)
+                continue; // already there
+            const bool copy = m_store.DropCopies(group.folderId, done == Qt::CopyAction);
+            dropped += copy ? m_store.CopyMessages(group.messageIds, destination)
+                            : m_store.MoveMessages(group.messageIds, destination);
+            if (!copy)
+                changed.push_back(group.folderId);
+        }
+        if (dropped == 0)
+            return false;
+        refreshFolders(changed);
+        Q_EMIT messagesDropped(parent);
+        return true;
+    }
     const int count = done == Qt::CopyAction ? m_store.CopyMessages(drag.messageIds, destination)
                                              : m_store.MoveMessages(drag.messageIds, destination);
     if (count == 0)

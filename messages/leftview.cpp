@@ -1,8 +1,12 @@
 #include "messages/leftview.h"
 
+#include "messages/archive.h"
+#include "messages/exportmessages.h"
 #include "messages/foldertreemodel.h"
 #include "messages/messagerecord.h"
+#include "messages/messagestore.h"
 #include "messages/messageviews.h"
+#include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 
 #include <QAction>
@@ -59,7 +63,9 @@ CLeftView::CLeftView(MessageViews& doc, QWidget* parent)
     : QTreeView(parent), m_doc(doc), m_model(doc.folderModel()),
       m_actNewFolder(new QAction(QStringLiteral("New Folder"), this)),
       m_actDelete(new QAction(QStringLiteral("Delete"), this)),
-      m_actReName(new QAction(QStringLiteral("ReName"), this))
+      m_actReName(new QAction(QStringLiteral("ReName"), this)),
+      m_actExport(new QAction(QStringLiteral("Export Messages..."), this)),
+      m_actExportSubfolders(new QAction(QStringLiteral("Export Messages with Subfolders..."), this))
 {
     setObjectName(QStringLiteral("folderTree"));
     m_model.setIcons(themedIcon("drive-removable-media", style(), QStyle::SP_DriveFDIcon),
@@ -82,6 +88,11 @@ CLeftView::CLeftView(MessageViews& doc, QWidget* parent)
     connect(m_actNewFolder, &QAction::triggered, this, &CLeftView::OnFolderNewFolder);
     connect(m_actDelete, &QAction::triggered, this, &CLeftView::OnFolderDelete);
     connect(m_actReName, &QAction::triggered, this, &CLeftView::OnFolderReName);
+    m_actExport->setData(ID_FOLDER_EXPORT);
+    m_actExportSubfolders->setData(ID_FOLDER_EXPORT_SUBFOLDERS);
+    connect(m_actExport, &QAction::triggered, this, &CLeftView::OnFolderExport);
+    connect(m_actExportSubfolders, &QAction::triggered, this,
+            &CLeftView::OnFolderExportWithSubfolders);
     connect(&m_model, &FolderTreeModel::messagesDropped, this, &CLeftView::onMessagesDropped);
 }
 
@@ -133,10 +144,18 @@ void CLeftView::onMessagesDropped(const QModelIndex& target)
 
 std::unique_ptr<QMenu> CLeftView::createContextMenu(const QModelIndex& index)
 {
-    // The pager's branch and its folders are as the pager has them.
+    // The pager's branch and its folders are as the pager has them: their messages can only
+    // be exported.
     const bool local = m_model.isLocalFolder(index);
-    if (!local && !m_model.isLocalRoot(index))
-        return nullptr;
+    if (!local && !m_model.isLocalRoot(index)) {
+        if (!m_model.folder(index))
+            return nullptr;
+        m_contextIndex = index;
+        auto menu = std::make_unique<QMenu>(this);
+        menu->setObjectName(QStringLiteral("ContextPagerFolder"));
+        menu->addAction(m_actExport);
+        return menu;
+    }
     m_contextIndex = index;
     m_actNewFolder->setEnabled(true);
     m_actDelete->setEnabled(local);
@@ -147,6 +166,11 @@ std::unique_ptr<QMenu> CLeftView::createContextMenu(const QModelIndex& index)
     menu->addAction(m_actNewFolder);
     menu->addAction(m_actDelete);
     menu->addAction(m_actReName);
+    if (local) {
+        menu->addSeparator();
+        menu->addAction(m_actExport);
+        menu->addAction(m_actExportSubfolders);
+    }
     return menu;
 }
 
@@ -192,6 +216,28 @@ void CLeftView::OnFolderDelete()
         }
     }
     m_model.removeFolder(folder);
+}
+
+void CLeftView::OnFolderExport()
+{
+    exportFolder(false);
+}
+
+void CLeftView::OnFolderExportWithSubfolders()
+{
+    exportFolder(true);
+}
+
+void CLeftView::exportFolder(bool withSubfolders)
+{
+    const MessageRecord* folder = m_model.folder(m_contextIndex);
+    if (!folder)
+        return;
+    const RecordList& records = m_doc.store().records();
+    ExportMessages(
+        this, records,
+        archive::folderMessages(records, folder->nParentId, folder->nFolderId, withSubfolders),
+        platform::toDisplay(folder->strName));
 }
 
 void CLeftView::OnFolderReName()

@@ -23,6 +23,8 @@ public:
     static constexpr int ID_FOLDER_NEWFOLDER = 32771;
     static constexpr int ID_FOLDER_DELETE = 32772;
     static constexpr int ID_FOLDER_RENAME = 32829;
+    static constexpr int ID_FOLDER_EXPORT = 32850;
+    static constexpr int ID_FOLDER_EXPORT_SUBFOLDERS = 32851;
 
     explicit CLeftView(MessageViews& doc, QWidget* parent = nullptr);
     ~CLeftView() override;
@@ -47,6 +49,8 @@ public:
     QAction* newFolderAction() const { return m_actNewFolder; }
     QAction* deleteAction() const { return m_actDelete; }
     QAction* reNameAction() const { return m_actReName; }
+    QAction* exportAction() const { return m_actExport; }
+    QAction* exportWithSubfoldersAction() const { return m_actExportSubfolders; }
 
     // The end of editing a folder's name with this text in the editor. Refusals tell the
     // user and start the editing again. Returns true when the folder took the new name.
@@ -56,6 +60,9 @@ public Q_SLOTS:
     void OnFolderNewFolder();
     void OnFolderDelete();
     void OnFolderReName();
+    // Writes the context folder's messages (and its subfolders') to a file the user chooses.
+    void OnFolderExport();
+    void OnFolderExportWithSubfolders();
 
 Q_SIGNALS:
     // The folder to show (nullptr: a root, or nothing): the current row changed, or messages
@@ -71,11 +78,14 @@ private:
     void labelEdited(const QModelIndex& index, const QString& text);
     void restartLabelEdit(const QModelIndex& index);
     void onMessagesDropped(const QModelIndex& target);
+    void exportFolder(bool withSubfolders);
 
     MessageViews& m_doc;
     FolderTreeModel& m_model;
     QAction* m_actNewFolder;
     QAction* m_actDelete;
     QAction* m_actReName;
+    QAction* m_actExport;
+    QAction* m_actExportSubfolders;
     QPersistentModelIndex m_contextIndex;
 };

@@ -5,11 +5,30 @@
 #include "messages/messagelistmodel.h"
 #include "messages/rightdetailview.h"
 #include "messages/rightlistview.h"
+#include "messages/searchresultsmodel.h"
+#include "messages/searchresultsview.h"
 
 MessageViews::MessageViews(MessageStore& store)
     : m_store(store), m_pFolderModel(std::make_unique<FolderTreeModel>(store)),
-      m_pListModel(std::make_unique<MessageListModel>(store))
+      m_pListModel(std::make_unique<MessageListModel>(store)),
+      m_pSearchModel(std::make_unique<SearchResultsModel>(store))
 {
+    // The search's rows are the store's records: every change to the store lets go of them
+    // (and an active search runs again).
+    SearchResultsModel* search = m_pSearchModel.get();
+    FolderTreeModel* tree = m_pFolderModel.get();
+    search->followChangesOf(*tree);
+    connect(m_pListModel.get(), &MessageListModel::folderCountsChanged, search,
+            &SearchResultsModel::storeChanged);
+    connect(search, &SearchResultsModel::folderCountsChanged, tree,
+            &FolderTreeModel::refreshFolders);
+    // The list of the folder shown may have lost messages deleted among the results.
+    connect(search, &SearchResultsModel::folderCountsChanged, this,
+            [this] { ShowFolder(GetSelectedFolder()); });
+    connect(search, &QAbstractItemModel::modelReset, this, [this] {
+        if (m_pSearchView && m_pSearchView->isVisible())
+            ShowMessage(nullptr);
+    });
     connect(m_pListModel.get(), &MessageListModel::folderCountsChanged, m_pFolderModel.get(),
             &FolderTreeModel::refreshFolders);
     // A list filled anew has no current message.
@@ -44,6 +63,38 @@ void MessageViews::SetListView(CRightListView* view)
 void MessageViews::SetDetailView(CRightDetailView* view)
 {
     m_pDetailView = view;
+}
+
+void MessageViews::SetSearchView(CSearchResultsView* view)
+{
+    m_pSearchView = view;
+    if (view) {
+        connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& current) {
+                    ShowMessage(current.isValid() ? m_pSearchModel->message(current.row())
+                                                  : nullptr);
+                });
+    }
+}
+
+void MessageViews::OpenMessage(const MessageRecord* message)
+{
+    if (!message || !m_pTreeView || !m_pListView)
+        return;
+    const qint32 messageId = message->nMessageId;
+    const QModelIndex folder = m_pFolderModel->findFolder(message->nFolderId);
+    if (!folder.isValid())
+        return;
+    m_pTreeView->scrollTo(folder); // opens the branches above it
+    m_pTreeView->setCurrentIndex(folder);
+    for (int row = 0; row < m_pListModel->rowCount(); ++row) {
+        if (m_pListModel->messageId(row) == messageId) {
+            const QModelIndex at = m_pListModel->index(row, 0);
+            m_pListView->setCurrentIndex(at);
+            m_pListView->scrollTo(at);
+            break;
+        }
+    }
 }
 
 CLeftView* MessageViews::treeView() const

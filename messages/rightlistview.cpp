@@ -1,7 +1,11 @@
 #include "messages/rightlistview.h"
 
+#include "messages/archive.h"
+#include "messages/exportmessages.h"
 #include "messages/messagelistmodel.h"
+#include "messages/messagestore.h"
 #include "messages/messageviews.h"
+#include "platform/bytes.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -14,7 +18,8 @@
 
 CRightListView::CRightListView(MessageViews& doc, QWidget* parent)
     : QTreeView(parent), m_doc(doc), m_model(&doc.listModel()),
-      m_actDelete(new QAction(QStringLiteral("Delete"), this))
+      m_actDelete(new QAction(QStringLiteral("Delete"), this)),
+      m_actExport(new QAction(QStringLiteral("Export Messages..."), this))
 {
     setObjectName(QStringLiteral("messageList"));
     m_model->setRowIcon(QIcon::fromTheme(QStringLiteral("mail-message"),
@@ -36,6 +41,8 @@ CRightListView::CRightListView(MessageViews& doc, QWidget* parent)
 
     m_actDelete->setData(ID_MESSAGE_DELETE);
     connect(m_actDelete, &QAction::triggered, this, &CRightListView::OnMessageDelete);
+    m_actExport->setData(ID_MESSAGE_EXPORT);
+    connect(m_actExport, &QAction::triggered, this, &CRightListView::OnMessageExport);
 }
 
 CRightListView::~CRightListView() = default;
@@ -72,12 +79,15 @@ std::vector<qint32> CRightListView::selectedMessageIds() const
 
 std::unique_ptr<QMenu> CRightListView::createContextMenu()
 {
-    if (!selectionModel()->hasSelection() || !m_model->hasFolder() || m_model->folderIsPager())
+    if (!selectionModel()->hasSelection() || !m_model->hasFolder())
         return nullptr;
     auto menu = std::make_unique<QMenu>(this);
     menu->setObjectName(QStringLiteral("ContextMessage"));
-    m_actDelete->setEnabled(true);
-    menu->addAction(m_actDelete);
+    if (!m_model->folderIsPager()) {
+        m_actDelete->setEnabled(true);
+        menu->addAction(m_actDelete);
+    }
+    menu->addAction(m_actExport);
     return menu;
 }
 
@@ -93,6 +103,18 @@ void CRightListView::OnMessageDelete()
     // Always the rows that are selected now: the row that changed last may be one that
     // was just taken out of the selection.
     m_model->deleteRows(selectedRows());
+}
+
+void CRightListView::OnMessageExport()
+{
+    const MessageRecord* folder =
+        m_doc.store().findFolder(m_model->folderParentId(), m_model->folderId());
+    const std::vector<qint32> ids = selectedMessageIds();
+    if (!folder || ids.empty())
+        return;
+    ExportMessages(this, m_doc.store().records(),
+                   archive::findMessages(m_doc.store().records(), ids),
+                   platform::toDisplay(folder->strName));
 }
 
 void CRightListView::startDrag(Qt::DropActions)

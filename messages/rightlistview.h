@@ -19,6 +19,7 @@ class CRightListView : public QTreeView
 
 public:
     static constexpr int ID_MESSAGE_DELETE = 32790;
+    static constexpr int ID_MESSAGE_EXPORT = 32852;
 
     explicit CRightListView(MessageViews& doc, QWidget* parent = nullptr);
     ~CRightListView() override;
@@ -32,14 +33,17 @@ public:
     // The message numbers of the selected rows, in row order.
     std::vector<qint32> selectedMessageIds() const;
 
-    // The "ContextMessage" menu, or nullptr when it does not apply (no row selected, or
-    // the folder is one of the pager's, whose messages cannot be deleted).
+    // The "ContextMessage" menu, or nullptr when no row is selected: "Delete" (not in the
+    // pager's folders, whose messages cannot be deleted) and "Export Messages...".
     std::unique_ptr<QMenu> createContextMenu();
     QAction* deleteAction() const { return m_actDelete; }
+    QAction* exportAction() const { return m_actExport; }
 
 public Q_SLOTS:
     // Deletes the selected messages; the folder is then listed again.
     void OnMessageDelete();
+    // Writes the selected messages to a file the user chooses.
+    void OnMessageExport();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
@@ -49,4 +53,5 @@ private:
     MessageViews& m_doc;
     MessageListModel* m_model;
     QAction* m_actDelete;
+    QAction* m_actExport;
 };

@@ -1,12 +1,17 @@
 #pragma once
-// The right-hand column of the Messages window: the message list above the detail pane.
+// The right-hand column of the Messages window: the search field, the message list (or,
+// while a search is on, its results across all folders) and the detail pane below them.
 
 #include <QWidget>
 
 class CRightDetailView;
 class CRightListView;
+class CSearchResultsView;
+class QLineEdit;
+class QStackedWidget;
 class MessageViews;
 class QSplitter;
+struct MessageRecord;
 
 class CRightView : public QWidget
 {
@@ -22,9 +27,23 @@ public:
     CRightListView* listView() const { return m_pListView; }
     CRightDetailView* detailView() const { return m_pDetailView; }
     QSplitter* splitter() const { return m_pSplitter; }
+    QLineEdit* searchField() const { return m_pSearchField; }
+    CSearchResultsView* searchView() const { return m_pSearchView; }
+    // Ctrl+F: the search field takes the focus, its text selected.
+    void focusSearch();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void searchTextChanged(const QString& text);
+    void openResult(const MessageRecord* message);
+
+    MessageViews& m_doc;
+    QLineEdit* m_pSearchField;
     QSplitter* m_pSplitter;
+    QStackedWidget* m_pListStack;
     CRightListView* m_pListView;
     CRightDetailView* m_pDetailView;
+    CSearchResultsView* m_pSearchView;
 };

@@ -59,6 +59,23 @@ const QByteArray kInboxDb = QByteArray::fromHex(
     "14000000" "01000000" "05496e626f78" "00000000" "0b4c6f63616c466f6c646572"
     "00000000" "14000000" "feffffff" "00000000" "00000000" "000000000000");
 
+// A whole record as folderdb build takes it; texts empty unless given.
+QJsonObject recordJson(const char* name, const char* parent, int kind, int folder, int parentId,
+                       int id, const QString& text = {})
+{
+    QJsonObject record{{QStringLiteral("nReserved"), 0}, {QStringLiteral("nCount"), 0}};
+    for (const char* field : {"strDate", "strOrigin", "strTitle", "strHeader", "strAddress"})
+        record.insert(QLatin1String(field), QString());
+    record.insert(QStringLiteral("strText"), text);
+    record.insert(QStringLiteral("strName"), QLatin1String(name));
+    record.insert(QStringLiteral("strParentName"), QLatin1String(parent));
+    record.insert(QStringLiteral("nKind"), kind);
+    record.insert(QStringLiteral("nFolderId"), folder);
+    record.insert(QStringLiteral("nParentId"), parentId);
+    record.insert(QStringLiteral("nMessageId"), id);
+    return record;
+}
+
 } // namespace
 
 class TestCli : public QObject
@@ -74,6 +91,7 @@ private Q_SLOTS:
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains("folderdb dump FILE"));
         for (const char* command : {"folderdb dump", "folderdb build", "folderdb close",
+                                    "folderdb search", "folderdb export",
                                     "group-block build", "group-block rebuild", "contacts parse",
                                     "contacts write", "contacts vcard-read",
                                     "contacts vcard-write"}) {
@@ -156,16 +174,7 @@ private Q_SLOTS:
     {
         // Pager folder 1 with a message, local folders 25 and 31, message 40 in folder 31.
         auto rec = [](const char* name, const char* parent, int kind, int folder, int parentId, int id) {
-            QJsonObject record{{QStringLiteral("nReserved"), 0}, {QStringLiteral("nCount"), 0}};
-            for (const char* text : {"strText", "strDate", "strOrigin", "strTitle", "strHeader", "strAddress"})
-                record.insert(QLatin1String(text), QString());
-            record.insert(QStringLiteral("strName"), QLatin1String(name));
-            record.insert(QStringLiteral("strParentName"), QLatin1String(parent));
-            record.insert(QStringLiteral("nKind"), kind);
-            record.insert(QStringLiteral("nFolderId"), folder);
-            record.insert(QStringLiteral("nParentId"), parentId);
-            record.insert(QStringLiteral("nMessageId"), id);
-            return record;
+            return recordJson(name, parent, kind, folder, parentId, id);
         };
         const QJsonObject doc{{QStringLiteral("header"), 20},
                               {QStringLiteral("records"),
@@ -203,6 +212,46 @@ private Q_SLOTS:
                  path("no-such-folder/out.psf")});
         QCOMPARE(r.status, 2);
         QVERIFY(!r.err.isEmpty());
+    }
+
+    void folderDbSearchAndExport()
+    {
+        auto rec = [](const char* name, int kind, int folder, int parentId, int id, const char* text) {
+            return recordJson(name, "", kind, folder, parentId, id, QString::fromLatin1(text));
+        };
+        const QJsonObject doc{{QStringLiteral("records"),
+                               QJsonArray{rec("Folders", 0, 20, -2, 0, ""), rec("Work", 0, 21, 20, 0, ""),
+                                          rec("Folders", 1, 20, -2, 2, "summer \xC9T\xC9"),
+                                          rec("Work", 1, 21, 20, 3, "\xE9t\xE9 at work"),
+                                          rec("Work", 2, 21, 20, 3, "\xE9t\xE9 at work")}}};
+        writeFile(path("search.json"), QJsonDocument(doc).toJson());
+        auto run = [&](const char* words, QStringList more = {}) {
+            return cli(QString::fromLatin1(words).split(QLatin1Char(' ')) + more);
+        };
+        QCOMPARE(run("folderdb build", {path("search.json"), path("search.psf")}).status, 0);
+
+        Run r = run("folderdb search", {path("search.psf"), QStringLiteral("WORK"), QStringLiteral("été")});
+        QCOMPARE(r.status, 0);
+        const QJsonArray found = QJsonDocument::fromJson(r.out).array();
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.at(0).toObject().value(QStringLiteral("nMessageId")).toInt(), 3);
+        QCOMPARE(found.at(0).toObject().value(QStringLiteral("folder")).toString(),
+                 QStringLiteral("LocalFolder/Folders/Work"));
+        QCOMPARE(run("folderdb search", {path("search.psf"), QStringLiteral("\u0100")}).status, 1);
+
+        for (const auto& [option, count] : {std::pair{"", 2}, {"--folder 20", 1}, {"--folder 20 --recursive", 2}}) {
+            QStringList args{path("search.psf"), path("out.csv"), QStringLiteral("--format"), QStringLiteral("csv")};
+            if (*option)
+                args += QString::fromLatin1(option).split(QLatin1Char(' '));
+            r = run("folderdb export", args);
+            QCOMPARE(r.status, 0);
+            QCOMPARE(readFile(path("out.csv")).count("\r\n"), count + 1);
+        }
+        for (const char* bad : {"--format xml", "--format csv --folder 99", "--format csv --recursive"})
+            QCOMPARE(run("folderdb export", QStringList{path("search.psf"), path("x")} +
+                                               QString::fromLatin1(bad).split(QLatin1Char(' '))).status, 1);
+        QCOMPARE(run("folderdb export", {path("search.psf"), path("no-such-folder/x"),
+                                         QStringLiteral("--format"), QStringLiteral("mbox")}).status, 2);
     }
 
     void groupBlock()

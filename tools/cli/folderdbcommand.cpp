@@ -1,6 +1,8 @@
 // quillbox-cli folderdb: the folder database file as JSON, and the close of the store.
 
+#include "messages/archive.h"
 #include "messages/folderdb.h"
+#include "messages/mailexport.h"
 #include "messages/messagestore.h"
 #include "tools/cli/command.h"
 #include "tools/common/recordjson.h"
@@ -21,6 +23,131 @@ QString damageText(const QString& path, const folderdb::ReadResult& result)
         .arg(path)
         .arg(result.errorOffset)
         .arg(result.error);
+}
+
+// Reads the database named by the first positional argument; false (with the error told)
+// when it is missing or damaged.
+bool readDatabase(const QString& path, RecordList& records)
+{
+    const folderdb::ReadResult result = folderdb::readFile(path, records);
+    if (!result.found) {
+        printError(QStringLiteral("%1: %2").arg(
+            path, result.error.isEmpty() ? QStringLiteral("no such file") : result.error));
+        return false;
+    }
+    if (!result.ok) {
+        printError(damageText(path, result));
+        return false;
+    }
+    return true;
+}
+
+int search(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The folder database."));
+    parser.addPositionalArgument(QStringLiteral("WORDS"), QStringLiteral("Words to look for."),
+                                 QStringLiteral("WORDS..."));
+    const int status = parseCommand(
+        parser, args,
+        QStringLiteral("quillbox-cli folderdb search FILE WORDS...\n"
+                       "Prints, as JSON records with their folder's path, the messages of FILE\n"
+                       "whose address, header or text hold every word (case-insensitive)."),
+        2, -1);
+    if (status >= 0)
+        return status;
+    QStringList pos = parser.positionalArguments();
+    const QString path = pos.takeFirst();
+    std::vector<std::string> words;
+    try {
+        for (const QString& word : pos) {
+            for (std::string& w : archive::searchWords(
+                     recordjson::utf8ToBytes(word.toStdString(), "WORDS")))
+                words.push_back(std::move(w));
+        }
+    } catch (const recordjson::FormError& e) {
+        printError(std::string(e.what()));
+        return EXIT_USAGE;
+    }
+    RecordList records;
+    if (!readDatabase(path, records))
+        return EXIT_INPUT;
+    archive::MessageSearch index;
+    index.build(records);
+    const archive::FolderPaths paths(records);
+    Json list = Json::array();
+    for (const MessageRecord* m : index.find(words)) {
+        Json record = recordjson::messageRecordToJson(*m);
+        record["folder"] = recordjson::bytesToUtf8(paths.pathOf(*m));
+        list.push_back(std::move(record));
+    }
+    printOut(list.dump(2) + "\n");
+    return EXIT_OK;
+}
+
+int exportMessages(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The folder database."));
+    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The file to write."));
+    parser.addOption({QStringLiteral("format"), QStringLiteral("mbox or csv."),
+                      QStringLiteral("FORMAT")});
+    parser.addOption({QStringLiteral("folder"),
+                      QStringLiteral("Only the messages of the folder numbered ID."),
+                      QStringLiteral("ID")});
+    parser.addOption({QStringLiteral("recursive"),
+                      QStringLiteral("With --folder: its subfolders' messages too.")});
+    const int status = parseCommand(
+        parser, args,
+        QStringLiteral("quillbox-cli folderdb export FILE OUT --format mbox|csv [--folder ID "
+                       "[--recursive]]\n"
+                       "Writes the messages of FILE (or of one folder) to OUT as a mail folder\n"
+                       "(mboxrd) or as CSV for spreadsheets."),
+        2, 2);
+    if (status >= 0)
+        return status;
+    const QString format = parser.value(QStringLiteral("format"));
+    if (format != QStringLiteral("mbox") && format != QStringLiteral("csv")) {
+        printError(std::string("--format must be mbox or csv"));
+        return EXIT_USAGE;
+    }
+    qint32 folderId = 0;
+    if (!intOption(parser, QStringLiteral("folder"), 0, &folderId))
+        return EXIT_USAGE;
+    const bool oneFolder = parser.isSet(QStringLiteral("folder"));
+    if (parser.isSet(QStringLiteral("recursive")) && !oneFolder) {
+        printError(std::string("--recursive needs --folder"));
+        return EXIT_USAGE;
+    }
+    const QStringList pos = parser.positionalArguments();
+    MessageStore store;
+    if (!readDatabase(pos.at(0), store.records()))
+        return EXIT_INPUT;
+    std::vector<const MessageRecord*> messages;
+    if (oneFolder) {
+        const MessageRecord* folder = store.findFolderById(folderId);
+        if (!folder) {
+            printError(QStringLiteral("%1: no folder numbered %2").arg(pos.at(0)).arg(folderId));
+            return EXIT_USAGE;
+        }
+        messages = archive::folderMessages(store.records(), folder->nParentId, folder->nFolderId,
+                                           parser.isSet(QStringLiteral("recursive")));
+    } else {
+        for (const MessageRecord& r : store.records()) {
+            if (r.nKind == KIND_MESSAGE)
+                messages.push_back(&r);
+        }
+    }
+    QString error;
+    if (!mailexport::writeFile(pos.at(1),
+                               format == QStringLiteral("csv") ? mailexport::Format::Csv
+                                                               : mailexport::Format::Mbox,
+                               messages, archive::FolderPaths(store.records()), &error)) {
+        printError(error);
+        return EXIT_INPUT;
+    }
+    printOut(std::to_string(messages.size()) + " messages exported\n");
+    return EXIT_OK;
 }
 
 int dump(const QStringList& args)
@@ -152,7 +279,11 @@ int close(const QStringList& args)
 
 int runFolderDb(const QStringList& args)
 {
-    return dispatch(args, "folderdb", {{"dump", dump}, {"build", build}, {"close", close}});
+    return dispatch(args, "folderdb", {{"dump", dump},
+                                         {"build", build},
+                                         {"close", close},
+                                         {"search", search},
+                                         {"export", exportMessages}});
 }
 
 } // namespace cli

@@ -4,6 +4,7 @@
 #include "messages/foldertreemodel.h"
 #include "messages/messagelistmodel.h"
 #include "messages/messagestore.h"
+#include "messages/searchresultsmodel.h"
 
 #include <QAbstractItemModelTester>
 #include <QGuiApplication>
@@ -89,6 +90,48 @@ class TestMessageModels : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The search's rows are the store's records: they follow every change, and a drag or a
+    // delete among them goes by the rules of each message's own folder.
+    void searchResults()
+    {
+        Store s;
+        SearchResultsModel found(s.store);
+        found.followChangesOf(s.tree);
+        Tester tester(&found, kReport);
+        auto folders = [&] {
+            QStringList out;
+            for (int r = 0; r < found.rowCount(); ++r)
+                out << found.index(r, SearchResultsModel::ColumnFolder).data().toString();
+            return out;
+        };
+        found.setSearchText(QStringLiteral("P"));
+        QCOMPARE(folders(), texts("Messages/Inbox|Messages/Inbox"));
+        found.setSearchText(QStringLiteral("\u0100"));
+        QVERIFY(found.isActive() && found.rowCount() == 0);
+
+        // "1": the pager's p1 and the local l1, dragged together onto Outbox (21): the pager
+        // message is copied, the local one moved.
+        found.setSearchText(QStringLiteral("1"));
+        QCOMPARE(found.deleteRows({0}), 0); // p1 is the pager's
+        std::unique_ptr<QMimeData> drag(found.mimeData({found.index(0, 0), found.index(1, 0)}));
+        QVERIFY(s.tree.canDropMimeData(drag.get(), Qt::MoveAction, -1, -1, s.folder(21)));
+        QVERIFY(s.tree.dropMimeData(drag.get(), Qt::MoveAction, -1, -1, s.folder(21)));
+        QCOMPARE(found.rowCount(), 0); // let go of at once, searched again from the event loop
+        QCOMPARE(texts("Inbox(2)|Inbox(2)|Outbox(2)"),
+                 (QStringList{s.text(1), s.text(20), s.text(21)}));
+        QTRY_COMPARE(folders(), texts("Messages/Inbox|LocalFolder/Outbox|LocalFolder/Outbox"));
+
+        // Deleting among the results, and a folder deleted under them.
+        QCOMPARE(found.deleteRows({1}), 1);
+        QCOMPARE(s.text(21), QStringLiteral("Outbox(1)"));
+        QTRY_COMPARE(found.rowCount(), 2);
+        QVERIFY(s.tree.removeFolder(s.folder(21)));
+        QCOMPARE(found.rowCount(), 0);
+        QTRY_COMPARE(folders(), texts("Messages/Inbox"));
+        found.setSearchText(QStringLiteral(" "));
+        QVERIFY(!found.isActive());
+    }
+
     void treeRows()
     {
         Store s;

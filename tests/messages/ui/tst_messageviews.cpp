@@ -6,6 +6,9 @@
 #include "messages/rightdetailview.h"
 #include "messages/rightlistview.h"
 #include "messages/rightview.h"
+#include "messages/searchresultsmodel.h"
+#include "messages/searchresultsview.h"
+#include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "tests/platform/widgettest.h"
 
@@ -17,6 +20,7 @@
 #include <QMimeData>
 #include <QShortcut>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <memory>
@@ -150,7 +154,7 @@ QStringList enabled(const QMenu* menu)
 {
     QStringList result;
     for (const QAction* a : menu->actions()) {
-        if (a->isEnabled())
+        if (a->isEnabled() && !a->isSeparator())
             result.append(a->text());
     }
     return result;
@@ -218,23 +222,100 @@ private Q_SLOTS:
         Window w;
         w.open();
         QVERIFY(!w.tree->createContextMenu(w.tree->folderModel().pagerRoot()));
-        QVERIFY(!w.tree->createContextMenu(w.item(1)));
-        std::unique_ptr<QMenu> menu = w.tree->createContextMenu(w.tree->folderModel().localRoot());
+        // A pager folder's messages can only be exported.
+        std::unique_ptr<QMenu> menu = w.tree->createContextMenu(w.item(1));
+        QCOMPARE(enabled(menu.get()), texts("Export Messages..."));
+        menu = w.tree->createContextMenu(w.tree->folderModel().localRoot());
         QCOMPARE(enabled(menu.get()), texts("New Folder"));
         menu = w.tree->createContextMenu(w.item(20));
-        QCOMPARE(enabled(menu.get()), texts("New Folder|Delete|ReName"));
+        QCOMPARE(
+            enabled(menu.get()),
+            texts(
+                "New Folder|Delete|ReName|Export Messages...|Export Messages with Subfolders..."));
 
-        // The list offers Delete only for selected rows of a local folder.
+        // The list offers Delete only for selected rows of a local folder, Export for any.
         w.store.TakeDownloadedMessages({download(1, "pager")}, {});
         addMessage(w.store, 20, "local");
         w.tree->setCurrentIndex(w.item(1));
         w.dragRows({0});
-        QVERIFY(!w.list()->createContextMenu());
+        QCOMPARE(enabled(w.list()->createContextMenu().get()), texts("Export Messages..."));
         w.tree->setCurrentIndex(w.item(20));
         QVERIFY(!w.list()->createContextMenu());
         w.dragRows({0});
         menu = w.list()->createContextMenu();
-        QCOMPARE(enabled(menu.get()), texts("Delete"));
+        QCOMPARE(enabled(menu.get()), texts("Delete|Export Messages..."));
+    }
+
+    // One path through the search and the exports; their rules are the models' and the
+    // core's tests.
+    void searchAndExport()
+    {
+        Window w;
+        w.open();
+        platform::ScriptedMessageBoxes boxes;
+        platform::ScriptedFileDialogs files;
+        QTemporaryDir dir;
+        w.store.TakeDownloadedMessages({download(1, "Meeting at noon")}, {});
+        w.tree->RefreshPagerTree();
+        const qint32 local = addMessage(w.store, 22, "meeting moved");
+        addMessage(w.store, 22, "other");
+        w.tree->setCurrentIndex(w.item(21));
+
+        QLineEdit* field = w.right->searchField();
+        w.top.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.top));
+        w.tree->setFocus();
+        QTest::keyClick(w.tree, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(field->hasFocus());
+        QTest::keyClicks(field, QStringLiteral("MEETING"));
+        CSearchResultsView* results = w.right->searchView();
+        SearchResultsModel* found = results->resultsModel();
+        QVERIFY(results->isVisible() && !w.list()->isVisible());
+        QCOMPARE(found->rowCount(), 2);
+        QCOMPARE(found->index(1, SearchResultsModel::ColumnFolder).data().toString(),
+                 QStringLiteral("LocalFolder/Drafts"));
+        results->setCurrentIndex(found->index(1, 0));
+        QCOMPARE(w.detail()->toPlainText(), QStringLiteral("meeting moved\nmeeting moved"));
+
+        // A double click: the search ends on the message's folder and the message.
+        const QRect at = results->visualRect(found->index(1, 1));
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, at.center());
+        QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, at.center());
+        QVERIFY(field->text().isEmpty() && w.list()->isVisible());
+        QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, 22);
+        QCOMPARE(w.model()->messageId(w.list()->currentIndex().row()), local);
+
+        // Esc ends a search where it began; deleting among the results keeps pager messages.
+        QTest::keyClicks(field, QStringLiteral("other"));
+        QCOMPARE(found->rowCount(), 1);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(field->text().isEmpty() && w.list()->isVisible());
+        QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, 22);
+        field->setText(QStringLiteral("meeting"));
+        results->selectAll();
+        QCOMPARE(enabled(results->createContextMenu().get()), texts("Export Messages..."));
+        results->setCurrentIndex(found->index(1, 0));
+        QCOMPARE(enabled(results->createContextMenu().get()), texts("Delete|Export Messages..."));
+        results->deleteAction()->trigger();
+        QCOMPARE(w.text(22), QStringLiteral("Drafts(1)"));
+        QTRY_COMPARE(found->rowCount(), 1);
+
+        // Exports: a pager folder from its menu, the list's selection as CSV.
+        files.answers << dir.filePath(QStringLiteral("inbox"))
+                      << dir.filePath(QStringLiteral("list.csv"));
+        w.tree->createContextMenu(w.item(1));
+        w.tree->exportAction()->trigger();
+        field->clear();
+        w.dragRows({0});
+        w.list()->exportAction()->trigger();
+        QCOMPARE(files.fileRequests.size(), 2);
+        QFile mbox(dir.filePath(QStringLiteral("inbox.mbox")));
+        QVERIFY(mbox.open(QIODevice::ReadOnly));
+        QVERIFY(mbox.readAll().contains("\nX-Quillbox-Folder: Messages/Inbox\n"));
+        QFile csv(dir.filePath(QStringLiteral("list.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll().count("LocalFolder/Drafts,"), 1);
+        QCOMPARE(boxes.texts().mid(1), texts("Export Completed ! |Export Completed ! "));
     }
 
     void folderCommandsThroughTheTree()

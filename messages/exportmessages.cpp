@@ -1,0 +1,35 @@
+#include "messages/exportmessages.h"
+
+#include "messages/archive.h"
+#include "messages/mailexport.h"
+#include "platform/filedialogservice.h"
+#include "platform/messageboxservice.h"
+
+#include <QDir>
+
+bool ExportMessages(QWidget* parent, const RecordList& records,
+                    const std::vector<const MessageRecord*>& messages, const QString& suggestedName)
+{
+    platform::FileDialogRequest request;
+    request.mode = platform::FileDialogMode::Save;
+    request.filter = QStringLiteral("Mail Folder( *.mbox )|*.mbox|CSV File( *.csv )|*.csv||");
+    request.defaultExtension = QStringLiteral("mbox");
+    // A folder's name may hold a '/' ("News/Info"): the suggested file name does not.
+    QString name = suggestedName;
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    request.initialName = name + QStringLiteral(".mbox");
+    request.title = QStringLiteral("Export Messages");
+    const QString path = platform::saveFile(parent, request);
+    if (path.isEmpty())
+        return false;
+    const auto format = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)
+                            ? mailexport::Format::Csv
+                            : mailexport::Format::Mbox;
+    QString error;
+    if (!mailexport::writeFile(path, format, messages, archive::FolderPaths(records), &error)) {
+        platform::stop(parent, error, QStringLiteral("Export Messages"));
+        return false;
+    }
+    platform::inform(parent, QStringLiteral("Export Completed ! "));
+    return true;
+}
