@@ -1,5 +1,7 @@
 #include "contacts/vcard.h"
 
+#include "platform/bytes.h"
+
 #include <QFileDevice>
 #include <QUrl>
 
@@ -11,23 +13,6 @@ namespace {
 
 constexpr size_t kFoldAt = 75; // octets of a line, without its line end
 constexpr size_t kFlushAt = 64 * 1024;
-
-// Single-byte record text as UTF-8.
-std::string utf8(std::string_view bytes)
-{
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out.push_back(c);
-        } else {
-            out.push_back(static_cast<char>(0xC0 | (b >> 6)));
-            out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
-        }
-    }
-    return out;
-}
 
 // A member's address as a URI: mailto: for e-mail, tel: for a wireless address.
 std::string memberUri(const GroupMember& member)
@@ -65,7 +50,7 @@ std::string escapeText(std::string_view bytes)
             out.push_back(c);
         }
     }
-    return utf8(out);
+    return platform::latin1ToUtf8(out);
 }
 
 Writer::Writer(QIODevice& device, Version version) : m_device(device), m_version(version)

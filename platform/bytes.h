@@ -21,4 +21,21 @@ inline std::string fromDisplay(const QString& text)
     return std::string(latin1.constData(), static_cast<size_t>(latin1.size()));
 }
 
+// The same mapping straight to UTF-8 bytes, for files that are UTF-8 (JSON, vCard).
+inline std::string latin1ToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out.push_back(c);
+        } else {
+            out.push_back(static_cast<char>(0xC0 | (b >> 6)));
+            out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
+        }
+    }
+    return out;
+}
+
 } // namespace platform

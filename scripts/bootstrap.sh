@@ -11,6 +11,8 @@ packages=(
   # The package and its checks: dpkg-shlibdeps (dpkg-dev, file) computes its dependencies;
   # the desktop entry, the AppStream metadata and the manual pages are validated.
   dpkg-dev file desktop-file-utils appstream groff-base
+  # The message export is read back by Python's own mail and CSV readers.
+  python3
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "tools/common/recordjson.h"
 
+#include "platform/bytes.h"
 #include "platform/inputfile.h"
 
 #include <QFile>
@@ -14,18 +15,7 @@ namespace recordjson {
 
 std::string bytesToUtf8(std::string_view bytes)
 {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out.push_back(c);
-        } else {
-            out.push_back(static_cast<char>(0xC0 | (b >> 6)));
-            out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
-        }
-    }
-    return out;
+    return platform::latin1ToUtf8(bytes);
 }
 
 std::string utf8ToBytes(const std::string& utf8, const std::string& where)
