@@ -2,6 +2,7 @@
 // The contacts text file: one contact a line, thirteen TAB-separated fields, lines ended
 // by CR LF; an optional header line of the column names.
 
+#include "contacts/chunkedinput.h"
 #include "contacts/contactrecord.h"
 
 #include <QIODevice>
@@ -18,7 +19,7 @@ Fields splitLine(std::string_view line);
 // Reads contacts from a device as the import does: the first line is skipped when it
 // contains "First Name", empty lines are skipped, every other line is one contact.
 // Lines may be of any length: only the bytes each field keeps are held in memory.
-class Reader
+class Reader : private ChunkedInput
 {
 public:
     static constexpr qsizetype kDefaultChunkSize = 64 * 1024;
@@ -34,19 +35,12 @@ public:
     int cutFields() const { return m_cutFields; }
 
 private:
-    bool fill();
     void take(const char* data, qsizetype size);
     void takeTab();
     void matchHeader(const char* data, qsizetype size);
     bool endLine(Fields& fields);
 
-    QIODevice& m_device;
-    qsizetype m_chunkSize;
-    QByteArray m_buffer;
-    qsizetype m_pos = 0;
-    bool m_eof = false;
     bool m_firstLine = true;
-    QString m_error;
 
     // The line being read: only the bytes each field keeps are held.
     Fields m_fields;

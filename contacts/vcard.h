@@ -2,6 +2,7 @@
 // vCard exchange: reading 2.1, 3.0 and 4.0 files into address-book records, and writing
 // 4.0 (or 3.0) files from them. The mapping onto the thirteen fields is in docs/vcard.md.
 
+#include "contacts/chunkedinput.h"
 #include "contacts/contactrecord.h"
 
 #include <QIODevice>
@@ -54,7 +55,7 @@ struct Card
 // its lines at most kMaxLine bytes (longer lines, such as photos, are cut: a mapped value
 // that loses bytes this way is reported cut). A card that cannot be read is skipped and
 // counted; so is a contact card that fills no field.
-class Reader
+class Reader : private ChunkedInput
 {
 public:
     static constexpr qsizetype kDefaultChunkSize = 64 * 1024;
@@ -72,20 +73,13 @@ private:
     struct Builder;
     bool physicalLine(std::string& line);
     bool logicalLine(std::string& line);
-    bool fill();
 
-    QIODevice& m_device;
-    qsizetype m_chunkSize;
-    QByteArray m_buffer;
-    qsizetype m_pos = 0;
-    bool m_eof = false;
     std::string m_pending;
     bool m_hasPending = false;
     bool m_firstLine = true;
     Version m_version = Version::V30; // of the card being read, for unfolding
     int m_skipped = 0;
     int m_cards = 0;
-    QString m_error;
 };
 
 // A whole file read: contacts with a report each, groups made from the group cards with
