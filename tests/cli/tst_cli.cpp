@@ -1,46 +1,18 @@
 // quillbox-cli as scripts use it: one path through each command, its argument errors and exit
 // statuses, and a full output. The rules behind the commands are the core libraries' tests.
 
+#include "clirun.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-
-#include <sys/resource.h>
+using clirun::cli;
+using clirun::Run;
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// With output, the standard output goes to that file, on a disk that is full after
-// fullAfter bytes (the file size limit of the process makes every write past it fail).
-Run cli(const QStringList& args, const QString& output = {}, rlim_t fullAfter = RLIM_INFINITY)
-{
-    QProcess process;
-    if (!output.isEmpty())
-        process.setStandardOutputFile(output);
-    process.setChildProcessModifier([fullAfter] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = fullAfter;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    });
-    process.start(QStringLiteral(QUILLBOX_CLI), args);
-    if (!process.waitForFinished(60000))
-        qFatal("quillbox-cli did not finish");
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -100,9 +72,8 @@ class TestCli : public QObject
     // Arguments written as blank-separated words; "%/" is the test's folder.
     QStringList words(const char* text) const
     {
-        return QString::fromUtf8(text)
-            .replace(QStringLiteral("%/"), m_dir.path() + QLatin1Char('/'))
-            .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        return clirun::words(text).replaceInStrings(QStringLiteral("%/"),
+                                                    m_dir.path() + QLatin1Char('/'));
     }
 
 private Q_SLOTS:

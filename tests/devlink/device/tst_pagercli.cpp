@@ -1,46 +1,20 @@
 // quillbox-cli pager against the simulator: what it prints is what the pager holds, and an
 // upload lands on the pager.
 
+#include "tests/cli/clirun.h"
 #include "tools/common/pagerimage.h"
 
 #include "simpager.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+using clirun::cli;
+using clirun::Run;
+using clirun::words;
 using recordjson::Json;
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run cli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(QUILLBOX_CLI), arguments);
-    Run run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
-// Arguments written as blank-separated words.
-QStringList words(const char* text)
-{
-    return QString::fromLatin1(text).split(QLatin1Char(' '));
-}
 
 QString dumped(const Json& json)
 {
