@@ -8,7 +8,6 @@
 
 #include "simpager.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -178,12 +177,10 @@ void TestCPager::deadPager()
     QCOMPARE(pager.PagerControl(PagerMode(2), 0), 0);
     QTRY_VERIFY_WITH_TIMEOUT(recorder.events.size() >= 3, 10000);
     QVERIFY(!recorder.ended());
-    QElapsedTimer clock;
-    clock.start();
     dying.kill();
     QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), 10000);
+    // Not a time-out (that would be ErrNoAnswer): the lost line itself ends it.
     QCOMPARE(recorder.events.back(), Event(4, int(ErrConnectionLost)));
-    QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
     COMPARE_JSON(publicData(pager), before);
 }
 
