@@ -43,28 +43,6 @@ qint64 Line::nextArrivalMs(Side to) const
     return queue.empty() ? kNever : (queue.front().atNs + 999'999) / 1'000'000;
 }
 
-bool Simulation::run(End a, End b, const std::function<bool()>& done, qint64 limitMs)
-{
-    const qint64 limit = now + limitMs;
-    End* ends[2] = {&a, &b};
-    while (now <= limit) {
-        for (Side side : {A, B}) {
-            const QByteArray arrived = line.take(side, now);
-            if (!arrived.isEmpty())
-                ends[side]->receive(arrived, now);
-        }
-        for (Side side : {A, B})
-            line.write(side, ends[side]->poll(now), now);
-        if (done())
-            return true;
-        // A worker wakes on arriving bytes or on its own time, at millisecond steps.
-        qint64 next = std::min(
-            {a.nextWake(now), b.nextWake(now), line.nextArrivalMs(A), line.nextArrivalMs(B)});
-        now = std::max(now + 1, std::min(next, limit + 1));
-    }
-    return false;
-}
-
 namespace {
 
 // Words, digits and now and then a line break; lengths from minLength to maxLength.

@@ -35,7 +35,7 @@ struct Pair
     }
     bool run(const std::function<bool()>& done, qint64 limitMs = 60'000)
     {
-        return sim.run(simline::endOf(a), simline::endOf(b), done, limitMs);
+        return sim.run(a, b, done, limitMs);
     }
     std::vector<QByteArray> received()
     {

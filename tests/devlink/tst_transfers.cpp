@@ -35,7 +35,7 @@ struct Rig
     {
         std::vector<TransferEvent> events;
         sim.run(
-            simline::endOf(client), simline::endOf(server),
+            client, server,
             [&] {
                 for (const TransferEvent& e : client.takeEvents())
                     events.push_back(e);
@@ -44,7 +44,7 @@ struct Rig
             limitMs);
         // Let the last acknowledgement reach the pager.
         sim.run(
-            simline::endOf(client), simline::endOf(server), [] { return false; }, 50);
+            client, server, [] { return false; }, 50);
         return events;
     }
 
