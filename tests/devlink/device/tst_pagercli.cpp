@@ -1,5 +1,5 @@
 // quillbox-cli pager against the simulator: what it prints is what the pager holds, and an
-// upload lands on the pager.
+// upload lands on the pager. Its argument errors are tst_cli's.
 
 #include "tests/cli/clirun.h"
 #include "tools/common/pagerimage.h"
@@ -29,7 +29,6 @@ class TestPagerCli : public QObject
 
 private Q_SLOTS:
     void transfers();
-    void failures();
 };
 
 void TestPagerCli::transfers()
@@ -79,30 +78,6 @@ void TestPagerCli::transfers()
                                               {"model", "Quillbox Pager 2W"},
                                               {"version", "v1.0"}}));
     QVERIFY(run.err.contains("COM1 (/nonexistent/tty): no such device"));
-}
-
-void TestPagerCli::failures()
-{
-    QTemporaryDir dir;
-    const QString missing = dir.filePath(QStringLiteral("missing"));
-    Run run = cli(words("pager --port") << missing << QStringLiteral("download-messages"));
-    QCOMPARE(run.status, 2);
-    QVERIFY(run.out.isEmpty());
-    QVERIFY(run.err.contains("The serial port cannot be opened."));
-
-    // Usage errors, and a damaged address book that never reaches the port.
-    for (const char* usage : {"pager download-messages", "pager --port 9 download-messages",
-                              "pager --port 1 upload-contacts"})
-        QVERIFY2(cli(words(usage)).status == 1, usage);
-    const QString damaged = dir.filePath(QStringLiteral("damaged.json"));
-    QFile file(damaged);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(R"({"contacts": [{"nIndex": 300}]})");
-    file.close();
-    run = cli(words("pager --port") << missing << QStringLiteral("upload-contacts") << damaged);
-    QCOMPARE(run.status, 2);
-    QVERIFY(run.err.contains("damaged.json"));
-    QCOMPARE(cli(words("pager --help")).status, 0);
 }
 
 QTEST_GUILESS_MAIN(TestPagerCli)
