@@ -1,7 +1,9 @@
-// quillbox-cli as scripts use it: one path through each command, its argument errors and exit
-// statuses, and a full output. The rules behind the commands are the core libraries' tests.
+// quillbox-cli as scripts use it: one path through each command (the pager's against the
+// simulator), its argument errors and exit statuses, and a full output. The rules behind the
+// commands are the core libraries' and the device link's tests.
 
-#include "clirun.h"
+#include "tests/devlink/device/simpager.h"
+#include "tools/common/pagerimage.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,10 +11,41 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using clirun::cli;
-using clirun::Run;
+#include <csignal>
+
+#include <sys/resource.h>
+
+using recordjson::Json;
 
 namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// With output, the standard output goes to that file, on a disk that is full after
+// fullAfter bytes (the file size limit of the process makes every write past it fail).
+Run cli(const QStringList& args, const QString& output = {}, rlim_t fullAfter = RLIM_INFINITY)
+{
+    QProcess process;
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
+    process.setChildProcessModifier([fullAfter] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = fullAfter;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(QStringLiteral(QUILLBOX_CLI), args);
+    if (!process.waitForFinished(60000))
+        qFatal("quillbox-cli did not finish");
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -57,6 +90,11 @@ QJsonObject recordJson(const char* name, const char* parent, int kind, int folde
     return record;
 }
 
+std::string dumped(const QByteArray& json)
+{
+    return Json::parse(json.toStdString()).dump();
+}
+
 QJsonArray jsonArray(const QByteArray& json)
 {
     return QJsonDocument::fromJson(json).array();
@@ -72,8 +110,9 @@ class TestCli : public QObject
     // Arguments written as blank-separated words; "%/" is the test's folder.
     QStringList words(const char* text) const
     {
-        return clirun::words(text).replaceInStrings(QStringLiteral("%/"),
-                                                    m_dir.path() + QLatin1Char('/'));
+        return QString::fromUtf8(text)
+            .replace(QStringLiteral("%/"), m_dir.path() + QLatin1Char('/'))
+            .split(QLatin1Char(' '), Qt::SkipEmptyParts);
     }
 
 private Q_SLOTS:
@@ -271,6 +310,45 @@ private Q_SLOTS:
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains("full.txt: File too large"), r.err);
         QVERIFY(!QFile::exists(path("full.txt")));
+    }
+
+    void pagerCommands()
+    {
+        // Against the simulator: what the pager holds is printed, and an upload lands there.
+        const PagerImage image = PagerImage::readFile(QUILLBOX_DEMO_PAGER);
+        SimPager sim;
+        const QStringList port = words("pager --port") << sim.path();
+        Run r = cli(port + words("download-messages"));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(dumped(r.out), image.messagesToJson().dump());
+
+        PagerImage changed = image;
+        changed.contacts.resize(2);
+        changed.contacts[1].strCompany = "Uploaded \xE9tablissement";
+        changed.groups.clear();
+        writeFile(path("upload.json"),
+                  QByteArray::fromStdString(changed.addressBookToJson().dump()));
+        r = cli(port + words("upload-contacts %/upload.json --verbose"));
+        QVERIFY2(r.status == 0, r.err.constData());
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(r.err.contains("finished"));
+        r = cli(port + words("download-contacts"));
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.err.isEmpty());
+        QCOMPARE(dumped(r.out), changed.addressBookToJson().dump());
+
+        // Found on COM3 (its mapping); the other ports are not there. The settings (where
+        // stored mappings live) are the test folder's.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
+        for (int n = 1; n <= 8; ++n)
+            qputenv(("QUILLBOX_COM" + QByteArray::number(n)).constData(),
+                    n == 3 ? QFile::encodeName(sim.path()) : QByteArray("/nonexistent/tty"));
+        r = cli(words("pager detect"));
+        QCOMPARE(r.status, 0);
+        const Json found = Json::parse(r.out.toStdString()).at(0);
+        QCOMPARE(found.at("port").get<std::string>(), "COM3");
+        QCOMPARE(found.at("device").get<std::string>(), sim.path().toStdString());
+        QVERIFY(r.err.contains("COM1 (/nonexistent/tty): no such device"));
     }
 };
 
