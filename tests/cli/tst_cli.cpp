@@ -61,17 +61,9 @@ QByteArray readFile(const QString& path)
 }
 
 // One empty top-level local folder "Inbox" numbered 20.
-const QByteArray kInboxDb = QByteArray::fromHex("14000000"
-                                                "01000000"
-                                                "05496e626f78"
-                                                "00000000"
-                                                "0b4c6f63616c466f6c646572"
-                                                "00000000"
-                                                "14000000"
-                                                "feffffff"
-                                                "00000000"
-                                                "00000000"
-                                                "000000000000");
+const QByteArray kInboxDb =
+    QByteArray::fromHex("140000000100000005496e626f78000000000b4c6f63616c466f6c646572"
+                        "0000000014000000feffffff0000000000000000000000000000");
 
 // A whole record as folderdb build takes it; texts empty but the message text.
 QJsonObject recordJson(const char* name, const char* parent, int kind, int folder, int parentId,
