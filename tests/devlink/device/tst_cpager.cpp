@@ -99,11 +99,11 @@ void startLink(CPager& pager, QObject& target, const QString& device)
 }
 
 // Runs one transfer to its end.
-void transfer(CPager& pager, Recorder& recorder, int mode, int timeoutMs = 20000)
+void transfer(CPager& pager, Recorder& recorder, int mode)
 {
     recorder.reset();
     QCOMPARE(pager.PagerControl(PagerMode(mode), 0), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), timeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), 20000);
 }
 
 const QStringList kPaced{QStringLiteral("--baud"), QStringLiteral("38400")};
@@ -194,8 +194,6 @@ void TestCPager::portCannotOpen()
     // Not reported at start: the next transfer fails with it, after its start event.
     transfer(pager, recorder, 2);
     QVERIFY(recorder.events == (std::vector<Event>{{0, 2}, {4, ErrPortCannotOpen}}));
-    QCOMPARE(CPager::GetErrorMessage(recorder.events.back().second),
-             QStringLiteral("The serial port cannot be opened."));
 
     // The open is tried again when the next transfer starts.
     SimPager sim({QStringLiteral("--link"), link});
@@ -216,7 +214,6 @@ void TestCPager::refusals()
     recorder.reset();
     QCOMPARE(pager.PagerControl(PagerMode(1), 0), 0);
     QCOMPARE(pager.PagerControl(PagerMode(5), 0), int(ErrBusy));
-    QCOMPARE(CPager::GetErrorMessage(ErrBusy), QStringLiteral("A transfer is already running."));
     QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), 20000);
     QCOMPARE(recorder.events.back(), Event(3, 1));
     QCOMPARE(recorder.events.front(), Event(0, 1));

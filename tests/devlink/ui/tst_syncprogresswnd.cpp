@@ -73,7 +73,7 @@ private Q_SLOTS:
         m_owner.reset();
     }
 
-    void captionShowsEachPercentageOnce()
+    void percentages()
     {
         CSyncProgressWnd& wnd = create();
         wnd.Hide();
@@ -95,10 +95,8 @@ private Q_SLOTS:
         // A total of 0 is an empty bar, not a busy one.
         wnd.SetRange(0, 0, 1);
         QCOMPARE(bar(wnd)->maximum(), 1);
-    }
 
-    void percentageHoldsForHugeCounts()
-    {
+        // Huge counts neither overflow nor go past the top.
         const qint32 min = std::numeric_limits<qint32>::min();
         const std::vector<std::array<qint32, 4>> cases{
             // position, lower, upper, percent
@@ -106,7 +104,6 @@ private Q_SLOTS:
             {4, 0, 3, 100},          {5, 0, 0, 0},          {-4, 0, 10, 0}};
         for (const auto& [pos, lower, upper, percent] : cases)
             QCOMPARE(CSyncProgressWnd::PercentFor(pos, lower, upper), percent);
-        CSyncProgressWnd& wnd = create();
         wnd.SetRange(0, kMax, kMax);
         wnd.SetPos(kMax - 1);
         wnd.Step(); // no overflow past the top
