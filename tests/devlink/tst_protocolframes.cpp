@@ -76,20 +76,15 @@ void TestProtocolFrames::frameSplitAnywhere()
     QByteArray stream;
     for (const Frame& f : frames)
         stream += bytesOf(f);
-    // Every cut into two reads, and one byte at a time.
+    // Every cut into two reads (random pieces are boundedWhateverItIsFed's).
     for (qsizetype cut = 0; cut <= stream.size(); ++cut) {
         FrameDecoder decoder;
         Collector got;
         got.feed(decoder, QByteArrayView(stream).first(cut));
         got.feed(decoder, QByteArrayView(stream).sliced(cut));
         QCOMPARE(got.frames, frames);
+        QCOMPARE(decoder.stats().garbageBytes, 0u);
     }
-    FrameDecoder decoder;
-    Collector got;
-    for (qsizetype i = 0; i < stream.size(); ++i)
-        got.feed(decoder, QByteArrayView(stream).sliced(i, 1));
-    QCOMPARE(got.frames, frames);
-    QCOMPARE(decoder.stats().garbageBytes, 0u);
 }
 
 void TestProtocolFrames::resynchronises()
