@@ -100,7 +100,7 @@ public:
     qint64 now = 0;
 };
 
-// Reproducible contents of realistic size for the transfers.
+// Reproducible contents for the transfers, every byte value in their texts.
 devlink::protocol::PagerContents sampleContents(int messages, int contacts, int groups,
                                                 quint32 seed);
 
