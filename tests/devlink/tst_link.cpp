@@ -138,7 +138,6 @@ void TestLink::streamsAtLineSpeed()
     const qint64 start = p.sim.now;
     QVERIFY(p.run([&] { return p.a.allAcknowledged(); }));
     QCOMPARE(p.received(), messages);
-    QCOMPARE(p.a.messagesAcknowledged(), 3u);
 
     // Time-outs count from when a frame reaches the peer: a long queue costs none.
     QCOMPARE(p.a.stats().timeouts, 0u);
