@@ -61,11 +61,6 @@ std::vector<TransferEvent> expectedEvents(int mode, int items)
     return events;
 }
 
-std::vector<TransferEvent> failedWith(int mode, int code)
-{
-    return {{EventStarted, mode}, {EventFailed, code}};
-}
-
 } // namespace
 
 class TestTransfers : public QObject
@@ -107,10 +102,8 @@ void TestTransfers::endToEnd()
 
     QCOMPARE(rig.client.startContactsDownload(rig.sim.now), int(ErrNone));
     QCOMPARE(rig.finish(), expectedEvents(ModeDownloadContacts, 132));
-    const ContactList contacts = rig.client.takeContacts();
-    const GroupList groups = rig.client.takeGroups();
-    QVERIFY(contacts == pager.contacts);
-    QVERIFY(groups == pager.groups);
+    QVERIFY(rig.client.takeContacts() == pager.contacts);
+    QVERIFY(rig.client.takeGroups() == pager.groups);
 
     // Upload another address book: it replaces the pager's whole address memory.
     PagerContents edited = simline::sampleContents(0, 250, 20, seed + 100);
@@ -119,7 +112,6 @@ void TestTransfers::endToEnd()
     QCOMPARE(rig.finish(), expectedEvents(ModeUploadContacts, 270));
     QVERIFY(rig.server.contents().contacts == edited.contacts);
     QVERIFY(rig.server.contents().groups == edited.groups);
-    QCOMPARE(rig.server.counters().uploadsAccepted, 1);
     QCOMPARE(rig.server.counters().transfersAborted, 0);
 }
 
@@ -133,8 +125,7 @@ void TestTransfers::pagerRefusesUpload()
     PagerContents tooMany = simline::sampleContents(0, MAX_CONTACTS, 0, 5);
     tooMany.contacts.push_back(tooMany.contacts.front());
     QCOMPARE(rig.client.startContactsUpload(tooMany.contacts, {}, rig.sim.now), int(ErrNone));
-    std::vector<TransferEvent> events = rig.finish();
-    QCOMPARE(events.back(), (TransferEvent{EventFailed, ErrMemoryFull}));
+    QCOMPARE(rig.finish().back(), (TransferEvent{EventFailed, ErrMemoryFull}));
     QVERIFY(rig.sim.now < 2000); // said before the records were sent
 
     // A field longer than the pager keeps.
@@ -164,7 +155,9 @@ void TestTransfers::programSideGuards()
 
     // The port fails under a running transfer.
     rig.client.abort(ErrConnectionLost);
-    QCOMPARE(rig.client.takeEvents(), failedWith(ModeDownloadContacts, ErrConnectionLost));
+    QCOMPARE(rig.client.takeEvents(),
+             (std::vector<TransferEvent>{{EventStarted, ModeDownloadContacts},
+                                         {EventFailed, ErrConnectionLost}}));
     QVERIFY(!rig.client.isRunning());
 }
 
