@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <tuple>
@@ -56,22 +57,6 @@ private:
     qint64 m_busyNs[2] = {0, 0};
 };
 
-// One end of the line as the simulation drives it.
-struct End
-{
-    std::function<void(QByteArrayView, qint64)> receive;
-    std::function<QByteArray(qint64)> poll;
-    std::function<qint64(qint64)> nextWake;
-};
-
-// A link endpoint, the transfer client or the transfer server.
-template <typename T> End endOf(T& end)
-{
-    return {[&end](QByteArrayView bytes, qint64 now) { end.receiveBytes(bytes, now); },
-            [&end](qint64 now) { return end.poll(now); },
-            [&end](qint64 now) { return end.nextWakeMs(now); }};
-}
-
 // Messages have no operator==: every field compared.
 inline bool sameMessages(const std::vector<DeviceMessage>& a, const std::vector<DeviceMessage>& b)
 {
@@ -88,17 +73,35 @@ class Simulation
 public:
     Simulation(int baud, quint32 seed) : line(baud, seed) {}
 
-    // Runs until done() holds (true) or limitMs more milliseconds have passed (false).
-    bool run(End a, End b, const std::function<bool()>& done, qint64 limitMs);
+    // Runs two ends (link endpoints, transfer clients or servers) until done() holds (true)
+    // or limitMs more milliseconds have passed (false).
+    template <typename EndA, typename EndB>
+    bool run(EndA& a, EndB& b, const std::function<bool()>& done, qint64 limitMs)
+    {
+        const qint64 limit = now + limitMs;
+        while (now <= limit) {
+            if (const QByteArray arrived = line.take(A, now); !arrived.isEmpty())
+                a.receiveBytes(arrived, now);
+            if (const QByteArray arrived = line.take(B, now); !arrived.isEmpty())
+                b.receiveBytes(arrived, now);
+            line.write(A, a.poll(now), now);
+            line.write(B, b.poll(now), now);
+            if (done())
+                return true;
+            // A worker wakes on arriving bytes or on its own time, at millisecond steps.
+            const qint64 next = std::min({a.nextWakeMs(now), b.nextWakeMs(now),
+                                          line.nextArrivalMs(A), line.nextArrivalMs(B)});
+            now = std::max(now + 1, std::min(next, limit + 1));
+        }
+        return false;
+    }
 
     Line line;
     qint64 now = 0;
 };
 
-// Reproducible contents of realistic size for the transfers.
+// Reproducible contents for the transfers, every byte value in their texts.
 devlink::protocol::PagerContents sampleContents(int messages, int contacts, int groups,
                                                 quint32 seed);
-// The bytes of the transfer messages that carry these records (what the line must carry
-// at the least).
 
 } // namespace simline

@@ -35,7 +35,7 @@ struct Pair
     }
     bool run(const std::function<bool()>& done, qint64 limitMs = 60'000)
     {
-        return sim.run(simline::endOf(a), simline::endOf(b), done, limitMs);
+        return sim.run(a, b, done, limitMs);
     }
     std::vector<QByteArray> received()
     {
@@ -68,6 +68,36 @@ FrameType typeOf(const QByteArray& frame)
     return FrameType(quint8(frame[2]));
 }
 
+enum class Spoil
+{
+    Drop,
+    Corrupt, // one byte of the body changed
+    Repeat,
+};
+
+// A filter for one direction of the line: the n-th frame of a type is spoilt, and the size of
+// its body goes to *bodySize.
+auto spoilFrame(FrameType type, int n, Spoil how, qsizetype* bodySize = nullptr)
+{
+    return [=, seen = 0](const QByteArray& bytes) mutable {
+        QByteArray out;
+        for (QByteArray f : splitFrames(bytes)) {
+            if (typeOf(f) == type && seen++ == n) {
+                if (bodySize)
+                    *bodySize = f.size() - kFrameOverhead;
+                if (how == Spoil::Drop)
+                    continue;
+                if (how == Spoil::Repeat)
+                    out += f;
+                else
+                    f[kHeaderBytes + 100] = static_cast<char>(f[kHeaderBytes + 100] ^ 0x10);
+            }
+            out += f;
+        }
+        return out;
+    };
+}
+
 QByteArray pattern(qsizetype size, int seed)
 {
     QByteArray out(size, Qt::Uninitialized);
@@ -87,8 +117,7 @@ private Q_SLOTS:
     void onlyWhatWasLostGoesAgain_data();
     void onlyWhatWasLostGoesAgain();
     void frameSizeFollowsErrorRate();
-    void lostAcknowledgement();
-    void duplicateFrame();
+    void deliveredOnceAndAcknowledgedAgain();
     void silence();
     void lineStaysCorrupt();
     void disconnectInAFrameThenNewSession();
@@ -109,7 +138,6 @@ void TestLink::streamsAtLineSpeed()
     const qint64 start = p.sim.now;
     QVERIFY(p.run([&] { return p.a.allAcknowledged(); }));
     QCOMPARE(p.received(), messages);
-    QCOMPARE(p.a.messagesAcknowledged(), 3u);
 
     // Time-outs count from when a frame reaches the peer: a long queue costs none.
     QCOMPARE(p.a.stats().timeouts, 0u);
@@ -147,21 +175,9 @@ void TestLink::onlyWhatWasLostGoesAgain()
     QFETCH(quint64, held);
     Pair p;
     QVERIFY(p.connect());
-    int dataFrames = 0;
     qsizetype spoiltBytes = 0;
-    p.sim.line.from(A).filter = [&](const QByteArray& bytes) {
-        QByteArray out;
-        for (QByteArray f : splitFrames(bytes)) {
-            if (typeOf(f) == FrameType::Data && dataFrames++ == frame) {
-                spoiltBytes = f.size() - kFrameOverhead;
-                if (drop)
-                    continue;
-                f[kHeaderBytes + 100] = static_cast<char>(f[kHeaderBytes + 100] ^ 0x10);
-            }
-            out += f;
-        }
-        return out;
-    };
+    p.sim.line.from(A).filter =
+        spoilFrame(FrameType::Data, frame, drop ? Spoil::Drop : Spoil::Corrupt, &spoiltBytes);
     const QByteArray message = pattern(4000, 5);
     p.a.send(message);
     QVERIFY(p.run([&] { return p.a.allAcknowledged(); }));
@@ -198,47 +214,25 @@ void TestLink::frameSizeFollowsErrorRate()
     QCOMPARE(p.received(), (std::vector<QByteArray>{noisy, pattern(60'000, 10)}));
 }
 
-void TestLink::lostAcknowledgement()
+void TestLink::deliveredOnceAndAcknowledgedAgain()
 {
-    Pair p;
-    QVERIFY(p.connect());
-    bool dropped = false;
-    p.sim.line.from(B).filter = [&](const QByteArray& bytes) {
-        QByteArray out;
-        for (const QByteArray& frame : splitFrames(bytes)) {
-            if (!dropped && typeOf(frame) == FrameType::Ack) {
-                dropped = true;
-                continue;
-            }
-            out += frame;
-        }
-        return out;
-    };
-    p.a.send("hello");
-    QVERIFY(p.run([&] { return p.a.allAcknowledged(); }));
-    QVERIFY(dropped);
-    QCOMPARE(p.received(), std::vector<QByteArray>{"hello"}); // once
-    QCOMPARE(p.a.stats().timeouts, 1u);
-    QCOMPARE(p.b.stats().duplicateFrames, 1u); // and acknowledged again
-}
-
-void TestLink::duplicateFrame()
-{
-    Pair p;
-    QVERIFY(p.connect());
-    bool doubled = false;
-    p.sim.line.from(A).filter = [&](const QByteArray& bytes) {
-        if (doubled || bytes.isEmpty() || typeOf(bytes) != FrameType::Data)
-            return bytes;
-        doubled = true;
-        return bytes + bytes;
-    };
-    p.a.send("one");
-    p.a.send("two");
-    QVERIFY(p.run([&] { return p.a.allAcknowledged() && p.sim.line.nextArrivalMs(B) == kNever; }));
-    QCOMPARE(p.received(), (std::vector<QByteArray>{"one", "two"}));
-    QCOMPARE(p.b.stats().duplicateFrames, 1u);
-    QCOMPARE(p.a.stats().lostFrames, 0u);
+    // A lost acknowledgement brings the frame again after a time-out; a frame may also simply
+    // arrive twice.
+    for (const bool ackLost : {true, false}) {
+        Pair p;
+        QVERIFY(p.connect());
+        if (ackLost)
+            p.sim.line.from(B).filter = spoilFrame(FrameType::Ack, 0, Spoil::Drop);
+        else
+            p.sim.line.from(A).filter = spoilFrame(FrameType::Data, 0, Spoil::Repeat);
+        p.a.send("hello");
+        QVERIFY(
+            p.run([&] { return p.a.allAcknowledged() && p.sim.line.nextArrivalMs(B) == kNever; }));
+        QCOMPARE(p.received(), std::vector<QByteArray>{"hello"});
+        QCOMPARE(p.b.stats().duplicateFrames, 1u);
+        QCOMPARE(p.a.stats().timeouts, ackLost ? 1u : 0u);
+        QCOMPARE(p.a.stats().lostFrames, ackLost ? 1u : 0u);
+    }
 }
 
 void TestLink::silence()

@@ -1,12 +1,9 @@
-#include "contacts/addressbook.h"
 #include "contacts/groupblock.h"
 #include "tools/common/pagerimage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
 
 using recordjson::Json;
 
@@ -63,15 +60,27 @@ QByteArray emptyContactMembers()
 class TestPagerImage : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_dir;
 
 private Q_SLOTS:
+    void initTestCase();
     void roundTrip();
     void partsReplaceOnlyThemselves();
     void badDocuments_data();
     void badDocuments();
     void demoPager();
-    void refusedFiles();
 };
+
+void TestPagerImage::initTestCase()
+{
+    // Files that may be read neither without end nor whole into memory (a pipe and a folder
+    // are the folder database's test cases of the same check).
+    QFile twice(m_dir.filePath(QStringLiteral("twice.json")));
+    QVERIFY(twice.open(QIODevice::WriteOnly));
+    twice.write(R"({"messages": {"messages": [{"folder": 1, "day": 2, "day": 3}]}})");
+    QFile big(m_dir.filePath(QStringLiteral("huge.json")));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize((qint64(256) << 20) + 1)); // sparse
+}
 
 void TestPagerImage::roundTrip()
 {
@@ -84,16 +93,10 @@ void TestPagerImage::roundTrip()
     QVERIFY(back.contacts == image.contacts);
     QVERIFY(back.groups == image.groups);
 
-    // The written form itself.
-    QCOMPARE(json["messages"]["folderNames"].size(), size_t(11));
-    QCOMPARE(json["messages"]["folderNames"].begin().key(), "4");
-    QCOMPARE(json["messages"]["folderNames"]["14"].get<std::string>(), std::string(16, 'N'));
-    QCOMPARE(json["messages"]["messages"][0]["header"].get<std::string>(), "From: Zo\u00EB");
+    // The written form reads back (above), and the demo pager pins how it is read; the reader
+    // takes hex digits of either case, the writer's are upper case.
     const auto block = json["addressBook"]["groups"][0]["block"].get<std::string>();
-    QCOMPARE(block.substr(0, 12), "00 01 02 03 ");
-    QCOMPARE(block.substr(block.size() - 5), "8E 8F");
-    QCOMPARE(json["addressBook"]["groups"][1]["block"].get<std::string>(), "");
-    QVERIFY(!json["addressBook"]["contacts"][0].contains("nKey"));
+    QCOMPARE(block.substr(block.size() - 11), "8C 8D 8E 8F");
 }
 
 void TestPagerImage::partsReplaceOnlyThemselves()
@@ -104,7 +107,6 @@ void TestPagerImage::partsReplaceOnlyThemselves()
                                   R"(, "strNote": "n"}]})");
     image.addressBookFromJson(book, "book");
     QCOMPARE(image.contacts.size(), size_t(1));
-    QCOMPARE(image.contacts[0].nGroup, -1);
     QVERIFY(image.groups.empty());
     QCOMPARE(image.messages.size(), before.messages.size());
 
@@ -117,11 +119,21 @@ void TestPagerImage::partsReplaceOnlyThemselves()
 
 void TestPagerImage::badDocuments_data()
 {
+    QTest::addColumn<QString>("file"); // read from the file when one is named
     QTest::addColumn<QByteArray>("document");
     QTest::addColumn<QByteArray>("error");
     auto row = [](const char* name, const QByteArray& document, const char* error) {
-        QTest::newRow(name) << document << QByteArray(error);
+        QTest::newRow(name) << QString() << document << QByteArray(error);
     };
+    auto file = [](const char* name, const QString& path, const char* error) {
+        QTest::newRow(name) << path << QByteArray() << QByteArray(error);
+    };
+    file("device", QStringLiteral("/dev/zero"),
+         "/dev/zero: cannot be read: it is a device, not a file");
+    file("huge", m_dir.filePath(QStringLiteral("huge.json")),
+         "huge.json: cannot be read: it is 268435457 bytes long, more than the 256 MB");
+    file("key twice", m_dir.filePath(QStringLiteral("twice.json")),
+         "twice.json: the key \"day\" is given twice in one object");
     auto message = [](const char* members) {
         return R"({"messages": {"messages": [{"folder": 1}, {)" + QByteArray(members) + "}]}}";
     };
@@ -181,11 +193,15 @@ void TestPagerImage::badDocuments_data()
 
 void TestPagerImage::badDocuments()
 {
+    QFETCH(QString, file);
     QFETCH(QByteArray, document);
     QFETCH(QByteArray, error);
     std::string message;
     try {
-        PagerImage::fromJson(Json::parse(document.constData()), "doc");
+        if (file.isEmpty())
+            PagerImage::fromJson(Json::parse(document.constData()), "doc");
+        else
+            PagerImage::readFile(file.toStdString());
     } catch (const recordjson::FormError& e) {
         message = e.what();
     }
@@ -197,7 +213,8 @@ void TestPagerImage::badDocuments()
 
 void TestPagerImage::demoPager()
 {
-    // What the end-to-end tests count on the demo pager is theirs to check.
+    // What the end-to-end tests count on the demo pager is theirs to check, and CPager's
+    // tests load its address book into the device link.
     const PagerImage demo = PagerImage::readFile(QUILLBOX_DEMO_PAGER);
     // Every group's block is exactly what the Group dialog would build from its members.
     QVERIFY(demo.groups.size() >= 3);
@@ -209,43 +226,6 @@ void TestPagerImage::demoPager()
         QCOMPARE(size_t(group.nBlockLength), stored.size());
         QVERIFY2(std::equal(stored.begin(), stored.end(), group.abyBlock.begin()),
                  group.strName.c_str());
-    }
-
-    // The device link takes it as a download's result.
-    AddressBook mirror;
-    QCOMPARE(mirror.replaceAll(demo.contacts, demo.groups), 0);
-}
-
-void TestPagerImage::refusedFiles()
-{
-    // Checked before reading: nothing here may be read without end or whole into memory.
-    QTemporaryDir dir;
-    const QString twice = dir.filePath(QStringLiteral("twice.json"));
-    const QString pipe = dir.filePath(QStringLiteral("pipe"));
-    const QString huge = dir.filePath(QStringLiteral("huge.json"));
-    QFile file(twice);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(R"({"messages": {"messages": [{"folder": 1, "day": 2, "day": 3}]}})");
-    file.close();
-    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    QFile big(huge);
-    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize((qint64(256) << 20) + 1)); // sparse
-    big.close();
-    const std::pair<QString, std::string> cases[] = {
-        {twice, "twice.json: the key \"day\" is given twice in one object"},
-        {pipe, "pipe: cannot be read: it is a pipe, not a file"},
-        {QStringLiteral("/dev/zero"), "/dev/zero: cannot be read: it is a device, not a file"},
-        {dir.path(), ": cannot be read: it is a folder"},
-        {huge, "huge.json: cannot be read: it is 268435457 bytes long, more than the 256 MB"},
-    };
-    for (const auto& [path, error] : cases) {
-        std::string message;
-        try {
-            PagerImage::readFile(path.toStdString());
-        } catch (const recordjson::FormError& e) {
-            message = e.what();
-        }
-        QVERIFY2(message.find(error) != std::string::npos, message.c_str());
     }
 }
 

@@ -73,7 +73,7 @@ private Q_SLOTS:
         m_owner.reset();
     }
 
-    void captionShowsEachPercentageOnce()
+    void percentages()
     {
         CSyncProgressWnd& wnd = create();
         wnd.Hide();
@@ -83,9 +83,8 @@ private Q_SLOTS:
         wnd.SetRange(0, 3, 1);
         QCOMPARE(wnd.Step(), 0);
         wnd.SetPos(1); // the same percentage again
-        wnd.Step();
-        wnd.Step();
-        QCOMPARE(bar(wnd)->value(), 3);
+        for (int i = 0; i < 3; ++i)
+            wnd.Step(); // the last one more than announced
         QStringList seen;
         for (const QList<QVariant>& args : titles)
             seen.append(args.at(0).toString());
@@ -93,29 +92,18 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("Progress [33%]"), QStringLiteral("Progress [66%]"),
                               QStringLiteral("Progress [100%]")}));
 
-        // More steps than announced stay at 100 %; a total of 0 stays at 0 % as an empty bar.
-        wnd.Step();
-        QCOMPARE(wnd.window()->windowTitle(), QStringLiteral("Progress [100%]"));
-        wnd.Reset();
+        // A total of 0 is an empty bar, not a busy one.
         wnd.SetRange(0, 0, 1);
-        titles.clear();
-        for (int i = 0; i < 5; ++i)
-            wnd.Step();
-        QCOMPARE(titles.count(), 0);
         QCOMPARE(bar(wnd)->maximum(), 1);
-    }
 
-    void percentageHoldsForHugeCounts()
-    {
+        // Huge counts neither overflow nor go past the top.
         const qint32 min = std::numeric_limits<qint32>::min();
-        const std::vector<std::array<qint32, 4>> cases{// position, lower, upper, percent
-                                                       {kMax - 1, 0, kMax, 99},
-                                                       {kMax, min, kMax, 49},
-                                                       {3, 5, 2, 0},
-                                                       {-4, 0, 10, 0}};
+        const std::vector<std::array<qint32, 4>> cases{
+            // position, lower, upper, percent
+            {kMax - 1, 0, kMax, 99}, {kMax, min, kMax, 49}, {3, 5, 2, 0},
+            {4, 0, 3, 100},          {5, 0, 0, 0},          {-4, 0, 10, 0}};
         for (const auto& [pos, lower, upper, percent] : cases)
             QCOMPARE(CSyncProgressWnd::PercentFor(pos, lower, upper), percent);
-        CSyncProgressWnd& wnd = create();
         wnd.SetRange(0, kMax, kMax);
         wnd.SetPos(kMax - 1);
         wnd.Step(); // no overflow past the top
@@ -198,15 +186,11 @@ private Q_SLOTS:
         QVERIFY(!wnd.IsCancelled());
     }
 
-    void layoutAndAWindowThatIsGone()
+    void longTextAndAWindowThatIsGone()
     {
+        // Text beyond 511 characters is cut; the window keeps its size.
         CSyncProgressWnd& wnd = create();
         auto* text = wnd.window()->findChild<QLabel*>(QStringLiteral("text"));
-        const QFontMetrics metrics(text->font());
-        QVERIFY(text->height() >= 4 * metrics.height());
-        QCOMPARE(bar(wnd)->x(), text->x());
-        const int blank = wnd.window()->width() - 10 - (bar(wnd)->geometry().right() + 1 + 10);
-        QVERIFY(blank >= metrics.horizontalAdvance(QStringLiteral(" Cancel   ")));
         const QSize size = wnd.window()->size();
         wnd.SetText(QString(600, QLatin1Char('x')));
         QCOMPARE(text->text().size(), 511);
