@@ -115,6 +115,21 @@ std::function<int(QDialog&)> typing(const char* first, const char* last)
     };
 }
 
+// A Group dialog answered with this name; the name it showed first goes to shown.
+std::function<int(QDialog&)> naming(const char* name, QString* shown = nullptr)
+{
+    return [shown, name](QDialog& dlg) {
+        auto& group = static_cast<CGroupDlg&>(dlg);
+        dlg.show();
+        if (shown)
+            *shown = group.nameEdit()->text();
+        group.nameEdit()->setText(QString::fromLatin1(name));
+        group.OnOK();
+        dlg.hide();
+        return dlg.result();
+    };
+}
+
 QByteArray readAll(const QString& path)
 {
     QFile file(path);
@@ -136,42 +151,34 @@ class TestContactsWindow : public QObject
 private Q_SLOTS:
     void contactCommands();
     void menusAndGroupCommands();
-    void renamingGroups();
     void importAndExport();
     void vcardImportAndExport();
     void faultsMended();
 };
 
-// New, Edit and Delete keep the list in the core's order and mark the book unsaved; an edit
-// whose contact a download replaced is dropped.
+// New, Edit and Delete show in the list and mark the book unsaved; an edit whose contact a
+// download replaced is dropped. Where a row goes is the models' rule, tested with them.
 void TestContactsWindow::contactCommands()
 {
     ScriptedMessageBoxes boxes;
     CPager pager;
-    for (const char* name : {"bob", "Carl", "Anna", "Dan", "Eve"})
+    for (const char* name : {"Carl", "Anna"})
         addContact(pager, name, "");
     Window w;
     w.SetPager(&pager);
     w.answer = typing("Bea", "Q");
     w.OnButtonAddressNewaddress();
-    QCOMPARE(column(w.list(), 0), L({"Anna", "Bea", "Carl", "Dan", "Eve", "bob"}));
+    QCOMPARE(column(w.list(), 0), L({"Anna", "Bea", "Carl"}));
     QVERIFY(w.IsModified());
-    w.SetModified(false);
-    w.answer = nullptr; // Cancel adds nothing
-    w.OnButtonAddressNewaddress();
-    QCOMPARE(pager.m_AddressList.size(), size_t(6));
-    QVERIFY(!w.IsModified());
-
     selectRows(w.list(), {0});
     w.answer = typing("Zoe", "");
     w.EditContact();
-    QCOMPARE(column(w.list(), 0), L({"Bea", "Carl", "Dan", "Eve", "Zoe", "bob"}));
-    QVERIFY(w.IsModified());
+    QCOMPARE(column(w.list(), 0), L({"Bea", "Carl", "Zoe"}));
 
     // Several rows at once; then the Contacts root's menu deletes the whole folder.
-    selectRows(w.list(), {1, 3});
+    selectRows(w.list(), {0, 2});
     w.OnAddressDelete();
-    QCOMPARE(column(w.list(), 0), L({"Bea", "Dan", "Zoe", "bob"}));
+    QCOMPARE(column(w.list(), 0), L({"Carl"}));
     w.createContextMenu(w.tree()->viewport(), at(w.tree(), w.contactsRoot()));
     w.OnAddressDelete();
     QCOMPARE(w.list()->model()->rowCount(), 0);
@@ -213,46 +220,43 @@ void TestContactsWindow::menusAndGroupCommands()
     using C = CContactsDlg;
     QTreeView* tree = w.tree();
     const QModelIndex groups = w.groupsRoot();
+    const QModelIndex team = groups.model()->index(0, 0, groups);
     QCOMPARE(enabledIn(w.createContextMenu(tree->viewport(), at(tree, w.contactsRoot())).get()),
              QList<int>({C::ID_ADDRESS_DELETE, C::ID_VCARD_IMPORT, C::ID_VCARD_EXPORT}));
     QCOMPARE(enabledIn(w.createContextMenu(tree->viewport(), at(tree, groups)).get()),
              QList<int>({C::ID_GROUP_NEW, C::ID_FOLDER_NEW}));
-    auto menu =
-        w.createContextMenu(tree->viewport(), at(tree, groups.model()->index(0, 0, groups)));
-    QCOMPARE(enabledIn(menu.get()),
+    QCOMPARE(enabledIn(w.createContextMenu(tree->viewport(), at(tree, team)).get()),
              QList<int>({C::ID_GROUP_DELETE, C::ID_GROUP_EDIT, C::ID_GROUP_RENAME}));
-    QCOMPARE(menu->actions().size(), 12);
     w.list()->clearSelection();
     QVERIFY(!w.createContextMenu(w.list()->viewport(), QPoint(5, 5)));
     selectRows(w.list(), {0});
     QCOMPARE(enabledIn(w.createContextMenu(w.list()->viewport(), QPoint(5, 5)).get()),
              QList<int>({C::ID_ADDRESS_DELETE, C::ID_ADDRESS_CONTACT}));
 
+    // A rename to nothing or to another group's name is refused and changes nothing.
+    w.OnEndLabelEdit(team, QString());
+    w.OnEndLabelEdit(team, QStringLiteral("Team"));
+    QCOMPARE(boxes.texts(), QStringList({QStringLiteral("You Must Input GropName.")}));
+    w.OnEndLabelEdit(team, QStringLiteral("Crew"));
+    QCOMPARE(team.data().toString(), QStringLiteral("Crew"));
+    QCOMPARE(pager.m_GroupList.front()->strName, std::string("Crew"));
+
     // New Group starts with an empty name and lists the groups; Edit Group shows the group's
     // own name and lists its members.
     QString shownName = QStringLiteral("unset");
-    auto naming = [&](const char* name) {
-        return [&shownName, name](QDialog& dlg) {
-            auto& group = static_cast<CGroupDlg&>(dlg);
-            dlg.show();
-            shownName = group.nameEdit()->text();
-            group.nameEdit()->setText(QString::fromLatin1(name));
-            group.OnOK();
-            dlg.hide();
-            return dlg.result();
-        };
-    };
-    w.answer = naming("Family");
+    w.answer = naming("Family", &shownName);
     w.createContextMenu(tree->viewport(), at(tree, groups));
     w.OnGroupNew();
     QCOMPARE(shownName, QString());
-    QCOMPARE(column(tree, 0, groups), L({"Team", "Family"}));
-    QCOMPARE(column(w.list(), 1), L({"Team", "Family"}));
+    QCOMPARE(column(tree, 0, groups), L({"Crew", "Family"}));
+    QCOMPARE(column(w.list(), 1), L({"Crew", "Family"}));
+    w.OnEndLabelEdit(groups.model()->index(0, 0, groups), QStringLiteral("Family"));
+    QVERIFY(boxes.texts().constLast().startsWith(QStringLiteral("Crew - ReName Failed.")));
     w.createContextMenu(tree->viewport(), at(tree, groups.model()->index(1, 0, groups)));
-    w.answer = naming("Kin");
+    w.answer = naming("Kin", &shownName);
     w.OnGroupEdit();
     QCOMPARE(shownName, QStringLiteral("Family"));
-    QCOMPARE(column(tree, 0, groups), L({"Team", "Kin"}));
+    QCOMPARE(column(tree, 0, groups), L({"Crew", "Kin"}));
     QCOMPARE(w.listedKey(), pager.m_GroupList.back()->nGroupId);
     QVERIFY(!w.IsModified());
 
@@ -275,31 +279,6 @@ void TestContactsWindow::menusAndGroupCommands()
     QCOMPARE(pager.m_GroupList.size(), count - 1);
     QCOMPARE(column(tree, 0, groups).first(), QStringLiteral("Kin"));
     QVERIFY(w.IsModified());
-}
-
-void TestContactsWindow::renamingGroups()
-{
-    ScriptedMessageBoxes boxes;
-    CPager pager;
-    addGroup(pager, "Team");
-    addGroup(pager, "Club");
-    Window w;
-    w.SetPager(&pager);
-    const QModelIndex team = w.groupsRoot().model()->index(0, 0, w.groupsRoot());
-    w.OnEndLabelEdit(team, QStringLiteral("Team"));
-    w.OnEndLabelEdit(team, QString());
-    w.OnEndLabelEdit(team, QStringLiteral("Club"));
-    QCOMPARE(boxes.texts(), QStringList({QStringLiteral("You Must Input GropName."),
-                                         QStringLiteral("Team - ReName Failed.\nExisted "
-                                                        "GroupName.\nYou Must Input the "
-                                                        "Different GroupName.")}));
-    QCOMPARE(boxes.requests[0].caption, QStringLiteral("Group Name"));
-    QCOMPARE(boxes.requests[1].caption, QStringLiteral("Group ReName Failed "));
-    QCOMPARE(boxes.requests[1].icon, platform::MessageIcon::Stop);
-    QCOMPARE(pager.m_GroupList.front()->strName, std::string("Team"));
-    w.OnEndLabelEdit(team, QStringLiteral("Crew"));
-    QCOMPARE(team.data().toString(), QStringLiteral("Crew"));
-    QCOMPARE(pager.m_GroupList.front()->strName, std::string("Crew"));
     QCoreApplication::processEvents(); // the reopened editors
 }
 
@@ -322,7 +301,6 @@ void TestContactsWindow::importAndExport()
     QVERIFY(writeFile(path, "First Name\r\nCarl\r\nanna\r\nBea\tZ\r\n"));
     files.answers = {path, path};
     w.ImportContacts();
-    QCOMPARE(files.fileRequests[0].filter, QStringLiteral("Quillbox File( *.txt )|*.txt||"));
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Import Completed ! ")});
     QCOMPARE(folder, dir.path());
     QCOMPARE(pager.m_strAddressFile, path);
@@ -340,10 +318,8 @@ void TestContactsWindow::importAndExport()
     files.answers = {out};
     w.ExportContacts();
     QCOMPARE(files.fileRequests.constLast().initialFolder, dir.path());
-    QVERIFY(files.fileRequests.constLast().overwritePrompt);
     QCOMPARE(boxes.texts().constLast(), QStringLiteral("Export Completed ! "));
     QVERIFY(!w.IsModified());
-    QVERIFY(readAll(out).startsWith("First Name\tLast Name\t"));
 
     // A current file is written without a question; one that cannot be made is told, and
     // the book stays unsaved.
@@ -388,7 +364,6 @@ void TestContactsWindow::vcardImportAndExport()
         return int(QDialog::Accepted);
     };
     w.ImportVCard();
-    QCOMPARE(files.fileRequests[0].filter, QStringLiteral("vCard File( *.vcf )|*.vcf||"));
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral(
                                 "vCard Import Completed.\n1 contact added, 1 replaced, 0 "
                                 "duplicates skipped.\n1 group added.\n\nNot everything fitted:\n"
@@ -404,7 +379,6 @@ void TestContactsWindow::vcardImportAndExport()
     files.answers = {out};
     w.ExportVCard();
     QCOMPARE(readAll(out).count("BEGIN:VCARD"), 2);
-    QCOMPARE(files.fileRequests.constLast().defaultExtension, QStringLiteral("vcf"));
     QCOMPARE(boxes.texts().constLast(),
              QStringLiteral("vCard Export Completed: 2 contacts, 0 groups."));
     w.list()->clearSelection();
@@ -441,14 +415,7 @@ void TestContactsWindow::faultsMended()
 
     // New Group refills the list with groups while "Contacts" stays selected: the list's
     // contact commands must not take the group ids there for contact keys.
-    w.answer = [](QDialog& dlg) {
-        auto& group = static_cast<CGroupDlg&>(dlg);
-        dlg.show();
-        group.nameEdit()->setText(QStringLiteral("Kin"));
-        group.OnOK();
-        dlg.hide();
-        return int(QDialog::Accepted);
-    };
+    w.answer = naming("Kin");
     w.OnGroupNew();
     QCOMPARE(w.listedKey(), KEY_GROUPS);
     QVERIFY(team == 1); // the key of contact A
