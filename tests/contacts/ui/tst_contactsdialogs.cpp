@@ -10,12 +10,9 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
@@ -40,11 +37,6 @@ void showActive(QWidget& dlg)
     dlg.show();
     dlg.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
-}
-
-QLineEdit* line(CContactDlg& dlg, int i)
-{
-    return qobject_cast<QLineEdit*>(dlg.fieldEdit(i));
 }
 
 MultiLineByteEdit* multi(CContactDlg& dlg, int i)
@@ -111,13 +103,6 @@ class Owner
 public:
     AddressBook mirror;
 
-    GroupRecord* find(qint32 id)
-    {
-        for (const auto& group : mirror.m_GroupList)
-            if (group->nGroupId == id)
-                return group.get();
-        return nullptr;
-    }
     // A group as a download brings it, with the block the pager holds.
     qint32 addGroup(const char* name, const std::vector<GroupMember>& members,
                     const std::vector<quint8>& block)
@@ -155,17 +140,14 @@ void openGroup(CGroupDlg& dlg, Owner& owner, qint32 editId = -1)
     showActive(dlg);
 }
 
-// New Email or New Wireless with an address typed; gives the entry dialog's caption.
-QString typeMember(CGroupDlg& dlg, qint32 kind, const std::string& address, bool confirm = true)
+// New Email or New Wireless with an address typed.
+void typeMember(CGroupDlg& dlg, qint32 kind, const std::string& address, bool confirm = true)
 {
-    QString caption;
     whenModal<CAddressEntryDlg>([&](CAddressEntryDlg* entry) {
-        caption = entry->windowTitle();
         QTest::keyClicks(entry->addressEdit(), QString::fromLatin1(address));
         confirm ? entry->okButton()->click() : entry->reject();
     });
     kind == MEMBER_EMAIL ? dlg.OnNewEmail() : dlg.OnNewWireless();
-    return caption;
 }
 
 std::vector<quint8> bytesOf(const GroupBlock& block)
@@ -194,24 +176,10 @@ class TestContactsDialogs : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void contactFieldsAndEnter()
+    // Enter (any modifier) walks the fields, multi-line ones included, to "Add".
+    void contactEnterWalksTheFields()
     {
         CContactDlg dlg;
-        QStringList labels;
-        for (QLabel* label : dlg.findChildren<QLabel*>())
-            if (label->buddy())
-                labels << label->text();
-        QCOMPARE(labels, list("First Name|Last Name|Wireless Address|Email Address #1|"
-                              "Email Address #2|Email Address #3|Work Number|Mobile Number|"
-                              "Home Number|Fax Number|CompanyName|Mailing Address|Notes"));
-        for (int i = 0; i < CONTACT_FIELD_COUNT; ++i) {
-            const ContactField& field = kContactFields[static_cast<size_t>(i)];
-            QCOMPARE(dlg.fieldEdit(i)->objectName(), latin1(field.fieldName));
-            QCOMPARE(i < kAddress ? line(dlg, i)->maxLength() : multi(dlg, i)->maxBytes(),
-                     field.nMax);
-        }
-
-        // Enter (any modifier) walks the fields, multi-line ones included, to "Add".
         showActive(dlg);
         for (int i = 1; i <= CONTACT_FIELD_COUNT; ++i) {
             QTest::keyClick(dlg.focusWidget(), i % 2 ? Qt::Key_Return : Qt::Key_Enter,
@@ -235,8 +203,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("typed");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QByteArray>("kept");
-        QTest::newRow("first name")
-            << 0 << true << latin1("Bartholomew-Jones") << QByteArray("Bartholomew-Jone");
         QTest::newRow("number") << 6 << true << latin1("555-0100 ext 214567")
                                 << QByteArray("555-0100 ext 21456");
         QTest::newRow("pasted") << 1 << false << QString::fromUtf16(u"\u00eb\U0001F600x")
@@ -287,7 +253,8 @@ private Q_SLOTS:
             CContactDlg dlg;
             dlg.m_strWorkNumber = "555-0100 extension 2";
             showActive(dlg);
-            QCOMPARE(line(dlg, 6)->text(), latin1("555-0100 extension 2"));
+            QCOMPARE(qobject_cast<QLineEdit*>(dlg.fieldEdit(6))->text(),
+                     latin1("555-0100 extension 2"));
             dlg.addButton()->click();
             QCOMPARE(boxes.texts(), list("Please enter no more than 18 characters."));
             QVERIFY(dlg.isVisible());
@@ -345,20 +312,9 @@ private Q_SLOTS:
         QVERIFY(owner.addContact("Dana", "Whitfield", "dana@example.com", "", "5550142"));
         CGroupDlg dlg;
         openGroup(dlg, owner);
-        QStringList menu;
-        const std::unique_ptr<QMenu> contextMenu = dlg.createContextMenu();
-        for (QAction* action : contextMenu->actions())
-            menu << (action->isSeparator() ? latin1("-")
-                                           : QStringLiteral("%1 %2 %3")
-                                                 .arg(action->data().toInt())
-                                                 .arg(action->text())
-                                                 .arg(action->isEnabled()));
-        QCOMPARE(menu, list("32857 Select Address 1|32858 New Email 1|32859 New Wireless 1|-|"
-                            "32860 Delete 0"));
-
         // The kind is the command's, whatever the address looks like.
-        QCOMPARE(typeMember(dlg, MEMBER_EMAIL, "sofia.c@example.com"), latin1("New Email Address"));
-        QCOMPARE(typeMember(dlg, MEMBER_WIRELESS, "12@ab"), latin1("New Wireless Address"));
+        typeMember(dlg, MEMBER_EMAIL, "sofia.c@example.com");
+        typeMember(dlg, MEMBER_WIRELESS, "12@ab");
         typeMember(dlg, MEMBER_EMAIL, "not.kept@example.com", false);
         whenModal<CAddressPickerDlg>([](CAddressPickerDlg* picker) {
             picker->list()->setCurrentItem(picker->list()->topLevelItem(0));
@@ -396,7 +352,9 @@ private Q_SLOTS:
         dlg.reject();
     }
 
-    void groupOverflowAndMemberLimit()
+    // A member that would overflow the block, a 101st member, and any member while the
+    // block no longer encodes the rows are refused, and a refused rebuild stores nothing.
+    void groupRefusals()
     {
         platform::ScriptedMessageBoxes boxes;
         Owner owner;
@@ -405,33 +363,24 @@ private Q_SLOTS:
         for (const GroupMember& member : longEmails(6))
             typeMember(dlg, MEMBER_EMAIL, member.strEntry);
         QCOMPARE(dlg.rowCount(), 5); // 346 bytes; a sixth would pass 400
-        QCOMPARE(boxes.texts(), list(kAddressOverflowAdd));
         dlg.reject();
-
-        // 100 members from the pager with a short block: a 101st is refused before
-        // anything is asked.
-        boxes.requests.clear();
         const std::vector<GroupMember> hundred(100, GroupMember{MEMBER_WIRELESS, "7"});
         openGroup(dlg, owner, owner.addGroup("Night Shift", hundred, {0x15, 0x15, 0x01, 0x00}));
         QVERIFY(!opensModal([&] { dlg.OnNewEmail(); }));
         QVERIFY(!opensModal([&] { dlg.OnSelectAddress(); }));
         QCOMPARE(dlg.rowCount(), 100);
-        QCOMPARE(boxes.texts(), QStringList(2, latin1(kMaxMemberCount)));
-    }
+        dlg.reject();
+        QCOMPARE(boxes.texts(),
+                 list(kAddressOverflowAdd) + QStringList(2, latin1(kMaxMemberCount)));
 
-    void groupRefusedRebuildStoresNothing()
-    {
-        platform::ScriptedMessageBoxes boxes;
-        Owner owner;
         // Seven long members (483 bytes encoded) with the short block a pager may hold.
+        boxes.requests.clear();
         GroupBlock first;
         QVERIFY(first.append(MEMBER_EMAIL, longEmails(1)[0].strEntry).ok);
         const qint32 id = owner.addGroup("Book Club", longEmails(7), first.stored());
-        const GroupRecord before = *owner.find(id);
-        CGroupDlg dlg;
+        const GroupRecord before = *owner.mirror.m_GroupList.back();
         openGroup(dlg, owner, id);
         QCOMPARE(bytesOf(dlg.block()), bytesOf(first));
-
         dlg.list()->setCurrentItem(dlg.list()->topLevelItem(0));
         dlg.OnDelete();
         QCOMPARE(dlg.rowCount(), 6); // the row stays removed
