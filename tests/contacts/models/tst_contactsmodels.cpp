@@ -47,14 +47,6 @@ QString cells(const QAbstractItemModel& model, const QModelIndex& parent = {})
     return rows.join(u'|');
 }
 
-QString headers(const QAbstractItemModel& model)
-{
-    QStringList out;
-    for (int c = 0; c < model.columnCount(); ++c)
-        out << model.headerData(c, Qt::Horizontal).toString();
-    return out.join(u',');
-}
-
 constexpr auto kReport = QAbstractItemModelTester::FailureReportingMode::QtTest;
 
 } // namespace
@@ -78,9 +70,6 @@ private Q_SLOTS:
         QAbstractItemModelTester tester(&model, kReport);
         model.setBook(&book);
         model.reload();
-        QCOMPARE(headers(model), QStringLiteral("First Name,Last Name,Wireless Address,"
-                                                "Email Address #1,Email Address #2,"
-                                                "Email Address #3"));
         QCOMPARE(cells(model), QStringLiteral("Anna,,,,,|Carl,A,,,,|Carl,B,,,,|bob,,,,,"));
         QCOMPARE(model.index(0, 0).data(ContactListModel::KeyRole).toInt(), 3); // slot 2
 
@@ -113,7 +102,6 @@ private Q_SLOTS:
         QAbstractItemModelTester tester(&model, kReport);
         model.setBook(&book);
         model.showGroups();
-        QCOMPARE(headers(model), QStringLiteral("Type,Entries"));
         QCOMPARE(cells(model), QStringLiteral("GROUP,Team|GROUP,Nested"));
         model.showMembers(team);
         QCOMPARE(cells(model), QStringLiteral("Wireless,5551234|Email,a@b.c"));
