@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/contacts/bookfill.h"
+
 class TestRecoveryCopy : public QObject
 {
     Q_OBJECT
@@ -20,11 +22,8 @@ private Q_SLOTS:
         c.nGroup = 3;
         c.strFirstName = "\xE9t\xE9";
         c.strNote = std::string("a\0\r\nb", 5);
-        GroupRecord& g = contents.groups.emplace_back();
+        GroupRecord& g = contents.groups.emplace_back(groupOf("Team", {{1, "555"}}));
         g.nGroupId = 3;
-        g.strName = "Team";
-        g.nMemberCount = 1;
-        g.aMembers[0] = {1, "555"};
         g.nBlockLength = 3;
         g.abyBlock[0] = 0x15;
         g.abyBlock[1] = 0x70;

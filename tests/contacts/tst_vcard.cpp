@@ -8,6 +8,8 @@
 #include <QBuffer>
 #include <QTest>
 
+#include "tests/contacts/bookfill.h"
+
 namespace {
 
 vcard::Book read(const QByteArray& text, qsizetype chunkSize = vcard::Reader::kDefaultChunkSize)
@@ -34,24 +36,6 @@ QString members(const GroupRecord& g)
         out << QString::number(g.aMembers[size_t(i)].nKind) + QLatin1Char(':') +
                    QString::fromLatin1(g.aMembers[size_t(i)].strEntry.c_str());
     return out.join(QLatin1Char(' '));
-}
-
-ContactRecord contact(std::initializer_list<const char*> values)
-{
-    ContactRecord r;
-    size_t i = 0;
-    for (const char* v : values)
-        r.*kContactFields[i++].member = v;
-    return r;
-}
-
-GroupRecord group(const char* name, std::initializer_list<GroupMember> members)
-{
-    GroupRecord g;
-    g.strName = name;
-    for (const GroupMember& member : members)
-        g.aMembers[size_t(g.nMemberCount++)] = member;
-    return g;
 }
 
 } // namespace
@@ -185,10 +169,10 @@ private Q_SLOTS:
 
     void writesVersion4And3()
     {
-        ContactRecord c = contact({"J\xF6rg", "M\xFCller", "77 12", "j@x.example", "", "", "0200",
-                                   "", "", "0300", "A;B, C", "Main St 1\r\nTown", ""});
+        ContactRecord c = contactOf({"J\xF6rg", "M\xFCller", "77 12", "j@x.example", "", "", "0200",
+                                     "", "", "0300", "A;B, C", "Main St 1\r\nTown", ""});
         c.strNote = "x" + std::string(35, '\xE9'); // the fold falls inside the 35th character
-        const GroupRecord g = group("Team", {{0, "a@b.example"}, {1, "555 1;2"}});
+        const GroupRecord g = groupOf("Team", {{0, "a@b.example"}, {1, "555 1;2"}});
         const QByteArray e35 = QByteArray("\xC3\xA9").repeated(35);
         const QByteArray expected4 =
             "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:J\xC3\xB6rg "
@@ -212,7 +196,7 @@ private Q_SLOTS:
         QBuffer buffer3;
         buffer3.open(QIODevice::WriteOnly);
         vcard::Writer writer3(buffer3, vcard::Version::V30);
-        writer3.contact(contact({"Al", "", "", "", "", "", "", "", "", "", "", "", ""}));
+        writer3.contact(contactOf({"Al", "", "", "", "", "", "", "", "", "", "", "", ""}));
         QVERIFY(writer3.finish());
         QCOMPARE(buffer3.data(),
                  QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Al\r\nN:;Al;;;\r\nEND:VCARD\r\n"));
@@ -254,20 +238,20 @@ private Q_SLOTS:
         QFETCH(QByteArrayList, existing);
         QFETCH(bool, match);
         auto record = [](const QByteArrayList& v) {
-            return contact({v[0].constData(), v[1].constData(), v[2].constData(), v[3].constData(),
-                            v[4].constData(), v[5].constData()});
+            return contactOf({v[0].constData(), v[1].constData(), v[2].constData(),
+                              v[3].constData(), v[4].constData(), v[5].constData()});
         };
         QCOMPARE(duplicates::matches(record(incoming), record(existing)), match);
     }
 
     void reviewPlanCountsWhatFits()
     {
-        const std::vector<ContactRecord> book = {contact({"Ann", "Lee", "", "a@x"}),
-                                                 contact({"Bo", "", "555"})};
+        const std::vector<ContactRecord> book = {contactOf({"Ann", "Lee", "", "a@x"}),
+                                                 contactOf({"Bo", "", "555"})};
         const std::vector<const ContactRecord*> bookPointers = {&book[0], &book[1]};
         const std::vector<ContactRecord> incoming = {
-            contact({"New", "One"}), contact({"Bob", "", "555", "b@x"}), contact({"New", "Two"}),
-            contact({"Ann", "Lee", "", "a@x"})};
+            contactOf({"New", "One"}), contactOf({"Bob", "", "555", "b@x"}),
+            contactOf({"New", "Two"}), contactOf({"Ann", "Lee", "", "a@x"})};
         duplicates::Plan plan = duplicates::plan(bookPointers, incoming, 2);
         QCOMPARE(plan.unmatched, (std::vector<size_t>{0, 2}));
         QCOMPARE(plan.rows.size(), size_t(2));
@@ -290,11 +274,11 @@ private Q_SLOTS:
             contacts[i].nIndex = qint32(i);
             contacts[i].strFirstName = "Filler" + std::to_string(i);
         }
-        contacts.push_back(contact({"Ann", "Lee", "", "a@x"}));
-        contacts.push_back(contact({"Bo", "", "555"}));
+        contacts.push_back(contactOf({"Ann", "Lee", "", "a@x"}));
+        contacts.push_back(contactOf({"Bo", "", "555"}));
         contacts[contacts.size() - 2].nIndex = MAX_CONTACTS - 4;
         contacts.back().nIndex = MAX_CONTACTS - 3;
-        GroupRecord team = group("Team", {{0, "a@x"}});
+        GroupRecord team = groupOf("Team", {{0, "a@x"}});
         team.nGroupId = 1;
         AddressBook book;
         QCOMPARE(book.replaceAll(contacts, {team}), 0);

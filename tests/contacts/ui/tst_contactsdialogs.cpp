@@ -1,11 +1,11 @@
 // The address book's dialogs: Contact, address entry, address picker and Group.
 
-#include "contacts/addressbook.h"
 #include "contacts/addressdlgs.h"
 #include "contacts/byteedit.h"
 #include "contacts/contactdlg.h"
 #include "contacts/groupdlg.h"
 #include "platform/messageboxservice.h"
+#include "tests/contacts/bookfill.h"
 #include "tests/platform/widgettest.h"
 
 #include <QClipboard>
@@ -97,44 +97,9 @@ void screenshot(QWidget& dlg, const char* name)
     QVERIFY(dlg.grab().save(QDir(dir).filePath(latin1(name))));
 }
 
-// The address book the dialogs read: groups to edit, contacts to pick from.
-class Owner
+void openGroup(CGroupDlg& dlg, AddressBook& book, qint32 editId = -1)
 {
-public:
-    AddressBook mirror;
-
-    // A group as a download brings it, with the block the pager holds.
-    qint32 addGroup(const char* name, const std::vector<GroupMember>& members,
-                    const std::vector<quint8>& block)
-    {
-        auto group = std::make_unique<GroupRecord>();
-        group->strName = name;
-        std::copy(members.begin(), members.end(), group->aMembers.begin());
-        group->nMemberCount = static_cast<qint32>(members.size());
-        std::copy(block.begin(), block.end(), group->abyBlock.begin());
-        group->nBlockLength = static_cast<qint32>(block.size());
-        return mirror.UpdatePagerAddress(group, OP_ADD_GROUP, -1) == 0
-                   ? mirror.m_GroupList.back()->nGroupId
-                   : -1;
-    }
-    ContactRecord* addContact(const char* first, const char* last, const char* email1,
-                              const char* email2, const char* wireless, qint32 folder = -1)
-    {
-        auto contact = std::make_unique<ContactRecord>();
-        contact->nGroup = folder;
-        contact->strFirstName = first;
-        contact->strLastName = last;
-        contact->strEmail1 = email1;
-        contact->strEmail2 = email2;
-        contact->strWireless = wireless;
-        ContactRecord* record = contact.get();
-        return mirror.UpdatePagerAddress(contact, OP_ADD_CONTACT, folder) == 0 ? record : nullptr;
-    }
-};
-
-void openGroup(CGroupDlg& dlg, Owner& owner, qint32 editId = -1)
-{
-    dlg.m_pBook = &owner.mirror;
+    dlg.m_pBook = &book;
     dlg.m_bEdit = editId >= 0 ? 1 : 0;
     dlg.m_nGroupId = editId;
     showActive(dlg);
@@ -274,14 +239,13 @@ private Q_SLOTS:
         QTest::keyClick(entry.addressEdit(), Qt::Key_Return);
         QCOMPARE(entry.m_strAddress, std::string(64, '7'));
 
-        Owner owner;
-        const qint32 family = owner.addGroup("Family", {}, {});
-        QVERIFY(owner.addContact("Dana", "Whitfield", "dana@example.com", "", "5550142"));
-        QVERIFY(owner.addContact("Grandma", "", "", "", "5550112", family));
-        ContactRecord* marcus = owner.addContact("Marcus", "O", "m@example.net", "mo@x.org", "");
-        QVERIFY(marcus);
-        marcus->strEmail3 = "third@example.com";
-        CAddressPickerDlg dlg(&owner.mirror);
+        AddressBook book;
+        const qint32 family = addGroup(book, "Family")->nGroupId;
+        QVERIFY(addContact(book, {"Dana", "Whitfield", "5550142", "dana@example.com"}));
+        QVERIFY(addContact(book, {"Grandma", "", "5550112"}, family));
+        QVERIFY(addContact(book,
+                           {"Marcus", "O", "", "m@example.net", "mo@x.org", "third@example.com"}));
+        CAddressPickerDlg dlg(&book);
         showActive(dlg);
         QTreeWidget* rows = dlg.list();
         QStringList texts;
@@ -308,10 +272,10 @@ private Q_SLOTS:
     void groupMembersKeepTheBlockInStep()
     {
         platform::ScriptedMessageBoxes boxes;
-        Owner owner;
-        QVERIFY(owner.addContact("Dana", "Whitfield", "dana@example.com", "", "5550142"));
+        AddressBook book;
+        QVERIFY(addContact(book, {"Dana", "Whitfield", "5550142", "dana@example.com"}));
         CGroupDlg dlg;
-        openGroup(dlg, owner);
+        openGroup(dlg, book);
         // The kind is the command's, whatever the address looks like.
         typeMember(dlg, MEMBER_EMAIL, "sofia.c@example.com");
         typeMember(dlg, MEMBER_WIRELESS, "12@ab");
@@ -346,7 +310,7 @@ private Q_SLOTS:
         QVERIFY(boxes.requests.isEmpty());
 
         // No name and no members: OK does nothing and says nothing.
-        openGroup(dlg, owner);
+        openGroup(dlg, book);
         dlg.OnOK();
         QVERIFY(dlg.isVisible());
         dlg.reject();
@@ -357,15 +321,16 @@ private Q_SLOTS:
     void groupRefusals()
     {
         platform::ScriptedMessageBoxes boxes;
-        Owner owner;
+        AddressBook book;
         CGroupDlg dlg;
-        openGroup(dlg, owner);
+        openGroup(dlg, book);
         for (const GroupMember& member : longEmails(6))
             typeMember(dlg, MEMBER_EMAIL, member.strEntry);
         QCOMPARE(dlg.rowCount(), 5); // 346 bytes; a sixth would pass 400
         dlg.reject();
         const std::vector<GroupMember> hundred(100, GroupMember{MEMBER_WIRELESS, "7"});
-        openGroup(dlg, owner, owner.addGroup("Night Shift", hundred, {0x15, 0x15, 0x01, 0x00}));
+        openGroup(dlg, book,
+                  addGroup(book, "Night Shift", hundred, {0x15, 0x15, 0x01, 0x00})->nGroupId);
         QVERIFY(!opensModal([&] { dlg.OnNewEmail(); }));
         QVERIFY(!opensModal([&] { dlg.OnSelectAddress(); }));
         QCOMPARE(dlg.rowCount(), 100);
@@ -377,9 +342,9 @@ private Q_SLOTS:
         boxes.requests.clear();
         GroupBlock first;
         QVERIFY(first.append(MEMBER_EMAIL, longEmails(1)[0].strEntry).ok);
-        const qint32 id = owner.addGroup("Book Club", longEmails(7), first.stored());
-        const GroupRecord before = *owner.mirror.m_GroupList.back();
-        openGroup(dlg, owner, id);
+        const qint32 id = addGroup(book, "Book Club", longEmails(7), first.stored())->nGroupId;
+        const GroupRecord before = *book.m_GroupList.back();
+        openGroup(dlg, book, id);
         QCOMPARE(bytesOf(dlg.block()), bytesOf(first));
         dlg.list()->setCurrentItem(dlg.list()->topLevelItem(0));
         dlg.OnDelete();
@@ -414,13 +379,13 @@ private Q_SLOTS:
         dana.strEmail1 = "dana.whitfield@example.com";
         dana.strCompany = "Harbor Lane Logistics";
         dana.strAddress = "48 Quarry Rd\r\nMillbrook";
-        Owner owner;
-        QVERIFY(owner.addContact("Sofia", "Castellano", "sofia.c@example.com", "", "5550196"));
+        AddressBook book;
+        QVERIFY(addContact(book, {"Sofia", "Castellano", "5550196", "sofia.c@example.com"}));
         const std::vector<GroupMember> members = {{MEMBER_WIRELESS, "5550196"},
                                                   {MEMBER_EMAIL, "sofia.c@example.com"}};
         GroupBlock block;
         QVERIFY(block.rebuild(members).ok);
-        const qint32 id = owner.addGroup("Soccer Parents", members, block.stored());
+        const qint32 id = addGroup(book, "Soccer Parents", members, block.stored())->nGroupId;
 
         const QFont original = QApplication::font();
         for (const int points : {7, 20}) {
@@ -431,10 +396,10 @@ private Q_SLOTS:
             contact.setFields(dana);
             CGroupDlg group;
             CAddressEntryDlg entry;
-            CAddressPickerDlg picker(&owner.mirror);
+            CAddressPickerDlg picker(&book);
             for (QDialog* dlg :
                  std::initializer_list<QDialog*>{&contact, &group, &entry, &picker}) {
-                dlg == &group ? openGroup(group, owner, id) : showActive(*dlg);
+                dlg == &group ? openGroup(group, book, id) : showActive(*dlg);
                 QVERIFY2(clipped(*dlg).isEmpty(), qPrintable(clipped(*dlg).join(u',')));
             }
             const int lineSpacing = contact.fontMetrics().lineSpacing();
@@ -448,7 +413,7 @@ private Q_SLOTS:
         showActive(contact);
         screenshot(contact, "contact-dialog.png");
         CGroupDlg group;
-        openGroup(group, owner, id);
+        openGroup(group, book, id);
         screenshot(group, "group-dialog.png");
     }
 };

@@ -11,7 +11,8 @@
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 
-#include "../../platform/widgettest.h"
+#include "tests/contacts/bookfill.h"
+#include "tests/platform/widgettest.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -43,26 +44,6 @@ protected:
         return answer ? answer(dlg) : QDialog::Rejected;
     }
 };
-
-ContactRecord* addContact(CPager& pager, const char* first, const char* last)
-{
-    auto contact = std::make_unique<ContactRecord>();
-    contact->strFirstName = first;
-    contact->strLastName = last;
-    ContactRecord* record = contact.get();
-    return pager.UpdatePagerAddress(contact, OP_ADD_CONTACT, -1) == 0 ? record : nullptr;
-}
-
-qint32 addGroup(CPager& pager, const char* name)
-{
-    auto group = std::make_unique<GroupRecord>();
-    group->strName = name;
-    group->nMemberCount = 1;
-    group->aMembers[0] = {1, "5551234"};
-    return pager.UpdatePagerAddress(group, OP_ADD_GROUP, -1) == 0
-               ? pager.m_GroupList.back()->nGroupId
-               : -1;
-}
 
 QStringList L(std::initializer_list<const char*> texts)
 {
@@ -163,7 +144,7 @@ void TestContactsWindow::contactCommands()
     ScriptedMessageBoxes boxes;
     CPager pager;
     for (const char* name : {"Carl", "Anna"})
-        addContact(pager, name, "");
+        addContact(pager, {name});
     Window w;
     w.SetPager(&pager);
     w.answer = typing("Bea", "Q");
@@ -185,7 +166,7 @@ void TestContactsWindow::contactCommands()
     QVERIFY(pager.m_AddressList.empty());
 
     // A download ends while the Contact dialog is open: the edit has nowhere to go.
-    addContact(pager, "Old", "");
+    addContact(pager, {"Old"});
     w.ShowList(KEY_CONTACTS);
     selectRows(w.list(), {0});
     w.answer = [&](QDialog& dlg) {
@@ -201,7 +182,7 @@ void TestContactsWindow::contactCommands()
 
     // A full memory refuses New Contact before the dialog.
     while (pager.CheckAddressSpace())
-        addContact(pager, "X", "Y");
+        addContact(pager, {"X", "Y"});
     const int before = w.dialogs;
     w.OnButtonAddressNewaddress();
     QCOMPARE(w.dialogs, before);
@@ -212,7 +193,7 @@ void TestContactsWindow::menusAndGroupCommands()
 {
     ScriptedMessageBoxes boxes;
     CPager pager;
-    addContact(pager, "A", "");
+    addContact(pager, {"A"});
     addGroup(pager, "Team");
     Window w;
     w.resize(900, 400);
@@ -291,7 +272,7 @@ void TestContactsWindow::importAndExport()
     ScriptedFileDialogs files;
     CPager pager;
     for (int i = 0; i < MAX_CONTACTS - 4; ++i)
-        addContact(pager, "Kept", "")->nGroup = 0; // filed in a group: not listed
+        addContact(pager, {"Kept"}, 0); // filed in a group: not listed
     QString folder;
     Window w;
     w.SetPager(&pager);
@@ -345,7 +326,7 @@ void TestContactsWindow::vcardImportAndExport()
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs files;
     CPager pager;
-    addContact(pager, "Ann", "Lee")->strEmail1 = "a@x";
+    addContact(pager, {"Ann", "Lee", "", "a@x"});
     Window w;
     w.SetPager(&pager);
     const QString in = dir.filePath(QStringLiteral("in.vcf"));
@@ -395,9 +376,9 @@ void TestContactsWindow::faultsMended()
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs files;
     CPager pager;
-    addContact(pager, "A", "");
-    addContact(pager, "B", "");
-    const qint32 team = addGroup(pager, "Team");
+    addContact(pager, {"A"});
+    addContact(pager, {"B"});
+    const qint32 team = addGroup(pager, "Team")->nGroupId;
     Window w;
     w.resize(900, 400);
     w.SetPager(&pager);
