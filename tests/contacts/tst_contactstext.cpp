@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/contacts/bookfill.h"
+
 using contactstext::Fields;
 
 namespace {
@@ -192,10 +194,8 @@ void TestContactsText::importReport()
     // 245 contacts kept already: the fifth imported one fills the memory, and the rest of
     // the file is not read.
     AddressBook book;
-    for (int i = 0; i < MAX_CONTACTS - 5; ++i) {
-        auto kept = std::make_unique<ContactRecord>();
-        QCOMPARE(book.UpdatePagerAddress(kept, OP_ADD_CONTACT, KEY_CONTACTS), 0);
-    }
+    for (int i = 0; i < MAX_CONTACTS - 5; ++i)
+        QVERIFY(addContact(book, {}));
     QBuffer buffer;
     buffer.setData("First Name\r\nA\r\n" + QByteArray(20, 'b') + "\tc\r\nC\nD\nE\nF\n");
     buffer.open(QIODevice::ReadOnly);
