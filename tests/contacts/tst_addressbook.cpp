@@ -138,9 +138,7 @@ void TestAddressBook::changeInPlace()
     QCOMPARE(mirror.UpdatePagerAddress(record, OP_CHANGE_CONTACT, 4), int(DL_BAD_ARGUMENT));
     QVERIFY(record->strCompany.empty() && record->nIndex == 0);
 
-    GroupRecord* group = addGroup(mirror, "Team");
-    group->nMemberCount = 1;
-    group->aMembers[0] = {1, "5551234"};
+    GroupRecord* group = addGroup(mirror, "Team", {{1, "5551234"}});
     QCOMPARE(mirror.UpdatePagerAddress(group, OP_CHANGE_GROUP, group->nGroupId), int(DL_OK));
     const GroupRecord kept = *group;
     auto refused = [&](auto change) {

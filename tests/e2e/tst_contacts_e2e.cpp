@@ -131,18 +131,13 @@ void TestContactsE2e::addressBookRoundTrip()
         files.answers = {file};
         QVERIFY(run.close());
         QVERIFY(QFile::exists(file));
-        QVERIFY(boxes.texts().contains(QStringLiteral("Export Completed ! ")));
     }
     {
         // Start again: import the file, upload it, download again.
         e2e::ProgramRun run;
         QVERIFY(run.start());
-        CContactsDlg* w = run.frame().contactsDlg();
         files.answers = {file};
-        boxes.requests.clear();
         run.frame().action(CMainFrame::ID_IMPORT_CONTACTS)->trigger();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Import Completed ! ")});
-        QVERIFY(!w->IsModified()); // the empty book now equals its file
         QVERIFY(contactsOf(run.frame().pager()) == made);
 
         QVERIFY(transfer(run, boxes, CMainFrame::ID_UPLOAD_CONTACTS, "Upload Completed ! "));

@@ -374,11 +374,9 @@ private Q_SLOTS:
 
     void layoutAtEveryFontSize()
     {
-        ContactRecord dana;
-        dana.strFirstName = "Dana";
-        dana.strEmail1 = "dana.whitfield@example.com";
-        dana.strCompany = "Harbor Lane Logistics";
-        dana.strAddress = "48 Quarry Rd\r\nMillbrook";
+        const ContactRecord dana =
+            contactOf({"Dana", "", "", "dana.whitfield@example.com", "", "", "", "", "", "",
+                       "Harbor Lane Logistics", "48 Quarry Rd\r\nMillbrook"});
         AddressBook book;
         QVERIFY(addContact(book, {"Sofia", "Castellano", "5550196", "sofia.c@example.com"}));
         const std::vector<GroupMember> members = {{MEMBER_WIRELESS, "5550196"},
