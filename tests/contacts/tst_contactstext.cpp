@@ -138,23 +138,18 @@ void TestContactsText::readerLongLine()
 
 void TestContactsText::exportThroughTheExchange()
 {
-    AddressBook book;
-    auto add = [&book](ContactRecord contact) {
-        auto record = std::make_unique<ContactRecord>(std::move(contact));
-        book.m_AddressList.push_back(std::move(record)); // as a download may bring them
-    };
+    // As a download may bring them: fields over their Max (written in full), a contact in
+    // a group (written too), a pasted line break (it goes out as it is).
     ContactRecord over;
     for (const ContactField& field : kContactFields)
-        over.*field.member = std::string(size_t(field.nMax) + 5, 'w'); // written in full
-    add(over);
-    ContactRecord grouped;
-    grouped.nGroup = 4; // in a group: written too
-    grouped.strFirstName = "Ann";
-    grouped.strNote = "n";
-    add(grouped);
-    ContactRecord pasted;
-    pasted.strAddress = "Main St\r\nApt 4"; // a pasted break goes out as it is
-    add(pasted);
+        over.*field.member = std::string(size_t(field.nMax) + 5, 'w');
+    ContactRecord grouped = contactOf({"Ann", "", "", "", "", "", "", "", "", "", "", "", "n"});
+    grouped.nGroup = 4;
+    const ContactRecord pasted =
+        contactOf({"", "", "", "", "", "", "", "", "", "", "", "Main St\r\nApt 4"});
+    AddressBook book;
+    for (const ContactRecord& contact : {over, grouped, pasted})
+        book.m_AddressList.push_back(std::make_unique<ContactRecord>(contact));
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -103,8 +103,6 @@ private Q_SLOTS:
 
         auto dialog = QtFileDialogService::createFileDialog(
             nullptr, txtRequest(FileDialogMode::Save, dir.path()));
-        QCOMPARE(dialog->nameFilters(),
-                 QStringList{QStringLiteral("Quillbox File( *.txt ) (*.txt)")});
         dialog->selectFile(QStringLiteral("contacts")); // the extension is added before the check
         accept(dialog.get());
         QCOMPARE(dialog->result(), int(QDialog::Rejected)); // "No": the dialog stays
