@@ -1,6 +1,7 @@
 // The recovery copy of the address book: what is written comes back, damage is refused.
 
 #include "contacts/recoverycopy.h"
+#include "platform/atomicfile.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -100,10 +101,7 @@ private Q_SLOTS:
         keeper.remove();
         QVERIFY(!keeper.exists());
 
-        QFile damaged(path);
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("{");
-        damaged.close();
+        QVERIFY(platform::writeFileAtomically(path, "{", nullptr));
         QVERIFY(!keeper.read(&back, &error));
         keeper.setAside();
         QVERIFY(!keeper.exists());

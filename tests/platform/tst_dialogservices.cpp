@@ -59,7 +59,6 @@ private Q_SLOTS:
              QStringLiteral("Group Name"), MessageButtons::YesNoCancel, MessageIcon::Stop});
         QCOMPARE(box->text(), QStringLiteral("Max Group Count = 20EA\nCan't Add <b>x</b>"));
         QCOMPARE(box->textFormat(), Qt::PlainText);
-        QCOMPARE(box->windowTitle(), QStringLiteral("Group Name"));
         QCOMPARE(box->icon(), QMessageBox::Critical);
         QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 
