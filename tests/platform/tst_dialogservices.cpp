@@ -36,21 +36,6 @@ class TestDialogServices : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void scriptedBoxesAnswerInOrderAndCountTheUnforeseen()
-    {
-        ScriptedMessageBoxes boxes;
-        boxes.answers = {MessageAnswer::Cancel};
-        stop(nullptr, QStringLiteral("You Must Input FolderName."), QStringLiteral("Folder Name"));
-        QCOMPARE(askYesNoCancel(nullptr, QStringLiteral("Save?")), MessageAnswer::Cancel);
-        // Not foreseen by the script: dismissed, and counted.
-        QCOMPARE(askYesNo(nullptr, QStringLiteral("Again?")), MessageAnswer::No);
-        QCOMPARE(boxes.unexpected, 1);
-        QCOMPARE(boxes.requests[0], (MessageRequest{QStringLiteral("You Must Input FolderName."),
-                                                    QStringLiteral("Folder Name"),
-                                                    MessageButtons::Ok, MessageIcon::Stop}));
-        QCOMPARE(boxes.requests[1].buttons, MessageButtons::YesNoCancel);
-    }
-
     void onScreenBoxShowsPlainTextAndReturnsTheButton()
     {
         const auto box = QtMessageBoxService::createBox(
