@@ -132,11 +132,10 @@ private Q_SLOTS:
         const vcard::Book book = read(text);
         QCOMPARE(book.skipped, 6);
         QCOMPARE(book.cards, 9);
-        QStringList names;
+        std::vector<std::string> names;
         for (const ContactRecord& r : book.contacts)
-            names << QString::fromLatin1(r.strFirstName.c_str());
-        QCOMPARE(names, QStringList({QStringLiteral("Good"), QStringLiteral("Good"),
-                                     QStringLiteral("Card")}));
+            names.push_back(r.strFirstName);
+        QCOMPARE(names, (std::vector<std::string>{"Good", "Good", "Card"}));
     }
 
     void longLinesAreCutNotHeld()
