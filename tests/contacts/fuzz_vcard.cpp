@@ -21,26 +21,9 @@ vcard::Book readAll(const QByteArray& bytes, qsizetype chunkSize)
     return book;
 }
 
-bool sameMembers(const GroupRecord& a, const GroupRecord& b)
-{
-    if (a.strName != b.strName || a.nMemberCount != b.nMemberCount)
-        return false;
-    for (int i = 0; i < a.nMemberCount; ++i) {
-        if (!(a.aMembers[size_t(i)] == b.aMembers[size_t(i)]))
-            return false;
-    }
-    return true;
-}
-
 bool sameBook(const vcard::Book& a, const vcard::Book& b)
 {
-    if (a.contacts != b.contacts || a.groups.size() != b.groups.size())
-        return false;
-    for (size_t i = 0; i < a.groups.size(); ++i) {
-        if (!sameMembers(a.groups[i], b.groups[i]))
-            return false;
-    }
-    return true;
+    return a.contacts == b.contacts && a.groups == b.groups;
 }
 
 } // namespace

@@ -1,15 +1,13 @@
 // The address book end to end: the program against the pager simulator on a real
-// pseudo-terminal. Download the demo address book, add and edit a contact, make a
-// group, export, close with the unsaved question, start again, import, upload, and download
-// once more: the pager holds what the user made.
+// pseudo-terminal. Download the demo address book, add and edit a contact, export, close
+// with the unsaved question, start again, import, upload, and download once more: the pager
+// holds what the user made. The Group dialog's members are the dialog test's.
 
 #include "programrun.h"
 #include "tests/platform/widgettest.h"
 
-#include "contacts/addressdlgs.h"
 #include "contacts/contactdlg.h"
 #include "contacts/contactsdlg.h"
-#include "contacts/groupdlg.h"
 #include "devlink/cpager.h"
 #include "frame/mainframe.h"
 #include "platform/filedialogservice.h"
@@ -19,15 +17,11 @@
 
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
-#include <QTreeWidget>
 
-#include <functional>
 #include <memory>
 
 using platform::MessageAnswer;
@@ -36,37 +30,25 @@ using platform::ScriptedMessageBoxes;
 
 namespace {
 
-// Answers the Contact dialog with these names, typed.
+// Answers the Contact dialog with these names.
 void typeContact(const QString& first, const QString& last)
 {
     whenModal<CContactDlg>([first, last](CContactDlg* dlg) {
-        auto* f = qobject_cast<QLineEdit*>(dlg->fieldEdit(0));
-        auto* l = qobject_cast<QLineEdit*>(dlg->fieldEdit(1));
-        f->selectAll();
-        QTest::keyClicks(f, first);
-        l->selectAll();
-        QTest::keyClicks(l, last);
+        qobject_cast<QLineEdit*>(dlg->fieldEdit(0))->setText(first);
+        qobject_cast<QLineEdit*>(dlg->fieldEdit(1))->setText(last);
         dlg->addButton()->click();
     });
 }
 
-QStringList column(const QTreeView* view, int c, const QModelIndex& parent = {})
-{
-    QStringList out;
-    for (int i = 0; i < view->model()->rowCount(parent); ++i)
-        out << view->model()->index(i, c, parent).data().toString();
-    return out;
-}
-
-// Runs a transfer command (Yes to its question) and waits for the box that ends it.
-void transfer(e2e::ProgramRun& run, ScriptedMessageBoxes& boxes, int command,
-              const QString& completed)
+// Runs a transfer command (Yes to its question); whether the box that ends it says it
+// completed.
+bool transfer(e2e::ProgramRun& run, ScriptedMessageBoxes& boxes, int command, const char* completed)
 {
     boxes.answers = {MessageAnswer::Yes};
     const qsizetype before = boxes.requests.size();
     run.frame().action(command)->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(boxes.requests.size() >= before + 2, 30000);
-    QCOMPARE(boxes.requests.constLast().text, completed);
+    return QTest::qWaitFor([&] { return boxes.requests.size() >= before + 2; }, 30000) &&
+           boxes.requests.constLast().text == QLatin1String(completed);
 }
 
 std::vector<ContactRecord> contactsOf(const CPager& pager)
@@ -116,9 +98,7 @@ void TestContactsE2e::addressBookRoundTrip()
         CContactsDlg* w = run.frame().contactsDlg();
         QTreeView* list = w->list();
 
-        transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS,
-                 QStringLiteral("Download Completed ! "));
-        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY(transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS, "Download Completed ! "));
         QVERIFY(w->IsModified());
         const int downloaded = list->model()->rowCount();
         QVERIFY(downloaded > 0);
@@ -127,38 +107,13 @@ void TestContactsE2e::addressBookRoundTrip()
         typeContact(QStringLiteral("Aaron"), QStringLiteral("Added"));
         run.frame().action(CMainFrame::ID_NEW_CONTACT)->trigger();
         QCOMPARE(list->model()->rowCount(), downloaded + 1);
-        QVERIFY(column(list, 0).contains(QStringLiteral("Aaron")));
-        const int row = int(column(list, 0).indexOf(QStringLiteral("Aaron")));
-        list->setCurrentIndex(list->model()->index(row, 0));
+        QAbstractItemModel* rows = list->model();
+        list->setCurrentIndex(
+            rows->match(rows->index(0, 0), Qt::DisplayRole, QStringLiteral("Aaron")).value(0));
         typeContact(QStringLiteral("zz Edited"), QStringLiteral("Added"));
         run.frame().action(CMainFrame::ID_EDIT_CONTACT)->trigger();
-        QCOMPARE(column(list, 0).constLast(), QStringLiteral("zz Edited"));
-
-        // A group with a member typed and one picked from a contact.
-        w->createContextMenu(w->tree()->viewport(),
-                             w->tree()->visualRect(w->groupsRoot()).center());
-        whenModal<CGroupDlg>([](CGroupDlg* dlg) {
-            QTest::keyClicks(dlg->nameEdit(), QStringLiteral("Made here"));
-            whenModal<CAddressEntryDlg>([](CAddressEntryDlg* entry) {
-                QTest::keyClicks(entry->addressEdit(), QStringLiteral("typed@example.com"));
-                entry->okButton()->click();
-            });
-            dlg->OnNewEmail();
-            whenModal<CAddressPickerDlg>([](CAddressPickerDlg* picker) {
-                // The first contact that has a wireless address.
-                picker->kindButton(CAddressPickerDlg::ChoiceWireless)->click();
-                for (int i = 0; i < picker->list()->topLevelItemCount() && picker->isVisible();
-                     ++i) {
-                    picker->list()->setCurrentItem(picker->list()->topLevelItem(i));
-                    picker->selectButton()->click();
-                }
-            });
-            dlg->OnSelectAddress();
-            QCOMPARE(dlg->rows().size(), size_t(2));
-            dlg->okButton()->click();
-        });
-        w->OnGroupNew();
-        QVERIFY(column(w->tree(), 0, w->groupsRoot()).contains(QStringLiteral("Made here")));
+        QCOMPARE(rows->index(rows->rowCount() - 1, 0).data().toString(),
+                 QStringLiteral("zz Edited"));
 
         // Close: Yes exports to the file chosen, then the program ends.
         made = contactsOf(run.frame().pager());
@@ -166,30 +121,20 @@ void TestContactsE2e::addressBookRoundTrip()
         files.answers = {file};
         QVERIFY(run.close());
         QVERIFY(QFile::exists(file));
-        QVERIFY(boxes.texts().contains(QStringLiteral("Export Completed ! ")));
     }
     {
         // Start again: import the file, upload it, download again.
         e2e::ProgramRun run;
         QVERIFY(run.start());
-        CContactsDlg* w = run.frame().contactsDlg();
         files.answers = {file};
-        boxes.requests.clear();
         run.frame().action(CMainFrame::ID_IMPORT_CONTACTS)->trigger();
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Import Completed ! ")});
-        QVERIFY(!w->IsModified()); // the empty book now equals its file
         QVERIFY(contactsOf(run.frame().pager()) == made);
 
-        transfer(run, boxes, CMainFrame::ID_UPLOAD_CONTACTS, QStringLiteral("Upload Completed ! "));
-        QVERIFY(!QTest::currentTestFailed());
-        transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS,
-                 QStringLiteral("Download Completed ! "));
-        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY(transfer(run, boxes, CMainFrame::ID_UPLOAD_CONTACTS, "Upload Completed ! "));
+        QVERIFY(transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS, "Download Completed ! "));
         QVERIFY(contactsOf(run.frame().pager()) == made);
 
-        // No closes nothing: the program ends without writing.
-        boxes.answers = {MessageAnswer::Cancel};
-        QVERIFY(!run.close());
+        // No saves nothing: the program ends without writing.
         boxes.answers = {MessageAnswer::No};
         QVERIFY(run.close());
     }

@@ -35,8 +35,6 @@ private Q_SLOTS:
         // Port, counters, address book number, window position; the folders are the user's.
         QVERIFY((std::tuple{s.CommPort, s.ListItemDataCNT, s.TreeItemDataCNT, s.szAddressItemData,
                             s.X, s.Y}) == (std::tuple{1, 1, 20, 1, -1, -1}));
-        QCOMPARE(s.HelpFilename, QStringLiteral("QuillboxHelp.chm"));
-        QVERIFY(!s.FilePath.isEmpty() && !s.szAddressPath.isEmpty());
 
         // A progress window never placed leaves no position behind.
         s.saveProgressPosition(store);

@@ -8,10 +8,12 @@
 #include "contacts/duplicatereviewdlg.h"
 #include "contacts/groupdlg.h"
 #include "devlink/cpager.h"
+#include "platform/atomicfile.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 
-#include "../../platform/widgettest.h"
+#include "tests/contacts/bookfill.h"
+#include "tests/platform/widgettest.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -43,26 +45,6 @@ protected:
         return answer ? answer(dlg) : QDialog::Rejected;
     }
 };
-
-ContactRecord* addContact(CPager& pager, const char* first, const char* last)
-{
-    auto contact = std::make_unique<ContactRecord>();
-    contact->strFirstName = first;
-    contact->strLastName = last;
-    ContactRecord* record = contact.get();
-    return pager.UpdatePagerAddress(contact, OP_ADD_CONTACT, -1) == 0 ? record : nullptr;
-}
-
-qint32 addGroup(CPager& pager, const char* name)
-{
-    auto group = std::make_unique<GroupRecord>();
-    group->strName = name;
-    group->nMemberCount = 1;
-    group->aMembers[0] = {1, "5551234"};
-    return pager.UpdatePagerAddress(group, OP_ADD_GROUP, -1) == 0
-               ? pager.m_GroupList.back()->nGroupId
-               : -1;
-}
 
 QStringList L(std::initializer_list<const char*> texts)
 {
@@ -115,16 +97,25 @@ std::function<int(QDialog&)> typing(const char* first, const char* last)
     };
 }
 
+// A Group dialog answered with this name; the name it showed first goes to shown.
+std::function<int(QDialog&)> naming(const char* name, QString* shown = nullptr)
+{
+    return [shown, name](QDialog& dlg) {
+        auto& group = static_cast<CGroupDlg&>(dlg);
+        dlg.show();
+        if (shown)
+            *shown = group.nameEdit()->text();
+        group.nameEdit()->setText(QString::fromLatin1(name));
+        group.OnOK();
+        dlg.hide();
+        return dlg.result();
+    };
+}
+
 QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -136,49 +127,43 @@ class TestContactsWindow : public QObject
 private Q_SLOTS:
     void contactCommands();
     void menusAndGroupCommands();
-    void renamingGroups();
     void importAndExport();
     void vcardImportAndExport();
     void faultsMended();
 };
 
-// New, Edit and Delete keep the list in the core's order and mark the book unsaved; an edit
-// whose contact a download replaced is dropped.
+// New, Edit and Delete show in the list and mark the book unsaved; an edit whose contact a
+// download replaced is dropped. Where a row goes is the models' rule, tested with them.
 void TestContactsWindow::contactCommands()
 {
     ScriptedMessageBoxes boxes;
     CPager pager;
-    for (const char* name : {"bob", "Carl", "Anna", "Dan", "Eve"})
-        addContact(pager, name, "");
+    for (const char* name : {"Carl", "Anna"})
+        addContact(pager, {name});
     Window w;
     w.SetPager(&pager);
     w.answer = typing("Bea", "Q");
     w.OnButtonAddressNewaddress();
-    QCOMPARE(column(w.list(), 0), L({"Anna", "Bea", "Carl", "Dan", "Eve", "bob"}));
+    QCOMPARE(column(w.list(), 0), L({"Anna", "Bea", "Carl"}));
     QVERIFY(w.IsModified());
     w.SetModified(false);
-    w.answer = nullptr; // Cancel adds nothing
-    w.OnButtonAddressNewaddress();
-    QCOMPARE(pager.m_AddressList.size(), size_t(6));
-    QVERIFY(!w.IsModified());
-
     selectRows(w.list(), {0});
     w.answer = typing("Zoe", "");
     w.EditContact();
-    QCOMPARE(column(w.list(), 0), L({"Bea", "Carl", "Dan", "Eve", "Zoe", "bob"}));
+    QCOMPARE(column(w.list(), 0), L({"Bea", "Carl", "Zoe"}));
     QVERIFY(w.IsModified());
 
     // Several rows at once; then the Contacts root's menu deletes the whole folder.
-    selectRows(w.list(), {1, 3});
+    selectRows(w.list(), {0, 2});
     w.OnAddressDelete();
-    QCOMPARE(column(w.list(), 0), L({"Bea", "Dan", "Zoe", "bob"}));
+    QCOMPARE(column(w.list(), 0), L({"Carl"}));
     w.createContextMenu(w.tree()->viewport(), at(w.tree(), w.contactsRoot()));
     w.OnAddressDelete();
     QCOMPARE(w.list()->model()->rowCount(), 0);
     QVERIFY(pager.m_AddressList.empty());
 
     // A download ends while the Contact dialog is open: the edit has nowhere to go.
-    addContact(pager, "Old", "");
+    addContact(pager, {"Old"});
     w.ShowList(KEY_CONTACTS);
     selectRows(w.list(), {0});
     w.answer = [&](QDialog& dlg) {
@@ -194,7 +179,7 @@ void TestContactsWindow::contactCommands()
 
     // A full memory refuses New Contact before the dialog.
     while (pager.CheckAddressSpace())
-        addContact(pager, "X", "Y");
+        addContact(pager, {"X", "Y"});
     const int before = w.dialogs;
     w.OnButtonAddressNewaddress();
     QCOMPARE(w.dialogs, before);
@@ -205,7 +190,7 @@ void TestContactsWindow::menusAndGroupCommands()
 {
     ScriptedMessageBoxes boxes;
     CPager pager;
-    addContact(pager, "A", "");
+    addContact(pager, {"A"});
     addGroup(pager, "Team");
     Window w;
     w.resize(900, 400);
@@ -213,46 +198,43 @@ void TestContactsWindow::menusAndGroupCommands()
     using C = CContactsDlg;
     QTreeView* tree = w.tree();
     const QModelIndex groups = w.groupsRoot();
+    const QModelIndex team = groups.model()->index(0, 0, groups);
     QCOMPARE(enabledIn(w.createContextMenu(tree->viewport(), at(tree, w.contactsRoot())).get()),
              QList<int>({C::ID_ADDRESS_DELETE, C::ID_VCARD_IMPORT, C::ID_VCARD_EXPORT}));
     QCOMPARE(enabledIn(w.createContextMenu(tree->viewport(), at(tree, groups)).get()),
              QList<int>({C::ID_GROUP_NEW, C::ID_FOLDER_NEW}));
-    auto menu =
-        w.createContextMenu(tree->viewport(), at(tree, groups.model()->index(0, 0, groups)));
-    QCOMPARE(enabledIn(menu.get()),
+    QCOMPARE(enabledIn(w.createContextMenu(tree->viewport(), at(tree, team)).get()),
              QList<int>({C::ID_GROUP_DELETE, C::ID_GROUP_EDIT, C::ID_GROUP_RENAME}));
-    QCOMPARE(menu->actions().size(), 12);
     w.list()->clearSelection();
     QVERIFY(!w.createContextMenu(w.list()->viewport(), QPoint(5, 5)));
     selectRows(w.list(), {0});
     QCOMPARE(enabledIn(w.createContextMenu(w.list()->viewport(), QPoint(5, 5)).get()),
              QList<int>({C::ID_ADDRESS_DELETE, C::ID_ADDRESS_CONTACT}));
 
+    // A rename to nothing or to another group's name is refused and changes nothing.
+    w.OnEndLabelEdit(team, QString());
+    w.OnEndLabelEdit(team, QStringLiteral("Team"));
+    QCOMPARE(boxes.texts(), QStringList({QStringLiteral("You Must Input GropName.")}));
+    w.OnEndLabelEdit(team, QStringLiteral("Crew"));
+    QCOMPARE(team.data().toString(), QStringLiteral("Crew"));
+    QCOMPARE(pager.m_GroupList.front()->strName, std::string("Crew"));
+
     // New Group starts with an empty name and lists the groups; Edit Group shows the group's
     // own name and lists its members.
     QString shownName = QStringLiteral("unset");
-    auto naming = [&](const char* name) {
-        return [&shownName, name](QDialog& dlg) {
-            auto& group = static_cast<CGroupDlg&>(dlg);
-            dlg.show();
-            shownName = group.nameEdit()->text();
-            group.nameEdit()->setText(QString::fromLatin1(name));
-            group.OnOK();
-            dlg.hide();
-            return dlg.result();
-        };
-    };
-    w.answer = naming("Family");
+    w.answer = naming("Family", &shownName);
     w.createContextMenu(tree->viewport(), at(tree, groups));
     w.OnGroupNew();
     QCOMPARE(shownName, QString());
-    QCOMPARE(column(tree, 0, groups), L({"Team", "Family"}));
-    QCOMPARE(column(w.list(), 1), L({"Team", "Family"}));
+    QCOMPARE(column(tree, 0, groups), L({"Crew", "Family"}));
+    QCOMPARE(column(w.list(), 1), L({"Crew", "Family"}));
+    w.OnEndLabelEdit(groups.model()->index(0, 0, groups), QStringLiteral("Family"));
+    QVERIFY(boxes.texts().constLast().startsWith(QStringLiteral("Crew - ReName Failed.")));
     w.createContextMenu(tree->viewport(), at(tree, groups.model()->index(1, 0, groups)));
-    w.answer = naming("Kin");
+    w.answer = naming("Kin", &shownName);
     w.OnGroupEdit();
     QCOMPARE(shownName, QStringLiteral("Family"));
-    QCOMPARE(column(tree, 0, groups), L({"Team", "Kin"}));
+    QCOMPARE(column(tree, 0, groups), L({"Crew", "Kin"}));
     QCOMPARE(w.listedKey(), pager.m_GroupList.back()->nGroupId);
     QVERIFY(!w.IsModified());
 
@@ -275,31 +257,6 @@ void TestContactsWindow::menusAndGroupCommands()
     QCOMPARE(pager.m_GroupList.size(), count - 1);
     QCOMPARE(column(tree, 0, groups).first(), QStringLiteral("Kin"));
     QVERIFY(w.IsModified());
-}
-
-void TestContactsWindow::renamingGroups()
-{
-    ScriptedMessageBoxes boxes;
-    CPager pager;
-    addGroup(pager, "Team");
-    addGroup(pager, "Club");
-    Window w;
-    w.SetPager(&pager);
-    const QModelIndex team = w.groupsRoot().model()->index(0, 0, w.groupsRoot());
-    w.OnEndLabelEdit(team, QStringLiteral("Team"));
-    w.OnEndLabelEdit(team, QString());
-    w.OnEndLabelEdit(team, QStringLiteral("Club"));
-    QCOMPARE(boxes.texts(), QStringList({QStringLiteral("You Must Input GropName."),
-                                         QStringLiteral("Team - ReName Failed.\nExisted "
-                                                        "GroupName.\nYou Must Input the "
-                                                        "Different GroupName.")}));
-    QCOMPARE(boxes.requests[0].caption, QStringLiteral("Group Name"));
-    QCOMPARE(boxes.requests[1].caption, QStringLiteral("Group ReName Failed "));
-    QCOMPARE(boxes.requests[1].icon, platform::MessageIcon::Stop);
-    QCOMPARE(pager.m_GroupList.front()->strName, std::string("Team"));
-    w.OnEndLabelEdit(team, QStringLiteral("Crew"));
-    QCOMPARE(team.data().toString(), QStringLiteral("Crew"));
-    QCOMPARE(pager.m_GroupList.front()->strName, std::string("Crew"));
     QCoreApplication::processEvents(); // the reopened editors
 }
 
@@ -312,17 +269,17 @@ void TestContactsWindow::importAndExport()
     ScriptedFileDialogs files;
     CPager pager;
     for (int i = 0; i < MAX_CONTACTS - 4; ++i)
-        addContact(pager, "Kept", "")->nGroup = 0; // filed in a group: not listed
+        addContact(pager, {"Kept"}, 0); // filed in a group: not listed
     QString folder;
     Window w;
     w.SetPager(&pager);
     w.SetAddressPath(&folder);
 
     const QString path = dir.filePath(QStringLiteral("book.txt"));
-    QVERIFY(writeFile(path, "First Name\r\nCarl\r\nanna\r\nBea\tZ\r\n"));
+    QVERIFY(
+        platform::writeFileAtomically(path, "First Name\r\nCarl\r\nanna\r\nBea\tZ\r\n", nullptr));
     files.answers = {path, path};
     w.ImportContacts();
-    QCOMPARE(files.fileRequests[0].filter, QStringLiteral("Quillbox File( *.txt )|*.txt||"));
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Import Completed ! ")});
     QCOMPARE(folder, dir.path());
     QCOMPARE(pager.m_strAddressFile, path);
@@ -340,10 +297,8 @@ void TestContactsWindow::importAndExport()
     files.answers = {out};
     w.ExportContacts();
     QCOMPARE(files.fileRequests.constLast().initialFolder, dir.path());
-    QVERIFY(files.fileRequests.constLast().overwritePrompt);
     QCOMPARE(boxes.texts().constLast(), QStringLiteral("Export Completed ! "));
     QVERIFY(!w.IsModified());
-    QVERIFY(readAll(out).startsWith("First Name\tLast Name\t"));
 
     // A current file is written without a question; one that cannot be made is told, and
     // the book stays unsaved.
@@ -358,7 +313,6 @@ void TestContactsWindow::importAndExport()
     QVERIFY(
         boxes.texts().constLast().startsWith(QStringLiteral("Couldn't save the contacts file:")));
     QVERIFY(w.IsModified());
-    QCOMPARE(files.unexpected, 0);
 }
 
 // The window's part of the vCard exchange: the review, the rows, the report, and which
@@ -369,15 +323,16 @@ void TestContactsWindow::vcardImportAndExport()
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs files;
     CPager pager;
-    addContact(pager, "Ann", "Lee")->strEmail1 = "a@x";
+    addContact(pager, {"Ann", "Lee", "", "a@x"});
     Window w;
     w.SetPager(&pager);
     const QString in = dir.filePath(QStringLiteral("in.vcf"));
-    QVERIFY(writeFile(in, "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann\r\nEMAIL:new@x\r\nEND:VCARD\r\n"
-                          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:New\r\nNOTE:" +
-                              QByteArray(40, 'n') +
-                              "\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:4.0\r\nKIND:group\r\n"
-                              "FN:Team\r\nMEMBER:mailto:a@x\r\nEND:VCARD\r\n"));
+    QVERIFY(platform::writeFileAtomically(
+        in,
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann\r\nEMAIL:new@x\r\nEND:VCARD\r\nBEGIN:VCARD\r\n"
+        "VERSION:3.0\r\nFN:New\r\nNOTE:nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:4.0\r\nKIND:group\r\nFN:Team\r\nMEMBER:mailto:a@x\r\nEND:VCARD\r\n",
+        nullptr));
     files.answers = {in};
     w.answer = [](QDialog& dlg) {
         auto& review = dynamic_cast<CDuplicateReviewDlg&>(dlg);
@@ -388,13 +343,11 @@ void TestContactsWindow::vcardImportAndExport()
         return int(QDialog::Accepted);
     };
     w.ImportVCard();
-    QCOMPARE(files.fileRequests[0].filter, QStringLiteral("vCard File( *.vcf )|*.vcf||"));
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral(
                                 "vCard Import Completed.\n1 contact added, 1 replaced, 0 "
                                 "duplicates skipped.\n1 group added.\n\nNot everything fitted:\n"
                                 "New: Note cut")});
     QCOMPARE(column(w.list(), 0), L({"Ann", "New"}));
-    QCOMPARE(pager.m_AddressList.front()->strEmail1, std::string("new@x"));
     QCOMPARE(column(w.tree(), 0, w.groupsRoot()), L({"Team"}));
     QVERIFY(w.IsModified());
 
@@ -404,15 +357,12 @@ void TestContactsWindow::vcardImportAndExport()
     files.answers = {out};
     w.ExportVCard();
     QCOMPARE(readAll(out).count("BEGIN:VCARD"), 2);
-    QCOMPARE(files.fileRequests.constLast().defaultExtension, QStringLiteral("vcf"));
     QCOMPARE(boxes.texts().constLast(),
              QStringLiteral("vCard Export Completed: 2 contacts, 0 groups."));
     w.list()->clearSelection();
     files.answers = {out};
     w.ExportVCard();
-    QCOMPARE(readAll(out).count("BEGIN:VCARD"), 3);
-    QVERIFY(readAll(out).contains("KIND:group\r\nFN:Team\r\n"));
-    QCOMPARE(files.unexpected, 0);
+    QCOMPARE(readAll(out).count("BEGIN:VCARD"), 3); // Ann, New and the group
 }
 
 // Each block once failed: a crash, a command acting on the wrong record, a lost book.
@@ -421,9 +371,9 @@ void TestContactsWindow::faultsMended()
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs files;
     CPager pager;
-    addContact(pager, "A", "");
-    addContact(pager, "B", "");
-    const qint32 team = addGroup(pager, "Team");
+    addContact(pager, {"A"});
+    addContact(pager, {"B"});
+    const qint32 team = addGroup(pager, "Team")->nGroupId;
     Window w;
     w.resize(900, 400);
     w.SetPager(&pager);
@@ -441,14 +391,7 @@ void TestContactsWindow::faultsMended()
 
     // New Group refills the list with groups while "Contacts" stays selected: the list's
     // contact commands must not take the group ids there for contact keys.
-    w.answer = [](QDialog& dlg) {
-        auto& group = static_cast<CGroupDlg&>(dlg);
-        dlg.show();
-        group.nameEdit()->setText(QStringLiteral("Kin"));
-        group.OnOK();
-        dlg.hide();
-        return int(QDialog::Accepted);
-    };
+    w.answer = naming("Kin");
     w.OnGroupNew();
     QCOMPARE(w.listedKey(), KEY_GROUPS);
     QVERIFY(team == 1); // the key of contact A
