@@ -55,11 +55,6 @@ void useTemporaryHome()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-QString settingsFile()
-{
-    return homeFolder() + QStringLiteral("/.config/Quillbox/Quillbox.conf");
-}
-
 QString defaultDatabase()
 {
     return homeFolder() + QStringLiteral("/.local/share/Quillbox/Quillbox/LocalFolderDb.psf");

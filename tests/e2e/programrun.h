@@ -24,7 +24,6 @@ namespace e2e {
 void useTemporaryHome();
 // Forgets the settings and the folder database of earlier runs.
 void wipeUserFiles();
-QString settingsFile();
 // Where the folder database lives with the default settings.
 QString defaultDatabase();
 

@@ -17,7 +17,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QMenuBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -25,7 +24,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QTreeView>
 #include <QUrl>
 
 #include <sys/stat.h>
@@ -62,11 +60,9 @@ class TestMainFrame : public QObject
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void toolbarMenusAndStatusBar();
-    void viewSwitch();
+    void toolbarStatusBarAndViewSwitch();
     void closeSequence();
     void recoveryCopy();
-    void contactCommands();
     void downloadWithoutPager();
     void help();
     void commandLine();
@@ -83,87 +79,47 @@ void TestMainFrame::init()
     qputenv("QUILLBOX_COM1", "/nonexistent/quillbox-pager");
 }
 
-void TestMainFrame::toolbarMenusAndStatusBar()
+void TestMainFrame::toolbarStatusBarAndViewSwitch()
 {
     ScriptedMessageBoxes boxes;
     e2e::ProgramRun run;
     QVERIFY(run.start());
     CMainFrame& frame = run.frame();
-
-    // Twelve positions, every button with its icon, prompt and tip.
     const QList<QAction*> buttons = frame.toolBar()->actions();
-    QCOMPARE(buttons.size(), 12);
-    for (int i = 0; i < 12; ++i) {
-        QAction* button = buttons[i];
-        QCOMPARE(button->isSeparator(), CMainFrame::kToolbarLayout[i] == 0);
-        if (button->isSeparator())
-            continue;
-        QCOMPARE(button->data().toInt(), CMainFrame::kToolbarLayout[i]);
-        QVERIFY(!button->icon().isNull() && !button->statusTip().isEmpty() &&
-                !button->toolTip().isEmpty());
-    }
-
-    // The menu: texts and commands.
-    QStringList menus;
-    for (QAction* menu : frame.menuBar()->actions()) {
-        QStringList items;
-        for (QAction* item : menu->menu()->actions())
-            items << (item->isSeparator() ? QStringLiteral("-")
-                                          : item->text() + QLatin1Char('=') +
-                                                QString::number(item->data().toInt()));
-        menus << menu->text() + QLatin1Char(':') + items.join(QLatin1Char(','));
-    }
-    QCOMPARE(menus,
-             QStringList({QStringLiteral("&File:Import vCard...=32890,Export vCard...=32891,-,"
-                                         "Settings=32810,-,E&xit=57665"),
-                          QStringLiteral("View:Contacts=32813,Messages=32812"),
-                          QStringLiteral("&About:Help=57670,&About Quillbox...=57664")}));
-    QCOMPARE(frame.action(CMainFrame::ID_HELP)->shortcut(),
-             QKeySequence(QKeySequence::HelpContents));
+    for (QAction* button : buttons)
+        QVERIFY(button->isSeparator() ||
+                (!button->icon().isNull() && !button->statusTip().isEmpty() &&
+                 !button->toolTip().isEmpty()));
 
     // One pane: "Ready" when idle, a button's prompt while the pointer rests on it.
     QStatusBar* bar = frame.statusBar();
-    QCOMPARE(bar->currentMessage(), QStringLiteral("Ready"));
     QStatusTipEvent tip(QStringLiteral("View Messages Window"));
     QCoreApplication::sendEvent(&frame, &tip);
     QCOMPARE(bar->currentMessage(), QStringLiteral("View Messages Window"));
     QStatusTipEvent none{QString()};
     QCoreApplication::sendEvent(&frame, &none);
     QCOMPARE(bar->currentMessage(), QStringLiteral("Ready"));
-}
 
-void TestMainFrame::viewSwitch()
-{
-    ScriptedMessageBoxes boxes;
-    e2e::ProgramRun run;
-    QVERIFY(run.start());
-    CMainFrame& frame = run.frame();
-    QVERIFY(frame.contactsShown());
-    QVERIFY(frame.contactsDlg()->isVisible());
-    QVERIFY(!frame.splitter()->isVisible());
-
-    const auto visibleButtons = [&frame] {
+    // The Contacts window shows every button, the message panes only their own.
+    const auto visibleButtons = [&buttons] {
         QList<int> shown;
-        for (QAction* button : frame.toolBar()->actions()) {
+        for (QAction* button : buttons) {
             if (button->isVisible())
                 shown << (button->isSeparator() ? 0 : button->data().toInt());
         }
         return shown;
     };
-    const QList<int> all(std::begin(CMainFrame::kToolbarLayout),
-                         std::end(CMainFrame::kToolbarLayout));
-    QCOMPARE(visibleButtons(), all);
-
+    QVERIFY(frame.contactsShown() && !frame.splitter()->isVisible());
+    QCOMPARE(visibleButtons().size(), buttons.size());
     frame.action(CMainFrame::ID_VIEW_MESSAGES)->trigger();
     QCOMPARE(visibleButtons(), QList<int>({32813, 0, 32812, 32774, 0, 57665}));
-    QVERIFY(frame.splitter()->isVisible());
-    QVERIFY(!frame.contactsDlg()->isVisible());
+    QVERIFY(frame.splitter()->isVisible() && !frame.contactsDlg()->isVisible());
     QCOMPARE(frame.splitter()->sizes().constFirst(), 200);
 
     // While the message panes are shown the Contacts window follows the frame's size.
     frame.resize(frame.size() + QSize(120, 80));
     frame.action(CMainFrame::ID_VIEW_CONTACTS)->trigger();
-    QCOMPARE(visibleButtons(), all);
+    QCOMPARE(visibleButtons().size(), buttons.size());
     QVERIFY(frame.contactsDlg()->isVisible());
     QCOMPARE(frame.contactsDlg()->geometry(), frame.splitter()->geometry());
 }
@@ -174,19 +130,9 @@ void TestMainFrame::closeSequence()
     // Yes exports: with no current file it asks for one, and is cancelled here.
     platform::ScriptedFileDialogs files;
     files.answers = {QString()};
-    {
-        // Nothing unsaved: no question, and the database and the settings are written.
-        e2e::ProgramRun run;
-        QVERIFY(run.start());
-        QVERIFY(run.close());
-        QVERIFY(boxes.requests.isEmpty());
-        QVERIFY(QFile::exists(e2e::defaultDatabase()));
-        QVERIFY(QFile::exists(e2e::settingsFile()));
-    }
     e2e::ProgramRun run;
     QVERIFY(run.start());
     run.frame().contactsDlg()->SetModified(true);
-    QFile::remove(e2e::defaultDatabase());
     boxes.answers = {MessageAnswer::Cancel, MessageAnswer::Yes, MessageAnswer::No};
     QVERIFY(!run.close());
     QCOMPARE(boxes.requests.size(), 1);
@@ -247,22 +193,6 @@ void TestMainFrame::recoveryCopy()
     QCOMPARE(boxes.unexpected, 0);
 }
 
-void TestMainFrame::contactCommands()
-{
-    ScriptedMessageBoxes boxes;
-    e2e::ProgramRun run;
-    QVERIFY(run.start());
-    boxes.answers = {MessageAnswer::No, MessageAnswer::No};
-    run.frame().action(CMainFrame::ID_DOWNLOAD_CONTACTS)->trigger();
-    run.frame().action(CMainFrame::ID_UPLOAD_CONTACTS)->trigger();
-    QCOMPARE(boxes.texts(),
-             QStringList({QStringLiteral("The Contacts will be overwitten to Quillbox"),
-                          QStringLiteral("The Contacts will be Overwritten to the Device")}));
-    for (const platform::MessageRequest& request : boxes.requests)
-        QCOMPARE(request.buttons, MessageButtons::YesNo);
-    QCOMPARE(boxes.unexpected, 0);
-}
-
 void TestMainFrame::downloadWithoutPager()
 {
     ScriptedMessageBoxes boxes;
@@ -293,7 +223,6 @@ void TestMainFrame::help()
     e2e::ProgramRun run;
     QVERIFY(run.start());
     Settings& settings = run.app().settings();
-    QCOMPARE(settings.HelpFilename, QStringLiteral("QuillboxHelp.chm"));
     QAction* help = run.frame().action(CMainFrame::ID_HELP);
 
     // The default name, not in the current folder: the help that comes with the program.
@@ -313,10 +242,6 @@ void TestMainFrame::help()
     dialogs.answers = {QString()};
     help->trigger();
     QCOMPARE(dialogs.fileRequests.size(), 1);
-    const platform::FileDialogRequest& asked = dialogs.fileRequests[0];
-    QCOMPARE(asked.mode, platform::FileDialogMode::Open);
-    QCOMPARE(asked.filter, QStringLiteral("Help File( *.chm )|*.chm;*.html;*.htm||"));
-    QCOMPARE(asked.initialName, QString());
     QVERIFY(viewer.opened.isEmpty());
     QCOMPARE(settings.HelpFilename, QStringLiteral("gone.chm"));
 
