@@ -185,55 +185,39 @@ private Q_SLOTS:
         QVERIFY(!s.tree.removeFolder(s.folder(1)));
     }
 
-    void drops_data()
-    {
-        QTest::addColumn<qint32>("source");
-        QTest::addColumn<qint32>("target"); // 0: the local root, -1: the pager root
-        QTest::addColumn<int>("asked");
-        QTest::addColumn<int>("done");
-        QTest::addColumn<QString>("sourceText");
-        QTest::addColumn<QString>("targetText");
-        const int copy = Qt::CopyAction;
-        const int move = Qt::MoveAction;
-        const int none = Qt::IgnoreAction;
-        QTest::newRow("pager message, copied") << 1 << 21 << copy << copy << "Inbox(2)"
-                                               << "Outbox(2)";
-        QTest::newRow("pager message, no move") << 1 << 21 << move << none << "Inbox(2)"
-                                                << "Outbox(0)";
-        QTest::newRow("local, moved") << 20 << 21 << move << move << "Inbox(1)"
-                                      << "Outbox(2)";
-        QTest::newRow("local, copied") << 20 << 21 << copy << copy << "Inbox(3)"
-                                       << "Outbox(2)";
-        QTest::newRow("its own folder") << 20 << 20 << move << none << "Inbox(3)"
-                                        << "Inbox(3)";
-        QTest::newRow("a pager folder") << 20 << 2 << copy << none << "Inbox(3)"
-                                        << "Outbox(0)";
-        QTest::newRow("the local root") << 20 << 0 << copy << none << "Inbox(3)"
-                                        << "LocalFolder";
-        QTest::newRow("the pager root") << 20 << -1 << copy << none << "Inbox(3)"
-                                        << "Messages";
-    }
-
     void drops()
     {
-        QFETCH(qint32, source);
-        QFETCH(qint32, target);
-        QFETCH(int, asked);
-        QFETCH(int, done);
-        QFETCH(QString, sourceText);
-        QFETCH(QString, targetText);
-        Store s;
-        QSignalSpy dropped(&s.tree, &FolderTreeModel::messagesDropped);
-        const QModelIndex at = target == 0    ? s.tree.localRoot()
-                               : target == -1 ? s.tree.pagerRoot()
-                                              : s.folder(target);
-        const std::unique_ptr<QMimeData> data = s.drag(source, {0, 1});
-        const auto action = static_cast<Qt::DropAction>(asked);
-        QCOMPARE(s.tree.canDropMimeData(data.get(), action, -1, -1, at), done != Qt::IgnoreAction);
-        QCOMPARE(s.tree.dropMimeData(data.get(), action, -1, -1, at), done != Qt::IgnoreAction);
-        QCOMPARE(s.text(source), sourceText);
-        QCOMPARE(at.data().toString(), targetText);
-        QCOMPARE(dropped.count(), done != Qt::IgnoreAction ? 1 : 0);
+        // Two messages of folder `from` dropped on `to` (0: the local root, -1: the pager
+        // root): whether it is done, and the two folders' texts after it.
+        const struct
+        {
+            const char* name;
+            qint32 from, to;
+            Qt::DropAction asked;
+            bool done;
+            const char* after;
+        } cases[] = {{"pager message, copied", 1, 21, Qt::CopyAction, true, "Inbox(2)|Outbox(2)"},
+                     {"pager message, no move", 1, 21, Qt::MoveAction, false, "Inbox(2)|Outbox(0)"},
+                     {"local, moved", 20, 21, Qt::MoveAction, true, "Inbox(1)|Outbox(2)"},
+                     {"local, copied", 20, 21, Qt::CopyAction, true, "Inbox(3)|Outbox(2)"},
+                     {"its own folder", 20, 20, Qt::MoveAction, false, "Inbox(3)|Inbox(3)"},
+                     {"a pager folder", 20, 2, Qt::CopyAction, false, "Inbox(3)|Outbox(0)"},
+                     {"the local root", 20, 0, Qt::CopyAction, false, "Inbox(3)|LocalFolder"},
+                     {"the pager root", 20, -1, Qt::CopyAction, false, "Inbox(3)|Messages"}};
+        for (const auto& c : cases) {
+            Store s;
+            QSignalSpy dropped(&s.tree, &FolderTreeModel::messagesDropped);
+            const QModelIndex at = c.to == 0    ? s.tree.localRoot()
+                                   : c.to == -1 ? s.tree.pagerRoot()
+                                                : s.folder(c.to);
+            const std::unique_ptr<QMimeData> data = s.drag(c.from, {0, 1});
+            const bool can = s.tree.canDropMimeData(data.get(), c.asked, -1, -1, at);
+            const bool did = s.tree.dropMimeData(data.get(), c.asked, -1, -1, at);
+            const QString after = s.text(c.from) + QLatin1Char('|') + at.data().toString();
+            QVERIFY2(can == c.done && did == c.done && dropped.count() == (c.done ? 1 : 0) &&
+                         after == QLatin1String(c.after),
+                     qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(c.name), after)));
+        }
     }
 
     void dropsOfOtherData()
