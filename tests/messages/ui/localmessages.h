@@ -11,6 +11,16 @@ inline QStringList texts(const char* joined)
     return QString::fromLatin1(joined).split(QLatin1Char('|'), Qt::SkipEmptyParts);
 }
 
+// A message as a download brings it.
+inline DeviceMessage download(quint16 folder, std::string text)
+{
+    DeviceMessage m;
+    m.nFolder = folder;
+    m.strHeader = "From 555";
+    m.strText = std::move(text);
+    return m;
+}
+
 // A message of a local folder with its companion, as a drop leaves one.
 inline qint32 addMessage(MessageStore& store, qint32 folderId, const std::string& text)
 {

@@ -41,12 +41,7 @@ struct Store
     Store()
     {
         tree.buildTree(true);
-        DeviceMessage m;
-        m.nFolder = 1;
-        m.strText = "p1";
-        DeviceMessage n = m;
-        n.strText = "p2";
-        store.TakeDownloadedMessages({m, n}, {});
+        store.TakeDownloadedMessages({download(1, "p1"), download(1, "p2")}, {});
         tree.refreshPagerFolders();
         for (const char* text : {"l1", "l2", "l3"})
             addMessage(store, 20, text);

@@ -83,17 +83,16 @@ struct Window
         const Qt::DropAction proposed =
             keys.testFlag(Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction;
         for (QDropEvent* e :
-             {static_cast<QDropEvent*>(&enter), static_cast<QDropEvent*>(&move), &drop})
+             {static_cast<QDropEvent*>(&enter), static_cast<QDropEvent*>(&move), &drop}) {
             e->setDropAction(proposed);
-        QApplication::sendEvent(tree->viewport(), &enter);
-        QApplication::sendEvent(tree->viewport(), &move);
-        if (!enter.isAccepted() || !move.isAccepted()) {
-            QDragLeaveEvent leave;
-            QApplication::sendEvent(tree->viewport(), &leave);
-            return false;
+            QApplication::sendEvent(tree->viewport(), e);
+            if (!e->isAccepted()) {
+                QDragLeaveEvent leave;
+                QApplication::sendEvent(tree->viewport(), &leave);
+                return false;
+            }
         }
-        QApplication::sendEvent(tree->viewport(), &drop);
-        return drop.isAccepted();
+        return true;
     }
     QLineEdit* editor() const
     {
@@ -111,15 +110,6 @@ struct Window
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
-
-DeviceMessage download(quint16 folder, std::string text)
-{
-    DeviceMessage m;
-    m.nFolder = folder;
-    m.strHeader = "From 555";
-    m.strText = std::move(text);
-    return m;
-}
 
 QStringList enabled(const QMenu* menu)
 {
