@@ -30,7 +30,6 @@
 
 using platform::MessageAnswer;
 using platform::MessageButtons;
-using platform::MessageIcon;
 using platform::ScriptedMessageBoxes;
 
 // Stands in for the desktop's viewer of local files.
@@ -203,7 +202,6 @@ void TestMainFrame::downloadWithoutPager()
                  QStringLiteral("The serial port cannot be opened.\n\n") +
                  platform::serialPortDevice(run.app().settings().CommPort) + QStringLiteral(": ")),
              qPrintable(boxes.requests[0].text));
-    QCOMPARE(boxes.requests[0].icon, MessageIcon::Information);
     QVERIFY(run.store().records() == before);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 }

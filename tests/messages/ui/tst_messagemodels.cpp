@@ -237,15 +237,12 @@ private Q_SLOTS:
         s.store.findMessage(4)->strTitle = "caf\xe9";
         s.list.setFolder(s.store.findFolderById(20));
         QStringList cells;
-        for (int c = 0; c < 4; ++c)
-            cells << s.list.headerData(c, Qt::Horizontal).toString();
         for (int r = 0; r < 2; ++r) {
             for (int c = 0; c < 4; ++c)
                 cells << s.list.index(r, c).data().toString();
         }
         // "No" is the row's place; texts are the record's bytes, one character each.
-        QCOMPARE(cells.join(QLatin1Char('|')),
-                 QString::fromUtf8("No|Address|Title|Date|0|l1|l1||1|l2|caf\u00e9|"));
+        QCOMPARE(cells.join(QLatin1Char('|')), QString::fromUtf8("0|l1|l1||1|l2|caf\u00e9|"));
         QCOMPARE(s.list.index(1, 0).data(MessageListModel::MessageIdRole).toInt(), 4);
         QCOMPARE(s.list.message(1), s.store.findMessage(4));
         QVERIFY(!s.list.message(9));
