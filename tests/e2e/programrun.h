@@ -13,7 +13,6 @@
 
 class CLeftView;
 class CMainFrame;
-class CQuillboxDoc;
 class CRightDetailView;
 class CRightListView;
 
@@ -50,7 +49,6 @@ public:
 
     CQuillboxApp& app() { return *m_app; }
     CMainFrame& frame() const;
-    CQuillboxDoc& doc() const;
     MessageStore& store() { return m_app->store(); }
     CLeftView& tree() const;
     CRightListView& list() const;

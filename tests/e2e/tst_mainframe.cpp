@@ -7,7 +7,6 @@
 #include "contacts/contactsdlg.h"
 #include "contacts/recoverycopy.h"
 #include "frame/mainframe.h"
-#include "frame/quillboxdoc.h"
 #include "messages/folderdb.h"
 #include "messages/leftview.h"
 #include "platform/filedialogservice.h"
