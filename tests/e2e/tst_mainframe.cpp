@@ -1,6 +1,6 @@
-// The main frame of the running program, without a pager: toolbar, menus and status bar,
-// the switch between the two presentations, the close sequence, the commands forwarded to
-// the Contacts window, Help, and the command line.
+// The main frame of the running program, without a pager: toolbar and status bar, the
+// switch between the two presentations, the close sequence, the address book's recovery
+// copy at start-up, a download with no pager, Help, and the command line.
 
 #include "programrun.h"
 
