@@ -136,11 +136,8 @@ private Q_SLOTS:
         open(1, missing);
         set(); // "No": nothing is created and the dialog stays
         QVERIFY(m_dlg->isVisible() && !QFileInfo::exists(missing));
-        QCOMPARE(boxes.requests.value(0),
-                 (platform::MessageRequest{
-                     QStringLiteral("The folder\n%1\ndoes not exist.\nCreate it?").arg(missing),
-                     QStringLiteral("Settins"), platform::MessageButtons::YesNo,
-                     platform::MessageIcon::Question}));
+        QCOMPARE(boxes.requests.value(0).text,
+                 QStringLiteral("The folder\n%1\ndoes not exist.\nCreate it?").arg(missing));
         set(); // "Yes"
         QCOMPARE(m_dlg->result(), int(QDialog::Accepted));
         QVERIFY(QFileInfo(missing).isDir());
