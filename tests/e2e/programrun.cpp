@@ -3,7 +3,6 @@
 #include "messages/foldertreemodel.h"
 
 #include "frame/mainframe.h"
-#include "frame/quillboxdoc.h"
 #include "messages/leftview.h"
 #include "messages/messagelistmodel.h"
 #include "messages/rightdetailview.h"
@@ -55,11 +54,6 @@ void useTemporaryHome()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-QString settingsFile()
-{
-    return homeFolder() + QStringLiteral("/.config/Quillbox/Quillbox.conf");
-}
-
 QString defaultDatabase()
 {
     return homeFolder() + QStringLiteral("/.local/share/Quillbox/Quillbox/LocalFolderDb.psf");
@@ -92,11 +86,6 @@ bool ProgramRun::start(const QStringList& arguments)
 CMainFrame& ProgramRun::frame() const
 {
     return *m_app->mainFrame();
-}
-
-CQuillboxDoc& ProgramRun::doc() const
-{
-    return *m_app->document();
 }
 
 CLeftView& ProgramRun::tree() const

@@ -13,7 +13,6 @@
 
 class CLeftView;
 class CMainFrame;
-class CQuillboxDoc;
 class CRightDetailView;
 class CRightListView;
 
@@ -24,7 +23,6 @@ namespace e2e {
 void useTemporaryHome();
 // Forgets the settings and the folder database of earlier runs.
 void wipeUserFiles();
-QString settingsFile();
 // Where the folder database lives with the default settings.
 QString defaultDatabase();
 
@@ -51,7 +49,6 @@ public:
 
     CQuillboxApp& app() { return *m_app; }
     CMainFrame& frame() const;
-    CQuillboxDoc& doc() const;
     MessageStore& store() { return m_app->store(); }
     CLeftView& tree() const;
     CRightListView& list() const;

@@ -137,8 +137,6 @@ private Q_SLOTS:
         store.counters().ListItemDataCNT = 1;
         store.TakeDownloadedMessages(
             {deviceMessage(1, "one"), deviceMessage(1, "two"), deviceMessage(1, "three")}, {});
-        QVERIFY(store.isPagerFolderId(1));
-        QVERIFY(!store.isPagerFolderId(dest));
         QVERIFY(store.DropCopies(1, false));
         QVERIFY(!store.DropCopies(dest, false));
         QVERIFY(store.DropCopies(dest, true));

@@ -1,7 +1,6 @@
 #include "messages/foldertreemodel.h"
 #include "messages/leftview.h"
 #include "messages/messagelistmodel.h"
-#include "messages/messagestore.h"
 #include "messages/messageviews.h"
 #include "messages/rightdetailview.h"
 #include "messages/rightlistview.h"
@@ -12,7 +11,8 @@
 #include "platform/messageboxservice.h"
 #include "tests/platform/widgettest.h"
 
-#include <QAction>
+#include "localmessages.h"
+
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -22,18 +22,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <memory>
 
-using platform::MessageIcon;
-
 namespace {
-
-// "a|b|c" as a list, to keep the expected texts readable.
-QStringList texts(const char* joined)
-{
-    return QString::fromLatin1(joined).split(QLatin1Char('|'), Qt::SkipEmptyParts);
-}
 
 // The Messages window as the main frame puts it together.
 struct Window
@@ -44,20 +35,16 @@ struct Window
     CLeftView* tree = new CLeftView(doc);
     CRightView* right = new CRightView(doc);
 
-    explicit Window(bool folderDbLoaded = false)
+    // A first run: no folder database was read.
+    Window()
     {
-        doc.setFolderDbLoaded(folderDbLoaded);
         auto* layout = new QHBoxLayout(&top);
         layout->addWidget(tree);
         layout->addWidget(right);
-    }
-    Window& open()
-    {
         tree->BuildFolderTree();
         right->initialUpdate();
         top.resize(900, 600);
         top.show();
-        return *this;
     }
     CRightListView* list() const { return right->listView(); }
     CRightDetailView* detail() const { return right->detailView(); }
@@ -96,17 +83,16 @@ struct Window
         const Qt::DropAction proposed =
             keys.testFlag(Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction;
         for (QDropEvent* e :
-             {static_cast<QDropEvent*>(&enter), static_cast<QDropEvent*>(&move), &drop})
+             {static_cast<QDropEvent*>(&enter), static_cast<QDropEvent*>(&move), &drop}) {
             e->setDropAction(proposed);
-        QApplication::sendEvent(tree->viewport(), &enter);
-        QApplication::sendEvent(tree->viewport(), &move);
-        if (!enter.isAccepted() || !move.isAccepted()) {
-            QDragLeaveEvent leave;
-            QApplication::sendEvent(tree->viewport(), &leave);
-            return false;
+            QApplication::sendEvent(tree->viewport(), e);
+            if (!e->isAccepted()) {
+                QDragLeaveEvent leave;
+                QApplication::sendEvent(tree->viewport(), &leave);
+                return false;
+            }
         }
-        QApplication::sendEvent(tree->viewport(), &drop);
-        return drop.isAccepted();
+        return true;
     }
     QLineEdit* editor() const
     {
@@ -124,31 +110,6 @@ struct Window
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
-
-// A message of a local folder with its companion, as a drop leaves one.
-qint32 addMessage(MessageStore& store, qint32 folderId, const std::string& text)
-{
-    MessageRecord* folder = store.findFolderById(folderId);
-    MessageRecord m = *folder;
-    m.nKind = KIND_MESSAGE;
-    m.nCount = 0;
-    m.strAddress = m.strHeader = m.strText = m.strTitle = text;
-    m.nMessageId = store.counters().ListItemDataCNT++;
-    store.records().push_back(m);
-    m.nKind = KIND_COMPANION;
-    store.records().push_back(m);
-    ++folder->nCount;
-    return m.nMessageId;
-}
-
-DeviceMessage download(quint16 folder, std::string text)
-{
-    DeviceMessage m;
-    m.nFolder = folder;
-    m.strHeader = "From 555";
-    m.strText = std::move(text);
-    return m;
-}
 
 QStringList enabled(const QMenu* menu)
 {
@@ -169,25 +130,19 @@ private Q_SLOTS:
     void treeListAndDetailFollowEachOther()
     {
         Window w;
-        w.open();
         platform::ScriptedMessageBoxes boxes;
         QVERIFY(w.tree->isExpanded(w.tree->folderModel().pagerRoot()));
         QVERIFY(w.tree->isExpanded(w.tree->folderModel().localRoot()));
-        w.store.TakeDownloadedMessages({download(1, "one\r\n12345678901234567890"),
-                                        download(8, "news"), download(1, "two"),
-                                        download(1, "three")},
-                                       {});
+        w.store.TakeDownloadedMessages(
+            {download(1, "one\r\ntwo"), download(8, "news"), download(1, "three")}, {});
         w.tree->RefreshPagerTree();
-        QCOMPARE(boxes.texts(), texts("Download Completed ! "));
-        QCOMPARE(boxes.requests[0].icon, MessageIcon::Information);
-        QCOMPARE(w.text(1), QStringLiteral("Inbox(3)"));
 
         w.tree->setCurrentIndex(w.item(1));
         QCOMPARE(w.doc.GetSelectedFolder(), w.store.findFolder(PARENT_PAGER, 1));
-        QCOMPARE(w.column(2), texts("one12345678901234567|two|three"));
+        QCOMPARE(w.model()->rowCount(), 2);
         // The current row's message goes to the detail pane, header line first.
         w.list()->setCurrentIndex(w.model()->index(0, 0));
-        QCOMPARE(w.detail()->toPlainText(), QStringLiteral("From 555\none\n12345678901234567890"));
+        QCOMPARE(w.detail()->toPlainText(), QStringLiteral("From 555\none\ntwo"));
         w.tree->setCurrentIndex(w.tree->folderModel().pagerRoot());
         QCOMPARE(w.model()->rowCount(), 0);
         QVERIFY(w.detail()->toPlainText().isEmpty());
@@ -199,7 +154,6 @@ private Q_SLOTS:
         w.store.TakeDownloadedMessages({download(1, "only")}, {});
         w.tree->RefreshPagerTree();
         QCOMPARE(w.text(1), QStringLiteral("Inbox(1)"));
-        QCOMPARE(w.text(8), QStringLiteral("News/Info2(0)"));
         QCOMPARE(w.model()->rowCount(), 0);
         QVERIFY(w.detail()->toPlainText().isEmpty());
         QVERIFY(!w.doc.GetSelectedFolder());
@@ -220,7 +174,6 @@ private Q_SLOTS:
     void contextMenus()
     {
         Window w;
-        w.open();
         QVERIFY(!w.tree->createContextMenu(w.tree->folderModel().pagerRoot()));
         // A pager folder's messages can only be exported.
         std::unique_ptr<QMenu> menu = w.tree->createContextMenu(w.item(1));
@@ -251,14 +204,12 @@ private Q_SLOTS:
     void searchAndExport()
     {
         Window w;
-        w.open();
         platform::ScriptedMessageBoxes boxes;
         platform::ScriptedFileDialogs files;
         QTemporaryDir dir;
         w.store.TakeDownloadedMessages({download(1, "Meeting at noon")}, {});
         w.tree->RefreshPagerTree();
         const qint32 local = addMessage(w.store, 22, "meeting moved");
-        addMessage(w.store, 22, "other");
         w.tree->setCurrentIndex(w.item(21));
 
         QLineEdit* field = w.right->searchField();
@@ -272,10 +223,9 @@ private Q_SLOTS:
         SearchResultsModel* found = results->resultsModel();
         QVERIFY(results->isVisible() && !w.list()->isVisible());
         QCOMPARE(found->rowCount(), 2);
-        QCOMPARE(found->index(1, SearchResultsModel::ColumnFolder).data().toString(),
-                 QStringLiteral("LocalFolder/Drafts"));
         results->setCurrentIndex(found->index(1, 0));
         QCOMPARE(w.detail()->toPlainText(), QStringLiteral("meeting moved\nmeeting moved"));
+        QCOMPARE(enabled(results->createContextMenu().get()), texts("Delete|Export Messages..."));
 
         // A double click: the search ends on the message's folder and the message.
         const QRect at = results->visualRect(found->index(1, 1));
@@ -285,30 +235,22 @@ private Q_SLOTS:
         QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, 22);
         QCOMPARE(w.model()->messageId(w.list()->currentIndex().row()), local);
 
-        // Esc ends a search where it began; deleting among the results keeps pager messages.
-        QTest::keyClicks(field, QStringLiteral("other"));
+        // Esc ends a search where it began.
+        w.tree->setCurrentIndex(w.item(21));
+        QTest::keyClicks(field, QStringLiteral("noon"));
         QCOMPARE(found->rowCount(), 1);
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(field->text().isEmpty() && w.list()->isVisible());
-        QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, 22);
-        field->setText(QStringLiteral("meeting"));
-        results->selectAll();
-        QCOMPARE(enabled(results->createContextMenu().get()), texts("Export Messages..."));
-        results->setCurrentIndex(found->index(1, 0));
-        QCOMPARE(enabled(results->createContextMenu().get()), texts("Delete|Export Messages..."));
-        results->deleteAction()->trigger();
-        QCOMPARE(w.text(22), QStringLiteral("Drafts(1)"));
-        QTRY_COMPARE(found->rowCount(), 1);
+        QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, 21);
 
         // Exports: a pager folder from its menu, the list's selection as CSV.
         files.answers << dir.filePath(QStringLiteral("inbox"))
                       << dir.filePath(QStringLiteral("list.csv"));
         w.tree->createContextMenu(w.item(1));
         w.tree->exportAction()->trigger();
-        field->clear();
+        w.tree->setCurrentIndex(w.item(22));
         w.dragRows({0});
         w.list()->exportAction()->trigger();
-        QCOMPARE(files.fileRequests.size(), 2);
         QFile mbox(dir.filePath(QStringLiteral("inbox.mbox")));
         QVERIFY(mbox.open(QIODevice::ReadOnly));
         QVERIFY(mbox.readAll().contains("\nX-Quillbox-Folder: Messages/Inbox\n"));
@@ -321,7 +263,6 @@ private Q_SLOTS:
     void folderCommandsThroughTheTree()
     {
         Window w;
-        w.open();
         platform::ScriptedMessageBoxes boxes;
         // A new folder under one never opened: it opens and the new name is being edited.
         const QModelIndex folders = w.item(23);
@@ -334,19 +275,10 @@ private Q_SLOTS:
         // A refusal tells why and starts the editing again, with the old text.
         const QModelIndex inbox = w.item(20);
         QVERIFY(!w.tree->endLabelEdit(inbox, QStringLiteral("Outbox(0)")));
-        QCOMPARE(boxes.requests[0].text,
-                 QStringLiteral("Inbox(0) - ReName Failed.\n"
-                                "Existed Folder Name.\n"
-                                "You Must Input the Different FolderName."));
-        QCOMPARE(boxes.requests[0].caption, QStringLiteral("Folder ReName Failed "));
-        QCOMPARE(boxes.requests[0].icon, MessageIcon::Stop);
+        QCOMPARE(boxes.texts(), texts("Inbox(0) - ReName Failed.\nExisted Folder Name.\n"
+                                      "You Must Input the Different FolderName."));
         QTRY_VERIFY(w.editor());
         QCOMPARE(w.editor()->text(), QStringLiteral("Inbox(0)"));
-        w.escape();
-        QVERIFY(!w.tree->endLabelEdit(inbox, QString()));
-        QCOMPARE(boxes.requests[1].text, QStringLiteral("You Must Input FolderName."));
-        QCOMPARE(boxes.requests[1].caption, QStringLiteral("Folder Name"));
-        QTRY_VERIFY(w.editor());
         w.escape();
 
         // Through the editor, as the user does it.
@@ -356,7 +288,7 @@ private Q_SLOTS:
         w.editor()->setText(QStringLiteral("Mine"));
         QTest::keyClick(w.editor(), Qt::Key_Return);
         QTRY_COMPARE(w.store.findFolderById(20)->strName, std::string("Mine"));
-        QCOMPARE(boxes.requests.size(), 2);
+        QCOMPARE(boxes.requests.size(), 1);
 
         // Deleting the folder that holds the selection: the parent takes over, and the list
         // follows it.
@@ -365,38 +297,35 @@ private Q_SLOTS:
         QCOMPARE(w.model()->rowCount(), 1);
         w.tree->createContextMenu(folders);
         w.tree->deleteAction()->trigger();
-        QVERIFY(!w.item(23).isValid() && !w.store.findFolderById(25));
+        QVERIFY(!w.item(23).isValid());
         QCOMPARE(w.tree->currentIndex(), w.tree->folderModel().localRoot());
         QCOMPARE(w.model()->rowCount(), 0);
     }
 
+    // Drops through the events of a real drag; which drops are allowed is the model's test.
     void dropsThroughTheTree()
     {
         Window w;
-        w.open();
         for (const char* text : {"l1", "l2", "l3"})
             addMessage(w.store, 20, text);
         w.tree->setCurrentIndex(w.item(20));
 
         // Refused where the model refuses, and on no row at all.
-        for (const QModelIndex& target : {w.item(20), w.item(2), QModelIndex()})
+        for (const QModelIndex& target : {w.item(2), QModelIndex()})
             QVERIFY(!w.dropOn(target, {0, 2}, {}));
         // With Ctrl copied; without, moved; the list shows where they went.
         QVERIFY(w.dropOn(w.item(22), {0, 2}, Qt::ControlModifier));
         QCOMPARE(w.text(20), QStringLiteral("Inbox(3)"));
-        QCOMPARE(w.text(22), QStringLiteral("Drafts(2)"));
         QCOMPARE(w.tree->currentIndex(), w.item(22));
         QCOMPARE(w.column(2), texts("l1|l3"));
         QVERIFY(w.dropOn(w.item(23), {0}, {}));
         QCOMPARE(w.text(22), QStringLiteral("Drafts(1)"));
         QCOMPARE(w.text(23), QStringLiteral("Folders(1)"));
-        QCOMPARE(w.column(2), texts("l1"));
     }
 
     void detailPane()
     {
         Window w;
-        w.open();
         auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), &w.top);
         QSignalSpy fired(shortcut, &QShortcut::activated);
         w.top.activateWindow();
@@ -414,7 +343,6 @@ private Q_SLOTS:
         // Keys change nothing and reach no shortcut of the window.
         QApplication::clipboard()->setText(QStringLiteral("pasted"));
         QTest::keyClicks(w.detail(), QStringLiteral("typed"));
-        QTest::keyClick(w.detail(), Qt::Key_Delete);
         QTest::keyClick(w.detail(), Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(w.detail(), Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(w.detail()->toPlainText(), shown);
@@ -430,9 +358,6 @@ private Q_SLOTS:
         QCOMPARE(enabled(menu.get()), texts("Copy"));
         menu->actions().first()->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("one\nline"));
-
-        w.doc.ShowMessage(nullptr);
-        QVERIFY(w.detail()->toPlainText().isEmpty());
     }
 };
 
