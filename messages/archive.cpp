@@ -30,7 +30,7 @@ bool isSeparator(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\0';
 }
 
-char* appendFolded(char* out, const std::string& s)
+char* appendFolded(char* out, std::string_view s)
 {
     for (const char c : s)
         *out++ = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
@@ -73,7 +73,7 @@ const char* findIn(const char* begin, const char* end, const std::string& word)
         memmem(begin, static_cast<size_t>(end - begin), word.data(), m));
 }
 
-bool containsFolded(const std::string& field, const std::string& word)
+bool containsFolded(std::string_view field, std::string_view word)
 {
     const auto eq = [](char a, char b) {
         return kFold[static_cast<unsigned char>(a)] == static_cast<unsigned char>(b);

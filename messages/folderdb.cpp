@@ -29,7 +29,6 @@ constexpr quint16 kWideMarker = 0xFFFE; // never written: no wide text in this f
 constexpr quint16 kHugeMarker = 0xFFFF; // a 32-bit length follows
 constexpr size_t kShortLimit = 0xFF;    // lengths below this take one byte
 constexpr size_t kMediumLimit = 0xFFFE; // lengths below this take 0xFF and 16 bits
-constexpr size_t kLongestString = 0xFFFFFFFFu;
 
 // --- reading ------------------------------------------------------------------------------
 
@@ -50,12 +49,15 @@ public:
         : m_begin(reinterpret_cast<const uchar*>(data)), m_pos(m_begin),
           m_end(m_begin + (size > 0 ? size : 0)), m_fileSize(size > 0 ? size : 0)
     {
+        m_texts.expect(static_cast<size_t>(m_fileSize));
     }
 
     explicit Reader(QIODevice* device)
         : m_device(device), m_begin(nullptr), m_pos(nullptr), m_end(nullptr),
           m_fileSize(device->isSequential() ? -1 : device->size())
     {
+        if (m_fileSize >= 0)
+            m_texts.expect(static_cast<size_t>(m_fileSize));
     }
 
     // The size of the whole file, or where the bytes read so far end when it is unknown.
@@ -125,8 +127,9 @@ public:
     }
 
     // A length is checked against the bytes there before anything is allocated, and
-    // against the rest of the file before more of it is buffered.
-    Status string(std::string& text, quint64* claimed)
+    // against the rest of the file before more of it is buffered. Texts are packed into
+    // blocks shared with the other texts of the load.
+    Status string(RecordText& text, quint64* claimed)
     {
         const uchar* const start = m_pos;
         if (m_end - m_pos < 1)
@@ -151,7 +154,7 @@ public:
             return rewind(start, Status::PastEnd);
         if (static_cast<quint64>(m_end - m_pos) < length)
             return rewind(start, Status::Short);
-        text.assign(reinterpret_cast<const char*>(m_pos), static_cast<size_t>(length));
+        text = m_texts.pack({reinterpret_cast<const char*>(m_pos), static_cast<size_t>(length)});
         m_pos += length;
         return Status::Ok;
     }
@@ -167,6 +170,7 @@ private:
 
     QIODevice* m_device = nullptr;
     std::vector<char> m_buffer;
+    TextPacker m_texts;
     qint64 m_base = 0; // file offset of m_begin
     const uchar* m_begin;
     const uchar* m_pos;
@@ -181,7 +185,7 @@ private:
 Status readRecord(Reader& in, MessageRecord& r, int& field, quint64& claimed)
 {
     Status s = Status::Ok;
-    auto str = [&](std::string& text) {
+    auto str = [&](RecordText& text) {
         if (s == Status::Ok) {
             s = in.string(text, &claimed);
             if (s == Status::Ok)
@@ -288,22 +292,20 @@ ReadResult readAll(Reader& in, RecordList& records)
 
 // --- writing ------------------------------------------------------------------------------
 
-size_t stringSize(const std::string& s)
+size_t stringSize(const RecordText& s)
 {
     const size_t prefix = s.size() < kShortLimit ? 1 : s.size() < kMediumLimit ? 3 : 7;
     return prefix + s.size();
 }
 
-// Bytes of one record in the file, or 0 when a text is too long for the format.
+// Bytes of one record in the file. A record text is always shorter than the format's
+// longest string (4 GB).
 size_t recordSize(const MessageRecord& r)
 {
     size_t total = 6 * 4;
-    for (const std::string* s : {&r.strName, &r.strParentName, &r.strText, &r.strDate, &r.strOrigin,
-                                 &r.strTitle, &r.strHeader, &r.strAddress}) {
-        if (s->size() > kLongestString)
-            return 0;
+    for (const RecordText* s : {&r.strName, &r.strParentName, &r.strText, &r.strDate, &r.strOrigin,
+                                &r.strTitle, &r.strHeader, &r.strAddress})
         total += stringSize(*s);
-    }
     return total;
 }
 
@@ -318,7 +320,7 @@ char* putI32(char* at, qint32 value)
     return putU32(at, static_cast<quint32>(value));
 }
 
-char* putString(char* at, const std::string& text)
+char* putString(char* at, const RecordText& text)
 {
     const size_t n = text.size();
     if (n < kShortLimit) {
@@ -438,12 +440,8 @@ ReadResult readFile(const QString& path, RecordList& records)
 QByteArray toBytes(quint32 header, const RecordList& records)
 {
     size_t size = 8;
-    for (const MessageRecord& r : records) {
-        const size_t n = recordSize(r);
-        if (n == 0)
-            return {};
-        size += n;
-    }
+    for (const MessageRecord& r : records)
+        size += recordSize(r);
     QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
     char* at = putHeader(bytes.data(), header, records.size());
     for (const MessageRecord& r : records)
@@ -468,7 +466,6 @@ bool writeFile(const QString& path, quint32 header, const RecordList& records, Q
         return fail(QStringLiteral("there are more records than the file format allows."));
 
     // The old file stays whole until the new one is complete on disk.
-    QString tooLong;
     QString why;
     const bool written = platform::writeFileAtomically(
         path,
@@ -483,10 +480,6 @@ bool writeFile(const QString& path, quint32 header, const RecordList& records, Q
                 if (filter.renumber)
                     filter.renumber(r, numbers);
                 const size_t n = recordSize(r);
-                if (n == 0) {
-                    tooLong = QStringLiteral("a text is longer than the file format allows.");
-                    return false;
-                }
                 const size_t used = static_cast<size_t>(at - buffer.data());
                 if (n > kChunk - used) {
                     if (!writeAll(file, buffer.data(), used))
@@ -505,7 +498,7 @@ bool writeFile(const QString& path, quint32 header, const RecordList& records, Q
             return writeAll(file, buffer.data(), static_cast<size_t>(at - buffer.data()));
         },
         &why);
-    return written || fail(tooLong.isEmpty() ? why : tooLong);
+    return written || fail(why);
 }
 
 QString setAside(const QString& path, QString* error)

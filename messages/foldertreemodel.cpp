@@ -202,7 +202,7 @@ QModelIndex FolderTreeModel::insertFolder(const QModelIndex& parent)
     // Against the siblings' names, so that no two new folders share one.
     std::vector<std::string> siblings;
     for (const auto& child : node->children)
-        siblings.push_back(child->record->strName);
+        siblings.push_back(child->record->strName.str());
     const std::string name = MessageStore::NewFolderName(siblings);
     // A folder's parent name is its parent's text as shown.
     const std::string parentName = platform::fromDisplay(data(parent).toString());

@@ -2,6 +2,9 @@
 // The one record type of the message store: folders, messages and message companions,
 // linked to each other by numbers, never by pointers.
 
+#include "messages/recordallocator.h"
+#include "messages/recordtext.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -9,7 +12,8 @@
 #include <string>
 #include <vector>
 
-enum RecordKind : qint32 {
+enum RecordKind : qint32
+{
     KIND_FOLDER = 0,
     KIND_MESSAGE = 1,
     KIND_COMPANION = 2,
@@ -23,22 +27,22 @@ constexpr qint32 PARENT_LOCAL = -2;
 constexpr qint32 FIRST_LOCAL_FOLDER_ID = 20;
 constexpr int PAGER_FOLDER_COUNT = 14;
 
-// Strings hold bytes (single-byte text); lengths and limits are in bytes.
+// Texts hold bytes (single-byte text); lengths and limits are in bytes.
 struct MessageRecord
 {
-    std::string strName;
+    RecordText strName;
     qint32 nReserved = 0;
-    std::string strParentName;
+    RecordText strParentName;
     qint32 nKind = KIND_FOLDER;
     qint32 nFolderId = 0;
     qint32 nParentId = 0;
     qint32 nCount = 0;
-    std::string strAddress;
-    std::string strHeader;
-    std::string strText;
-    std::string strTitle;
-    std::string strDate;
-    std::string strOrigin;
+    RecordText strAddress;
+    RecordText strHeader;
+    RecordText strText;
+    RecordText strTitle;
+    RecordText strDate;
+    RecordText strOrigin;
     qint32 nMessageId = 0;
 
     bool operator==(const MessageRecord&) const = default;
@@ -46,7 +50,7 @@ struct MessageRecord
 
 // Ordered: the order of tree levels, of the message list, of the file and of renumbering.
 // A std::list keeps every record at its address while others come and go.
-using RecordList = std::list<MessageRecord>;
+using RecordList = std::list<MessageRecord, RecordAllocator<MessageRecord>>;
 
 // One message as a download delivers it.
 struct DeviceMessage

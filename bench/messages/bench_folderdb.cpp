@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -52,12 +51,6 @@ long rssBytes()
         std::fclose(f);
     }
     return resident * sysconf(_SC_PAGESIZE);
-}
-
-size_t heapInUse()
-{
-    const struct mallinfo2 m = mallinfo2();
-    return m.uordblks + m.hblkhd;
 }
 
 // Runs step in a child process and returns the numbers it reports.
@@ -206,11 +199,10 @@ int main(int argc, char** argv)
             mb / write, mb / plainSynced, mb / plainUnsynced);
 
         double readTime = 1e30, plain = 1e30;
-        std::array<double, 3> memory{};
+        std::array<double, 2> memory{};
         for (int i = 0; i < kRuns; ++i) {
-            memory = inChild<3>([&] {
+            memory = inChild<2>([&] {
                 const long rssBefore = rssBytes();
-                const size_t heapBefore = heapInUse();
                 QElapsedTimer t;
                 t.start();
                 RecordList read;
@@ -219,8 +211,7 @@ int main(int argc, char** argv)
                 const double took = seconds(t);
                 if (read != store.records())
                     std::abort();
-                return std::array<double, 3>{took, static_cast<double>(rssBytes() - rssBefore),
-                                             static_cast<double>(heapInUse() - heapBefore)};
+                return std::array<double, 2>{took, static_cast<double>(rssBytes() - rssBefore)};
             });
             readTime = std::min(readTime, memory[0]);
             plain = std::min(plain, inChild<1>([&] {
@@ -233,8 +224,7 @@ int main(int argc, char** argv)
         std::printf("read   %7.0f MB/s   plain read %7.0f MB/s   (records equal: yes)\n",
                     mb / readTime, mb / plain);
         const double file = static_cast<double>(size);
-        std::printf("loaded: RSS +%.1f MB (%.2fx the file), heap in use +%.1f MB (%.2fx)\n",
-                    memory[1] / 1e6, memory[1] / file, memory[2] / 1e6, memory[2] / file);
+        std::printf("loaded: RSS +%.1f MB (%.2fx the file)\n", memory[1] / 1e6, memory[1] / file);
 
         // --- a drop of many messages: one or two walks of the list, whatever their number --
         for (const int k : {1, 1000}) {

@@ -92,7 +92,7 @@ private Q_SLOTS:
                 c = alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(rng)];
             return s;
         };
-        auto lower = [](const std::string& s) {
+        auto lower = [](std::string_view s) {
             return QString::fromLatin1(s.data(), qsizetype(s.size())).toLower();
         };
         for (int round = 0; round < 300; ++round) {

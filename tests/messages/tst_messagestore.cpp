@@ -59,8 +59,8 @@ private Q_SLOTS:
 
         const MessageRecord* m = store.findMessage(10);
         QVERIFY(m);
-        QCOMPARE(m->strTitle + '|' + m->strDate + '|' + m->strOrigin + '|' + m->strName + '|' +
-                     m->strParentName + '|' + m->strAddress,
+        QCOMPARE(m->strTitle.str() + '|' + m->strDate + '|' + m->strOrigin + '|' + m->strName +
+                     '|' + m->strParentName + '|' + m->strAddress,
                  std::string("hello123456789012345|2024-03-09 07:05|1|Inbox|PAGER|555"));
         const MessageRecord& companion = *std::next(std::find(l.begin(), l.end(), *m));
         MessageRecord expected = *m;
@@ -149,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(countKind(store.records(), KIND_COMPANION, PARENT_LOCAL), 2);
         const MessageRecord& copied = store.records().back();
         QVERIFY(copied.nKind == KIND_COMPANION && copied.nMessageId == 6);
-        QCOMPARE(copied.strName + '|' + copied.strText + '|' + copied.strAddress, "D|three|");
+        QCOMPARE(copied.strName.str() + '|' + copied.strText + '|' + copied.strAddress, "D|three|");
 
         // Move two local messages: the companions go along, the counts follow.
         QCOMPARE(store.MoveMessages(std::vector<qint32>{5, 6, 99, 4}, other), 2);
