@@ -117,12 +117,14 @@ MessageStore makeStore(size_t records)
         m.nMessageId = id++;
         m.strAddress = std::to_string(5550000 + i % 10000);
         m.strHeader = "From " + m.strAddress;
-        while (m.strText.size() < 200) {
-            m.strText += kWords[word(rng)];
-            m.strText += (m.strText.size() % 7 == 0) ? "\r\n" : " ";
+        std::string text;
+        while (text.size() < 200) {
+            text += kWords[word(rng)];
+            text += (text.size() % 7 == 0) ? "\r\n" : " ";
         }
         if (i % plantEvery == 0 && i / plantEvery < kPlanted)
-            m.strText += " Zanzibar";
+            text += " Zanzibar";
+        m.strText = text;
         m.strTitle = MessageTitle(m.strText);
         m.strDate = MessageDate(2020 + int(i % 5), 1 + int(i % 12), 1 + int(i % 28), 9, 30);
         m.strOrigin = std::string(1, '1'); // (a literal here trips a false -Wrestrict of GCC 12)
