@@ -96,8 +96,10 @@ int write(const QStringList& args)
             throw recordjson::FormError("document: an array of contacts was expected");
         size_t index = 0;
         for (const Json& item : list) {
-            const contactstext::Fields fields =
-                recordjson::contactFieldsFromJson(item, "[" + std::to_string(index++) + "]");
+            // Appended, not concatenated: GCC 12 warns falsely (-Wrestrict) on "[" + ... + "]".
+            std::string where = std::to_string(index++);
+            where.insert(0, 1, '[').push_back(']');
+            const contactstext::Fields fields = recordjson::contactFieldsFromJson(item, where);
             auto contact = std::make_unique<ContactRecord>();
             for (size_t i = 0; i < kContactFields.size(); ++i)
                 (*contact).*kContactFields[i].member = fields[i];
