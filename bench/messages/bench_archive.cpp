@@ -59,38 +59,14 @@ Times median(const std::function<void()>& step, int runs = 9)
 
 MessageStore makeStore(size_t records)
 {
-    static const char* const kWords[] = {"meeting",
-                                         "Call",
-                                         "me",
-                                         "back",
-                                         "TODAY",
-                                         "at",
-                                         "the",
-                                         "office",
-                                         "Gr\xFC\xDF"
-                                         "e",
-                                         "caf\xE9",
-                                         "Lunch",
-                                         "tomorrow",
-                                         "please",
-                                         "confirm",
-                                         "order",
-                                         "shipped",
-                                         "delayed",
-                                         "Bonjour",
-                                         "\xC9T\xC9",
-                                         "price",
-                                         "quote",
-                                         "ref",
-                                         "#4411",
-                                         "urgent",
-                                         "ok",
-                                         "thanks",
-                                         "see",
-                                         "you",
-                                         "soon",
-                                         "Paris",
-                                         "Berlin"};
+    static const char* const kWords[] = {
+        "meeting",        "Call",    "me",        "back",   "TODAY",   "at",    "the",
+        "office",
+        "Gr\xFC\xDF\x65", // "e" written as an escape: it would extend \xDF
+        "caf\xE9",        "Lunch",   "tomorrow",  "please", "confirm", "order", "shipped",
+        "delayed",        "Bonjour", "\xC9T\xC9", "price",  "quote",   "ref",   "#4411",
+        "urgent",         "ok",      "thanks",    "see",    "you",     "soon",  "Paris",
+        "Berlin"};
     std::mt19937 rng(42);
     MessageStore store;
     store.AddPagerFolders();
