@@ -3,17 +3,12 @@
 // place of the message list while a search is on. A result's own folder decides what may be
 // done with it: local messages are deleted and moved, pager messages only copied.
 
-#include <QTreeView>
+#include "messages/messagetableview.h"
 
-#include <memory>
-#include <vector>
-
-class MessageViews;
-class QMenu;
 class SearchResultsModel;
 struct MessageRecord;
 
-class CSearchResultsView : public QTreeView
+class CSearchResultsView : public CMessageTableView
 {
     Q_OBJECT
 
@@ -22,30 +17,20 @@ public:
     ~CSearchResultsView() override;
 
     SearchResultsModel* resultsModel() const { return m_model; }
-    // The selected rows, in row order.
-    std::vector<int> selectedRows() const;
-
-    // "Delete" (when every selected message is local) and "Export Messages..."; nullptr with
-    // nothing selected.
-    std::unique_ptr<QMenu> createContextMenu();
-    QAction* deleteAction() const { return m_actDelete; }
-    QAction* exportAction() const { return m_actExport; }
 
 public Q_SLOTS:
-    void OnMessageDelete();
-    void OnMessageExport();
+    void OnMessageDelete() override;
+    void OnMessageExport() override;
 
 Q_SIGNALS:
     // A result was double-clicked: its folder and the message are to be shown.
     void messageOpened(const MessageRecord* message);
 
 protected:
-    void contextMenuEvent(QContextMenuEvent* e) override;
-    void startDrag(Qt::DropActions supportedActions) override;
+    // "Delete" only when every selected message is local.
+    bool mayDelete(const std::vector<int>& rows) const override;
+    bool copiesOnly(const std::vector<int>& rows) const override;
 
 private:
-    MessageViews& m_doc;
     SearchResultsModel* m_model;
-    QAction* m_actDelete;
-    QAction* m_actExport;
 };
