@@ -45,6 +45,36 @@ void openHelpFile(const QString& path)
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
 }
 
+enum class LockOutcome
+{
+    Taken,
+    NoLockThere, // a folder where no lock can be made (read-only, missing)
+    HeldElsewhere,
+};
+
+// Takes "<path>.lock" for this program, which lock then holds; lock is not touched unless
+// it is taken. The lock of a program that ended without removing it is taken over, however
+// long it lived.
+LockOutcome lockBeside(const QString& path, std::unique_ptr<QLockFile>& lock)
+{
+    auto taken = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    taken->setStaleLockTime(0);
+    if (taken->tryLock()) {
+        lock = std::move(taken);
+        return LockOutcome::Taken;
+    }
+    return taken->error() == QLockFile::LockFailedError ? LockOutcome::HeldElsewhere
+                                                        : LockOutcome::NoLockThere;
+}
+
+// One file under whatever name it was given: a link, a "." or ".." in the folder.
+QString sameFileName(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? file.absoluteFilePath() : folder + QLatin1Char('/') + file.fileName();
+}
+
 // A signal handler may only write to a descriptor; the window thread reads the other end.
 int g_signalSockets[2] = {-1, -1};
 
@@ -218,6 +248,8 @@ bool CQuillboxApp::InitInstance(const QStringList& arguments)
             &CQuillboxApp::OnHelp);
     connect(m_pFrame->action(CMainFrame::ID_APP_ABOUT), &QAction::triggered, this,
             &CQuillboxApp::OnAppAbout);
+    m_pFrame->setFolderDbMove(
+        [this](const QString& from, const QString& to) { return moveFolderDbLock(from, to); });
     connect(m_pFrame.get(), &CMainFrame::closed, this, [this] {
         m_pDoc->OnCloseDocument();
         SaveSettings();
@@ -245,23 +277,15 @@ bool CQuillboxApp::lockFolderDb()
 {
     // Two programs on one database would each write their own folders over the other's
     // at close: the second is turned away before it reads anything. The lock is held until
-    // the close has written the database; the lock of a program that ended without
-    // removing it is taken over, however long it lived.
+    // the close has written the database.
     const QString path = m_pDoc->folderDbPath();
     const QString folder = QFileInfo(path).absolutePath();
     if (folder == QDir(platform::defaultDataFolder()).absolutePath())
         QDir().mkpath(folder);
-    m_pLock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
-    m_pLock->setStaleLockTime(0);
-    if (m_pLock->tryLock())
+    // A folder where no lock can be made is no reason not to start; the close says so if
+    // the database cannot be written there either.
+    if (lockBeside(path, m_pLock) != LockOutcome::HeldElsewhere)
         return true;
-    if (m_pLock->error() != QLockFile::LockFailedError) {
-        // A folder where no lock can be made (read-only, missing) is no reason not to start;
-        // the close says so if the database cannot be written there either.
-        m_pLock.reset();
-        return true;
-    }
-    m_pLock.reset();
     const QString text =
         QStringLiteral("Quillbox is already running with the folder database\n%1\n\nThis "
                        "start ends without touching it; use the Quillbox that is open.")
@@ -270,6 +294,27 @@ bool CQuillboxApp::lockFolderDb()
     platform::showMessage(nullptr, text, {}, platform::MessageButtons::Ok,
                           platform::MessageIcon::Warning);
     return false;
+}
+
+bool CQuillboxApp::moveFolderDbLock(const QString& from, const QString& to)
+{
+    // The lock already held, under another name, would look like another program's.
+    if (sameFileName(from) == sameFileName(to))
+        return true;
+    std::unique_ptr<QLockFile> lock;
+    if (lockBeside(to, lock) == LockOutcome::HeldElsewhere) {
+        platform::showMessage(
+            m_pFrame.get(),
+            QStringLiteral("Another Quillbox is running with the folder database\n%1\n\nThe "
+                           "folder is not changed: this Quillbox goes on with\n%2")
+                .arg(QDir::toNativeSeparators(to), QDir::toNativeSeparators(from)),
+            {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
+        return false;
+    }
+    // The old database is no longer this program's to write: its lock goes. Where no lock
+    // can be made, none is held, as at start.
+    m_pLock = std::move(lock);
+    return true;
 }
 
 void CQuillboxApp::closeOnStopSignals()

@@ -70,6 +70,9 @@ private:
     // Takes the lock beside the folder database of this run; false when another program
     // holds it (the user has been told).
     bool lockFolderDb();
+    // The Settings dialog moves the database: the lock moves with it, unless another
+    // program holds the one at the new place (false, the user has been told).
+    bool moveFolderDbLock(const QString& from, const QString& to);
 
     // Held until everything else has gone: declared first, destroyed last.
     std::unique_ptr<QLockFile> m_pLock;

@@ -365,7 +365,14 @@ void CMainFrame::OnSettings()
     dlg.setPath(m_settings.FilePath);
     if (dlg.exec() != QDialog::Accepted)
         return;
+    const QString folder = m_settings.FilePath;
+    const QString database = m_doc.folderDbPath();
     m_settings.FilePath = dlg.path();
+    // The database follows the folder unless a file was named for this run; another
+    // program may be working on the one in the new folder.
+    if (m_doc.folderDbPath() != database && m_folderDbMove &&
+        !m_folderDbMove(database, m_doc.folderDbPath()))
+        m_settings.FilePath = folder;
     // Reopened on every OK, changed or not: a pager plugged in since is found this way.
     m_driver.ReopenPort();
 }

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 
 class CContactsDlg;
@@ -88,6 +89,11 @@ public:
     // its failure answered), then the unsaved-contacts question. False: the program stays.
     bool OnClose();
 
+    // Asked when the Settings dialog's OK moves the folder database (from, to): false
+    // keeps the folder as it was, the user having been told why.
+    using FolderDbMove = std::function<bool(const QString& from, const QString& to)>;
+    void setFolderDbMove(FolderDbMove move) { m_folderDbMove = std::move(move); }
+
 public Q_SLOTS:
     void OnViewMessages();
     void OnViewContacts();
@@ -140,4 +146,5 @@ private:
     QHash<int, QAction*> m_actions;
     // The recovery copy of the address book, from OnInitialSetup on.
     std::unique_ptr<RecoveryCopyKeeper> m_pRecovery;
+    FolderDbMove m_folderDbMove;
 };

@@ -26,6 +26,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
@@ -403,16 +404,31 @@ void TestProgram::secondProgramOnOneDatabase()
     QVERIFY(!QFile::exists(path));
     QCOMPARE(lockHolder(), first.processId());
 
-    // Another database works beside it.
-    QTemporaryDir elsewhere;
-    const QString other = elsewhere.filePath(QStringLiteral("other.psf"));
-    QVERIFY(folderdb::writeFile(other, folderdb::DEFAULT_HEADER, {}, nullptr));
+    // Another database works beside it. It cannot be moved onto the first one's: it stays,
+    // locked; moved elsewhere, its lock goes with it.
+    QTemporaryDir elsewhere, third;
+    QSettings().setValue(QStringLiteral("Config/FilePath"), elsewhere.path());
     {
         ScriptedMessageBoxes boxes;
         e2e::ProgramRun beside;
-        QVERIFY(beside.start({other}));
+        QVERIFY(beside.start());
+        auto moveTo = [&](const QString& folder) {
+            whenModal<QDialog>([&](QDialog* dialog) {
+                dialog->findChild<QLineEdit*>(QStringLiteral("path"))->setText(folder);
+                dialog->findChild<QPushButton*>(QStringLiteral("set"))->click();
+            });
+            beside.frame().OnSettings();
+            return beside.app().settings().FilePath;
+        };
+        const QString besideLock = elsewhere.filePath(QStringLiteral("LocalFolderDb.psf.lock"));
+        QCOMPARE(moveTo(QFileInfo(path).path()), elsewhere.path());
+        QVERIFY(QFile::exists(besideLock));
+        QCOMPARE(moveTo(third.path()), third.path());
+        QVERIFY(!QFile::exists(besideLock));
         QVERIFY(beside.close());
-        QCOMPARE(boxes.unexpected, 0);
+        QCOMPARE(boxes.requests.size(), 1);
+        QVERIFY(boxes.requests[0].text.contains(QDir::toNativeSeparators(path)));
+        QVERIFY(QFile::exists(third.filePath(QStringLiteral("LocalFolderDb.psf"))));
     }
 
     // The first closes as the user closes it, and lets go of the lock.
