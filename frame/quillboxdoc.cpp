@@ -31,6 +31,7 @@ int CQuillboxDoc::LoadFolderDb(QWidget* parent)
     s.counters().TreeItemDataCNT = m_settings.TreeItemDataCNT;
 
     const QString path = folderDbPath();
+    m_strReadPath = path;
     const folderdb::ReadResult result = s.LoadFolderDb(path);
     if (!result.found) {
         setFolderDbLoaded(false);
@@ -93,13 +94,18 @@ bool CQuillboxDoc::SaveFolderDb(QString* error)
             return false;
         m_strDamagedPath.clear();
     }
-    if (!m_strUnreadPath.isEmpty() && m_strUnreadPath == path && QFileInfo::exists(path)) {
+    QString notRead;
+    if (!m_strUnreadPath.isEmpty() && m_strUnreadPath == path)
+        notRead = QStringLiteral("could not be read when Quillbox started");
+    else if (!m_strReadPath.isEmpty() && QFileInfo(path) != QFileInfo(m_strReadPath))
+        notRead = QStringLiteral("is not the one Quillbox started with");
+    if (!notRead.isEmpty() && QFileInfo::exists(path)) {
         const platform::MessageAnswer answer = platform::showMessage(
             nullptr,
-            QStringLiteral("The folder database\n%1\ncould not be read when Quillbox started, "
-                           "so its folders and messages are not among those of this run.\n\n"
-                           "Write the local folders of this run over it?")
-                .arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("The folder database\n%1\n%2, so its folders and messages are not "
+                           "among those of this run.\n\nWrite the local folders of this run "
+                           "over it?")
+                .arg(QDir::toNativeSeparators(path), notRead),
             {}, platform::MessageButtons::YesNo, platform::MessageIcon::Warning);
         if (answer != platform::MessageAnswer::Yes) {
             if (error) {
@@ -110,6 +116,7 @@ bool CQuillboxDoc::SaveFolderDb(QString* error)
             return false;
         }
         m_strUnreadPath.clear();
+        m_strReadPath = path;
     }
     // The per-user data folder is the program's own and is not there before its first
     // save; any other folder is the user's, who chose it and must see it missing.

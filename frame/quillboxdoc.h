@@ -59,4 +59,8 @@ private:
     // A database that was there but could not be read at start: written over only when the
     // user says so.
     QString m_strUnreadPath;
+    // Where this run's local folders were read from (or would have been, on a first run).
+    // A database elsewhere, which the Settings may point the run to, holds folders that are
+    // not among this run's: it too is written over only when the user says so.
+    QString m_strReadPath;
 };

@@ -16,6 +16,7 @@
 #include "messages/messagestore.h"
 #include "messages/rightdetailview.h"
 #include "messages/rightlistview.h"
+#include "platform/atomicfile.h"
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 #include "tools/common/pagerimage.h"
@@ -95,7 +96,7 @@ private Q_SLOTS:
     void init();
     void downloadFilingAndRestart();
     void cancelledCloseKeepsEverything();
-    void unwritableDatabaseAtClose();
+    void databaseElsewhereAtClose();
     void damagedDatabaseAtStartup();
     void unreadableDatabaseAtStartup();
     void secondProgramOnOneDatabase();
@@ -263,7 +264,7 @@ void TestProgram::cancelledCloseKeepsEverything()
     QCOMPARE(boxes.unexpected, 0);
 }
 
-void TestProgram::unwritableDatabaseAtClose()
+void TestProgram::databaseElsewhereAtClose()
 {
     ScriptedMessageBoxes boxes;
     e2e::ProgramRun run;
@@ -271,6 +272,16 @@ void TestProgram::unwritableDatabaseAtClose()
     QVERIFY(run.tree().endLabelEdit(run.localFolder(QStringLiteral("Inbox")),
                                     QStringLiteral("Changed")));
     const RecordList records = run.store().records();
+
+    // Another database where the Settings now point: not written over unasked.
+    QTemporaryDir other;
+    const QString theirs = folderdb::databasePath(other.path());
+    QVERIFY(platform::writeFileAtomically(theirs, QByteArray("theirs"), nullptr));
+    run.app().settings().FilePath = other.path();
+    boxes.answers = {MessageAnswer::No, MessageAnswer::No};
+    QVERIFY(!run.close());
+    QVERIFY(boxes.requests[0].text.contains(QStringLiteral("is not the one Quillbox started")));
+    QCOMPARE(fileBytes(theirs), QByteArray("theirs"));
 
     // A folder under a file can be written by nobody, whoever runs the test.
     QTemporaryDir scratch;
