@@ -383,9 +383,7 @@ void TestProgram::databaseElsewhereAtClose()
 
     // A folder under a file can be written by nobody, whoever runs the test.
     QTemporaryDir scratch;
-    QFile blocker(scratch.filePath(QStringLiteral("file")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    QVERIFY(platform::writeFileAtomically(scratch.filePath(QStringLiteral("file")), "", nullptr));
     run.app().settings().FilePath = scratch.filePath(QStringLiteral("file/folder"));
 
     // No: the program stays, with nothing lost.
@@ -415,11 +413,7 @@ void TestProgram::damagedDatabaseAtStartup()
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     QByteArray bytes = folderdb::toBytes(folderdb::DEFAULT_HEADER, local.records());
     bytes.chop(3);
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    QVERIFY(platform::writeFileAtomically(path, bytes, nullptr));
 
     ScriptedMessageBoxes boxes;
     e2e::ProgramRun run;
