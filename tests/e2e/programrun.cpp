@@ -126,11 +126,6 @@ QModelIndex ProgramRun::localFolder(const QString& name) const
     return childNamed(tree().folderModel().localRoot(), name);
 }
 
-QModelIndex ProgramRun::pagerRoot() const
-{
-    return tree().folderModel().pagerRoot();
-}
-
 QModelIndex ProgramRun::localRoot() const
 {
     return tree().folderModel().localRoot();

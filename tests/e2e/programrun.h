@@ -57,7 +57,6 @@ public:
     // The folder row under a root whose text is name(count), or name alone.
     QModelIndex pagerFolder(const QString& name) const;
     QModelIndex localFolder(const QString& name) const;
-    QModelIndex pagerRoot() const;
     QModelIndex localRoot() const;
     QStringList childTexts(const QModelIndex& parent) const;
 

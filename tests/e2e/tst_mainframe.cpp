@@ -9,6 +9,7 @@
 #include "frame/mainframe.h"
 #include "messages/folderdb.h"
 #include "messages/leftview.h"
+#include "platform/atomicfile.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
@@ -44,12 +45,6 @@ public:
 public Q_SLOTS:
     void open(const QUrl& url) { opened << url.toLocalFile(); }
 };
-
-static bool writeFile(const QString& path, const QByteArray& bytes = {})
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 class TestMainFrame : public QObject
 {
@@ -225,7 +220,7 @@ void TestMainFrame::help()
 
     // In the current folder: that file, without asking.
     const QString chm = folder.filePath(QStringLiteral("QuillboxHelp.chm"));
-    QVERIFY(writeFile(chm));
+    QVERIFY(platform::writeFileAtomically(chm, "", nullptr));
     help->trigger();
     QCOMPARE(viewer.opened.constLast(), chm);
 
@@ -240,7 +235,7 @@ void TestMainFrame::help()
 
     // A file picked is opened now and directly from then on, in later runs too.
     const QString picked = folder.filePath(QStringLiteral("manual.html"));
-    QVERIFY(writeFile(picked));
+    QVERIFY(platform::writeFileAtomically(picked, "", nullptr));
     dialogs.answers = {picked};
     help->trigger();
     help->trigger();
@@ -259,7 +254,7 @@ void TestMainFrame::commandLine()
     QTemporaryDir folder;
     // A file that is not a folder database is refused and left as it is.
     const QString notes = folder.filePath(QStringLiteral("notes.txt"));
-    QVERIFY(writeFile(notes, "not a database"));
+    QVERIFY(platform::writeFileAtomically(notes, "not a database", nullptr));
     {
         e2e::ProgramRun run;
         QVERIFY(!run.start({notes}));

@@ -1,10 +1,12 @@
 // The whole program against the pager simulator on a real pseudo-terminal: a message
-// download, browsing, filing messages by drop, renaming, closing and starting again; and the
-// ways it can go wrong (a pager that stops answering, a close cancelled, a database that
-// cannot be written, damaged or read, a second program on the same database).
+// download, browsing, filing messages by drop, renaming, closing and starting again; the
+// address book's round trip; and the ways it can go wrong (a pager that stops answering, a
+// close cancelled, a database that cannot be written, damaged or read, a second program on
+// the same database).
 
 #include "programrun.h"
 
+#include "contacts/contactdlg.h"
 #include "contacts/contactsdlg.h"
 #include "devlink/cpager.h"
 #include "devlink/protocol/errors.h"
@@ -18,6 +20,7 @@
 #include "messages/rightlistview.h"
 #include "platform/atomicfile.h"
 #include "platform/bytes.h"
+#include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "tools/common/pagerimage.h"
 
@@ -36,31 +39,22 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 #include <memory>
 #include <set>
 
 using platform::MessageAnswer;
 using platform::MessageIcon;
+using platform::ScriptedFileDialogs;
 using platform::ScriptedMessageBoxes;
 
 namespace {
-
-const QString kCompleted = QStringLiteral("Download Completed ! ");
 
 QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Downloads the pager's messages and waits for the box that ends it.
-void download(e2e::ProgramRun& run, ScriptedMessageBoxes& boxes)
-{
-    const qsizetype before = boxes.requests.size();
-    run.frame().action(CMainFrame::ID_DOWNLOAD_MESSAGES)->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(boxes.requests.size() > before, 30000);
-    QCOMPARE(boxes.requests.constLast().text, kCompleted);
 }
 
 // Drops the selected messages of the list on a folder of the tree, as a drag from the
@@ -85,6 +79,39 @@ QString text(const std::string& bytes)
     return platform::toDisplay(bytes);
 }
 
+// Answers the Contact dialog with these names.
+void typeContact(const QString& first, const QString& last)
+{
+    whenModal<CContactDlg>([first, last](CContactDlg* dlg) {
+        qobject_cast<QLineEdit*>(dlg->fieldEdit(0))->setText(first);
+        qobject_cast<QLineEdit*>(dlg->fieldEdit(1))->setText(last);
+        dlg->addButton()->click();
+    });
+}
+
+// Runs a transfer command, answering Yes to the question the contacts transfers ask first;
+// whether the box that ends it says it completed.
+bool transfer(e2e::ProgramRun& run, ScriptedMessageBoxes& boxes, int command, const char* completed)
+{
+    const int questions = command == CMainFrame::ID_DOWNLOAD_MESSAGES ? 0 : 1;
+    boxes.answers = QList<MessageAnswer>(questions, MessageAnswer::Yes);
+    const qsizetype before = boxes.requests.size();
+    run.frame().action(command)->trigger();
+    return QTest::qWaitFor([&] { return boxes.requests.size() > before + questions; }, 30000) &&
+           boxes.requests.constLast().text == QLatin1String(completed);
+}
+
+std::vector<ContactRecord> contactsOf(const CPager& pager)
+{
+    std::vector<ContactRecord> out;
+    for (const auto& c : pager.m_AddressList) {
+        ContactRecord copy = *c;
+        copy.nIndex = copy.nKey = 0;
+        out.push_back(copy);
+    }
+    return out;
+}
+
 } // namespace
 
 class TestProgram : public QObject
@@ -95,6 +122,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void downloadFilingAndRestart();
+    void addressBookRoundTrip();
     void cancelledCloseKeepsEverything();
     void databaseElsewhereAtClose();
     void damagedDatabaseAtStartup();
@@ -127,8 +155,7 @@ void TestProgram::downloadFilingAndRestart()
     e2e::ProgramRun run;
     QVERIFY(run.start());
     run.frame().action(CMainFrame::ID_VIEW_MESSAGES)->trigger();
-    download(run, boxes);
-    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(transfer(run, boxes, CMainFrame::ID_DOWNLOAD_MESSAGES, "Download Completed ! "));
 
     // The pager's folder names come with its messages (how the names are chosen is the
     // store's test).
@@ -206,13 +233,72 @@ void TestProgram::downloadFilingAndRestart()
     QCOMPARE(boxes.unexpected, 0);
 }
 
+// The address book end to end: download the demo address book, add and edit a contact,
+// export, close with the unsaved question, start again, import, upload, and download once
+// more: the pager holds what the user made. The Group dialog's members are the dialog test's.
+void TestProgram::addressBookRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("book.txt"));
+    ScriptedMessageBoxes boxes;
+    ScriptedFileDialogs files;
+    std::vector<ContactRecord> made;
+    {
+        e2e::ProgramRun run;
+        QVERIFY(run.start());
+        CContactsDlg* w = run.frame().contactsDlg();
+        QTreeView* list = w->list();
+
+        QVERIFY(transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS, "Download Completed ! "));
+        QVERIFY(w->IsModified());
+        const int downloaded = list->model()->rowCount();
+        QVERIFY(downloaded > 0);
+
+        // Add, then edit the new one: it moves to its sorted place.
+        typeContact(QStringLiteral("Aaron"), QStringLiteral("Added"));
+        run.frame().action(CMainFrame::ID_NEW_CONTACT)->trigger();
+        QCOMPARE(list->model()->rowCount(), downloaded + 1);
+        QAbstractItemModel* rows = list->model();
+        list->setCurrentIndex(
+            rows->match(rows->index(0, 0), Qt::DisplayRole, QStringLiteral("Aaron")).value(0));
+        typeContact(QStringLiteral("zz Edited"), QStringLiteral("Added"));
+        run.frame().action(CMainFrame::ID_EDIT_CONTACT)->trigger();
+        QCOMPARE(rows->index(rows->rowCount() - 1, 0).data().toString(),
+                 QStringLiteral("zz Edited"));
+
+        // Close: Yes exports to the file chosen, then the program ends.
+        made = contactsOf(run.frame().pager());
+        boxes.answers = {MessageAnswer::Yes};
+        files.answers = {file};
+        QVERIFY(run.close());
+        QVERIFY(QFile::exists(file));
+    }
+    {
+        // Start again: import the file, upload it, download again.
+        e2e::ProgramRun run;
+        QVERIFY(run.start());
+        files.answers = {file};
+        run.frame().action(CMainFrame::ID_IMPORT_CONTACTS)->trigger();
+        QVERIFY(contactsOf(run.frame().pager()) == made);
+
+        QVERIFY(transfer(run, boxes, CMainFrame::ID_UPLOAD_CONTACTS, "Upload Completed ! "));
+        QVERIFY(transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS, "Download Completed ! "));
+        QVERIFY(contactsOf(run.frame().pager()) == made);
+
+        // No saves nothing: the program ends without writing.
+        boxes.answers = {MessageAnswer::No};
+        QVERIFY(run.close());
+    }
+    QCOMPARE(boxes.unexpected, 0);
+    QCOMPARE(files.unexpected, 0);
+}
+
 void TestProgram::cancelledCloseKeepsEverything()
 {
     ScriptedMessageBoxes boxes;
     e2e::ProgramRun run;
     QVERIFY(run.start());
-    download(run, boxes);
-    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(transfer(run, boxes, CMainFrame::ID_DOWNLOAD_MESSAGES, "Download Completed ! "));
 
     // A gap in the local folder numbers, and a pager message filed, before the close.
     QVERIFY(run.tree().createContextMenu(run.localFolder(QStringLiteral("Outbox"))));
@@ -285,9 +371,7 @@ void TestProgram::databaseElsewhereAtClose()
 
     // A folder under a file can be written by nobody, whoever runs the test.
     QTemporaryDir scratch;
-    QFile blocker(scratch.filePath(QStringLiteral("file")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    QVERIFY(platform::writeFileAtomically(scratch.filePath(QStringLiteral("file")), "", nullptr));
     run.app().settings().FilePath = scratch.filePath(QStringLiteral("file/folder"));
 
     // No: the program stays, with nothing lost.
@@ -317,11 +401,7 @@ void TestProgram::damagedDatabaseAtStartup()
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     QByteArray bytes = folderdb::toBytes(folderdb::DEFAULT_HEADER, local.records());
     bytes.chop(3);
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    QVERIFY(platform::writeFileAtomically(path, bytes, nullptr));
 
     ScriptedMessageBoxes boxes;
     e2e::ProgramRun run;

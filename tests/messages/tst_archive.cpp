@@ -25,11 +25,8 @@ MessageRecord folder(const char* name, qint32 id, qint32 parent)
 MessageRecord message(const MessageRecord& f, qint32 id, std::string address, std::string header,
                       std::string text, std::string date = "2024-03-09 07:05")
 {
-    MessageRecord r;
+    MessageRecord r = f; // filed in that folder
     r.nKind = KIND_MESSAGE;
-    r.strName = f.strName;
-    r.nFolderId = f.nFolderId;
-    r.nParentId = f.nParentId;
     r.nMessageId = id;
     r.strAddress = std::move(address);
     r.strHeader = std::move(header);
@@ -42,14 +39,13 @@ MessageRecord message(const MessageRecord& f, qint32 id, std::string address, st
 // damaged ones (30, 31) that name each other as parents.
 RecordList tree()
 {
-    RecordList l = {folder("Inbox", 1, PARENT_PAGER),
-                    folder("Folders", 20, PARENT_LOCAL),
-                    folder("Work", 21, 20),
-                    folder("Deep", 22, 21),
-                    folder("News", 23, PARENT_LOCAL),
-                    folder("Loop", 30, 31),
-                    folder("Back", 31, 30)};
-    return l;
+    return {folder("Inbox", 1, PARENT_PAGER),
+            folder("Folders", 20, PARENT_LOCAL),
+            folder("Work", 21, 20),
+            folder("Deep", 22, 21),
+            folder("News", 23, PARENT_LOCAL),
+            folder("Loop", 30, 31),
+            folder("Back", 31, 30)};
 }
 
 std::vector<qint32> ids(const auto& records)

@@ -1,5 +1,6 @@
 #include "messages/folderdb.h"
 #include "messages/messagestore.h"
+#include "platform/atomicfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,13 +18,6 @@ QByteArray fileBytes(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void putFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 MessageRecord folder(const char* name, qint32 number)
@@ -207,7 +201,7 @@ private Q_SLOTS:
 
         for (const qint64 cut : {bytes.size(), qint64(4) << 20, qint64(8) << 20,
                                  (qint64(12) << 20) + 70, bytes.size() - 1}) {
-            putFile(path, bytes.left(cut));
+            QVERIFY(platform::writeFileAtomically(path, bytes.left(cut), nullptr));
             RecordList fromFile, fromMemory;
             const folderdb::ReadResult a = folderdb::readFile(path, fromFile);
             const folderdb::ReadResult b = folderdb::readBytes(bytes.constData(), cut, fromMemory);

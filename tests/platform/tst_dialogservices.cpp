@@ -13,10 +13,13 @@ using namespace platform;
 
 namespace {
 
-// QFileDialog hides QDialog's accept(); through the base it is the dialog's own.
-void accept(QDialog* dialog)
+// Types a name into the dialog and presses its accept button; the dialog's result. (QFileDialog
+// hides QDialog's accept(); through the base it is the dialog's own.)
+int choose(QFileDialog& dialog, const QString& name)
 {
-    dialog->accept();
+    dialog.selectFile(name);
+    static_cast<QDialog&>(dialog).accept();
+    return dialog.result();
 }
 
 FileDialogRequest txtRequest(FileDialogMode mode, const QString& folder)
@@ -87,27 +90,22 @@ private Q_SLOTS:
 
         auto dialog = QtFileDialogService::createFileDialog(
             nullptr, txtRequest(FileDialogMode::Save, dir.path()));
-        dialog->selectFile(QStringLiteral("contacts")); // the extension is added before the check
-        accept(dialog.get());
-        QCOMPARE(dialog->result(), int(QDialog::Rejected)); // "No": the dialog stays
+        // The extension is added before the check; "No": the dialog stays.
+        QCOMPARE(choose(*dialog, QStringLiteral("contacts")), int(QDialog::Rejected));
         QCOMPARE(
             boxes.texts(),
             QStringList{existing + QStringLiteral(" already exists.\nDo you want to replace it?")});
-        accept(dialog.get());
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(choose(*dialog, QStringLiteral("contacts")), int(QDialog::Accepted));
         QCOMPARE(dialog->selectedFiles(), QStringList{existing});
 
         boxes.requests.clear();
         dialog = QtFileDialogService::createFileDialog(
             nullptr, txtRequest(FileDialogMode::Open, dir.path()));
-        dialog->selectFile(QStringLiteral("nothing.txt"));
-        accept(dialog.get());
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QCOMPARE(choose(*dialog, QStringLiteral("nothing.txt")), int(QDialog::Rejected));
         QCOMPARE(boxes.texts(), QStringList{dir.filePath(QStringLiteral("nothing.txt")) +
                                             QStringLiteral("\nFile not found.\nCheck the file "
                                                            "name and try again.")});
-        dialog->selectFile(QStringLiteral("contacts"));
-        accept(dialog.get());
+        choose(*dialog, QStringLiteral("contacts"));
         QCOMPARE(dialog->selectedFiles(), QStringList{existing});
 
         // An Open dialog that need not find its file takes the typed name as it is.
@@ -115,9 +113,7 @@ private Q_SLOTS:
         FileDialogRequest anyName = txtRequest(FileDialogMode::Open, dir.path());
         anyName.mustExist = false;
         dialog = QtFileDialogService::createFileDialog(nullptr, anyName);
-        dialog->selectFile(QStringLiteral("nothing.txt"));
-        accept(dialog.get());
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(choose(*dialog, QStringLiteral("nothing.txt")), int(QDialog::Accepted));
         QVERIFY(boxes.requests.isEmpty());
     }
 

@@ -111,7 +111,7 @@ struct Window
     }
 };
 
-QStringList enabled(const QMenu* menu)
+QStringList enabled(const std::unique_ptr<QMenu>& menu)
 {
     QStringList result;
     for (const QAction* a : menu->actions()) {
@@ -176,27 +176,23 @@ private Q_SLOTS:
         Window w;
         QVERIFY(!w.tree->createContextMenu(w.tree->folderModel().pagerRoot()));
         // A pager folder's messages can only be exported.
-        std::unique_ptr<QMenu> menu = w.tree->createContextMenu(w.item(1));
-        QCOMPARE(enabled(menu.get()), texts("Export Messages..."));
-        menu = w.tree->createContextMenu(w.tree->folderModel().localRoot());
-        QCOMPARE(enabled(menu.get()), texts("New Folder"));
-        menu = w.tree->createContextMenu(w.item(20));
-        QCOMPARE(
-            enabled(menu.get()),
-            texts(
-                "New Folder|Delete|ReName|Export Messages...|Export Messages with Subfolders..."));
+        QCOMPARE(enabled(w.tree->createContextMenu(w.item(1))), texts("Export Messages..."));
+        const QModelIndex localRoot = w.tree->folderModel().localRoot();
+        QCOMPARE(enabled(w.tree->createContextMenu(localRoot)), texts("New Folder"));
+        QCOMPARE(enabled(w.tree->createContextMenu(w.item(20))),
+                 texts("New Folder|Delete|ReName|Export Messages...|"
+                       "Export Messages with Subfolders..."));
 
         // The list offers Delete only for selected rows of a local folder, Export for any.
         w.store.TakeDownloadedMessages({download(1, "pager")}, {});
         addMessage(w.store, 20, "local");
         w.tree->setCurrentIndex(w.item(1));
         w.dragRows({0});
-        QCOMPARE(enabled(w.list()->createContextMenu().get()), texts("Export Messages..."));
+        QCOMPARE(enabled(w.list()->createContextMenu()), texts("Export Messages..."));
         w.tree->setCurrentIndex(w.item(20));
         QVERIFY(!w.list()->createContextMenu());
         w.dragRows({0});
-        menu = w.list()->createContextMenu();
-        QCOMPARE(enabled(menu.get()), texts("Delete|Export Messages..."));
+        QCOMPARE(enabled(w.list()->createContextMenu()), texts("Delete|Export Messages..."));
     }
 
     // One path through the search and the exports; their rules are the models' and the
@@ -225,7 +221,7 @@ private Q_SLOTS:
         QCOMPARE(found->rowCount(), 2);
         results->setCurrentIndex(found->index(1, 0));
         QCOMPARE(w.detail()->toPlainText(), QStringLiteral("meeting moved\nmeeting moved"));
-        QCOMPARE(enabled(results->createContextMenu().get()), texts("Delete|Export Messages..."));
+        QCOMPARE(enabled(results->createContextMenu()), texts("Delete|Export Messages..."));
 
         // A double click: the search ends on the message's folder and the message.
         const QRect at = results->visualRect(found->index(1, 1));
@@ -355,7 +351,7 @@ private Q_SLOTS:
         cursor.setPosition(14, QTextCursor::KeepAnchor);
         w.detail()->setTextCursor(cursor);
         std::unique_ptr<QMenu> menu = w.detail()->createContextMenu();
-        QCOMPARE(enabled(menu.get()), texts("Copy"));
+        QCOMPARE(enabled(menu), texts("Copy"));
         menu->actions().first()->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("one\nline"));
     }
