@@ -170,7 +170,7 @@ PortDetector::~PortDetector()
 
 bool PortDetector::isRunning() const
 {
-    return m_thread && m_thread->isRunning();
+    return m_running;
 }
 
 void PortDetector::cancel()
@@ -180,8 +180,10 @@ void PortDetector::cancel()
 
 void PortDetector::start(std::vector<PortCandidate> candidates)
 {
-    if (isRunning())
+    if (m_running)
         return;
+    m_running = true;
+    // A search that has reported its end may still be leaving its thread.
     if (m_thread) {
         m_thread->wait();
         delete m_thread;
@@ -201,7 +203,10 @@ void PortDetector::start(std::vector<PortCandidate> candidates)
             if (!stopped)
                 QMetaObject::invokeMethod(this, [this, result] { Q_EMIT probed(result); });
         }
-        QMetaObject::invokeMethod(this, [this, stopped] { Q_EMIT finished(stopped); });
+        QMetaObject::invokeMethod(this, [this, stopped] {
+            m_running = false;
+            Q_EMIT finished(stopped);
+        });
     });
     m_thread->start();
 }

@@ -57,9 +57,11 @@ public:
     // The link's time-out while probing; a silent port is given up after about four.
     static constexpr int kProbeTimeoutMs = 100;
 
+    // Starts a search, unless one is on; a new one may start as soon as finished() is sent.
     void start(std::vector<PortCandidate> candidates);
     // The search stops after the port in hand; finished(true) follows.
     void cancel();
+    // From start() until finished() is sent.
     bool isRunning() const;
 
 Q_SIGNALS:
@@ -71,6 +73,7 @@ Q_SIGNALS:
 private:
     QThread* m_thread = nullptr;
     std::atomic<bool> m_cancel{false};
+    bool m_running = false; // read and written on the owner's thread only
 };
 
 } // namespace devlink
