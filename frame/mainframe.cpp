@@ -361,10 +361,15 @@ void CMainFrame::OnDownloadMessages()
 
 void CMainFrame::OnSettings()
 {
+    // The port is let go while the dialog is open, so that its Find... can greet a pager on
+    // it too; it is opened again on OK and on Cancel alike.
+    m_driver.ClosePort();
     CSettingsDlg dlg(m_settings.CommPort, this);
     dlg.setPath(m_settings.FilePath);
-    if (dlg.exec() != QDialog::Accepted)
+    if (dlg.exec() != QDialog::Accepted) {
+        m_driver.ReopenPort();
         return;
+    }
     const QString folder = m_settings.FilePath;
     const QString database = m_doc.folderDbPath();
     m_settings.FilePath = dlg.path();

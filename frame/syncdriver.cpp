@@ -87,6 +87,11 @@ void CSyncDriver::ReopenPort()
     m_pager.OpenCommPort(kBaudRate);
 }
 
+void CSyncDriver::ClosePort()
+{
+    m_pager.CloseCommPort();
+}
+
 void CSyncDriver::Stop()
 {
     m_bStopped = true;

@@ -34,6 +34,8 @@ public:
     void DownloadMessages();
     // Reopens the port named in the settings (a pager plugged in since is found this way).
     void ReopenPort();
+    // Lets go of the port until ReopenPort().
+    void ClosePort();
     // The program is closing: the port is closed, later events are ignored, and the
     // progress window's place is kept in the settings.
     void Stop();

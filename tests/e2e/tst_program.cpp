@@ -35,6 +35,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QSerialPort>
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -201,9 +202,15 @@ void TestProgram::downloadFilingAndRestart()
     SimPager silent({QStringLiteral("--silent-after"), QStringLiteral("4")});
     qputenv("QUILLBOX_COM1", QFile::encodeName(silent.path()));
     QVERIFY(QDir().mkpath(run.app().settings().FilePath));
-    whenModal<QDialog>(
-        [](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("set"))->click(); });
+    bool portFree = false; // while the dialog is open, for its Find...
+    whenModal<QDialog>([&](QDialog* dialog) {
+        QSerialPort port(m_pager->path());
+        portFree = port.open(QIODevice::ReadWrite);
+        port.close();
+        dialog->findChild<QPushButton*>(QStringLiteral("set"))->click();
+    });
     run.frame().OnSettings();
+    QVERIFY(portFree);
     boxes.requests.clear();
     run.frame().action(CMainFrame::ID_DOWNLOAD_MESSAGES)->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(boxes.requests.size(), 1, 30000);
