@@ -109,6 +109,19 @@ bool sameGroup(const GroupRecord& a, const GroupRecord& b)
                       b.aMembers.begin());
 }
 
+// Adds a contact to the Contacts folder; true when the book took it (added is told).
+bool addToContacts(AddressBook& book, std::unique_ptr<ContactRecord> contact,
+                   const AddressBookExchange::AddedFn& added)
+{
+    contact->nGroup = KEY_CONTACTS;
+    ContactRecord* record = contact.get();
+    if (book.UpdatePagerAddress(contact, OP_ADD_CONTACT, KEY_CONTACTS) != addressbook::DL_OK)
+        return false;
+    if (added)
+        added(*record);
+    return true;
+}
+
 } // namespace
 
 AddressBookExchange::AddressBookExchange(ExchangeFormat format) : m_format(format) {}
@@ -128,15 +141,7 @@ ImportReport AddressBookExchange::importFrom(QIODevice& device, AddressBook& boo
         if (!source->next(*contact))
             break;
         report.cutFields += source->cutFields();
-        contact->nGroup = KEY_CONTACTS;
-        ContactRecord* record = contact.get();
-        if (book.UpdatePagerAddress(contact, OP_ADD_CONTACT, KEY_CONTACTS) == addressbook::DL_OK) {
-            ++report.added;
-            if (added)
-                added(*record);
-        } else {
-            ++report.refused;
-        }
+        ++(addToContacts(book, std::move(contact), added) ? report.added : report.refused);
         if (book.CheckAddressSpace() == 0) {
             report.stoppedAtLimit = true;
             return report;
@@ -250,15 +255,7 @@ VCardImportReport AddressBookExchange::applyVCard(const VCardImport& import, Add
             continue;
         }
         auto contact = std::make_unique<ContactRecord>(import.cards.contacts[index]);
-        contact->nGroup = KEY_CONTACTS;
-        ContactRecord* record = contact.get();
-        if (book.UpdatePagerAddress(contact, OP_ADD_CONTACT, KEY_CONTACTS) == addressbook::DL_OK) {
-            ++report.added;
-            if (added)
-                added(*record);
-        } else {
-            ++report.refused;
-        }
+        ++(addToContacts(book, std::move(contact), added) ? report.added : report.refused);
     }
 
     for (const GroupRecord& incoming : import.cards.groups) {
