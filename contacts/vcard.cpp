@@ -1,6 +1,7 @@
 #include "contacts/vcard.h"
 
 #include "contacts/groupblock.h"
+#include "platform/bytes.h"
 
 #include <QStringDecoder>
 #include <QStringList>
@@ -55,17 +56,6 @@ bool isNameChar(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
            c == '_';
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // One property line taken apart. Names and parameter names are upper case; the value is
@@ -184,9 +174,10 @@ std::optional<std::string> transferDecode(const Property& p)
         out.reserve(p.value.size());
         const std::string_view v = p.value;
         for (size_t i = 0; i < v.size(); ++i) {
-            if (v[i] == '=' && i + 2 < v.size() && hexValue(v[i + 1]) >= 0 &&
-                hexValue(v[i + 2]) >= 0) {
-                out.push_back(static_cast<char>(hexValue(v[i + 1]) * 16 + hexValue(v[i + 2])));
+            if (v[i] == '=' && i + 2 < v.size() && platform::hexDigitValue(v[i + 1]) >= 0 &&
+                platform::hexDigitValue(v[i + 2]) >= 0) {
+                out.push_back(static_cast<char>(platform::hexDigitValue(v[i + 1]) * 16 +
+                                                platform::hexDigitValue(v[i + 2])));
                 i += 2;
             } else if (v[i] == '=' && i + 1 == v.size()) {
                 // a soft break at the very end

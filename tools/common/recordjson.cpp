@@ -175,15 +175,6 @@ std::string bytesToHex(std::span<const quint8> bytes)
 
 bool hexToBytes(std::string_view text, std::vector<quint8>* bytes)
 {
-    auto nibble = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
-    };
     size_t i = 0;
     while (i < text.size()) {
         if (text[i] == ' ' || text[i] == '\t') {
@@ -192,8 +183,8 @@ bool hexToBytes(std::string_view text, std::vector<quint8>* bytes)
         }
         if (i + 1 >= text.size())
             return false;
-        const int high = nibble(text[i]);
-        const int low = nibble(text[i + 1]);
+        const int high = platform::hexDigitValue(text[i]);
+        const int low = platform::hexDigitValue(text[i + 1]);
         if (high < 0 || low < 0)
             return false;
         bytes->push_back(static_cast<quint8>(high * 16 + low));
