@@ -792,25 +792,31 @@ void CContactsDlg::UploadCompleted()
 
 // ---- text import and export ----
 
+QString CContactsDlg::askImportPath(const char* filter, const QString& extension)
+{
+    platform::FileDialogRequest request;
+    request.mode = platform::FileDialogMode::Open;
+    request.filter = QString::fromLatin1(filter);
+    request.defaultExtension = extension;
+    request.initialFolder = m_pszAddressPath ? *m_pszAddressPath : QString();
+    // The dialog takes any typed name: one that cannot be opened is told by the caller, with
+    // the system's reason.
+    request.mustExist = false;
+    const QString path = platform::openFile(this, request);
+    if (!path.isEmpty() && m_pszAddressPath)
+        *m_pszAddressPath = QFileInfo(path).path();
+    return path;
+}
+
 void CContactsDlg::ImportContacts()
 {
     CPager* p = pager();
     if (!p)
         return;
     p->m_strAddressFile.clear();
-    platform::FileDialogRequest request;
-    request.mode = platform::FileDialogMode::Open;
-    request.filter = QString::fromLatin1(kFileFilter);
-    request.defaultExtension = QStringLiteral("txt");
-    request.initialFolder = m_pszAddressPath ? *m_pszAddressPath : QString();
-    // The dialog takes any typed name: one that cannot be opened is told below, with the
-    // system's reason.
-    request.mustExist = false;
-    const QString path = platform::openFile(this, request);
+    const QString path = askImportPath(kFileFilter, QStringLiteral("txt"));
     if (path.isEmpty())
         return;
-    if (m_pszAddressPath)
-        *m_pszAddressPath = QFileInfo(path).path();
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -935,17 +941,9 @@ void CContactsDlg::ImportVCard()
     CPager* p = pager();
     if (!p)
         return;
-    platform::FileDialogRequest request;
-    request.mode = platform::FileDialogMode::Open;
-    request.filter = QString::fromLatin1(kVCardOpenFilter);
-    request.defaultExtension = QStringLiteral("vcf");
-    request.initialFolder = m_pszAddressPath ? *m_pszAddressPath : QString();
-    request.mustExist = false;
-    const QString path = platform::openFile(this, request);
+    const QString path = askImportPath(kVCardOpenFilter, QStringLiteral("vcf"));
     if (path.isEmpty())
         return;
-    if (m_pszAddressPath)
-        *m_pszAddressPath = QFileInfo(path).path();
 
     QFile file(path);
     QString why = platform::checkInputFile(path);

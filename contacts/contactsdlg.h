@@ -149,6 +149,8 @@ private:
     // Puts the group the Group dialog composed into the address book: a new one, or the
     // edit of the group the dialog was opened on.
     void storeGroup(const CGroupDlg& dlg);
+    // The Open dialog of the imports (the folder chosen is remembered); empty when cancelled.
+    QString askImportPath(const char* filter, const QString& extension);
 
     void placeControls();
 
