@@ -27,6 +27,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -75,12 +76,17 @@ QString sameFileName(const QString& path)
     return folder.isEmpty() ? file.absoluteFilePath() : folder + QLatin1Char('/') + file.fileName();
 }
 
-// A signal handler may only write to a descriptor; the window thread reads the other end.
+// A signal handler may only write to a descriptor; the window thread reads the other end,
+// which carries the signal's number.
 int g_signalSockets[2] = {-1, -1};
+// The last stop signal, for a start-up that reaches its end before the window thread has
+// read the descriptor.
+volatile std::sig_atomic_t g_stopSignal = 0;
 
-void onStopSignal(int)
+void onStopSignal(int number)
 {
-    const char byte = 1;
+    g_stopSignal = number;
+    const char byte = static_cast<char>(number);
     const ssize_t written = ::write(g_signalSockets[1], &byte, 1);
     static_cast<void>(written);
 }
@@ -329,10 +335,12 @@ void CQuillboxApp::closeOnStopSignals()
         char byte = 0;
         const ssize_t got = ::read(g_signalSockets[0], &byte, 1);
         static_cast<void>(got);
-        if (m_pFrame && m_pFrame->isVisible())
+        // Also inside a start-up question ("already running", the recovery copy), whose
+        // modal loop reads the descriptor too.
+        if (m_bStarting)
+            endStartUp(byte);
+        else if (m_pFrame && m_pFrame->isVisible())
             m_pFrame->close();
-        else
-            m_bStopPending = true;
     });
     struct sigaction action = {};
     action.sa_handler = onStopSignal;
@@ -342,17 +350,31 @@ void CQuillboxApp::closeOnStopSignals()
         ::sigaction(number, &action, nullptr);
 }
 
+void CQuillboxApp::endStartUp(int number)
+{
+    // Nothing has been changed yet, so nothing is written: the database, the settings and
+    // the recovery copy stay as the last run left them, and the lock taken by this start
+    // goes (another program's was never touched). The program then ends by the signal, as
+    // it would have without a handler.
+    m_pLock.reset();
+    std::signal(number, SIG_DFL);
+    std::raise(number);
+    std::_Exit(128 + number);
+}
+
 int CQuillboxApp::run()
 {
-    // The handlers come first: from the moment the database is locked, a stop signal must
-    // end in the close sequence that writes it and lets go of the lock. One that arrives
-    // while the program is still starting is carried out once the window is up.
+    // The handlers come first. Until start-up is over (its questions answered) there is
+    // nothing to save and a stop signal ends the program at once; from then on it ends in
+    // the close sequence that writes the database and lets go of the lock.
     closeOnStopSignals();
-    if (!InitInstance(QCoreApplication::arguments()))
+    m_bStarting = true;
+    const bool started = InitInstance(QCoreApplication::arguments());
+    if (g_stopSignal != 0)
+        endStartUp(g_stopSignal);
+    m_bStarting = false;
+    if (!started)
         return m_nExitCode;
-    if (m_bStopPending)
-        QMetaObject::invokeMethod(
-            m_pFrame.get(), [this] { m_pFrame->close(); }, Qt::QueuedConnection);
     return QApplication::exec();
 }
 

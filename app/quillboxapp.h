@@ -67,6 +67,8 @@ public Q_SLOTS:
 private:
     void useDesktopIcons();
     void closeOnStopSignals();
+    // A stop signal during start-up: the program ends at once, writing nothing.
+    [[noreturn]] void endStartUp(int number);
     // Takes the lock beside the folder database of this run; false when another program
     // holds it (the user has been told).
     bool lockFolderDb();
@@ -82,5 +84,5 @@ private:
     std::unique_ptr<CQuillboxDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
     int m_nExitCode = 0;
-    bool m_bStopPending = false; // a stop signal came before the main window was shown
+    bool m_bStarting = false; // run() has not yet finished start-up
 };

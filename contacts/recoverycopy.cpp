@@ -1,5 +1,6 @@
 #include "contacts/recoverycopy.h"
 
+#include "contacts/addressbook.h"
 #include "platform/atomicfile.h"
 #include "platform/inputfile.h"
 
@@ -225,7 +226,18 @@ bool RecoveryCopyKeeper::read(recoverycopy::Contents* contents, QString* error) 
         *error = file.errorString();
         return false;
     }
-    return recoverycopy::parse(file.readAll(), contents, error);
+    recoverycopy::Contents read;
+    if (!recoverycopy::parse(file.readAll(), &read, error))
+        return false;
+    // Checked here, before the user is asked: a book the address memory would refuse could
+    // not be restored after a Yes either.
+    if (const int check =
+            addressbook::checkBook(read.contacts, read.groups, MAX_CONTACTS, MAX_BOOK_GROUPS)) {
+        *error = addressbook::errorText(check);
+        return false;
+    }
+    *contents = std::move(read);
+    return true;
 }
 
 void RecoveryCopyKeeper::setAside()

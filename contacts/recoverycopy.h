@@ -63,7 +63,7 @@ public:
     void remove();
 
     // At start-up: whether a copy was left behind, and reading it (false with a reason when
-    // it cannot be read).
+    // it cannot be read, or holds a book the address memory would not keep).
     bool exists() const;
     bool read(recoverycopy::Contents* contents, QString* error) const;
     // A copy that cannot be read is moved aside (its name with ".damaged"), not lost.

@@ -386,37 +386,32 @@ void CMainFrame::OfferRecovery()
 {
     if (!m_pRecovery)
         return;
-    if (m_pRecovery->exists()) {
+    // The copy is read and checked before anything is offered, and it stays where it is
+    // until the user has answered: a run ended while the question is open loses nothing.
+    recoverycopy::Contents contents;
+    QString error;
+    if (m_pRecovery->exists() && !m_pRecovery->read(&contents, &error)) {
+        // Nothing is lost: the copy stays beside, under another name.
+        m_pRecovery->setAside();
+        platform::tell(this, QStringLiteral("Quillbox did not close normally, but the copy it "
+                                            "kept of the address book changes is damaged:\n%1\n"
+                                            "The copy was kept as:\n%2")
+                                 .arg(error, QDir::toNativeSeparators(m_pRecovery->path() +
+                                                                      QStringLiteral(".damaged"))));
+    } else if (m_pRecovery->exists()) {
         const platform::MessageAnswer answer = platform::showMessage(
             this,
             QStringLiteral("Quillbox did not close normally, and the address book had changes "
                            "that were not saved.\nRestore those changes?"),
             {}, platform::MessageButtons::YesNo, platform::MessageIcon::Question);
         if (answer == platform::MessageAnswer::Yes) {
-            recoverycopy::Contents contents;
-            QString error;
-            int result = 0;
-            if (m_pRecovery->read(&contents, &error)) {
-                const QString file = contents.addressFile;
-                result =
-                    m_pager.replaceAll(std::move(contents.contacts), std::move(contents.groups));
-                if (result == 0)
-                    m_pager.m_strAddressFile = file;
-                else
-                    error = CPager::GetErrorMessage(result);
-            }
-            if (error.isEmpty()) {
-                m_pContacts->FillTree();
-                m_pContacts->SetModified(true);
-            } else {
-                // Nothing is lost: the copy stays beside, under another name.
-                m_pRecovery->setAside();
-                platform::tell(
-                    this, QStringLiteral("The address book changes could not be "
-                                         "restored:\n%1\nThe copy was kept as:\n%2")
-                              .arg(error, QDir::toNativeSeparators(m_pRecovery->path() +
-                                                                   QStringLiteral(".damaged"))));
-            }
+            // Checked as it was read, the book is taken whole. The copy stays: it holds the
+            // book as it is now, until the next change writes it again.
+            const QString file = contents.addressFile;
+            if (m_pager.replaceAll(std::move(contents.contacts), std::move(contents.groups)) == 0)
+                m_pager.m_strAddressFile = file;
+            m_pContacts->FillTree();
+            m_pContacts->SetModified(true);
         } else {
             m_pRecovery->remove();
         }

@@ -1,5 +1,8 @@
 #include "platform/atomicfile.h"
 
+#include "platform/inputfile.h"
+
+#include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
 
@@ -78,6 +81,18 @@ private:
     bool m_failed = false;
 };
 
+// The file a write of path lands in: path itself, or the file at the end of its chain of
+// symbolic links (which need not exist yet), so that the new file takes the target's place
+// and the links stay.
+QString linkTarget(const QString& path)
+{
+    QFileInfo file(path);
+    // A loop of links is left to the check, which the system tells why.
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.filePath();
+}
+
 } // namespace
 
 bool writeFileAtomically(const QString& path, const FileWriter& writer, QString* error)
@@ -88,7 +103,15 @@ bool writeFileAtomically(const QString& path, const FileWriter& writer, QString*
             *error = why;
         return false;
     };
-    QSaveFile file(path);
+    const QString target = linkTarget(path);
+    // Only a plain file is replaced: a pipe, a device or a socket renamed over would be gone
+    // for whatever else uses it, and the writer would think it had reached it.
+    if (const QString why = checkOutputFile(target); !why.isEmpty()) {
+        if (error)
+            *error = why;
+        return false;
+    }
+    QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();

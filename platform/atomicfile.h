@@ -20,6 +20,9 @@ using FileWriter = std::function<bool(QIODevice& out)>;
 // written, a writer that gives up) the old file, if there was one, is untouched, no
 // temporary file is left behind, and error gets the system's reason ("No space left on
 // device"), or "the contents could not be made" for a writer that gave up by itself.
+// A symbolic link is followed: its target is written, the link stays. Anything at path that
+// is not a regular file (a folder, a pipe, a device, a socket) is refused before the writer
+// runs, with the words of platform::checkOutputFile ("it is a pipe, not a file").
 bool writeFileAtomically(const QString& path, const FileWriter& writer, QString* error);
 
 // The same for contents already in memory.

@@ -9,11 +9,13 @@
 
 namespace platform {
 
-QString checkInputFile(const QString& path, qint64 maxBytes)
+namespace {
+
+// Why a file of this kind is not one to read or write whole; empty for a regular file.
+QString kindProblem(const struct stat& info)
 {
-    struct stat info = {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISREG(info.st_mode))
+        return {};
     if (S_ISDIR(info.st_mode))
         return QStringLiteral("it is a folder");
     if (S_ISFIFO(info.st_mode))
@@ -22,8 +24,18 @@ QString checkInputFile(const QString& path, qint64 maxBytes)
         return QStringLiteral("it is a device, not a file");
     if (S_ISSOCK(info.st_mode))
         return QStringLiteral("it is a socket, not a file");
-    if (!S_ISREG(info.st_mode))
-        return QStringLiteral("it is not a regular file");
+    return QStringLiteral("it is not a regular file");
+}
+
+} // namespace
+
+QString checkInputFile(const QString& path, qint64 maxBytes)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (QString why = kindProblem(info); !why.isEmpty())
+        return why;
     if (maxBytes >= 0 && info.st_size > maxBytes)
         return QStringLiteral("it is %1 bytes long, more than the %2 MB that are read at most")
             .arg(info.st_size)
@@ -31,6 +43,24 @@ QString checkInputFile(const QString& path, qint64 maxBytes)
     // Read permission is checked by opening; a folder that can be listed but a file that
     // cannot be read says "Permission denied" there.
     return {};
+}
+
+QString checkOutputFile(const QString& path)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0)
+        return kindProblem(info);
+    // A file not there yet is made; a link to nowhere makes its target.
+    return errno == ENOENT ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+}
+
+bool isSameFile(const QString& a, const QString& b)
+{
+    struct stat first = {};
+    struct stat second = {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 } // namespace platform

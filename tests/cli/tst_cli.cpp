@@ -163,6 +163,8 @@ private Q_SLOTS:
             "records[0]: \"nReserved\" is missing");
         row("close unwritable", words("folderdb close %/store.psf %/no/x"), 2, "", "no/x");
         row("export unwritable", words("folderdb export %/store.psf %/no/x --format mbox"), 2);
+        row("export onto itself", words("folderdb export %/store.psf %/./store.psf --format mbox"),
+            2, "", "%/./store.psf: it is the folder database being exported");
         row("parse missing", words("contacts parse %/missing.txt"), 2, "",
             "missing.txt: Couldn't open source file: No such file");
         row("write unwritable", words("contacts write %/contacts.json %/no/x"), 2, "", "no/x");

@@ -94,6 +94,15 @@ private Q_SLOTS:
         keeper.remove();
         QVERIFY(!keeper.exists());
 
+        // A well-formed copy of a book the address memory would not keep is refused as well,
+        // before anyone is asked to restore it.
+        recoverycopy::Contents oneSlot;
+        oneSlot.contacts.resize(2);
+        QVERIFY(platform::writeFileAtomically(path, recoverycopy::serialize(oneSlot), nullptr));
+        QVERIFY(!keeper.read(&back, &error));
+        QVERIFY2(error.startsWith(QStringLiteral("The address book is damaged")),
+                 qPrintable(error));
+
         QVERIFY(platform::writeFileAtomically(path, "{", nullptr));
         QVERIFY(!keeper.read(&back, &error));
         keeper.setAside();

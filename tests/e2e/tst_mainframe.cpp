@@ -179,6 +179,18 @@ void TestMainFrame::recoveryCopy()
     QVERIFY(run.frame().contactsDlg()->IsModified());
     QVERIFY(run.close()); // No to "Contacts Not Saved."
     QVERIFY(!run.frame().recovery()->exists());
+
+    // Bytes that are no copy are told before anything is offered, and kept aside.
+    const QString copy = run.frame().recovery()->path();
+    QVERIFY(platform::writeFileAtomically(copy, "\x93\x07garbage", nullptr));
+    boxes.requests.clear();
+    e2e::ProgramRun damaged;
+    QVERIFY(damaged.start());
+    QCOMPARE(boxes.requests.size(), 1);
+    QVERIFY2(boxes.requests[0].text.contains(QStringLiteral("damaged:\ndocument: not a JSON")),
+             qPrintable(boxes.requests[0].text));
+    QVERIFY(!QFile::exists(copy));
+    QVERIFY(QFile::exists(copy + QStringLiteral(".damaged")));
     QCOMPARE(boxes.unexpected, 0);
 }
 

@@ -2,12 +2,13 @@
 // download, browsing, filing messages by drop, renaming, closing and starting again; the
 // address book's round trip; and the ways it can go wrong (a pager that stops answering, a
 // close cancelled, a database that cannot be written, damaged or read, a second program on
-// the same database).
+// the same database, a stop signal during start-up).
 
 #include "programrun.h"
 
 #include "contacts/contactdlg.h"
 #include "contacts/contactsdlg.h"
+#include "contacts/recoverycopy.h"
 #include "devlink/cpager.h"
 #include "devlink/protocol/errors.h"
 #include "frame/mainframe.h"
@@ -22,6 +23,7 @@
 #include "platform/bytes.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
+#include "platform/paths.h"
 #include "tools/common/pagerimage.h"
 
 #include "../devlink/device/simpager.h"
@@ -501,6 +503,18 @@ void TestProgram::secondProgramOnOneDatabase()
     }
     QVERIFY(!QFile::exists(path));
     QCOMPARE(lockHolder(), first.processId());
+    // A stop signal while that question is open ends the start at once.
+    {
+        QProcess refused;
+        refused.start(QStringLiteral(QUILLBOX_PROGRAM), {});
+        QByteArray said;
+        QVERIFY(QTest::qWaitFor(
+            [&] { return (said += refused.readAllStandardError()).contains("already running"); },
+            60000));
+        refused.terminate();
+        QVERIFY(refused.waitForFinished(30000));
+        QCOMPARE(lockHolder(), first.processId());
+    }
 
     // Another database works beside it. It cannot be moved onto the first one's: it stays,
     // locked; moved elsewhere, its lock goes with it.
@@ -534,6 +548,22 @@ void TestProgram::secondProgramOnOneDatabase()
     QVERIFY(first.waitForFinished(60000));
     QCOMPARE(first.exitStatus(), QProcess::NormalExit);
     QCOMPARE(first.exitCode(), 0);
+    QVERIFY(!QFile::exists(lock));
+
+    // So does one while a start asks about the recovery copy: nothing is written, the copy
+    // stays for the next start, and the lock this start took goes.
+    QVERIFY(QFile::remove(path));
+    const QString copy =
+        QDir(platform::defaultDataFolder()).filePath(QLatin1String(recoverycopy::kFileName));
+    const QByteArray book = recoverycopy::serialize({});
+    QVERIFY(platform::writeFileAtomically(copy, book, nullptr));
+    QProcess asking;
+    asking.start(QStringLiteral(QUILLBOX_PROGRAM), {});
+    QTRY_COMPARE_WITH_TIMEOUT(lockHolder(), asking.processId(), 60000);
+    asking.terminate();
+    QVERIFY(asking.waitForFinished(30000));
+    QCOMPARE(fileBytes(copy), book);
+    QVERIFY(!QFile::exists(path));
     QVERIFY(!QFile::exists(lock));
 }
 

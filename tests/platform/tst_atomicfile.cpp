@@ -1,10 +1,12 @@
-// The atomic file writer against a disk that fills up at a chosen byte: the file size limit
-// of the process makes every write past it fail, as a full disk would.
+// The atomic file writer against a disk that fills up at a chosen byte (the file size limit
+// of the process makes every write past it fail, as a full disk would), and against what
+// stands at its path: a link, a pipe.
 
 #include "platform/atomicfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,6 +14,7 @@
 #include <optional>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -95,6 +98,44 @@ private Q_SLOTS:
             QCOMPARE(error, QStringLiteral("the contents could not be made"));
         // No temporary file is left beside it.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("book.txt")});
+    }
+
+    void onlyAPlainFileIsReplaced_data()
+    {
+        QTest::addColumn<QString>("target"); // what stands there: "file" or "pipe"
+        QTest::addColumn<bool>("linked");    // written through a relative link to it
+        QTest::addColumn<QString>("error");
+        QTest::newRow("pipe") << "pipe" << false << "it is a pipe, not a file";
+        QTest::newRow("link to a pipe") << "pipe" << true << "it is a pipe, not a file";
+        QTest::newRow("link to a file") << "file" << true << "";
+    }
+
+    void onlyAPlainFileIsReplaced()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, linked);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString targetPath = dir.filePath(QStringLiteral("target"));
+        const QString path = linked ? dir.filePath(QStringLiteral("link")) : targetPath;
+        if (target == QStringLiteral("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(targetPath).constData(), 0600), 0);
+        else
+            QVERIFY(platform::writeFileAtomically(targetPath, "old", nullptr));
+        if (linked)
+            QVERIFY(QFile::link(QStringLiteral("target"), path));
+
+        QString why;
+        QCOMPARE(platform::writeFileAtomically(path, "new", &why), error.isEmpty());
+        QCOMPARE(why, error);
+        if (linked)
+            QCOMPARE(QFileInfo(path).symLinkTarget(), targetPath);
+        // The pipe is still there, not made a file.
+        QVERIFY(QFileInfo::exists(targetPath));
+        QCOMPARE(QFileInfo(targetPath).isFile(), error.isEmpty());
+        QFile file(targetPath);
+        if (error.isEmpty())
+            QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "new");
     }
 };
 

@@ -4,6 +4,7 @@
 #include "messages/folderdb.h"
 #include "messages/mailexport.h"
 #include "messages/messagestore.h"
+#include "platform/inputfile.h"
 #include "tools/cli/command.h"
 #include "tools/common/recordjson.h"
 
@@ -120,6 +121,11 @@ int exportMessages(const QStringList& args)
         return EXIT_USAGE;
     }
     const QStringList pos = parser.positionalArguments();
+    // The export would take the database's place, under whatever name it was given.
+    if (platform::isSameFile(pos.at(0), pos.at(1))) {
+        printError(QStringLiteral("%1: it is the folder database being exported").arg(pos.at(1)));
+        return EXIT_INPUT;
+    }
     MessageStore store;
     if (!readDatabase(pos.at(0), store.records()))
         return EXIT_INPUT;
