@@ -2,13 +2,16 @@
 // writes it, through the same exchange as the Contacts window.
 
 #include "contacts/addressbookexchange.h"
+#include "contacts/contacthistory.h"
 #include "contacts/contactstext.h"
 #include "contacts/vcard.h"
 #include "platform/atomicfile.h"
 #include "platform/inputfile.h"
+#include "platform/paths.h"
 #include "tools/cli/command.h"
 #include "tools/common/recordjson.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -141,6 +144,26 @@ Json reportToJson(const char* kind, size_t index, const vcard::FitReport& report
                 {"text", report.describe().toStdString()}};
 }
 
+// An address book as 'contacts vcard-read' prints it: {"contacts": [...], "groups": [...]}.
+Json bookToJson(const std::vector<ContactRecord>& contacts, const std::vector<GroupRecord>& groups)
+{
+    Json contactList = Json::array();
+    for (const ContactRecord& contact : contacts)
+        contactList.push_back(recordjson::contactFieldsToJson(fieldsOf(contact)));
+    Json groupList = Json::array();
+    for (const GroupRecord& group : groups) {
+        Json members = Json::array();
+        for (int m = 0; m < group.nMemberCount; ++m) {
+            const GroupMember& member = group.aMembers[size_t(m)];
+            members.push_back(
+                {{"nKind", member.nKind}, {"strEntry", recordjson::bytesToUtf8(member.strEntry)}});
+        }
+        groupList.push_back(
+            {{"strName", recordjson::bytesToUtf8(group.strName)}, {"members", members}});
+    }
+    return Json{{"contacts", contactList}, {"groups", groupList}};
+}
+
 int vcardRead(const QStringList& args)
 {
     QCommandLineParser parser;
@@ -169,29 +192,18 @@ int vcardRead(const QStringList& args)
         printError(QStringLiteral("%1: %2").arg(file.fileName(), book.error));
         return EXIT_INPUT;
     }
-    Json contacts = Json::array();
+    Json out = bookToJson(book.contacts, book.groups);
     Json report = Json::array();
     for (size_t i = 0; i < book.contacts.size(); ++i) {
-        contacts.push_back(recordjson::contactFieldsToJson(fieldsOf(book.contacts[i])));
         if (!book.contactReports[i].empty())
             report.push_back(reportToJson("contact", i, book.contactReports[i]));
     }
-    Json groups = Json::array();
     for (size_t i = 0; i < book.groups.size(); ++i) {
-        const GroupRecord& group = book.groups[i];
-        Json members = Json::array();
-        for (int m = 0; m < group.nMemberCount; ++m) {
-            const GroupMember& member = group.aMembers[size_t(m)];
-            members.push_back(
-                {{"nKind", member.nKind}, {"strEntry", recordjson::bytesToUtf8(member.strEntry)}});
-        }
-        groups.push_back(
-            {{"strName", recordjson::bytesToUtf8(group.strName)}, {"members", members}});
         if (!book.groupReports[i].empty())
             report.push_back(reportToJson("group", i, book.groupReports[i]));
     }
-    const Json out{
-        {"contacts", contacts}, {"groups", groups}, {"skipped", book.skipped}, {"report", report}};
+    out["skipped"] = book.skipped;
+    out["report"] = report;
     printOut(out.dump(2) + "\n");
     return EXIT_OK;
 }
@@ -287,6 +299,59 @@ int vcardWrite(const QStringList& args)
     return EXIT_OK;
 }
 
+int history(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("show"),
+                                 QStringLiteral("Print one snapshot's address book."), QStringLiteral("[show ID]"));
+    parser.addOption({QStringLiteral("dir"),
+                      QStringLiteral("The history folder (default: the one of the program, in "
+                                     "the per-user data folder)."),
+                      QStringLiteral("DIR")});
+    const int status = parseCommand(
+        parser, args,
+        QStringLiteral("quillbox-cli contacts history [show ID] [--dir DIR]\n"
+                       "Lists the snapshots of the address book that Quillbox keeps before every\n"
+                       "transfer, import and restore and at every close, newest first, as JSON;\n"
+                       "'show ID' prints the address book of one of them as 'vcard-read' does."),
+        0, 2);
+    if (status >= 0)
+        return status;
+    const QStringList pos = parser.positionalArguments();
+    if (!pos.isEmpty() && (pos.size() != 2 || pos.at(0) != QLatin1String("show"))) {
+        printError(QStringLiteral("history takes no argument, or 'show ID'"));
+        return EXIT_USAGE;
+    }
+    const contacthistory::History history(
+        parser.isSet(QStringLiteral("dir"))
+            ? parser.value(QStringLiteral("dir"))
+            : QDir(platform::defaultDataFolder())
+                  .filePath(QLatin1String(contacthistory::kFolderName)));
+    if (pos.size() == 2) {
+        recoverycopy::Contents contents;
+        QString error;
+        if (!history.read(pos.at(1), &contents, &error)) {
+            printError(QStringLiteral("%1: %2").arg(history.folder(), error));
+            return EXIT_INPUT;
+        }
+        printOut(bookToJson(contents.contacts, contents.groups).dump(2) + "\n");
+        return EXIT_OK;
+    }
+    QStringList damaged;
+    Json list = Json::array();
+    for (const contacthistory::Snapshot& snapshot : history.list(&damaged)) {
+        list.push_back({{"id", snapshot.id.toStdString()},
+                        {"time", snapshot.time.toString(Qt::ISODateWithMs).toStdString()},
+                        {"event", snapshot.event.toStdString()},
+                        {"contacts", snapshot.contacts},
+                        {"groups", snapshot.groups}});
+    }
+    for (const QString& why : damaged)
+        printError(QStringLiteral("%1: a snapshot passed over: %2").arg(history.folder(), why));
+    printOut(list.dump(2) + "\n");
+    return EXIT_OK;
+}
+
 } // namespace
 
 int runContacts(const QStringList& args)
@@ -295,7 +360,8 @@ int runContacts(const QStringList& args)
                     {{"parse", parse},
                      {"write", write},
                      {"vcard-read", vcardRead},
-                     {"vcard-write", vcardWrite}});
+                     {"vcard-write", vcardWrite},
+                     {"history", history}});
 }
 
 } // namespace cli
