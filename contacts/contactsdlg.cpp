@@ -90,6 +90,19 @@ GroupRecord* findGroupIn(const std::list<std::unique_ptr<GroupRecord>>& groups, 
     return nullptr;
 }
 
+// Opens a file an import reads, or tells why it cannot. A pipe or a device is refused before
+// it is opened: opening a pipe waits for a writer, and a device may never end.
+bool openSource(QWidget* parent, QFile& file)
+{
+    QString why = platform::checkInputFile(file.fileName());
+    if (why.isEmpty() && !file.open(QIODevice::ReadOnly))
+        why = file.errorString();
+    if (why.isEmpty())
+        return true;
+    platform::tell(parent, QStringLiteral("Couldn't open source file:\n") + why.left(1023));
+    return false;
+}
+
 QTreeView* makeView(QWidget* parent, const char* name)
 {
     auto* view = new QTreeView(parent);
@@ -819,11 +832,8 @@ void CContactsDlg::ImportContacts()
         return;
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        platform::tell(this, QStringLiteral("Couldn't open source file:\n") +
-                                 file.errorString().left(1023));
+    if (!openSource(this, file))
         return;
-    }
     p->m_strAddressFile = path;
     // An address book that was empty now equals its current file.
     if (m_pList->model()->rowCount() > 0)
@@ -946,13 +956,8 @@ void CContactsDlg::ImportVCard()
         return;
 
     QFile file(path);
-    QString why = platform::checkInputFile(path);
-    if (why.isEmpty() && !file.open(QIODevice::ReadOnly))
-        why = file.errorString();
-    if (!why.isEmpty()) {
-        platform::tell(this, QStringLiteral("Couldn't open source file:\n") + why.left(1023));
+    if (!openSource(this, file))
         return;
-    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     VCardImport import = AddressBookExchange::readVCard(file, *p);
     QApplication::restoreOverrideCursor();

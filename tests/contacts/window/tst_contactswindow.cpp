@@ -26,6 +26,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 using platform::ScriptedFileDialogs;
 using platform::ScriptedMessageBoxes;
 
@@ -434,14 +436,20 @@ void TestContactsWindow::faultsMended()
     QCOMPARE(boxes.requests.size(), 1);
     QCOMPARE(pager.m_AddressList.size(), size_t(1));
 
-    // The import's Open dialog takes a name that does not exist; the open says why.
+    // The import's Open dialog takes a name that does not exist; the open says why. A pipe
+    // is refused before it is opened, which would wait for a writer.
     boxes.requests.clear();
     QTemporaryDir dir;
-    files.answers = {dir.filePath(QStringLiteral("missing.txt"))};
+    const QString pipe = dir.filePath(QStringLiteral("pipe.txt"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    files.answers = {dir.filePath(QStringLiteral("missing.txt")), pipe};
+    w.ImportContacts();
     w.ImportContacts();
     QVERIFY(!files.fileRequests.constLast().mustExist);
-    QCOMPARE(boxes.requests.size(), 1);
+    QCOMPARE(boxes.requests.size(), 2);
     QVERIFY(boxes.requests[0].text.startsWith(QStringLiteral("Couldn't open source file:\n")));
+    QCOMPARE(boxes.requests[1].text,
+             QStringLiteral("Couldn't open source file:\nit is a pipe, not a file"));
 }
 
 QUILLBOX_WIDGET_TEST_MAIN(TestContactsWindow)
