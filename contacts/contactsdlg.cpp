@@ -580,8 +580,10 @@ void CContactsDlg::storeGroup(const CGroupDlg& dlg)
     if (m_bEditGroup == 0) {
         auto group = std::make_unique<GroupRecord>(composed);
         m_nResult = p->UpdatePagerAddress(group, OP_ADD_GROUP, -1);
-        if (m_nResult == 0)
+        if (m_nResult == 0) {
             m_pTreeModel->sync();
+            m_bModified = 1;
+        }
         return;
     }
     // The item the edit began on is gone when a download rebuilt the tree meanwhile.
@@ -598,6 +600,8 @@ void CContactsDlg::storeGroup(const CGroupDlg& dlg)
     group->nBlockLength = composed.nBlockLength;
     m_nResult = p->UpdatePagerAddress(group, OP_CHANGE_GROUP, group->nGroupId);
     m_pTreeModel->sync();
+    if (m_nResult == 0)
+        m_bModified = 1;
 }
 
 void CContactsDlg::OnFolderNew()
@@ -636,6 +640,7 @@ QModelIndex CContactsDlg::InsertFolder(const std::string& name)
     if (m_nResult != 0)
         return {};
     m_pTreeModel->sync();
+    m_bModified = 1;
     return m_pTreeModel->groupIndex(added->nGroupId);
 }
 
@@ -701,6 +706,8 @@ void CContactsDlg::OnFolderReName(const QModelIndex& item, const std::string& na
     m_nResult = p->UpdatePagerAddress(group, OP_CHANGE_GROUP, key);
     // The item shows the name the book kept.
     m_pTreeModel->sync();
+    if (m_nResult == 0)
+        m_bModified = 1;
 }
 
 // ---- context menu ----
