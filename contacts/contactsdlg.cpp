@@ -639,6 +639,7 @@ QModelIndex CContactsDlg::InsertFolder(const std::string& name)
     m_nResult = p->UpdatePagerAddress(group, OP_ADD_GROUP, -1);
     if (m_nResult != 0)
         return {};
+    m_pTreeModel->markFolder(added->nGroupId);
     m_pTreeModel->sync();
     m_bModified = 1;
     return m_pTreeModel->groupIndex(added->nGroupId);

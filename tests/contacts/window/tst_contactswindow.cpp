@@ -251,13 +251,19 @@ void TestContactsWindow::menusAndGroupCommands()
     QCOMPARE(w.listedKey(), pager.m_GroupList.back()->nGroupId);
     QVERIFY(marked());
 
-    // New Folder names itself apart; at 20 groups in the tree New Group is refused.
+    // New Folder names itself apart and shows the folder pictures, as "Groups" does; at 20
+    // groups in the tree New Group is refused.
     while (column(tree, 0, groups).size() < MAX_GROUPS) {
         w.createContextMenu(tree->viewport(), at(tree, groups));
         w.OnFolderNew();
     }
     QCOMPARE(column(tree, 0, groups).mid(2, 2), L({"New Folder", "New Folder-1"}));
     QVERIFY(marked());
+    const auto icon = [](const QModelIndex& item) {
+        return item.data(Qt::DecorationRole).value<QIcon>().cacheKey();
+    };
+    QCOMPARE(icon(groups.model()->index(2, 0, groups)), icon(groups));
+    QVERIFY(icon(groups.model()->index(0, 0, groups)) != icon(groups));
     const int before = w.dialogs;
     w.OnGroupNew();
     QCOMPARE(w.dialogs, before);
