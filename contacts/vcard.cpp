@@ -705,6 +705,25 @@ bool Reader::next(Card& card)
 
 namespace {
 
+// %XX is the byte XX; a % that two hexadecimal digits do not follow is kept as written.
+std::string percentDecoded(std::string_view value)
+{
+    std::string out;
+    out.reserve(value.size());
+    for (size_t i = 0; i < value.size(); ++i) {
+        const int high =
+            i + 2 < value.size() && value[i] == '%' ? platform::hexDigitValue(value[i + 1]) : -1;
+        const int low = high >= 0 ? platform::hexDigitValue(value[i + 2]) : -1;
+        if (low < 0) {
+            out.push_back(value[i]);
+            continue;
+        }
+        out.push_back(static_cast<char>(high * 16 + low));
+        i += 2;
+    }
+    return out;
+}
+
 // A MEMBER URI as a group member: mailto: is an e-mail address, tel: a wireless address;
 // any other names a card by its UID, whose wireless address (or else first e-mail address)
 // is taken.
@@ -713,9 +732,9 @@ std::optional<GroupMember> memberOf(const std::string& uri,
                                     FitReport& report)
 {
     auto decoded = [&](size_t prefix) {
-        const QByteArray bytes =
-            QByteArray::fromPercentEncoding(QByteArray::fromStdString(uri.substr(prefix)));
-        return toRecordBytes(QString::fromUtf8(bytes), false, report);
+        const std::string bytes = percentDecoded(std::string_view(uri).substr(prefix));
+        return toRecordBytes(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                             false, report);
     };
     if (startsWithNoCase(uri, "mailto:"))
         return GroupMember{MEMBER_EMAIL, decoded(7)};

@@ -153,7 +153,8 @@ private Q_SLOTS:
     {
         const QByteArray text =
             "BEGIN:VCARD\r\nVERSION:4.0\r\nKIND:group\r\nFN:Team\r\nMEMBER:mailto:a%40b.example\r\n"
-            "MEMBER:tel:555%20123\r\nMEMBER:urn:uuid:42\r\nMEMBER:urn:uuid:nobody\r\nEND:VCARD\r\n"
+            "MEMBER:tel:555%20123\r\nMEMBER:mailto:50%25%zz%4\r\nMEMBER:urn:uuid:42\r\n"
+            "MEMBER:urn:uuid:nobody\r\nEND:VCARD\r\n"
             "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:urn:uuid:42\r\nFN:Pat\r\nTEL;TYPE=pager:9876\r\n"
             "END:VCARD\r\n";
         const vcard::Book book = read(text);
@@ -162,7 +163,8 @@ private Q_SLOTS:
         const GroupRecord& g = book.groups[0];
         QCOMPARE(QString::fromLatin1(g.strName.c_str()), QStringLiteral("Team"));
         QCOMPARE(std::vector(g.aMembers.begin(), g.aMembers.begin() + g.nMemberCount),
-                 (std::vector<GroupMember>{{0, "a@b.example"}, {1, "555 123"}, {1, "9876"}}));
+                 (std::vector<GroupMember>{
+                     {0, "a@b.example"}, {1, "555 123"}, {0, "50%%zz%4"}, {1, "9876"}}));
         QCOMPARE(book.groupReports[0].describe(), QStringLiteral("1 member"));
         // The block holds the members as the Group dialog encodes them.
         QVERIFY(g.nBlockLength > 4);
