@@ -6,8 +6,6 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include <cstring>
-
 #include <algorithm>
 #include <array>
 #include <map>
@@ -565,32 +563,37 @@ struct Reader::Builder
 
 Reader::Reader(QIODevice& device, qsizetype chunkSize) : ChunkedInput(device, chunkSize) {}
 
-// The next line without its line end (LF or CR LF), at most kMaxLine bytes of it (a longer
-// line ends with one byte more than kMaxLine, so that the cut shows); false at the end.
+// The next line without its line end (CR LF, LF or CR), at most kMaxLine bytes of it (a
+// longer line ends with one byte more than kMaxLine, so that the cut shows); false at the end.
 bool Reader::physicalLine(std::string& line)
 {
     line.clear();
     bool any = false;
     for (;;) {
         if (m_pos >= m_buffer.size()) {
-            if (m_eof || !m_error.isEmpty() || !fill() || m_eof) {
-                if (!line.empty() && line.back() == kCr)
-                    line.pop_back();
+            if (m_eof || !m_error.isEmpty() || !fill() || m_eof)
                 return any;
+        }
+        // The LF of a CR LF whose CR ended the last line, perhaps in the chunk before.
+        if (m_afterCr) {
+            m_afterCr = false;
+            if (m_buffer.at(m_pos) == kLf) {
+                ++m_pos;
+                continue;
             }
         }
         any = true;
         const char* data = m_buffer.constData() + m_pos;
-        const auto left = static_cast<size_t>(m_buffer.size() - m_pos);
-        const auto* lf = static_cast<const char*>(memchr(data, kLf, left));
-        const size_t take = lf ? static_cast<size_t>(lf - data) : left;
+        const char* const stop = m_buffer.constData() + m_buffer.size();
+        const char* const end =
+            std::find_if(data, stop, [](char c) { return c == kLf || c == kCr; });
+        const auto take = static_cast<size_t>(end - data);
         if (line.size() <= kMaxLine)
             line.append(data, std::min(take, kMaxLine + 1 - line.size()));
         m_pos += static_cast<qsizetype>(take);
-        if (lf) {
+        if (end != stop) {
+            m_afterCr = *end == kCr;
             ++m_pos;
-            if (!line.empty() && line.back() == kCr)
-                line.pop_back();
             return true;
         }
     }

@@ -76,6 +76,7 @@ private:
 
     std::string m_pending;
     bool m_hasPending = false;
+    bool m_afterCr = false; // the last line ended in CR: an LF next is part of its end
     bool m_firstLine = true;
     Version m_version = Version::V30; // of the card being read, for unfolding
     int m_skipped = 0;

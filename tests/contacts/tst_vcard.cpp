@@ -96,6 +96,10 @@ private Q_SLOTS:
             << QStringLiteral("??|Verylonglastname|p1|1@x|2@x|3@x|p2|c1|h1||||kept")
             << QStringLiteral("1 e-mail address, 1 telephone number, 1 other value, "
                               "2 characters replaced by '?', Last Name cut");
+        QTest::newRow("CR, LF and CR LF line ends, folds after each")
+            << QByteArray("BEGIN:VCARD\rVERSION:3.0\rN:Lee;Jo\r\n an\rEMAIL:j@x\n .example\r"
+                          "NOTE:a\r b\r\nEND:VCARD\r")
+            << QStringLiteral("Joan|Lee||j@x.example|||||||||ab") << QString();
         QTest::newRow("empty N takes FN")
             << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nN:;;;;\r\nFN:Acme\r\nEND:VCARD\r\n")
             << QStringLiteral("Acme||||||||||||") << QString();
