@@ -90,6 +90,19 @@ GroupRecord* findGroupIn(const std::list<std::unique_ptr<GroupRecord>>& groups, 
     return nullptr;
 }
 
+// Opens a file an import reads, or tells why it cannot. A pipe or a device is refused before
+// it is opened: opening a pipe waits for a writer, and a device may never end.
+bool openSource(QWidget* parent, QFile& file)
+{
+    QString why = platform::checkInputFile(file.fileName());
+    if (why.isEmpty() && !file.open(QIODevice::ReadOnly))
+        why = file.errorString();
+    if (why.isEmpty())
+        return true;
+    platform::tell(parent, QStringLiteral("Couldn't open source file:\n") + why.left(1023));
+    return false;
+}
+
 QTreeView* makeView(QWidget* parent, const char* name)
 {
     auto* view = new QTreeView(parent);
@@ -567,8 +580,10 @@ void CContactsDlg::storeGroup(const CGroupDlg& dlg)
     if (m_bEditGroup == 0) {
         auto group = std::make_unique<GroupRecord>(composed);
         m_nResult = p->UpdatePagerAddress(group, OP_ADD_GROUP, -1);
-        if (m_nResult == 0)
+        if (m_nResult == 0) {
             m_pTreeModel->sync();
+            m_bModified = 1;
+        }
         return;
     }
     // The item the edit began on is gone when a download rebuilt the tree meanwhile.
@@ -585,6 +600,8 @@ void CContactsDlg::storeGroup(const CGroupDlg& dlg)
     group->nBlockLength = composed.nBlockLength;
     m_nResult = p->UpdatePagerAddress(group, OP_CHANGE_GROUP, group->nGroupId);
     m_pTreeModel->sync();
+    if (m_nResult == 0)
+        m_bModified = 1;
 }
 
 void CContactsDlg::OnFolderNew()
@@ -622,7 +639,9 @@ QModelIndex CContactsDlg::InsertFolder(const std::string& name)
     m_nResult = p->UpdatePagerAddress(group, OP_ADD_GROUP, -1);
     if (m_nResult != 0)
         return {};
+    m_pTreeModel->markFolder(added->nGroupId);
     m_pTreeModel->sync();
+    m_bModified = 1;
     return m_pTreeModel->groupIndex(added->nGroupId);
 }
 
@@ -688,6 +707,8 @@ void CContactsDlg::OnFolderReName(const QModelIndex& item, const std::string& na
     m_nResult = p->UpdatePagerAddress(group, OP_CHANGE_GROUP, key);
     // The item shows the name the book kept.
     m_pTreeModel->sync();
+    if (m_nResult == 0)
+        m_bModified = 1;
 }
 
 // ---- context menu ----
@@ -819,11 +840,8 @@ void CContactsDlg::ImportContacts()
         return;
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        platform::tell(this, QStringLiteral("Couldn't open source file:\n") +
-                                 file.errorString().left(1023));
+    if (!openSource(this, file))
         return;
-    }
     p->m_strAddressFile = path;
     // An address book that was empty now equals its current file.
     if (m_pList->model()->rowCount() > 0)
@@ -946,13 +964,8 @@ void CContactsDlg::ImportVCard()
         return;
 
     QFile file(path);
-    QString why = platform::checkInputFile(path);
-    if (why.isEmpty() && !file.open(QIODevice::ReadOnly))
-        why = file.errorString();
-    if (!why.isEmpty()) {
-        platform::tell(this, QStringLiteral("Couldn't open source file:\n") + why.left(1023));
+    if (!openSource(this, file))
         return;
-    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     VCardImport import = AddressBookExchange::readVCard(file, *p);
     QApplication::restoreOverrideCursor();

@@ -66,7 +66,8 @@ public:
     // The setting the contacts file dialogs open in (the import changes it).
     void SetAddressPath(QString* pszAddressPath) { m_pszAddressPath = pszAddressPath; }
 
-    // The address book changed since it was last exported.
+    // The address book changed since it was last exported. Group commands mark it as the
+    // contact commands do: closing asks before a new group is lost as much as a contact.
     bool IsModified() const { return m_bModified != 0; }
     void SetModified(bool bModified) { m_bModified = bModified ? 1 : 0; }
     int lastResult() const { return m_nResult; }

@@ -6,8 +6,6 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include <cstring>
-
 #include <algorithm>
 #include <array>
 #include <map>
@@ -565,32 +563,37 @@ struct Reader::Builder
 
 Reader::Reader(QIODevice& device, qsizetype chunkSize) : ChunkedInput(device, chunkSize) {}
 
-// The next line without its line end (LF or CR LF), at most kMaxLine bytes of it (a longer
-// line ends with one byte more than kMaxLine, so that the cut shows); false at the end.
+// The next line without its line end (CR LF, LF or CR), at most kMaxLine bytes of it (a
+// longer line ends with one byte more than kMaxLine, so that the cut shows); false at the end.
 bool Reader::physicalLine(std::string& line)
 {
     line.clear();
     bool any = false;
     for (;;) {
         if (m_pos >= m_buffer.size()) {
-            if (m_eof || !m_error.isEmpty() || !fill() || m_eof) {
-                if (!line.empty() && line.back() == kCr)
-                    line.pop_back();
+            if (m_eof || !m_error.isEmpty() || !fill() || m_eof)
                 return any;
+        }
+        // The LF of a CR LF whose CR ended the last line, perhaps in the chunk before.
+        if (m_afterCr) {
+            m_afterCr = false;
+            if (m_buffer.at(m_pos) == kLf) {
+                ++m_pos;
+                continue;
             }
         }
         any = true;
         const char* data = m_buffer.constData() + m_pos;
-        const auto left = static_cast<size_t>(m_buffer.size() - m_pos);
-        const auto* lf = static_cast<const char*>(memchr(data, kLf, left));
-        const size_t take = lf ? static_cast<size_t>(lf - data) : left;
+        const char* const stop = m_buffer.constData() + m_buffer.size();
+        const char* const end =
+            std::find_if(data, stop, [](char c) { return c == kLf || c == kCr; });
+        const auto take = static_cast<size_t>(end - data);
         if (line.size() <= kMaxLine)
             line.append(data, std::min(take, kMaxLine + 1 - line.size()));
         m_pos += static_cast<qsizetype>(take);
-        if (lf) {
+        if (end != stop) {
+            m_afterCr = *end == kCr;
             ++m_pos;
-            if (!line.empty() && line.back() == kCr)
-                line.pop_back();
             return true;
         }
     }
@@ -599,6 +602,11 @@ bool Reader::physicalLine(std::string& line)
 // The next property line with its folds and 2.1's quoted-printable soft breaks undone.
 bool Reader::logicalLine(std::string& line)
 {
+    if (m_hasReplay) {
+        line = std::move(m_replay);
+        m_hasReplay = false;
+        return true;
+    }
     if (m_hasPending) {
         line = std::move(m_pending);
         m_hasPending = false;
@@ -631,9 +639,42 @@ bool Reader::logicalLine(std::string& line)
 
 bool Reader::next(Card& card)
 {
+    // The card being read; and, while it is read, the card that its 2.1 AGENT holds.
     std::optional<Builder> builder;
-    int nested = 0; // 2.1's AGENT may hold a whole card
-    bool lastWasAgent = false;
+    std::optional<Builder> agent;
+    // The agent's card, ended. Whose it is shows on the next line: a property or the END of
+    // the card that holds it make it that card's agent, passed over; a BEGIN or the end of
+    // the file show that the card before had no END, and that this card is the next one of
+    // the file.
+    std::optional<Card> held;
+    bool heldUsable = false;
+    Version heldBy = Version::V30; // the version of the card that holds it, for unfolding
+    bool lastWasAgent = false;     // the innermost open card's last property was AGENT:
+    int nested = 0;                // cards deeper inside the agent's card, passed over
+
+    auto start = [&] {
+        builder.emplace();
+        agent.reset();
+        held.reset();
+        nested = 0;
+        lastWasAgent = false;
+        m_version = Version::V30;
+        ++m_cards;
+    };
+    // The card before had no END: it ended where the held card began.
+    auto heldIsNext = [&] {
+        ++m_skipped;
+        ++m_cards;
+        builder.reset();
+        const bool usable = heldUsable;
+        if (usable)
+            card = std::move(*held);
+        else
+            ++m_skipped;
+        held.reset();
+        return usable;
+    };
+
     std::string line;
     while (logicalLine(line)) {
         if (line.find_first_not_of(" \t") == std::string::npos)
@@ -647,31 +688,53 @@ bool Reader::next(Card& card)
         const bool begin = ok && p.name == "BEGIN" && equalsNoCase(word, "VCARD");
         const bool end = ok && p.name == "END" && equalsNoCase(word, "VCARD");
         if (!builder) {
-            if (begin) {
-                builder.emplace();
-                m_version = Version::V30;
-                lastWasAgent = false;
-                ++m_cards;
-            }
+            if (begin)
+                start();
             continue; // anything between cards is ignored
         }
-        if (begin) {
-            if (lastWasAgent) {
-                ++nested;
+        if (held) {
+            if (begin) {
+                m_replay = std::move(line); // it begins the card after the held one
+                m_hasReplay = true;
+                if (heldIsNext())
+                    return true;
                 continue;
             }
-            // The card before has no end: it is lost, this one starts.
+            held.reset();
+        }
+        if (begin && !lastWasAgent) {
+            // The open card has no END: it is lost, this one starts. So is the card that its
+            // AGENT seemed to hold, which was the next card of the file, without an END too.
             ++m_skipped;
-            builder.emplace();
-            m_version = Version::V30;
-            ++m_cards;
+            if (agent) {
+                ++m_cards;
+                ++m_skipped;
+            }
+            start();
             continue;
         }
-        if (nested > 0) {
-            nested -= end ? 1 : 0;
+        if (nested > 0 || (begin && agent)) {
+            nested += begin ? 1 : (end ? -1 : 0);
+            lastWasAgent = ok && p.name == "AGENT" && p.value.empty();
+            continue;
+        }
+        if (begin) {
+            agent.emplace();
+            heldBy = m_version;
+            m_version = Version::V30;
+            lastWasAgent = false;
             continue;
         }
         if (end) {
+            if (agent) {
+                held.emplace();
+                agent->finish(*held);
+                heldUsable = !agent->broken && !agent->isEmpty(*held);
+                agent.reset();
+                m_version = heldBy;
+                lastWasAgent = false;
+                continue;
+            }
             builder->finish(card);
             const bool usable = !builder->broken && !builder->isEmpty(card);
             builder.reset();
@@ -680,8 +743,10 @@ bool Reader::next(Card& card)
             ++m_skipped;
             continue;
         }
+        Builder& open = agent ? *agent : *builder;
         if (!ok) {
-            builder->broken = true;
+            open.broken = true;
+            lastWasAgent = false;
             continue;
         }
         lastWasAgent = p.name == "AGENT" && p.value.empty();
@@ -693,17 +758,43 @@ bool Reader::next(Card& card)
             else if (word == "4.0")
                 m_version = Version::V40;
             else
-                builder->broken = true;
+                open.broken = true;
             continue;
         }
-        builder->take(p, line.size() > kMaxLine, m_version);
+        open.take(p, line.size() > kMaxLine, m_version);
     }
-    if (builder)
+    if (held)
+        return heldIsNext();
+    if (builder) {
         ++m_skipped; // the file ends inside a card
+        if (agent) {
+            ++m_cards;
+            ++m_skipped;
+        }
+    }
     return false;
 }
 
 namespace {
+
+// %XX is the byte XX; a % that two hexadecimal digits do not follow is kept as written.
+std::string percentDecoded(std::string_view value)
+{
+    std::string out;
+    out.reserve(value.size());
+    for (size_t i = 0; i < value.size(); ++i) {
+        const int high =
+            i + 2 < value.size() && value[i] == '%' ? platform::hexDigitValue(value[i + 1]) : -1;
+        const int low = high >= 0 ? platform::hexDigitValue(value[i + 2]) : -1;
+        if (low < 0) {
+            out.push_back(value[i]);
+            continue;
+        }
+        out.push_back(static_cast<char>(high * 16 + low));
+        i += 2;
+    }
+    return out;
+}
 
 // A MEMBER URI as a group member: mailto: is an e-mail address, tel: a wireless address;
 // any other names a card by its UID, whose wireless address (or else first e-mail address)
@@ -713,9 +804,9 @@ std::optional<GroupMember> memberOf(const std::string& uri,
                                     FitReport& report)
 {
     auto decoded = [&](size_t prefix) {
-        const QByteArray bytes =
-            QByteArray::fromPercentEncoding(QByteArray::fromStdString(uri.substr(prefix)));
-        return toRecordBytes(QString::fromUtf8(bytes), false, report);
+        const std::string bytes = percentDecoded(std::string_view(uri).substr(prefix));
+        return toRecordBytes(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                             false, report);
     };
     if (startsWithNoCase(uri, "mailto:"))
         return GroupMember{MEMBER_EMAIL, decoded(7)};

@@ -76,6 +76,10 @@ private:
 
     std::string m_pending;
     bool m_hasPending = false;
+    // A line read again: the BEGIN that showed where a card without END stopped.
+    std::string m_replay;
+    bool m_hasReplay = false;
+    bool m_afterCr = false; // the last line ended in CR: an LF next is part of its end
     bool m_firstLine = true;
     Version m_version = Version::V30; // of the card being read, for unfolding
     int m_skipped = 0;

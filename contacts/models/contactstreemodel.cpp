@@ -35,6 +35,13 @@ std::vector<qint32> ContactsTreeModel::topLevelGroups() const
 
 void ContactsTreeModel::reload()
 {
+    // Groups of another book that happen to have the same ids were not made here.
+    m_folders.clear();
+    relist();
+}
+
+void ContactsTreeModel::relist()
+{
     beginResetModel();
     m_groups = topLevelGroups();
     endResetModel();
@@ -44,6 +51,9 @@ void ContactsTreeModel::sync()
 {
     const std::vector<qint32> now = topLevelGroups();
     const QModelIndex groups = groupsRoot();
+    // The id of a folder deleted may come back with another group.
+    std::erase_if(m_folders,
+                  [&](qint32 id) { return std::find(now.begin(), now.end(), id) == now.end(); });
     // Rows whose group is gone leave, from the back.
     for (size_t row = m_groups.size(); row-- > 0;) {
         if (std::find(now.begin(), now.end(), m_groups[row]) == now.end()) {
@@ -63,7 +73,7 @@ void ContactsTreeModel::sync()
         }
         if (std::find(m_groups.begin() + static_cast<std::ptrdiff_t>(row), m_groups.end(), id) !=
             m_groups.end()) {
-            reload();
+            relist();
             return;
         }
         const int r = static_cast<int>(row);
@@ -76,6 +86,11 @@ void ContactsTreeModel::sync()
     if (!m_groups.empty())
         Q_EMIT dataChanged(index(0, 0, groups),
                            index(static_cast<int>(m_groups.size()) - 1, 0, groups));
+}
+
+void ContactsTreeModel::markFolder(qint32 id)
+{
+    m_folders.insert(id);
 }
 
 QModelIndex ContactsTreeModel::groupIndex(qint32 id) const
@@ -137,18 +152,26 @@ QVariant ContactsTreeModel::data(const QModelIndex& index, int role) const
         }
     }
     const qint32 id = m_groups[static_cast<size_t>(index.row())];
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::EditRole:
+    const auto group = [this, id]() -> const GroupRecord* {
         if (m_book) {
-            for (const auto& group : m_book->m_GroupList) {
-                if (group->nGroupId == id)
-                    return platform::toDisplay(group->strName);
+            for (const auto& candidate : m_book->m_GroupList) {
+                if (candidate->nGroupId == id)
+                    return candidate.get();
             }
         }
-        return QString();
-    case Qt::DecorationRole:
-        return m_icons.group;
+        return nullptr;
+    };
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole: {
+        const GroupRecord* record = group();
+        return record ? platform::toDisplay(record->strName) : QString();
+    }
+    case Qt::DecorationRole: {
+        // A folder given members has become a group.
+        const GroupRecord* record = m_folders.count(id) != 0 ? group() : nullptr;
+        return record && record->nMemberCount == 0 ? m_icons.folder : m_icons.group;
+    }
     case KeyRole:
         return id;
     default:

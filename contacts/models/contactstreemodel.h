@@ -3,12 +3,13 @@
 // of the address book (nParent -1) in the book's order. Every item carries its key (KeyRole):
 // KEY_CONTACTS, KEY_GROUPS or the group's id. The model keeps only the group ids; names are
 // read from the book. It follows the book when told: sync() after a command changed the
-// groups, reset() after the book was replaced.
+// groups, reload() after the book was replaced.
 
 #include "contacts/models/contactsicons.h"
 
 #include <QAbstractItemModel>
 
+#include <set>
 #include <vector>
 
 class AddressBook;
@@ -28,8 +29,11 @@ public:
     // The groups listed again from the book, every change told row by row (rows of groups
     // that stay keep their indexes).
     void sync();
-    // The book was replaced: everything is listed afresh.
+    // The book was replaced: everything is listed afresh, and no group is a folder.
     void reload();
+    // The group was made by New Folder: it shows the folder pictures, not the group picture,
+    // while it has no members.
+    void markFolder(qint32 id);
 
     QModelIndex contactsRoot() const { return index(0, 0); }
     QModelIndex groupsRoot() const { return index(1, 0); }
@@ -46,8 +50,10 @@ public:
 
 private:
     std::vector<qint32> topLevelGroups() const;
+    void relist();
 
     const AddressBook* m_book = nullptr;
     std::vector<qint32> m_groups;
+    std::set<qint32> m_folders; // ids of the groups made as folders
     ContactsIcons m_icons;
 };

@@ -96,6 +96,10 @@ private Q_SLOTS:
             << QStringLiteral("??|Verylonglastname|p1|1@x|2@x|3@x|p2|c1|h1||||kept")
             << QStringLiteral("1 e-mail address, 1 telephone number, 1 other value, "
                               "2 characters replaced by '?', Last Name cut");
+        QTest::newRow("CR, LF and CR LF line ends, folds after each")
+            << QByteArray("BEGIN:VCARD\rVERSION:3.0\rN:Lee;Jo\r\n an\rEMAIL:j@x\n .example\r"
+                          "NOTE:a\r b\r\nEND:VCARD\r")
+            << QStringLiteral("Joan|Lee||j@x.example|||||||||ab") << QString();
         QTest::newRow("empty N takes FN")
             << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nN:;;;;\r\nFN:Acme\r\nEND:VCARD\r\n")
             << QStringLiteral("Acme||||||||||||") << QString();
@@ -128,14 +132,17 @@ private Q_SLOTS:
             "BEGIN:VCARD\r\nVERSION:3.0\r\nX-ONLY:nothing that maps\r\nEND:VCARD\r\n"
             "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:no end\r\n" +
             good + "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Outer;Card\r\nAGENT:\r\n" + good +
-            "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:cut off by the end of the file\r\n";
+            "END:VCARD\r\n"
+            // No END after the agent's card: that card was the next one of the file.
+            "BEGIN:VCARD\r\nVERSION:2.1\r\nN:No;End\r\nAGENT:\r\n" +
+            good + good + "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:cut off by the end of the file\r\n";
         const vcard::Book book = read(text);
-        QCOMPARE(book.skipped, 6);
-        QCOMPARE(book.cards, 9);
+        QCOMPARE(book.skipped, 7);
+        QCOMPARE(book.cards, 12);
         std::vector<std::string> names;
         for (const ContactRecord& r : book.contacts)
             names.push_back(r.strFirstName);
-        QCOMPARE(names, (std::vector<std::string>{"Good", "Good", "Card"}));
+        QCOMPARE(names, (std::vector<std::string>{"Good", "Good", "Card", "Good", "Good"}));
     }
 
     void longLinesAreCutNotHeld()
@@ -153,7 +160,8 @@ private Q_SLOTS:
     {
         const QByteArray text =
             "BEGIN:VCARD\r\nVERSION:4.0\r\nKIND:group\r\nFN:Team\r\nMEMBER:mailto:a%40b.example\r\n"
-            "MEMBER:tel:555%20123\r\nMEMBER:urn:uuid:42\r\nMEMBER:urn:uuid:nobody\r\nEND:VCARD\r\n"
+            "MEMBER:tel:555%20123\r\nMEMBER:mailto:50%25%zz%4\r\nMEMBER:urn:uuid:42\r\n"
+            "MEMBER:urn:uuid:nobody\r\nEND:VCARD\r\n"
             "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:urn:uuid:42\r\nFN:Pat\r\nTEL;TYPE=pager:9876\r\n"
             "END:VCARD\r\n";
         const vcard::Book book = read(text);
@@ -162,7 +170,8 @@ private Q_SLOTS:
         const GroupRecord& g = book.groups[0];
         QCOMPARE(QString::fromLatin1(g.strName.c_str()), QStringLiteral("Team"));
         QCOMPARE(std::vector(g.aMembers.begin(), g.aMembers.begin() + g.nMemberCount),
-                 (std::vector<GroupMember>{{0, "a@b.example"}, {1, "555 123"}, {1, "9876"}}));
+                 (std::vector<GroupMember>{
+                     {0, "a@b.example"}, {1, "555 123"}, {0, "50%%zz%4"}, {1, "9876"}}));
         QCOMPARE(book.groupReports[0].describe(), QStringLiteral("1 member"));
         // The block holds the members as the Group dialog encodes them.
         QVERIFY(g.nBlockLength > 4);

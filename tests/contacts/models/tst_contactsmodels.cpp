@@ -5,7 +5,10 @@
 #include "contacts/models/grouplistmodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QPixmap>
 #include <QTest>
+
+#include <array>
 
 #include "tests/contacts/bookfill.h"
 
@@ -113,6 +116,24 @@ private Q_SLOTS:
         QCOMPARE(cells(model, groups), QStringLiteral("Crew|New"));
         QCOMPARE(kept.row(), 0);
         QCOMPARE(ContactsTreeModel::keyOf(kept), club->nGroupId);
+
+        // A group made as a folder shows the folder pictures while it has no members; a book
+        // listed afresh has no such groups.
+        const ContactsIcons icons{{}, QIcon(QPixmap(1, 1)), {}, QIcon(QPixmap(1, 1))};
+        model.setIcons(icons);
+        const auto icon = [&](int row) {
+            return model.index(row, 0, groups).data(Qt::DecorationRole).value<QIcon>().cacheKey();
+        };
+        GroupRecord* folder = addGroup(book, "Folder");
+        model.markFolder(folder->nGroupId);
+        model.sync();
+        QCOMPARE((std::array{icon(0), icon(2)}),
+                 (std::array{icons.group.cacheKey(), icons.folder.cacheKey()}));
+        folder->nMemberCount = 1;
+        QCOMPARE(icon(2), icons.group.cacheKey());
+        folder->nMemberCount = 0;
+        model.reload();
+        QCOMPARE(icon(2), icons.group.cacheKey());
 
         book.UpdatePagerAddress(nullptr, OP_CLEAR_ALL, -1);
         model.reload();
