@@ -55,7 +55,7 @@ int checkGroupData(const GroupRecord& group)
 
 } // namespace
 
-AddressBook::AddressBook() = default;
+AddressBook::AddressBook(QObject* parent) : QObject(parent) {}
 AddressBook::~AddressBook() = default;
 
 namespace addressbook {
@@ -104,6 +104,7 @@ int AddressBook::UpdatePagerAddress(std::unique_ptr<ContactRecord>& pData, int n
     const ContactRecord* record = pData.get();
     m_acceptedContacts[record] = *pData;
     m_AddressList.push_back(std::move(pData));
+    Q_EMIT contactAdded(record->nIndex + 1);
     return DL_OK;
 }
 
@@ -154,6 +155,7 @@ int AddressBook::UpdatePagerAddress(std::unique_ptr<GroupRecord>& pData, int nOp
     const GroupRecord* record = pData.get();
     m_acceptedGroups[record] = *pData;
     m_GroupList.push_back(std::move(pData));
+    Q_EMIT groupAdded(record->nGroupId);
     return DL_OK;
 }
 
@@ -171,8 +173,10 @@ int AddressBook::UpdatePagerAddress(GroupRecord* pData, int nOp, int nArg)
     if (nArg != pData->nGroupId)
         return DL_BAD_ARGUMENT;
     // The group's members are addresses only: no contact is touched.
+    const qint32 id = pData->nGroupId;
     m_acceptedGroups.erase(pData);
     m_GroupList.erase(it);
+    Q_EMIT groupRemoved(id);
     return DL_OK;
 }
 
@@ -188,6 +192,7 @@ int AddressBook::UpdatePagerAddress(std::nullptr_t, int nOp, int nArg)
     m_acceptedGroups.clear();
     m_AddressList.clear();
     m_GroupList.clear();
+    Q_EMIT bookReset();
     return DL_OK;
 }
 
@@ -213,6 +218,34 @@ int AddressBook::CheckAddressSpace() const
     return m_AddressList.size() < static_cast<size_t>(MAX_CONTACTS) ? 1 : 0;
 }
 
+ContactRecord* AddressBook::findContact(qint32 key)
+{
+    return const_cast<ContactRecord*>(std::as_const(*this).findContact(key));
+}
+
+const ContactRecord* AddressBook::findContact(qint32 key) const
+{
+    for (const auto& contact : m_AddressList) {
+        if (contact->nKey == key)
+            return contact.get();
+    }
+    return nullptr;
+}
+
+GroupRecord* AddressBook::findGroup(qint32 id)
+{
+    return const_cast<GroupRecord*>(std::as_const(*this).findGroup(id));
+}
+
+const GroupRecord* AddressBook::findGroup(qint32 id) const
+{
+    for (const auto& group : m_GroupList) {
+        if (group->nGroupId == id)
+            return group.get();
+    }
+    return nullptr;
+}
+
 int AddressBook::replaceAll(std::vector<ContactRecord> contacts, std::vector<GroupRecord> groups)
 {
     if (const int check = checkBook(contacts, groups, MAX_CONTACTS, MAX_BOOK_GROUPS))
@@ -236,6 +269,7 @@ int AddressBook::replaceAll(std::vector<ContactRecord> contacts, std::vector<Gro
     m_GroupList.swap(groupList);
     m_acceptedContacts.swap(acceptedContacts);
     m_acceptedGroups.swap(acceptedGroups);
+    Q_EMIT bookReset();
     return DL_OK;
 }
 
@@ -253,8 +287,10 @@ AddressBookCopy AddressBook::snapshot() const
 
 int AddressBook::deleteContact(std::list<std::unique_ptr<ContactRecord>>::iterator it)
 {
+    const qint32 key = (*it)->nIndex + 1;
     m_acceptedContacts.erase(it->get());
     m_AddressList.erase(it);
+    Q_EMIT contactRemoved(key);
     return DL_OK;
 }
 
@@ -273,10 +309,11 @@ int AddressBook::changeContact(ContactRecord& contact, int result)
         const qint32 key = contact.nKey;
         contact = accepted;
         contact.nKey = key;
-        return result;
+    } else {
+        accepted = contact;
     }
-    accepted = contact;
-    return DL_OK;
+    Q_EMIT contactChanged(contact.nIndex + 1);
+    return result;
 }
 
 int AddressBook::changeGroup(GroupRecord& group, int result)
@@ -286,12 +323,12 @@ int AddressBook::changeGroup(GroupRecord& group, int result)
         result = checkGroup(group);
     if (result == DL_OK && group.nGroupId != accepted.nGroupId)
         result = DL_INVALID_GROUP;
-    if (result != DL_OK) {
+    if (result != DL_OK)
         group = accepted;
-        return result;
-    }
-    accepted = group;
-    return DL_OK;
+    else
+        accepted = group;
+    Q_EMIT groupChanged(group.nGroupId);
+    return result;
 }
 
 qint32 AddressBook::newGroupId() const

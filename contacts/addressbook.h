@@ -5,6 +5,11 @@
 // from it; the pager's side of the protocol and the pager image check with the same rules.
 // A contacts download replaces the book as a whole; an upload sends a copy of it.
 //
+// Every change the book takes is told by a signal once it is in place (a contact or a group
+// added, changed, removed; the whole book reset), so that whatever shows the book follows it
+// without being told by the caller. Records placed in the public lists directly are not
+// told: they are for reading.
+//
 // Everything here runs on the window thread: the worker thread builds a download's result
 // privately, and the result is put in place with replaceAll() before the finished event is
 // handled, so the lists are never changed while the program walks them.
@@ -12,6 +17,7 @@
 #include "contacts/addressbookerrors.h"
 #include "contacts/contactrecord.h"
 
+#include <QObject>
 #include <QString>
 
 #include <cstddef>
@@ -82,13 +88,13 @@ int checkBook(const Contacts& contacts, const Groups& groups, size_t contactCapa
 
 } // namespace addressbook
 
-class AddressBook
+class AddressBook : public QObject
 {
+    Q_OBJECT
+
 public:
-    AddressBook();
-    ~AddressBook();
-    AddressBook(const AddressBook&) = delete;
-    AddressBook& operator=(const AddressBook&) = delete;
+    explicit AddressBook(QObject* parent = nullptr);
+    ~AddressBook() override;
 
     // Operation 8: adds a new contact. nArg is its folder key and must equal nGroup. On 0 the
     // record has moved into m_AddressList (pData is empty; a raw pointer taken before the
@@ -118,6 +124,13 @@ public:
     // Nonzero while another contact fits.
     int CheckAddressSpace() const;
 
+    // The first contact whose nKey is key, walking from the head of the list; null when none.
+    ContactRecord* findContact(qint32 key);
+    const ContactRecord* findContact(qint32 key) const;
+    // The first group whose nGroupId is id; null when none.
+    GroupRecord* findGroup(qint32 id);
+    const GroupRecord* findGroup(qint32 id) const;
+
     // A finished download: the whole address book, checked first. On 0 it replaces both
     // lists (every contact keeps its slot and gets nKey = nIndex + 1); otherwise nothing
     // changes.
@@ -128,6 +141,19 @@ public:
     std::list<std::unique_ptr<ContactRecord>> m_AddressList;
     std::list<std::unique_ptr<GroupRecord>> m_GroupList;
     QString m_strAddressFile; // the current contacts text file; empty when there is none
+
+Q_SIGNALS:
+    // Contacts are named by their key (nIndex + 1), groups by their id. A change is told
+    // also when it was refused and the record got its accepted values back: the record was
+    // changed in place, and whatever read it meanwhile reads it again.
+    void contactAdded(qint32 key);
+    void contactChanged(qint32 key);
+    void contactRemoved(qint32 key);
+    void groupAdded(qint32 id);
+    void groupChanged(qint32 id);
+    void groupRemoved(qint32 id);
+    // Both lists were replaced or emptied at once.
+    void bookReset();
 
 private:
     int deleteContact(std::list<std::unique_ptr<ContactRecord>>::iterator it);

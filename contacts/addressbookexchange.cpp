@@ -153,30 +153,28 @@ ImportReport AddressBookExchange::importFrom(QIODevice& device, AddressBook& boo
 
 bool AddressBookExchange::exportTo(QIODevice& device, const AddressBook& book) const
 {
-    return write(device, book, nullptr);
+    return write(device, &book, nullptr);
 }
 
 bool AddressBookExchange::exportToFile(const QString& path, const AddressBook& book,
                                        QString* error) const
 {
-    return writeFile(path, book, nullptr, error);
+    return writeFile(path, &book, nullptr, error);
 }
 
 bool AddressBookExchange::exportVCardContacts(
     QIODevice& device, const std::vector<const ContactRecord*>& contacts) const
 {
-    static const AddressBook kNoBook;
-    return write(device, kNoBook, &contacts);
+    return write(device, nullptr, &contacts);
 }
 
 bool AddressBookExchange::exportVCardContactsToFile(
     const QString& path, const std::vector<const ContactRecord*>& contacts, QString* error) const
 {
-    static const AddressBook kNoBook;
-    return writeFile(path, kNoBook, &contacts, error);
+    return writeFile(path, nullptr, &contacts, error);
 }
 
-bool AddressBookExchange::write(QIODevice& device, const AddressBook& book,
+bool AddressBookExchange::write(QIODevice& device, const AddressBook* book,
                                 const std::vector<const ContactRecord*>* only) const
 {
     switch (m_format) {
@@ -188,19 +186,21 @@ bool AddressBookExchange::write(QIODevice& device, const AddressBook& book,
         if (only) {
             for (const ContactRecord* contact : *only)
                 writer.contact(*contact);
-        } else {
-            for (const auto& contact : book.m_AddressList)
+        } else if (book) {
+            for (const auto& contact : book->m_AddressList)
                 writer.contact(*contact);
-            for (const auto& group : book.m_GroupList)
+            for (const auto& group : book->m_GroupList)
                 writer.group(*group);
         }
         return writer.finish();
     }
     }
-    return contactstext::write(device, book.m_AddressList);
+    // The text file holds whole books only.
+    static const std::list<std::unique_ptr<ContactRecord>> kNone;
+    return contactstext::write(device, book ? book->m_AddressList : kNone);
 }
 
-bool AddressBookExchange::writeFile(const QString& path, const AddressBook& book,
+bool AddressBookExchange::writeFile(const QString& path, const AddressBook* book,
                                     const std::vector<const ContactRecord*>* only,
                                     QString* error) const
 {

@@ -93,9 +93,10 @@ public:
                                         const AddedFn& added = {});
 
 private:
-    bool write(QIODevice& device, const AddressBook& book,
+    // Writes the whole book, or only the contacts chosen (book null).
+    bool write(QIODevice& device, const AddressBook* book,
                const std::vector<const ContactRecord*>* only) const;
-    bool writeFile(const QString& path, const AddressBook& book,
+    bool writeFile(const QString& path, const AddressBook* book,
                    const std::vector<const ContactRecord*>* only, QString* error) const;
 
     ExchangeFormat m_format;

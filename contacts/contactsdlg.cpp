@@ -80,16 +80,6 @@ private:
     CContactsDlg* m_owner;
 };
 
-// The first group of the book with this id, or null.
-GroupRecord* findGroupIn(const std::list<std::unique_ptr<GroupRecord>>& groups, qint32 id)
-{
-    for (const auto& group : groups) {
-        if (group->nGroupId == id)
-            return group.get();
-    }
-    return nullptr;
-}
-
 // Opens a file an import reads, or tells why it cannot. A pipe or a device is refused before
 // it is opened: opening a pipe waits for a writer, and a device may never end.
 bool openSource(QWidget* parent, QFile& file)
@@ -414,14 +404,7 @@ void CContactsDlg::ViewAddressInfoWindow(qint32 key)
     CPager* p = pager();
     if (!p || m_nListKey != KEY_CONTACTS)
         return;
-    auto findByKey = [p](qint32 k) -> ContactRecord* {
-        for (const auto& contact : p->m_AddressList) {
-            if (contact->nKey == k)
-                return contact.get();
-        }
-        return nullptr;
-    };
-    ContactRecord* contact = findByKey(key);
+    ContactRecord* contact = p->findContact(key);
     if (!contact)
         return;
     const qint32 nGroup = contact->nGroup;
@@ -432,7 +415,7 @@ void CContactsDlg::ViewAddressInfoWindow(qint32 key)
     if (execDialog(dlg) != QDialog::Accepted)
         return;
     // Device events run while the dialog is open: the record may be gone by now.
-    if (generation != m_nMirrorGeneration || findByKey(key) != contact) {
+    if (generation != m_nMirrorGeneration || p->findContact(key) != contact) {
         platform::tell(this, kEditDropped);
         return;
     }
@@ -514,7 +497,7 @@ void CContactsDlg::OnGroupDelete()
     const qint32 key = keyOf(m_hMenuItem);
     if (key < 0)
         return;
-    GroupRecord* group = findGroupIn(p->m_GroupList, key);
+    GroupRecord* group = p->findGroup(key);
     if (!group)
         return;
     m_nResult = p->UpdatePagerAddress(group, OP_DELETE_GROUP, key);
@@ -557,7 +540,7 @@ void CContactsDlg::OnGroupEdit()
     if (!p || !m_hMenuItem.isValid())
         return;
     const qint32 key = keyOf(m_hMenuItem);
-    if (!findGroupIn(p->m_GroupList, key))
+    if (!p->findGroup(key))
         return;
     if (!m_GroupDlg)
         m_GroupDlg = new CGroupDlg(this);
@@ -587,8 +570,7 @@ void CContactsDlg::storeGroup(const CGroupDlg& dlg)
         return;
     }
     // The item the edit began on is gone when a download rebuilt the tree meanwhile.
-    GroupRecord* group =
-        m_hMenuItem.isValid() ? findGroupIn(p->m_GroupList, keyOf(m_hMenuItem)) : nullptr;
+    GroupRecord* group = m_hMenuItem.isValid() ? p->findGroup(keyOf(m_hMenuItem)) : nullptr;
     if (!group || keyOf(m_hMenuItem) != dlg.m_nGroupId) {
         platform::tell(this, kEditDropped);
         return;
@@ -700,7 +682,7 @@ void CContactsDlg::OnFolderReName(const QModelIndex& item, const std::string& na
     if (!p || !item.isValid())
         return;
     const qint32 key = keyOf(item);
-    GroupRecord* group = findGroupIn(p->m_GroupList, key);
+    GroupRecord* group = p->findGroup(key);
     if (!group)
         return;
     group->strName = name;
@@ -1038,12 +1020,8 @@ void CContactsDlg::ExportVCard()
             rows.push_back(index.row());
         std::sort(rows.begin(), rows.end());
         for (const int row : rows) {
-            for (const auto& contact : p->m_AddressList) {
-                if (contact->nKey == rowKey(row)) {
-                    chosen.push_back(contact.get());
-                    break;
-                }
-            }
+            if (const ContactRecord* contact = p->findContact(rowKey(row)))
+                chosen.push_back(contact);
         }
     }
     int filter = 0;

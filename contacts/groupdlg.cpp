@@ -108,22 +108,16 @@ void CGroupDlg::OnInitDialog()
     // A new group does not inherit the name of the group composed before it.
     if (!m_bEdit)
         m_strName.clear();
-    const AddressBook* pager = m_pBook;
-    if (m_bEdit && pager) {
-        const auto it =
-            std::find_if(pager->m_GroupList.begin(), pager->m_GroupList.end(),
-                         [this](const auto& group) { return group->nGroupId == m_nGroupId; });
-        if (it != pager->m_GroupList.end()) {
-            const GroupRecord& group = **it;
-            m_strName = group.strName;
-            // The count comes from the device: never beyond the array.
-            const int count = std::clamp(group.nMemberCount, 0, MAX_GROUP_MEMBERS);
-            for (int i = 0; i < count; ++i) {
-                const GroupMember& member = group.aMembers[static_cast<size_t>(i)];
-                addRow(member.nKind, member.strEntry);
-            }
-            m_Block.load(group);
+    const GroupRecord* edited = m_bEdit && m_pBook ? m_pBook->findGroup(m_nGroupId) : nullptr;
+    if (edited) {
+        m_strName = edited->strName;
+        // The count comes from the device: never beyond the array.
+        const int count = std::clamp(edited->nMemberCount, 0, MAX_GROUP_MEMBERS);
+        for (int i = 0; i < count; ++i) {
+            const GroupMember& member = edited->aMembers[static_cast<size_t>(i)];
+            addRow(member.nKind, member.strEntry);
         }
+        m_Block.load(*edited);
     }
     setLineEditBytes(m_pName, m_strName, MAX_GROUP_NAME);
     m_pName->setFocus(Qt::OtherFocusReason);

@@ -152,15 +152,7 @@ QVariant ContactsTreeModel::data(const QModelIndex& index, int role) const
         }
     }
     const qint32 id = m_groups[static_cast<size_t>(index.row())];
-    const auto group = [this, id]() -> const GroupRecord* {
-        if (m_book) {
-            for (const auto& candidate : m_book->m_GroupList) {
-                if (candidate->nGroupId == id)
-                    return candidate.get();
-            }
-        }
-        return nullptr;
-    };
+    const auto group = [this, id] { return m_book ? m_book->findGroup(id) : nullptr; };
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: {

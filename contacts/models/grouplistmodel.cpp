@@ -9,13 +9,7 @@ GroupListModel::GroupListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 const GroupRecord* GroupListModel::findGroup(qint32 id) const
 {
-    if (!m_book)
-        return nullptr;
-    for (const auto& group : m_book->m_GroupList) {
-        if (group->nGroupId == id)
-            return group.get();
-    }
-    return nullptr;
+    return m_book ? m_book->findGroup(id) : nullptr;
 }
 
 void GroupListModel::showGroups()
