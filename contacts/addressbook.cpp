@@ -75,6 +75,12 @@ int checkGroup(const GroupRecord& group)
     return checkGroupData(group);
 }
 
+int checkReplacement(const std::vector<ContactRecord>& contacts,
+                     const std::vector<GroupRecord>& groups)
+{
+    return checkBook(contacts, groups, MAX_CONTACTS, MAX_BOOK_GROUPS);
+}
+
 } // namespace addressbook
 
 int AddressBook::UpdatePagerAddress(std::unique_ptr<ContactRecord>& pData, int nOp, int nArg)
@@ -248,7 +254,7 @@ const GroupRecord* AddressBook::findGroup(qint32 id) const
 
 int AddressBook::replaceAll(std::vector<ContactRecord> contacts, std::vector<GroupRecord> groups)
 {
-    if (const int check = checkBook(contacts, groups, MAX_CONTACTS, MAX_BOOK_GROUPS))
+    if (const int check = checkReplacement(contacts, groups))
         return check;
 
     std::list<std::unique_ptr<ContactRecord>> addressList;

@@ -1,9 +1,10 @@
 #pragma once
 // The address book: the program's copy of the pager's address memory, the contacts and
 // groups the program lists, edits in place and hands back through UpdatePagerAddress, and
-// the one set of rules of what the pager's memory keeps. The device link (CPager) derives
-// from it; the pager's side of the protocol and the pager image check with the same rules.
-// A contacts download replaces the book as a whole; an upload sends a copy of it.
+// the one set of rules of what the pager's memory keeps. The application owns it, as it owns
+// the message store; the device link (CPager) uploads copies of it and hands back whole
+// downloaded books, which replace it in one step; the pager's side of the protocol and the
+// pager image check with the same rules.
 //
 // Every change the book takes is told by a signal once it is in place (a contact or a group
 // added, changed, removed; the whole book reset), so that whatever shows the book follows it
@@ -11,8 +12,8 @@
 // told: they are for reading.
 //
 // Everything here runs on the window thread: the worker thread builds a download's result
-// privately, and the result is put in place with replaceAll() before the finished event is
-// handled, so the lists are never changed while the program walks them.
+// privately, and the program puts it in place with replaceAll() as it handles the finished
+// event, so the lists are never changed while the program walks them.
 
 #include "contacts/addressbookerrors.h"
 #include "contacts/contactrecord.h"
@@ -85,6 +86,10 @@ int checkBook(const Contacts& contacts, const Groups& groups, size_t contactCapa
     }
     return DL_OK;
 }
+
+// Whether replaceAll takes this whole address book: DL_OK, or why it does not.
+int checkReplacement(const std::vector<ContactRecord>& contacts,
+                     const std::vector<GroupRecord>& groups);
 
 } // namespace addressbook
 

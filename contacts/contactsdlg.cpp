@@ -166,12 +166,12 @@ CContactsDlg::CContactsDlg(QWidget* parent) : QWidget(parent)
 
 CContactsDlg::~CContactsDlg() = default;
 
-void CContactsDlg::SetPager(CPager* pPager)
+void CContactsDlg::SetBook(AddressBook* pBook)
 {
-    m_pPager = pPager;
-    m_pTreeModel->setBook(pPager);
-    m_pContactModel->setBook(pPager);
-    m_pGroupModel->setBook(pPager);
+    m_pBook = pBook;
+    m_pTreeModel->setBook(pBook);
+    m_pContactModel->setBook(pBook);
+    m_pGroupModel->setBook(pBook);
     FillTree();
 }
 
@@ -346,7 +346,7 @@ void CContactsDlg::insertContactRow(const ContactRecord& contact)
 
 void CContactsDlg::OnButtonAddressNewaddress()
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p || m_nListKey != KEY_CONTACTS)
         return;
     if (p->CheckAddressSpace() == 0) {
@@ -401,7 +401,7 @@ void CContactsDlg::OnAddressContact()
 
 void CContactsDlg::ViewAddressInfoWindow(qint32 key)
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p || m_nListKey != KEY_CONTACTS)
         return;
     ContactRecord* contact = p->findContact(key);
@@ -428,7 +428,7 @@ void CContactsDlg::ViewAddressInfoWindow(qint32 key)
 void CContactsDlg::OnAddressDelete()
 {
     m_bModified = 1;
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p)
         return;
     if (m_bFolderMenu == 1) {
@@ -476,7 +476,7 @@ void CContactsDlg::OnAddressDelete()
 
 void CContactsDlg::DeleteFolderStructure(qint32 key)
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p)
         return;
     for (auto it = p->m_AddressList.begin(); it != p->m_AddressList.end();) {
@@ -491,7 +491,7 @@ void CContactsDlg::DeleteFolderStructure(qint32 key)
 
 void CContactsDlg::OnGroupDelete()
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p || !m_hMenuItem.isValid())
         return;
     const qint32 key = keyOf(m_hMenuItem);
@@ -514,7 +514,7 @@ void CContactsDlg::OnGroupDelete()
 
 void CContactsDlg::OnGroupNew()
 {
-    if (!pager())
+    if (!m_pBook)
         return;
     if (m_pTreeModel->rowCount(groupsRoot()) >= MAX_GROUPS) {
         platform::tell(this, QString::fromLatin1(kMaxGroupCount));
@@ -522,7 +522,7 @@ void CContactsDlg::OnGroupNew()
     }
     if (!m_GroupDlg)
         m_GroupDlg = new CGroupDlg(this);
-    m_GroupDlg->m_pBook = pager();
+    m_GroupDlg->m_pBook = m_pBook;
     m_GroupDlg->m_bEdit = 0;
     m_GroupDlg->m_nGroupId = 0;
     // Nothing of the last group shown carries over into a new one.
@@ -536,7 +536,7 @@ void CContactsDlg::OnGroupNew()
 
 void CContactsDlg::OnGroupEdit()
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p || !m_hMenuItem.isValid())
         return;
     const qint32 key = keyOf(m_hMenuItem);
@@ -556,7 +556,7 @@ void CContactsDlg::OnGroupEdit()
 
 void CContactsDlg::storeGroup(const CGroupDlg& dlg)
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p)
         return;
     const GroupRecord& composed = dlg.composed();
@@ -589,7 +589,7 @@ void CContactsDlg::storeGroup(const CGroupDlg& dlg)
 void CContactsDlg::OnFolderNew()
 {
     const QModelIndex parent = m_hMenuItem;
-    if (!parent.isValid() || !pager())
+    if (!parent.isValid() || !m_pBook)
         return;
     // The new group is shown open, as the expansion lists the groups.
     m_pTree->expand(groupsRoot());
@@ -612,7 +612,7 @@ void CContactsDlg::OnFolderNew()
 
 QModelIndex CContactsDlg::InsertFolder(const std::string& name)
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p)
         return {};
     auto group = std::make_unique<GroupRecord>();
@@ -678,7 +678,7 @@ void CContactsDlg::OnEndLabelEdit(const QModelIndex& item, const QString& text)
 
 void CContactsDlg::OnFolderReName(const QModelIndex& item, const std::string& name)
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p || !item.isValid())
         return;
     const qint32 key = keyOf(item);
@@ -813,7 +813,7 @@ QString CContactsDlg::askImportPath(const char* filter, const QString& extension
 
 void CContactsDlg::ImportContacts()
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p)
         return;
     p->m_strAddressFile.clear();
@@ -852,7 +852,7 @@ void CContactsDlg::ImportContacts()
 
 void CContactsDlg::ExportContacts()
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p)
         return;
     QString target = p->m_strAddressFile;
@@ -938,7 +938,7 @@ QString vcardReport(const VCardImport& import, const VCardImportReport& report)
 
 void CContactsDlg::ImportVCard()
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p)
         return;
     const QString path = askImportPath(kVCardOpenFilter, QStringLiteral("vcf"));
@@ -1008,7 +1008,7 @@ void CContactsDlg::ImportVCard()
 
 void CContactsDlg::ExportVCard()
 {
-    CPager* p = pager();
+    AddressBook* p = m_pBook;
     if (!p)
         return;
     // Several selected contacts are exported alone; otherwise the whole book with its

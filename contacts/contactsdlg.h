@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 
+class AddressBook;
 class CPager;
 class CQuillboxDoc;
 class QDialog;
@@ -61,8 +62,10 @@ public:
 
     void SetDocument(CQuillboxDoc* pDoc) { m_pDoc = pDoc; }
     CQuillboxDoc* document() const { return m_pDoc; }
-    // The main window's device-link object; the tree is rebuilt from its mirror.
-    void SetPager(CPager* pPager);
+    // The address book shown and worked on; the tree is rebuilt from it.
+    void SetBook(AddressBook* pBook);
+    // The main window's device-link object, which the transfers start on.
+    void SetPager(CPager* pPager) { m_pPager = pPager; }
     // The setting the contacts file dialogs open in (the import changes it).
     void SetAddressPath(QString* pszAddressPath) { m_pszAddressPath = pszAddressPath; }
 
@@ -181,6 +184,7 @@ private:
     int m_bEditGroup = 0;
     int m_bModified = 0;
     int m_nResult = 0;
+    AddressBook* m_pBook = nullptr;
     CPager* m_pPager = nullptr;
     CQuillboxDoc* m_pDoc = nullptr;
     QString* m_pszAddressPath = nullptr;

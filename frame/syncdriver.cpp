@@ -160,7 +160,7 @@ void CSyncDriver::handle(PagerEvent code, qint32 argument)
         if (isMode(argument, PagerMode::DownloadMessages))
             Q_EMIT messagesDownloaded(m_pager.m_DeviceMessages, m_pager.m_FolderNames);
         else if (isMode(argument, PagerMode::DownloadContacts))
-            Q_EMIT contactsDownloaded();
+            Q_EMIT contactsDownloaded(m_pager.m_DownloadedContacts);
         else if (isMode(argument, PagerMode::UploadContacts))
             Q_EMIT contactsUploaded();
         break;

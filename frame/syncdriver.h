@@ -50,7 +50,9 @@ Q_SIGNALS:
     // A message download finished: the pager's folder names and its messages, as values.
     void messagesDownloaded(const std::vector<DeviceMessage>& messages,
                             const FolderNameSlots& folderNames);
-    void contactsDownloaded();
+    // A contacts download finished: the pager's whole book, for the program to put in
+    // place.
+    void contactsDownloaded(const AddressBookCopy& book);
     void contactsUploaded();
     // A contacts download failed.
     void contactsDownloadFailed();

@@ -168,7 +168,7 @@ void TestMainFrame::recoveryCopy()
         QVERIFY(
             boxes.requests[0].text.startsWith(QStringLiteral("Quillbox did not close normally")));
         QVERIFY(!run.frame().recovery()->exists());
-        QVERIFY(run.frame().pager().m_AddressList.empty());
+        QVERIFY(run.frame().book().m_AddressList.empty());
         addAnn(run);
     }
     boxes.answers = {MessageAnswer::Yes, MessageAnswer::No};

@@ -104,10 +104,10 @@ bool transfer(e2e::ProgramRun& run, ScriptedMessageBoxes& boxes, int command, co
            boxes.requests.constLast().text == QLatin1String(completed);
 }
 
-std::vector<ContactRecord> contactsOf(const CPager& pager)
+std::vector<ContactRecord> contactsOf(const AddressBook& book)
 {
     std::vector<ContactRecord> out;
-    for (const auto& c : pager.m_AddressList) {
+    for (const auto& c : book.m_AddressList) {
         ContactRecord copy = *c;
         copy.nIndex = copy.nKey = 0;
         out.push_back(copy);
@@ -276,7 +276,7 @@ void TestProgram::addressBookRoundTrip()
                  QStringLiteral("zz Edited"));
 
         // Close: Yes exports to the file chosen, then the program ends.
-        made = contactsOf(run.frame().pager());
+        made = contactsOf(run.frame().book());
         boxes.answers = {MessageAnswer::Yes};
         files.answers = {file};
         QVERIFY(run.close());
@@ -288,11 +288,11 @@ void TestProgram::addressBookRoundTrip()
         QVERIFY(run.start());
         files.answers = {file};
         run.frame().action(CMainFrame::ID_IMPORT_CONTACTS)->trigger();
-        QVERIFY(contactsOf(run.frame().pager()) == made);
+        QVERIFY(contactsOf(run.frame().book()) == made);
 
         QVERIFY(transfer(run, boxes, CMainFrame::ID_UPLOAD_CONTACTS, "Upload Completed ! "));
         QVERIFY(transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS, "Download Completed ! "));
-        QVERIFY(contactsOf(run.frame().pager()) == made);
+        QVERIFY(contactsOf(run.frame().book()) == made);
 
         // No saves nothing: the program ends without writing.
         boxes.answers = {MessageAnswer::No};

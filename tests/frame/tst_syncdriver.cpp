@@ -19,6 +19,7 @@ class TestSyncDriver : public QObject
 
     Settings m_settings;
     QWidget m_frame;
+    AddressBook m_book;
     std::unique_ptr<CPager> m_pager;
     std::unique_ptr<CSyncDriver> m_driver;
 
@@ -34,7 +35,7 @@ private Q_SLOTS:
     {
         // No pager behind the port: nothing here starts a transfer.
         qputenv("QUILLBOX_COM1", "/nonexistent/quillbox-test-port");
-        m_pager = std::make_unique<CPager>();
+        m_pager = std::make_unique<CPager>(m_book);
         m_driver = std::make_unique<CSyncDriver>(*m_pager, m_settings, &m_frame);
         m_driver->StartDeviceLink();
     }

@@ -203,7 +203,8 @@ int runPager(const QStringList& args)
         return EXIT_USAGE;
     }
 
-    CPager pager;
+    AddressBook book;
+    CPager pager(book);
     const QString port = parser.value(portOption);
     bool numeric = false;
     const int number = port.toInt(&numeric);
@@ -216,7 +217,7 @@ int runPager(const QStringList& args)
     if (mode == PagerMode::UploadContacts) {
         if (!readAddressBook(pos.at(1), image))
             return EXIT_INPUT;
-        if (const int result = pager.replaceAll(image.contacts, image.groups)) {
+        if (const int result = book.replaceAll(image.contacts, image.groups)) {
             printError(QStringLiteral("%1: %2").arg(pos.at(1), CPager::GetErrorMessage(result)));
             return EXIT_INPUT;
         }
@@ -258,10 +259,8 @@ int runPager(const QStringList& args)
         image.messages = pager.m_DeviceMessages;
         output = image.messagesToJson();
     } else if (mode == PagerMode::DownloadContacts) {
-        for (const auto& contact : pager.m_AddressList)
-            image.contacts.push_back(*contact);
-        for (const auto& group : pager.m_GroupList)
-            image.groups.push_back(*group);
+        image.contacts = pager.m_DownloadedContacts.contacts;
+        image.groups = pager.m_DownloadedContacts.groups;
         output = image.addressBookToJson();
     }
     if (mode != PagerMode::UploadContacts)
