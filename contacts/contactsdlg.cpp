@@ -148,7 +148,6 @@ CContactsDlg::CContactsDlg(QWidget* parent) : QWidget(parent)
 
     connect(m_pTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnTreeSelChanged(current); });
-    connect(m_pTree, &QTreeView::expanded, this, &CContactsDlg::OnItemExpanded);
     connect(m_pTree, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { OnContextMenu(m_pTree->viewport(), pos); });
     // A double click anywhere on a row opens it, right of the last column too, where the
@@ -168,7 +167,12 @@ CContactsDlg::~CContactsDlg() = default;
 
 void CContactsDlg::SetBook(AddressBook* pBook)
 {
+    if (m_pBook)
+        disconnect(m_pBook, nullptr, this, nullptr);
     m_pBook = pBook;
+    // A book replaced as a whole holds other records, even where a key is the same.
+    if (m_pBook)
+        connect(m_pBook, &AddressBook::bookReset, this, [this] { ++m_nMirrorGeneration; });
     m_pTreeModel->setBook(pBook);
     m_pContactModel->setBook(pBook);
     m_pGroupModel->setBook(pBook);
@@ -264,18 +268,18 @@ int CContactsDlg::selectedRow() const
 
 void CContactsDlg::ClearList()
 {
-    m_pContactModel->clear();
+    // The list shows no folder until a tree item is selected again.
+    m_nListKey = 0;
+    SetListColumns(1);
     m_pGroupModel->clear();
 }
 
 void CContactsDlg::FillTree()
 {
+    // The models follow the book themselves: what is left is where the tree and the list
+    // stand.
     m_hMenuItem = QPersistentModelIndex();
     m_hSelItem = QPersistentModelIndex();
-    {
-        const QSignalBlocker quiet(m_pTree->selectionModel());
-        m_pTreeModel->reload();
-    }
     // "Groups" opens on its top-level groups; "Contacts" is selected and listed.
     m_pTree->expand(groupsRoot());
     const QModelIndex contacts = contactsRoot();
@@ -292,15 +296,6 @@ void CContactsDlg::OnTreeSelChanged(const QModelIndex& item)
         ShowList(keyOf(item));
     else
         ClearList();
-}
-
-void CContactsDlg::OnItemExpanded(const QModelIndex& item)
-{
-    // The groups are listed again from the book; items of groups that stay are kept, so a
-    // command that follows a right click still finds its item, and one whose group is gone
-    // finds none.
-    if (keyOf(item) == KEY_GROUPS)
-        m_pTreeModel->sync();
 }
 
 void CContactsDlg::SetListColumns(int kind)
@@ -323,11 +318,11 @@ void CContactsDlg::SetListColumns(int kind)
 
 void CContactsDlg::ShowList(qint32 key)
 {
-    // The list's own commands follow what it shows, whichever command filled it.
+    // Which listing the list shows; the rows follow the book. The list's own commands follow
+    // what it shows, whichever command chose it.
     m_nListKey = key;
     if (key == KEY_CONTACTS) {
         SetListColumns(0);
-        m_pContactModel->reload();
     } else if (key == KEY_GROUPS) {
         SetListColumns(1);
         m_pGroupModel->showGroups();
@@ -335,11 +330,6 @@ void CContactsDlg::ShowList(qint32 key)
         SetListColumns(1);
         m_pGroupModel->showMembers(key);
     }
-}
-
-void CContactsDlg::insertContactRow(const ContactRecord& contact)
-{
-    m_pContactModel->insertContact(contact);
 }
 
 // ---- contacts ----
@@ -366,10 +356,6 @@ void CContactsDlg::OnButtonAddressNewaddress()
     added->nKey = added->nIndex + 1;
     if (added->nKey < 1)
         return;
-    // A download that ended while the dialog was open lists the Contacts folder afresh,
-    // the new contact among them if it is still there.
-    if (m_nListKey == KEY_CONTACTS)
-        insertContactRow(*added);
     m_bModified = 1;
 }
 
@@ -421,7 +407,6 @@ void CContactsDlg::ViewAddressInfoWindow(qint32 key)
     }
     dlg.getFields(*contact);
     m_nResult = p->UpdatePagerAddress(contact, OP_CHANGE_CONTACT, nGroup);
-    ShowList(nGroup);
     m_bModified = 1;
 }
 
@@ -446,31 +431,22 @@ void CContactsDlg::OnAddressDelete()
         if (key < 0)
             return;
         m_nResult = p->UpdatePagerAddress(&key, OP_DELETE_CONTACT, 0);
-        // A contact the library kept keeps its row: the list shows the address book.
-        if (m_nResult == 0)
-            m_pContactModel->removeContactRow(row);
         return;
     }
     if (selected.size() > 1) {
+        // The keys first: every delete takes its row away.
         std::vector<int> rows;
         for (const QModelIndex& index : selected)
             rows.push_back(index.row());
         std::sort(rows.begin(), rows.end());
-        qint32 remembered = 0;
-        bool first = true;
-        for (const int row : rows) {
-            const qint32 key = rowKey(row);
+        std::vector<qint32> keys;
+        for (const int row : rows)
+            keys.push_back(rowKey(row));
+        for (const qint32 key : keys) {
             if (key < 0)
                 return;
-            if (first) {
-                if (const ContactRecord* contact = p->GetListAddress(key))
-                    remembered = contact->nGroup;
-                first = false;
-            }
             m_nResult = p->UpdatePagerAddress(&key, OP_DELETE_CONTACT, 0);
         }
-        // Rows whose contact was already gone are listed no longer either.
-        ShowList(remembered != 0 ? remembered : m_nListKey);
     }
 }
 
@@ -501,14 +477,6 @@ void CContactsDlg::OnGroupDelete()
     if (!group)
         return;
     m_nResult = p->UpdatePagerAddress(group, OP_DELETE_GROUP, key);
-    // A group the library kept keeps its item.
-    if (m_nResult == 0) {
-        m_pTreeModel->sync();
-        // A listing of the group, or of all groups, does not keep a row of a group that is
-        // gone.
-        if (m_nListKey == KEY_GROUPS || m_nListKey == key)
-            ShowList(m_nListKey);
-    }
     m_bModified = 1;
 }
 
@@ -563,10 +531,8 @@ void CContactsDlg::storeGroup(const CGroupDlg& dlg)
     if (m_bEditGroup == 0) {
         auto group = std::make_unique<GroupRecord>(composed);
         m_nResult = p->UpdatePagerAddress(group, OP_ADD_GROUP, -1);
-        if (m_nResult == 0) {
-            m_pTreeModel->sync();
+        if (m_nResult == 0)
             m_bModified = 1;
-        }
         return;
     }
     // The item the edit began on is gone when a download rebuilt the tree meanwhile.
@@ -581,7 +547,6 @@ void CContactsDlg::storeGroup(const CGroupDlg& dlg)
     group->abyBlock = composed.abyBlock;
     group->nBlockLength = composed.nBlockLength;
     m_nResult = p->UpdatePagerAddress(group, OP_CHANGE_GROUP, group->nGroupId);
-    m_pTreeModel->sync();
     if (m_nResult == 0)
         m_bModified = 1;
 }
@@ -591,7 +556,7 @@ void CContactsDlg::OnFolderNew()
     const QModelIndex parent = m_hMenuItem;
     if (!parent.isValid() || !m_pBook)
         return;
-    // The new group is shown open, as the expansion lists the groups.
+    // The new group is shown open.
     m_pTree->expand(groupsRoot());
     if (!m_hMenuItem.isValid())
         return;
@@ -622,7 +587,6 @@ QModelIndex CContactsDlg::InsertFolder(const std::string& name)
     if (m_nResult != 0)
         return {};
     m_pTreeModel->markFolder(added->nGroupId);
-    m_pTreeModel->sync();
     m_bModified = 1;
     return m_pTreeModel->groupIndex(added->nGroupId);
 }
@@ -686,9 +650,8 @@ void CContactsDlg::OnFolderReName(const QModelIndex& item, const std::string& na
     if (!group)
         return;
     group->strName = name;
-    m_nResult = p->UpdatePagerAddress(group, OP_CHANGE_GROUP, key);
     // The item shows the name the book kept.
-    m_pTreeModel->sync();
+    m_nResult = p->UpdatePagerAddress(group, OP_CHANGE_GROUP, key);
     if (m_nResult == 0)
         m_bModified = 1;
 }
@@ -781,7 +744,6 @@ void CContactsDlg::UploadContacts()
 
 void CContactsDlg::DownloadCompleted()
 {
-    ++m_nMirrorGeneration;
     ClearList();
     FillTree();
     m_bModified = 1;
@@ -829,13 +791,7 @@ void CContactsDlg::ImportContacts()
     if (m_pList->model()->rowCount() > 0)
         m_bModified = 1;
 
-    // Rows go only into a listing of the Contacts folder, where they are sorted.
-    const bool listing = m_nListKey == KEY_CONTACTS;
-    const ImportReport report =
-        AddressBookExchange().importFrom(file, *p, [this, listing](const ContactRecord& added) {
-            if (listing)
-                insertContactRow(added);
-        });
+    const ImportReport report = AddressBookExchange().importFrom(file, *p);
     m_nResult = report.refused > 0 ? addressbook::DL_INVALID_CONTACT : addressbook::DL_OK;
     for (int i = 0; i < report.refused; ++i)
         platform::tell(this, QStringLiteral("ImportAddress PagerError"));
@@ -998,11 +954,8 @@ void CContactsDlg::ImportVCard()
 
     const VCardImportReport report = AddressBookExchange::applyVCard(import, *p);
     m_nResult = report.refused > 0 ? addressbook::DL_INVALID_CONTACT : addressbook::DL_OK;
-    if (report.added + report.replaced + report.groupsAdded > 0) {
+    if (report.added + report.replaced + report.groupsAdded > 0)
         m_bModified = 1;
-        m_pTreeModel->sync();
-        ShowList(m_nListKey);
-    }
     platform::inform(this, vcardReport(import, report));
 }
 

@@ -138,12 +138,10 @@ protected:
 
 private:
     void OnTreeSelChanged(const QModelIndex& item);
-    void OnItemExpanded(const QModelIndex& item);
     void OnListDoubleClicked(const QModelIndex& row);
     void OnContextMenu(QWidget* source, const QPoint& pos);
     // Fetched again through the main window at the start of every operation.
     CPager* pager() const { return m_pPager; }
-    void insertContactRow(const ContactRecord& contact);
     int selectedRowCount() const;
     // The one row single-row commands act on: the current row when it is selected,
     // otherwise the first selected row; -1 when none is selected.
