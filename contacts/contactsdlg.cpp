@@ -2,11 +2,11 @@
 
 #include "contacts/addressbookexchange.h"
 #include "contacts/contactdlg.h"
+#include "contacts/contactstransfers.h"
 #include "contacts/duplicatereviewdlg.h"
 #include "contacts/models/contactlistmodel.h"
 #include "contacts/models/contactstreemodel.h"
 #include "contacts/models/grouplistmodel.h"
-#include "devlink/cpager.h"
 #include "platform/bytes.h"
 #include "platform/filedialogservice.h"
 #include "platform/inputfile.h"
@@ -719,27 +719,17 @@ void CContactsDlg::OnContextMenu(QWidget* source, const QPoint& pos)
 
 void CContactsDlg::DownloadContacts()
 {
-    CPager* p = pager();
-    if (!p)
-        return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    // The book is not emptied first: only a completed download replaces it (the device
-    // link installs a result only on success), so a download that fails or cannot start
-    // loses nothing, and the current file is never overwritten with an empty book.
-    m_nResult = p->PagerControl(PagerMode::DownloadContacts, 0);
-    QApplication::restoreOverrideCursor();
-    if (m_nResult != 0)
-        platform::inform(this, CPager::GetErrorMessage(m_nResult));
+    // The book is not emptied first: only a completed download replaces it, so a download
+    // that fails or cannot start loses nothing, and the current file is never overwritten
+    // with an empty book.
+    if (m_pTransfers)
+        m_nResult = m_pTransfers->DownloadContacts();
 }
 
 void CContactsDlg::UploadContacts()
 {
-    CPager* p = pager();
-    if (!p)
-        return;
-    m_nResult = p->PagerControl(PagerMode::UploadContacts, 0);
-    if (m_nResult != 0)
-        platform::inform(this, CPager::GetErrorMessage(m_nResult));
+    if (m_pTransfers)
+        m_nResult = m_pTransfers->UploadContacts();
 }
 
 void CContactsDlg::DownloadCompleted()

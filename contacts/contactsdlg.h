@@ -19,7 +19,7 @@
 #include <string>
 
 class AddressBook;
-class CPager;
+class ContactsTransfers;
 class CQuillboxDoc;
 class QDialog;
 class QMenu;
@@ -64,8 +64,8 @@ public:
     CQuillboxDoc* document() const { return m_pDoc; }
     // The address book shown and worked on; the tree is rebuilt from it.
     void SetBook(AddressBook* pBook);
-    // The main window's device-link object, which the transfers start on.
-    void SetPager(CPager* pPager) { m_pPager = pPager; }
+    // Where the contacts transfers start.
+    void SetTransfers(ContactsTransfers* pTransfers) { m_pTransfers = pTransfers; }
     // The setting the contacts file dialogs open in (the import changes it).
     void SetAddressPath(QString* pszAddressPath) { m_pszAddressPath = pszAddressPath; }
 
@@ -140,8 +140,6 @@ private:
     void OnTreeSelChanged(const QModelIndex& item);
     void OnListDoubleClicked(const QModelIndex& row);
     void OnContextMenu(QWidget* source, const QPoint& pos);
-    // Fetched again through the main window at the start of every operation.
-    CPager* pager() const { return m_pPager; }
     int selectedRowCount() const;
     // The one row single-row commands act on: the current row when it is selected,
     // otherwise the first selected row; -1 when none is selected.
@@ -183,7 +181,7 @@ private:
     int m_bModified = 0;
     int m_nResult = 0;
     AddressBook* m_pBook = nullptr;
-    CPager* m_pPager = nullptr;
+    ContactsTransfers* m_pTransfers = nullptr;
     CQuillboxDoc* m_pDoc = nullptr;
     QString* m_pszAddressPath = nullptr;
     // Counts the downloads that replaced the mirror: a contact opened before one of them

@@ -324,7 +324,7 @@ void CMainFrame::OnInitialSetup()
     m_pClient->addWidget(m_pContacts);
     m_pContacts->SetDocument(&m_doc);
     m_pContacts->SetBook(&m_book);
-    m_pContacts->SetPager(&m_pager);
+    m_pContacts->SetTransfers(&m_driver);
     m_pContacts->SetAddressPath(&m_settings.szAddressPath);
 
     connect(&m_driver, &CSyncDriver::messagesDownloaded, this,

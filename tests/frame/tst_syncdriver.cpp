@@ -90,6 +90,19 @@ private Q_SLOTS:
         QCOMPARE(boxes.unexpected, 0);
     }
 
+    // The Contacts window's transfers start here too: one that cannot start is told at
+    // once, and its code handed back.
+    void contactsTransfersThatCannotStart()
+    {
+        ScriptedMessageBoxes boxes;
+        CPager idle(m_book); // its thread never started
+        CSyncDriver driver(idle, m_settings, &m_frame);
+        QCOMPARE(driver.DownloadContacts(), int(devlink::protocol::ErrPortCannotOpen));
+        QCOMPARE(driver.UploadContacts(), int(devlink::protocol::ErrPortCannotOpen));
+        QCOMPARE(boxes.texts(),
+                 QStringList(2, QStringLiteral("The serial port cannot be opened.")));
+    }
+
     void aFinishDuringThePumpWaitsForItsEnd()
     {
         // The finish of a transfer shows a box; its loop must not run inside the pump of a
