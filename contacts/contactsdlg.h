@@ -1,13 +1,12 @@
 #pragma once
 // The Contacts window: the address-book presentation of the main window. It shows the
-// device link's mirror of the pager's address memory as a tree ("Contacts", "Groups" and
-// the top-level groups) and a list, and carries out the contact and group commands, the
-// contacts transfer and the text import and export. It keeps no address book of its own: the
-// tree and the list are views over models of the book (contacts/models), told of every
-// change the window makes, and every row and tree item carries a key by which the record is
-// found again in the book.
-
-#include "contacts/groupdlg.h"
+// address book as a tree ("Contacts", "Groups" and the top-level groups) and a list, both
+// views over models of the book (contacts/models) that follow the book by themselves, and
+// keeps what is the window's own: which listing the list shows, the selection, the context
+// menus, and the unsaved mark the frame asks for at close. The commands are carried out by
+// objects of their own (contact commands, group commands, the import and export manager)
+// given the book; the transfers start wherever ContactsTransfers leads. The operations the
+// frame and the tests call keep their names here.
 
 #include <QIcon>
 #include <QPersistentModelIndex>
@@ -19,15 +18,17 @@
 #include <string>
 
 class AddressBook;
-class ContactsTransfers;
 class CQuillboxDoc;
+class ContactCommands;
+class ContactListModel;
+class ContactsExchangeManager;
+class ContactsTransfers;
+class ContactsTreeModel;
+class GroupCommands;
+class GroupListModel;
 class QDialog;
 class QMenu;
 class QTreeView;
-class ContactListModel;
-class ContactsTreeModel;
-class GroupListModel;
-struct ContactRecord;
 
 class CContactsDlg : public QWidget
 {
@@ -50,24 +51,17 @@ public:
     static constexpr int ID_VCARD_IMPORT = 32890;
     static constexpr int ID_VCARD_EXPORT = 32891;
 
-    // The filter of both contacts file dialogs.
-    static constexpr const char* kFileFilter = "Quillbox File( *.txt )|*.txt||";
-    // The vCard file dialogs; the export's second entry writes 3.0 for older address books.
-    static constexpr const char* kVCardOpenFilter = "vCard File( *.vcf )|*.vcf||";
-    static constexpr const char* kVCardSaveFilter =
-        "vCard 4.0 File( *.vcf )|*.vcf|vCard 3.0 File( *.vcf )|*.vcf||";
-
     explicit CContactsDlg(QWidget* parent = nullptr);
     ~CContactsDlg() override;
 
     void SetDocument(CQuillboxDoc* pDoc) { m_pDoc = pDoc; }
     CQuillboxDoc* document() const { return m_pDoc; }
-    // The address book shown and worked on; the tree is rebuilt from it.
+    // The address book shown and worked on; it outlives the window.
     void SetBook(AddressBook* pBook);
     // Where the contacts transfers start.
     void SetTransfers(ContactsTransfers* pTransfers) { m_pTransfers = pTransfers; }
     // The setting the contacts file dialogs open in (the import changes it).
-    void SetAddressPath(QString* pszAddressPath) { m_pszAddressPath = pszAddressPath; }
+    void SetAddressPath(QString* pszAddressPath);
 
     // The address book changed since it was last exported. Group commands mark it as the
     // contact commands do: closing asks before a new group is lost as much as a contact.
@@ -120,6 +114,7 @@ public Q_SLOTS:
     void OnGroupRename();
 
 public:
+    // Which listing the list shows: the Contacts folder, every group, or a group's members.
     void ShowList(qint32 key);
     void SetListColumns(int kind);
     void ViewAddressInfoWindow(qint32 key);
@@ -131,7 +126,7 @@ public:
     void OnEndLabelEdit(const QModelIndex& item, const QString& text);
 
 protected:
-    // Every modal dialog of the window runs through here.
+    // Every modal dialog of the window and its commands runs through here.
     virtual int execDialog(QDialog& dlg);
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -146,12 +141,6 @@ private:
     int selectedRow() const;
     qint32 rowKey(int row) const;
     void startRename(const QModelIndex& item);
-    // Puts the group the Group dialog composed into the address book: a new one, or the
-    // edit of the group the dialog was opened on.
-    void storeGroup(const CGroupDlg& dlg);
-    // The Open dialog of the imports (the folder chosen is remembered); empty when cancelled.
-    QString askImportPath(const char* filter, const QString& extension);
-
     void placeControls();
 
     // The pictures rows and tree items carry, by their number in the image strip.
@@ -176,15 +165,14 @@ private:
     // Invalid once its item is gone: a command never acts on a freed item.
     QPersistentModelIndex m_hMenuItem;
     int m_bFolderMenu = 0;
-    CGroupDlg* m_GroupDlg = nullptr;
-    int m_bEditGroup = 0;
     int m_bModified = 0;
     int m_nResult = 0;
     AddressBook* m_pBook = nullptr;
     ContactsTransfers* m_pTransfers = nullptr;
     CQuillboxDoc* m_pDoc = nullptr;
     QString* m_pszAddressPath = nullptr;
-    // Counts the downloads that replaced the mirror: a contact opened before one of them
-    // is not the record found under its key afterwards.
-    int m_nMirrorGeneration = 0;
+    // The window's jobs on the book, made for the book given (none without one).
+    ContactCommands* m_pContactCommands = nullptr;
+    GroupCommands* m_pGroupCommands = nullptr;
+    ContactsExchangeManager* m_pExchange = nullptr;
 };

@@ -74,8 +74,6 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
-    friend class FolderNameDelegate;
-    void labelEdited(const QModelIndex& index, const QString& text);
     void restartLabelEdit(const QModelIndex& index);
     void onMessagesDropped(const QModelIndex& target);
     void exportFolder(bool withSubfolders);
