@@ -239,21 +239,31 @@ private Q_SLOTS:
         QVERIFY(field->text().isEmpty() && w.list()->isVisible());
         QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, 21);
 
-        // Exports: a pager folder from its menu, the list's selection as CSV.
+        // Exports: a pager folder from its menu, the list's selection as CSV, its formulas
+        // guarded unless the dialog's box is ticked.
+        addMessage(w.store, 22, "=1+1");
         files.answers << dir.filePath(QStringLiteral("inbox"))
-                      << dir.filePath(QStringLiteral("list.csv"));
+                      << dir.filePath(QStringLiteral("list.csv"))
+                      << dir.filePath(QStringLiteral("raw.csv"));
+        files.checkBoxAnswers << false << false << true;
         w.tree->createContextMenu(w.item(1));
         w.tree->exportAction()->trigger();
         w.tree->setCurrentIndex(w.item(22));
-        w.dragRows({0});
+        w.dragRows({1});
+        w.list()->exportAction()->trigger();
         w.list()->exportAction()->trigger();
         QFile mbox(dir.filePath(QStringLiteral("inbox.mbox")));
         QVERIFY(mbox.open(QIODevice::ReadOnly));
         QVERIFY(mbox.readAll().contains("\nX-Quillbox-Folder: Messages/Inbox\n"));
-        QFile csv(dir.filePath(QStringLiteral("list.csv")));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(csv.readAll().count("LocalFolder/Drafts,"), 1);
-        QCOMPARE(boxes.texts().mid(1), texts("Export Completed ! |Export Completed ! "));
+        for (const auto& [name, row] :
+             {std::pair("list.csv", "LocalFolder/Drafts,,'=1+1,'=1+1,'=1+1\r\n"),
+              std::pair("raw.csv", "LocalFolder/Drafts,,=1+1,=1+1,=1+1\r\n")}) {
+            QFile csv(dir.filePath(QLatin1String(name)));
+            QVERIFY(csv.open(QIODevice::ReadOnly));
+            QCOMPARE(csv.readAll(), "Folder,Date,Address,Header,Text\r\n" + QByteArray(row));
+        }
+        QCOMPARE(boxes.texts().mid(1),
+                 texts("Export Completed ! |Export Completed ! |Export Completed ! "));
     }
 
     void folderCommandsThroughTheTree()
