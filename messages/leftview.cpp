@@ -94,6 +94,8 @@ CLeftView::CLeftView(MessageViews& doc, QWidget* parent)
     connect(m_actExportSubfolders, &QAction::triggered, this,
             &CLeftView::OnFolderExportWithSubfolders);
     connect(&m_model, &FolderTreeModel::messagesDropped, this, &CLeftView::onMessagesDropped);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, &CLeftView::restoreCurrent);
+    connect(this, &QAbstractItemView::clicked, this, &CLeftView::folderChosen);
 }
 
 CLeftView::~CLeftView()
@@ -114,9 +116,10 @@ void CLeftView::RefreshPagerTree()
 {
     m_model.refreshPagerFolders();
     // A pager folder that was shown shows other messages now: the branch takes its place.
+    // A local folder that was shown stays listed, as the tree still shows it.
     if (currentIndex().parent() == m_model.pagerRoot())
         setCurrentIndex(m_model.pagerRoot());
-    m_doc.ClearPanes();
+    m_doc.ShowFolder(selectedFolder());
     platform::inform(this, QStringLiteral("Download Completed ! "));
 }
 
@@ -128,7 +131,37 @@ MessageRecord* CLeftView::selectedFolder() const
 void CLeftView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTreeView::currentChanged(current, previous);
+    m_nCurrentFolderId =
+        current.isValid() ? current.data(FolderTreeModel::FolderIdRole).toInt() : 0;
     Q_EMIT folderSelected(m_model.folder(current));
+}
+
+void CLeftView::restoreCurrent()
+{
+    // The rows were built anew and the current one is gone: the folder it showed becomes
+    // current again, so that the tree and the list go on showing the same folder.
+    QModelIndex again;
+    if (m_nCurrentFolderId == PARENT_PAGER)
+        again = m_model.pagerRoot();
+    else if (m_nCurrentFolderId == PARENT_LOCAL)
+        again = m_model.localRoot();
+    else
+        again = m_model.findFolder(m_nCurrentFolderId);
+    if (again.isValid()) {
+        scrollTo(again); // the rows built anew are closed: its branch opens
+        setCurrentIndex(again);
+    } else {
+        Q_EMIT folderSelected(nullptr);
+    }
+}
+
+void CLeftView::keyPressEvent(QKeyEvent* e)
+{
+    const QModelIndex before = currentIndex();
+    QTreeView::keyPressEvent(e);
+    // Moving to another row with the keys chooses it, as a click does.
+    if (currentIndex() != before)
+        Q_EMIT folderChosen();
 }
 
 void CLeftView::onMessagesDropped(const QModelIndex& target)

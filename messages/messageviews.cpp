@@ -46,6 +46,7 @@ void MessageViews::SetTreeView(CLeftView* view)
     if (view) {
         connect(view, &CLeftView::folderSelected, this,
                 [this](const MessageRecord* folder) { ShowFolder(folder); });
+        connect(view, &CLeftView::folderChosen, this, &MessageViews::folderChosen);
     }
 }
 

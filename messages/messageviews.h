@@ -25,6 +25,8 @@ struct MessageRecord;
 
 class MessageViews : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit MessageViews(MessageStore& store);
     ~MessageViews() override;
@@ -61,6 +63,11 @@ public:
     void SetFolderItemText(qint32 folderId);
     // The folder of a search result selected in the tree, and the message in the list.
     void OpenMessage(const MessageRecord* message);
+
+Q_SIGNALS:
+    // The user chose a folder in the tree: a search on screen ends, so that the list of
+    // that folder shows, as the tree does.
+    void folderChosen();
 
 private:
     MessageStore& m_store;

@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -169,6 +170,15 @@ private Q_SLOTS:
         QCOMPARE(w.column(2), texts("b"));
         QCOMPARE(w.text(21), QStringLiteral("Outbox(1)"));
         QVERIFY(w.detail()->toPlainText().isEmpty());
+
+        // A download, or the tree's rows built anew, while a local folder is listed: the
+        // tree and the list go on showing it.
+        w.store.TakeDownloadedMessages({download(1, "again")}, {});
+        w.tree->RefreshPagerTree();
+        QCOMPARE(w.column(2), texts("b"));
+        w.tree->folderModel().reload();
+        QCOMPARE(w.doc.GetSelectedFolder(), w.store.findFolderById(21));
+        QCOMPARE(w.column(2), texts("b"));
     }
 
     void contextMenus()
@@ -238,6 +248,23 @@ private Q_SLOTS:
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(field->text().isEmpty() && w.list()->isVisible());
         QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, 21);
+
+        // Choosing a folder in the tree ends a search on that folder: a click on another
+        // one, on the one shown, or a move with the keys.
+        const auto choose = [&](const std::function<void()>& how, qint32 folderId) {
+            QTest::keyClicks(field, QStringLiteral("noon"));
+            how();
+            QVERIFY(field->text().isEmpty() && w.list()->isVisible());
+            QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, folderId);
+        };
+        const auto click = [&] {
+            QTest::mouseClick(w.tree->viewport(), Qt::LeftButton, {},
+                              w.tree->visualRect(w.item(1)).center());
+        };
+        choose(click, 1);
+        QCOMPARE(w.column(2), texts("Meeting at noon"));
+        choose(click, 1);
+        choose([&] { QTest::keyClick(w.tree, Qt::Key_Down); }, 2);
 
         // Exports: a pager folder from its menu, the list's selection as CSV, its formulas
         // guarded unless the dialog's box is ticked.
