@@ -155,11 +155,21 @@ void CLeftView::restoreCurrent()
     }
 }
 
+// Moving to another row with the keys, or with either button of the mouse, chooses it, as
+// a left click does (the current row too; a click on another row chooses it twice, which
+// does no harm).
 void CLeftView::keyPressEvent(QKeyEvent* e)
 {
     const QModelIndex before = currentIndex();
     QTreeView::keyPressEvent(e);
-    // Moving to another row with the keys chooses it, as a click does.
+    if (currentIndex() != before)
+        Q_EMIT folderChosen();
+}
+
+void CLeftView::mousePressEvent(QMouseEvent* e)
+{
+    const QModelIndex before = currentIndex();
+    QTreeView::mousePressEvent(e);
     if (currentIndex() != before)
         Q_EMIT folderChosen();
 }

@@ -68,13 +68,14 @@ Q_SIGNALS:
     // The folder to show (nullptr: a root, or nothing): the current row changed, or messages
     // were dropped into the current folder, or the rows were built anew.
     void folderSelected(const MessageRecord* folder);
-    // The user chose a row: clicked it (the current one too) or moved to it with the keys.
+    // The user chose a row: clicked it (the current one too), or moved to it with the keys.
     void folderChosen();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     friend class FolderNameDelegate;

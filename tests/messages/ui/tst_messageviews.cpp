@@ -250,21 +250,25 @@ private Q_SLOTS:
         QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, 21);
 
         // Choosing a folder in the tree ends a search on that folder: a click on another
-        // one, on the one shown, or a move with the keys.
+        // one, on the one shown, a right click that moves to another, or a move with the
+        // keys.
         const auto choose = [&](const std::function<void()>& how, qint32 folderId) {
             QTest::keyClicks(field, QStringLiteral("noon"));
             how();
             QVERIFY(field->text().isEmpty() && w.list()->isVisible());
             QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, folderId);
         };
-        const auto click = [&] {
-            QTest::mouseClick(w.tree->viewport(), Qt::LeftButton, {},
-                              w.tree->visualRect(w.item(1)).center());
+        const auto click = [&](qint32 folderId, Qt::MouseButton button) {
+            return [&w, folderId, button] {
+                QTest::mouseClick(w.tree->viewport(), button, {},
+                                  w.tree->visualRect(w.item(folderId)).center());
+            };
         };
-        choose(click, 1);
+        choose(click(1, Qt::LeftButton), 1);
         QCOMPARE(w.column(2), texts("Meeting at noon"));
-        choose(click, 1);
-        choose([&] { QTest::keyClick(w.tree, Qt::Key_Down); }, 2);
+        choose(click(1, Qt::LeftButton), 1);
+        choose(click(3, Qt::RightButton), 3);
+        choose([&] { QTest::keyClick(w.tree, Qt::Key_Up); }, 2);
 
         // Exports: a pager folder from its menu, the list's selection as CSV, its formulas
         // guarded unless the dialog's box is ticked.
