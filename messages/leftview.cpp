@@ -6,6 +6,7 @@
 #include "messages/messagerecord.h"
 #include "messages/messagestore.h"
 #include "messages/messageviews.h"
+#include "messages/searchresultsmodel.h"
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 
@@ -281,6 +282,15 @@ void CLeftView::exportFolder(bool withSubfolders)
         this, records,
         archive::folderMessages(records, folder->nParentId, folder->nFolderId, withSubfolders),
         platform::toDisplay(folder->strName));
+}
+
+bool CLeftView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // A click on the current folder while a search is shown goes back to that folder (the
+    // search ends): it does not also start editing its name, as it would otherwise.
+    if (trigger == SelectedClicked && m_doc.searchModel().isActive())
+        return false;
+    return QTreeView::edit(index, trigger, event);
 }
 
 void CLeftView::OnFolderReName()

@@ -30,6 +30,7 @@ public:
     ~CLeftView() override;
 
     FolderTreeModel& folderModel() const { return m_model; }
+    using QTreeView::edit; // beside the override below
 
     // Once, after the folder database was read: registers with the document, puts the
     // pager's folder records in place and opens both branches; on a first run (no database)
@@ -76,6 +77,7 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
     friend class FolderNameDelegate;

@@ -266,7 +266,10 @@ private Q_SLOTS:
         };
         choose(click(1, Qt::LeftButton), 1);
         QCOMPARE(w.column(2), texts("Meeting at noon"));
-        choose(click(1, Qt::LeftButton), 1);
+        choose(click(22, Qt::LeftButton), 22);
+        choose(click(22, Qt::LeftButton), 22); // without editing its name after a while
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QVERIFY(!w.editor());
         choose(click(3, Qt::RightButton), 3);
         choose([&] { QTest::keyClick(w.tree, Qt::Key_Up); }, 2);
 
