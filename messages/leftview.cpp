@@ -116,11 +116,11 @@ void CLeftView::BuildFolderTree()
 void CLeftView::RefreshPagerTree()
 {
     m_model.refreshPagerFolders();
-    // A pager folder that was shown shows other messages now: the branch takes its place.
-    // A local folder that was shown stays listed, as the tree still shows it.
+    // A pager folder that was shown shows other messages now: the branch takes its place,
+    // and the panes empty with it. A local folder shown stays as it was, in the tree and in
+    // the panes: the download changed nothing of it.
     if (currentIndex().parent() == m_model.pagerRoot())
         setCurrentIndex(m_model.pagerRoot());
-    m_doc.ShowFolder(selectedFolder());
     platform::inform(this, QStringLiteral("Download Completed ! "));
 }
 

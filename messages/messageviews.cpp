@@ -119,11 +119,6 @@ void MessageViews::ShowFolder(const MessageRecord* folder)
     ShowMessage(nullptr);
 }
 
-void MessageViews::ClearPanes()
-{
-    ShowFolder(nullptr);
-}
-
 MessageRecord* MessageViews::GetSelectedFolder() const
 {
     return m_pTreeView ? m_pFolderModel->folder(m_pTreeView->currentIndex()) : nullptr;

@@ -53,8 +53,6 @@ public:
 
     // Lists the folder's messages (none: empties the list) and empties the detail pane.
     void ShowFolder(const MessageRecord* folder);
-    // Empties the message list and the detail pane.
-    void ClearPanes();
     // The folder record of the tree's current row, or nullptr (a root, nothing selected).
     MessageRecord* GetSelectedFolder() const;
     // Shows a message in the detail pane; nullptr empties it.
