@@ -144,6 +144,8 @@ private Q_SLOTS:
         row("format", words("folderdb export %/store.psf %/x --format xml"), 1);
         row("no folder", words("folderdb export %/store.psf %/x --format csv --folder 99"), 1);
         row("recursive", words("folderdb export %/store.psf %/x --format csv --recursive"), 1);
+        row("raw mbox", words("folderdb export %/store.psf %/x --format mbox --raw"), 1, "",
+            "--raw needs --format csv");
         row("no colon", words("group-block build no-colon"), 1);
         row("not Latin-1", words("group-block build 0:a\u540d"), 1, "",
             "(U+540D), which a group block cannot store");
