@@ -238,6 +238,7 @@ public:
         }
         const std::vector<Triple> groupTriples = pairUp(groups, sameName, sameName);
         assignGroupIds(groups, groupTriples);
+        m_result.m_groupEntries.reserve(groupTriples.size());
         for (const Triple& triple : groupTriples)
             mergeGroup(groups, triple);
 
@@ -577,6 +578,9 @@ void Result::build()
     m_contacts.clear();
     m_uids.clear();
     m_groups.clear();
+    m_contacts.reserve(m_contactEntries.size());
+    m_uids.reserve(m_contactEntries.size());
+    m_groups.reserve(m_groupEntries.size());
     m_unfit = m_memberUnfit;
     m_counts = {};
     m_counts.conflicts = int(m_conflicts.size());
