@@ -404,6 +404,10 @@ const char* kindName(contactmerge::Kind kind)
     return "contact";
 }
 
+// The largest books a merge takes: ten times what the address book holds.
+constexpr size_t kMaxMergeContacts = 10 * MAX_CONTACTS;
+constexpr size_t kMaxMergeGroups = 10 * MAX_BOOK_GROUPS;
+
 int merge(const QStringList& args)
 {
     QCommandLineParser parser;
@@ -442,6 +446,19 @@ int merge(const QStringList& args)
     for (int i = 0; i < 3; ++i) {
         if (!readJsonBook(pos.at(i), &books[i]))
             return EXIT_INPUT;
+        // Matching by the rules compares every contact with every other: a book far beyond
+        // what the address book holds would take hours.
+        if (books[i].contacts.size() > kMaxMergeContacts ||
+            books[i].groups.size() > kMaxMergeGroups) {
+            printError(QStringLiteral("%1: more than %2 contacts or %3 groups; the address book "
+                                      "holds %4 and %5")
+                           .arg(pos.at(i))
+                           .arg(kMaxMergeContacts)
+                           .arg(kMaxMergeGroups)
+                           .arg(MAX_CONTACTS)
+                           .arg(MAX_BOOK_GROUPS));
+            return EXIT_INPUT;
+        }
     }
     const auto view = [](const JsonBook& book) {
         return contactmerge::BookView{book.contacts, book.uids, book.groups};
