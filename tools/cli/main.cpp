@@ -30,6 +30,8 @@ const char* const kUsage =
     "  contacts merge BASE LOCAL REMOTE [--prefer local|remote] [--allow-deletes]\n"
     "                                     merge the edits of two address books since BASE,\n"
     "                                     print the merged book and the conflicts\n"
+    "  contacts history [show ID] [--dir DIR]\n"
+    "                                     list the snapshots of the address book, or print one\n"
     "  pager --port PORT download-messages|download-contacts\n"
     "                                     download from the pager on PORT, print JSON\n"
     "  pager --port PORT upload-contacts FILE\n"
