@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+class QSerialPort;
+
 namespace devlink {
 
 struct PortCandidate
@@ -37,6 +39,10 @@ std::vector<PortCandidate> detectionCandidates();
 // The identity string a pager sends ("Quillbox Pager 2W v1.0") as model and version: the
 // version is the last word when it starts with a digit or "v" and a digit.
 std::pair<QString, QString> splitModelVersion(const std::string& identity);
+
+// Opens a port to greet it: 38400 baud, 8N1, no flow control, its input emptied. Empty when
+// it is open, otherwise why it could not be opened.
+QString openForProbe(QSerialPort& port, const QString& device);
 
 // The probe of one port, on the calling thread; returns within about a second, or sooner
 // when `cancelled` becomes true.
