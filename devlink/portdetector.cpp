@@ -69,6 +69,11 @@ std::vector<PortCandidate> detectionCandidates()
     return out;
 }
 
+bool sameDevice(const QString& a, const QString& b)
+{
+    return sameFile(a) == sameFile(b);
+}
+
 std::pair<QString, QString> splitModelVersion(const std::string& identity)
 {
     const QString text = QString::fromLatin1(identity).trimmed();

@@ -36,6 +36,9 @@ struct ProbeResult
 // the serial devices the system lists that none of them names.
 std::vector<PortCandidate> detectionCandidates();
 
+// Whether two paths name one device (a link and its target, say).
+bool sameDevice(const QString& a, const QString& b);
+
 // The identity string a pager sends ("Quillbox Pager 2W v1.0") as model and version: the
 // version is the last word when it starts with a digit or "v" and a digit.
 std::pair<QString, QString> splitModelVersion(const std::string& identity);

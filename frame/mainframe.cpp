@@ -362,12 +362,15 @@ void CMainFrame::OnDownloadMessages()
 void CMainFrame::OnSettings()
 {
     // The port is let go while the dialog is open, so that its Find... can greet a pager on
-    // it too; it is opened again on OK and on Cancel alike.
-    m_driver.ClosePort();
+    // it too, and opened again on OK and on Cancel alike. A running transfer keeps it until
+    // it ends: no dialog ends a transfer, and Find... leaves that port alone meanwhile.
+    m_driver.ReleasePort();
     CSettingsDlg dlg(m_settings.CommPort, this);
     dlg.setPath(m_settings.FilePath);
+    dlg.setPortInUse(
+        [this] { return m_pager.IsTransferRunning() ? m_pager.commDevice() : QString(); });
     if (dlg.exec() != QDialog::Accepted) {
-        m_driver.ReopenPort();
+        m_driver.RestorePort();
         return;
     }
     const QString folder = m_settings.FilePath;
@@ -378,7 +381,8 @@ void CMainFrame::OnSettings()
     if (m_doc.folderDbPath() != database && m_folderDbMove &&
         !m_folderDbMove(database, m_doc.folderDbPath()))
         m_settings.FilePath = folder;
-    // Reopened on every OK, changed or not: a pager plugged in since is found this way.
+    // Reopened on every OK, changed or not: a pager plugged in since is found this way
+    // (once a running transfer has ended).
     m_driver.ReopenPort();
 }
 
