@@ -177,8 +177,6 @@ void TestTransfers::rateLineText()
         {{900, 0, 0, 0, 500, false, 0}, "900 B"}, // no rate before a second
         {{2048, 4096, 0, 0, 2000, false, 1024}, "2.0 of 4.0 KB \u00B7 1.0 KB/s"},
         {{2048, 4096, 0, 0, 3000, false, 1024}, "2.0 of 4.0 KB \u00B7 1.0 KB/s \u00B7 2 s left"},
-        {{2048, 4096, 0, 0, 4000, false, 0}, // no smoothed rate: the mean
-         "2.0 of 4.0 KB \u00B7 512 B/s \u00B7 4 s left"},
         {{2048, 4096, 0, 0, 9000, false, 0.4}, "2.0 of 4.0 KB \u00B7 0 B/s"}, // stalled
         // A download: the total follows from the items, until all are done.
         {{3072, 0, 3, 12, 3000, false, 1024}, "3.0 of ~12.0 KB \u00B7 1.0 KB/s \u00B7 9 s left"},

@@ -26,7 +26,6 @@
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextCursor>
 #include <QToolBar>
 #include <QUrl>
 
@@ -321,13 +320,10 @@ void TestMainFrame::keys()
 
     frame.action(CMainFrame::ID_VIEW_MESSAGES)->trigger();
     run.detail().setPlainText(QStringLiteral("Lunch at noon"));
-    QTextCursor selection = run.detail().textCursor();
-    selection.movePosition(QTextCursor::End);
-    selection.movePosition(QTextCursor::PreviousWord, QTextCursor::KeepAnchor);
-    run.detail().setTextCursor(selection);
+    run.detail().selectAll();
     run.tree().setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("noon"));
+    QTest::keyClick(&run.tree(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Lunch at noon"));
 
     QVERIFY(
         run.tree().endLabelEdit(run.localFolder(QStringLiteral("Drafts")), QStringLiteral("Kept")));
