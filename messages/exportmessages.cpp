@@ -19,6 +19,10 @@ bool ExportMessages(QWidget* parent, const RecordList& records,
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     request.initialName = name + QStringLiteral(".mbox");
     request.title = QStringLiteral("Export Messages");
+    // Off unless asked for each time: a CSV file is guarded against formulas by default.
+    bool raw = false;
+    request.checkBox = QStringLiteral("CSV: write fields unchanged (no ' before =, +, - or @)");
+    request.checked = &raw;
     const QString path = platform::saveFile(parent, request);
     if (path.isEmpty())
         return false;
@@ -26,7 +30,9 @@ bool ExportMessages(QWidget* parent, const RecordList& records,
                             ? mailexport::Format::Csv
                             : mailexport::Format::Mbox;
     QString error;
-    if (!mailexport::writeFile(path, format, messages, archive::FolderPaths(records), &error)) {
+    if (!mailexport::writeFile(path, format, messages, archive::FolderPaths(records),
+                               raw ? mailexport::CsvFormulas::Raw : mailexport::CsvFormulas::Guard,
+                               &error)) {
         platform::stop(parent, error, QStringLiteral("Export Messages"));
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // "Export Messages...": asks where to write the messages (a mail folder, or a CSV file when
-// the name ends in ".csv"), writes them and tells the user how it went. The store is only
+// the name ends in ".csv"; a check box of the dialog writes CSV fields that spreadsheets take
+// for formulas unguarded), writes them and tells the user how it went. The store is only
 // read.
 
 #include "messages/messagerecord.h"

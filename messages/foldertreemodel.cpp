@@ -254,14 +254,15 @@ FolderTreeModel::NameCheck FolderTreeModel::checkName(const QModelIndex& index,
 {
     if (!isLocalFolder(index))
         return NameCheck::Unchanged;
-    // What the record will hold, shown as it will be shown.
-    const QString name = platform::toDisplay(platform::fromDisplay(text));
-    if (name == data(index).toString())
+    // Names are compared as the records hold them, without the counts the rows show: two
+    // siblings with the same name and different counts would still be two of one name.
+    const std::string name = platform::fromDisplay(text);
+    if (nodeOf(index)->record->strName == name)
         return NameCheck::Unchanged;
-    if (name.isEmpty())
+    if (name.empty())
         return NameCheck::Empty;
     for (const auto& sibling : nodeOf(index)->parent->children) {
-        if (folderItemText(*sibling->record) == name)
+        if (sibling->record->strName == name)
             return NameCheck::Exists;
     }
     return NameCheck::Ok;
@@ -326,7 +327,9 @@ QVariant FolderTreeModel::data(const QModelIndex& index, int role) const
         return node->rootId == PARENT_PAGER ? QStringLiteral("Messages")
                                             : QStringLiteral("LocalFolder");
     case Qt::EditRole:
-        // The editor opens on the text as shown; the name is what the user leaves there.
+        // The editor opens on the bare name: the count is no part of it.
+        if (node->record)
+            return platform::toDisplay(node->record->strName);
         return data(index, Qt::DisplayRole);
     case Qt::DecorationRole:
         if (node->record)

@@ -61,9 +61,10 @@ public:
         Ok,
         Unchanged,
         Empty,
-        Exists, // a sibling shows this text
+        Exists, // a sibling has this name
     };
-    // Whether a local folder may take this text as its name (as the record will hold it).
+    // Whether a local folder may take this text as its name (as the record will hold it),
+    // against its own name and its siblings' names, without their counts.
     NameCheck checkName(const QModelIndex& index, const QString& text) const;
     // Renames the folder when checkName gives Ok.
     bool renameFolder(const QModelIndex& index, const QString& text);

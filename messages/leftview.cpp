@@ -6,6 +6,7 @@
 #include "messages/messagerecord.h"
 #include "messages/messagestore.h"
 #include "messages/messageviews.h"
+#include "messages/searchresultsmodel.h"
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 #include "platform/renamedelegate.h"
@@ -76,6 +77,8 @@ CLeftView::CLeftView(MessageViews& doc, QWidget* parent)
     connect(m_actExportSubfolders, &QAction::triggered, this,
             &CLeftView::OnFolderExportWithSubfolders);
     connect(&m_model, &FolderTreeModel::messagesDropped, this, &CLeftView::onMessagesDropped);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, &CLeftView::restoreCurrent);
+    connect(this, &QAbstractItemView::clicked, this, &CLeftView::folderChosen);
 }
 
 CLeftView::~CLeftView()
@@ -95,10 +98,11 @@ void CLeftView::BuildFolderTree()
 void CLeftView::RefreshPagerTree()
 {
     m_model.refreshPagerFolders();
-    // A pager folder that was shown shows other messages now: the branch takes its place.
+    // A pager folder that was shown shows other messages now: the branch takes its place,
+    // and the panes empty with it. A local folder shown stays as it was, in the tree and in
+    // the panes: the download changed nothing of it.
     if (currentIndex().parent() == m_model.pagerRoot())
         setCurrentIndex(m_model.pagerRoot());
-    m_doc.ClearPanes();
     platform::inform(this, QStringLiteral("Download Completed ! "));
 }
 
@@ -110,7 +114,47 @@ MessageRecord* CLeftView::selectedFolder() const
 void CLeftView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTreeView::currentChanged(current, previous);
+    m_nCurrentFolderId =
+        current.isValid() ? current.data(FolderTreeModel::FolderIdRole).toInt() : 0;
     Q_EMIT folderSelected(m_model.folder(current));
+}
+
+void CLeftView::restoreCurrent()
+{
+    // The rows were built anew and the current one is gone: the folder it showed becomes
+    // current again, so that the tree and the list go on showing the same folder.
+    QModelIndex again;
+    if (m_nCurrentFolderId == PARENT_PAGER)
+        again = m_model.pagerRoot();
+    else if (m_nCurrentFolderId == PARENT_LOCAL)
+        again = m_model.localRoot();
+    else
+        again = m_model.findFolder(m_nCurrentFolderId);
+    if (again.isValid()) {
+        scrollTo(again); // the rows built anew are closed: its branch opens
+        setCurrentIndex(again);
+    } else {
+        Q_EMIT folderSelected(nullptr);
+    }
+}
+
+// Moving to another row with the keys, or with either button of the mouse, chooses it, as
+// a left click does (the current row too; a click on another row chooses it twice, which
+// does no harm).
+void CLeftView::keyPressEvent(QKeyEvent* e)
+{
+    const QModelIndex before = currentIndex();
+    QTreeView::keyPressEvent(e);
+    if (currentIndex() != before)
+        Q_EMIT folderChosen();
+}
+
+void CLeftView::mousePressEvent(QMouseEvent* e)
+{
+    const QModelIndex before = currentIndex();
+    QTreeView::mousePressEvent(e);
+    if (currentIndex() != before)
+        Q_EMIT folderChosen();
 }
 
 void CLeftView::onMessagesDropped(const QModelIndex& target)
@@ -220,6 +264,15 @@ void CLeftView::exportFolder(bool withSubfolders)
         this, records,
         archive::folderMessages(records, folder->nParentId, folder->nFolderId, withSubfolders),
         platform::toDisplay(folder->strName));
+}
+
+bool CLeftView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // A click on the current folder while a search is shown goes back to that folder (the
+    // search ends): it does not also start editing its name, as it would otherwise.
+    if (trigger == SelectedClicked && m_doc.searchModel().isActive())
+        return false;
+    return QTreeView::edit(index, trigger, event);
 }
 
 void CLeftView::OnFolderReName()

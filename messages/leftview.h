@@ -30,6 +30,7 @@ public:
     ~CLeftView() override;
 
     FolderTreeModel& folderModel() const { return m_model; }
+    using QTreeView::edit; // beside the override below
 
     // Once, after the folder database was read: registers with the document, puts the
     // pager's folder records in place and opens both branches; on a first run (no database)
@@ -66,17 +67,23 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     // The folder to show (nullptr: a root, or nothing): the current row changed, or messages
-    // were dropped into the current folder.
+    // were dropped into the current folder, or the rows were built anew.
     void folderSelected(const MessageRecord* folder);
+    // The user chose a row: clicked it (the current one too), or moved to it with the keys.
+    void folderChosen();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
     void restartLabelEdit(const QModelIndex& index);
     void onMessagesDropped(const QModelIndex& target);
     void exportFolder(bool withSubfolders);
+    void restoreCurrent();
 
     MessageViews& m_doc;
     FolderTreeModel& m_model;
@@ -86,4 +93,7 @@ private:
     QAction* m_actExport;
     QAction* m_actExportSubfolders;
     QPersistentModelIndex m_contextIndex;
+    // The number of the current row's folder (-1 and -2 the roots, 0 none), kept apart from
+    // the rows: a reset of the model loses the current row, and its records may be gone.
+    qint32 m_nCurrentFolderId = 0;
 };

@@ -177,12 +177,23 @@ void appendUtf8(std::string& out, std::string_view latin1)
     }
 }
 
-void appendCsvField(std::string& out, std::string_view latin1, bool last)
+bool startsFormula(std::string_view field)
 {
+    return !field.empty() &&
+           std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
+}
+
+void appendCsvField(std::string& out, std::string_view latin1, CsvFormulas formulas, bool last)
+{
+    const bool guard = formulas == CsvFormulas::Guard && startsFormula(latin1);
     if (latin1.find_first_of(",\"\r\n") == std::string_view::npos) {
+        if (guard)
+            out += '\'';
         appendUtf8(out, latin1);
     } else {
         out += '"';
+        if (guard)
+            out += '\'';
         size_t start = 0;
         for (size_t q; (q = latin1.find('"', start)) != std::string_view::npos; start = q + 1) {
             appendUtf8(out, latin1.substr(start, q + 1 - start));
@@ -296,17 +307,18 @@ void appendCsvHeader(std::string& out)
     out += "Folder,Date,Address,Header,Text\r\n";
 }
 
-void appendCsvRow(std::string& out, const MessageRecord& m, std::string_view folderPath)
+void appendCsvRow(std::string& out, const MessageRecord& m, std::string_view folderPath,
+                  CsvFormulas formulas)
 {
-    appendCsvField(out, folderPath, false);
-    appendCsvField(out, m.strDate, false);
-    appendCsvField(out, m.strAddress, false);
-    appendCsvField(out, m.strHeader, false);
-    appendCsvField(out, m.strText, true);
+    appendCsvField(out, folderPath, formulas, false);
+    appendCsvField(out, m.strDate, formulas, false);
+    appendCsvField(out, m.strAddress, formulas, false);
+    appendCsvField(out, m.strHeader, formulas, false);
+    appendCsvField(out, m.strText, formulas, true);
 }
 
 bool writeFile(const QString& path, Format format, std::span<const MessageRecord* const> messages,
-               const archive::FolderPaths& paths, QString* error)
+               const archive::FolderPaths& paths, CsvFormulas formulas, QString* error)
 {
     // Messages are encoded into one buffer that goes out whenever it has grown past a few
     // megabytes: few, large writes.
@@ -320,7 +332,7 @@ bool writeFile(const QString& path, Format format, std::span<const MessageRecord
             if (format == Format::Mbox)
                 appendMbox(buffer, *m, paths.pathOf(*m));
             else
-                appendCsvRow(buffer, *m, paths.pathOf(*m));
+                appendCsvRow(buffer, *m, paths.pathOf(*m), formulas);
             if (buffer.size() >= kChunk) {
                 if (out.write(buffer.data(), static_cast<qint64>(buffer.size())) < 0)
                     return false;

@@ -38,13 +38,23 @@ std::string rfc5322Date(std::string_view storeDate);
 // One message in mboxrd form: "From " line, headers, blank line, body, blank line.
 void appendMbox(std::string& out, const MessageRecord& m, std::string_view folderPath);
 
+// Message texts come from anyone who can send to the pager, and spreadsheets run a CSV field
+// that begins with "=", "+", "-", "@", a tab or a CR as a formula. Guard writes a "'" before
+// such a field, so that it is read as text; Raw writes every field's bytes as they are.
+enum class CsvFormulas
+{
+    Guard,
+    Raw
+};
+
 // The header row and one row, each ending in CR LF.
 void appendCsvHeader(std::string& out);
-void appendCsvRow(std::string& out, const MessageRecord& m, std::string_view folderPath);
+void appendCsvRow(std::string& out, const MessageRecord& m, std::string_view folderPath,
+                  CsvFormulas formulas);
 
 // Writes the messages to path in the format, atomically: the old file stays whole on any
-// failure, and error says why.
+// failure, and error says why. formulas matters to CSV only.
 bool writeFile(const QString& path, Format format, std::span<const MessageRecord* const> messages,
-               const archive::FolderPaths& paths, QString* error);
+               const archive::FolderPaths& paths, CsvFormulas formulas, QString* error);
 
 } // namespace mailexport

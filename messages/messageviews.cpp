@@ -46,6 +46,7 @@ void MessageViews::SetTreeView(CLeftView* view)
     if (view) {
         connect(view, &CLeftView::folderSelected, this,
                 [this](const MessageRecord* folder) { ShowFolder(folder); });
+        connect(view, &CLeftView::folderChosen, this, &MessageViews::folderChosen);
     }
 }
 
@@ -116,11 +117,6 @@ void MessageViews::ShowFolder(const MessageRecord* folder)
 {
     m_pListModel->setFolder(folder);
     ShowMessage(nullptr);
-}
-
-void MessageViews::ClearPanes()
-{
-    ShowFolder(nullptr);
 }
 
 MessageRecord* MessageViews::GetSelectedFolder() const

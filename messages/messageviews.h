@@ -25,6 +25,8 @@ struct MessageRecord;
 
 class MessageViews : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit MessageViews(MessageStore& store);
     ~MessageViews() override;
@@ -51,8 +53,6 @@ public:
 
     // Lists the folder's messages (none: empties the list) and empties the detail pane.
     void ShowFolder(const MessageRecord* folder);
-    // Empties the message list and the detail pane.
-    void ClearPanes();
     // The folder record of the tree's current row, or nullptr (a root, nothing selected).
     MessageRecord* GetSelectedFolder() const;
     // Shows a message in the detail pane; nullptr empties it.
@@ -61,6 +61,11 @@ public:
     void SetFolderItemText(qint32 folderId);
     // The folder of a search result selected in the tree, and the message in the list.
     void OpenMessage(const MessageRecord* message);
+
+Q_SIGNALS:
+    // The user chose a folder in the tree: a search on screen ends, so that the list of
+    // that folder shows, as the tree does.
+    void folderChosen();
 
 private:
     MessageStore& m_store;

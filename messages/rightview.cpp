@@ -36,6 +36,8 @@ CRightView::CRightView(MessageViews& doc, QWidget* parent)
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, &CRightView::focusSearch);
     connect(m_pSearchView, &CSearchResultsView::messageOpened, this, &CRightView::openResult);
+    // The list already holds the folder the tree chose: ending the search shows it.
+    connect(&m_doc, &MessageViews::folderChosen, m_pSearchField, &QLineEdit::clear);
 
     m_pListStack->addWidget(m_pListView);
     m_pListStack->addWidget(m_pSearchView);

@@ -3,9 +3,11 @@
 #include "platform/messageboxservice.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 
 #include <algorithm>
 
@@ -151,6 +153,14 @@ std::unique_ptr<QFileDialog> QtFileDialogService::createFileDialog(QWidget* pare
     dialog->setDirectory(startFolder(request.initialFolder));
     if (!request.initialName.isEmpty())
         dialog->selectFile(request.initialName);
+    // The toolkit's own dialog lays itself out on a grid: the box goes below everything.
+    auto* grid = qobject_cast<QGridLayout*>(dialog->layout());
+    if (!request.checkBox.isEmpty() && grid) {
+        auto* box = new QCheckBox(request.checkBox, dialog.get());
+        box->setObjectName(QStringLiteral("fileDialogCheckBox"));
+        box->setChecked(request.checked && *request.checked);
+        grid->addWidget(box, grid->rowCount(), 0, 1, grid->columnCount());
+    }
     return dialog;
 }
 
@@ -178,6 +188,10 @@ QString QtFileDialogService::getFile(QWidget* parent, const FileDialogRequest& r
     if (request.chosenFilter)
         *request.chosenFilter = std::max<int>(
             0, static_cast<int>(dialog->nameFilters().indexOf(dialog->selectedNameFilter())));
+    if (request.checked) {
+        if (const auto* box = dialog->findChild<QCheckBox*>(QStringLiteral("fileDialogCheckBox")))
+            *request.checked = box->isChecked();
+    }
     return dialog->selectedFiles().value(0);
 }
 
@@ -245,7 +259,11 @@ QString ScriptedFileDialogs::next()
 QString ScriptedFileDialogs::getFile(QWidget*, const FileDialogRequest& request)
 {
     fileRequests.append(request);
-    return next();
+    const QString path = next();
+    if (!path.isEmpty() && request.checked && !request.checkBox.isEmpty() &&
+        !checkBoxAnswers.isEmpty())
+        *request.checked = checkBoxAnswers.takeFirst();
+    return path;
 }
 
 QString ScriptedFileDialogs::getFolder(QWidget*, const FolderDialogRequest& request)

@@ -36,13 +36,18 @@ struct FileDialogRequest
     // When given: set to the index of the filter entry the user left chosen (the dialog
     // starts on the first). Not part of what a test compares.
     int* chosenFilter = nullptr;
+    // When not empty: a check box with this text below the file name, an option of what
+    // is done with the file. It starts as *checked says, and *checked is set to the
+    // user's choice when a file was chosen.
+    QString checkBox;
+    bool* checked = nullptr;
 
     friend bool operator==(const FileDialogRequest& a, const FileDialogRequest& b)
     {
         return a.mode == b.mode && a.filter == b.filter &&
                a.defaultExtension == b.defaultExtension && a.initialFolder == b.initialFolder &&
                a.initialName == b.initialName && a.overwritePrompt == b.overwritePrompt &&
-               a.mustExist == b.mustExist && a.title == b.title;
+               a.mustExist == b.mustExist && a.title == b.title && a.checkBox == b.checkBox;
     }
 };
 
@@ -102,7 +107,8 @@ QString chooseFolder(QWidget* parent, const QString& title, const QString& initi
 
 // Stands in for the user while it lives: installs itself, records every dialog asked for
 // and answers from one queue (an empty string cancels). With the queue empty a dialog is
-// cancelled and counts as unexpected.
+// cancelled and counts as unexpected. A dialog with a check box that chooses a file takes
+// the box's state from checkBoxAnswers, or leaves it as it started when that is empty.
 class ScriptedFileDialogs : public FileDialogService
 {
 public:
@@ -114,7 +120,8 @@ public:
     QString getFile(QWidget* parent, const FileDialogRequest& request) override;
     QString getFolder(QWidget* parent, const FolderDialogRequest& request) override;
 
-    QStringList answers; // taken from the front
+    QStringList answers;         // taken from the front
+    QList<bool> checkBoxAnswers; // taken from the front
     QList<FileDialogRequest> fileRequests;
     QList<FolderDialogRequest> folderRequests;
     int unexpected = 0;

@@ -196,7 +196,8 @@ int main(int argc, char** argv)
         QString error;
         const Times t = median(
             [&] {
-                if (!mailexport::writeFile(path, format, chosen, paths, &error)) {
+                if (!mailexport::writeFile(path, format, chosen, paths,
+                                           mailexport::CsvFormulas::Guard, &error)) {
                     std::fprintf(stderr, "%s\n", qPrintable(error));
                     std::exit(1);
                 }

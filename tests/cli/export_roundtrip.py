@@ -48,7 +48,8 @@ def run(*args):
 db = os.path.join(work, "awkward.psf")
 run("build", os.path.join(work, "awkward.json"), db)
 run("export", db, os.path.join(work, "out.mbox"), "--format", "mbox")
-run("export", db, os.path.join(work, "out.csv"), "--format", "csv")
+run("export", db, os.path.join(work, "out.csv"), "--format", "csv", "--raw")
+run("export", db, os.path.join(work, "guarded.csv"), "--format", "csv")
 
 def path_of(m):
     return "LocalFolder/Folders" + ("/Wörk" if m["nFolderId"] == 21 else "")
@@ -104,6 +105,12 @@ with open(os.path.join(work, "out.csv"), newline="", encoding="utf-8") as f:
 check("csv header", rows[0], ["Folder", "Date", "Address", "Header", "Text"])
 check("csv rows", rows[1:], [[path_of(m), m["strDate"], m["strAddress"], m["strHeader"], m["strText"]]
                              for m in messages])
+
+# Without --raw, a field that a spreadsheet would run as a formula is read with a ' before it.
+def guarded(field):
+    return "'" + field if field[:1] in ("=", "+", "-", "@", "\t", "\r") else field
+with open(os.path.join(work, "guarded.csv"), newline="", encoding="utf-8") as f:
+    check("guarded csv", list(csv.reader(f)), [rows[0]] + [[guarded(v) for v in r] for r in rows[1:]])
 
 for failure in failures:
     print(failure)

@@ -103,6 +103,14 @@ private Q_SLOTS:
         writeFile(path("contacts.json"), "[]");
         writeFile(path("badgroup.json"), R"({"contacts": [], "groups": [{"name": "x"}]})");
         writeFile(path("badbook.json"), R"({"contacts": [{"nIndex": 300}]})");
+        writeFile(path("nobook.json"), "{}");
+        // One address book three ways: Ann's e-mail address as it was and as each side made it.
+        for (const char* email : {"x", "y", "z"}) {
+            const Json ann{{"uid", "1"}, {"strFirstName", "Ann"}, {"strEmail1", email}};
+            const Json book{{"contacts", {ann, {{"strFirstName", "Bob"}}}}};
+            writeFile(path("book-") + QLatin1String(email) + QStringLiteral(".json"),
+                      QByteArray::fromStdString(book.dump()));
+        }
         // Pager folder 1 with a message; local folder A (25) holding Work (31), which holds
         // message 40 and its companion.
         const Json records{recordJson("Inbox", "PAGER", 0, 1, -1, 0),
@@ -129,7 +137,8 @@ private Q_SLOTS:
         for (const char* command :
              {"folderdb dump", "folderdb build", "folderdb close", "folderdb search",
               "folderdb export", "group-block build", "group-block rebuild", "contacts parse",
-              "contacts write", "contacts vcard-read", "contacts vcard-write", "pager"}) {
+              "contacts write", "contacts vcard-read", "contacts vcard-write", "contacts merge",
+              "pager"}) {
             const QByteArray usage = "Usage: quillbox-cli " + QByteArray(command);
             QTest::newRow(command)
                 << words(command) + words("--help") << 0 << usage << QByteArray();
@@ -144,6 +153,8 @@ private Q_SLOTS:
         row("format", words("folderdb export %/store.psf %/x --format xml"), 1);
         row("no folder", words("folderdb export %/store.psf %/x --format csv --folder 99"), 1);
         row("recursive", words("folderdb export %/store.psf %/x --format csv --recursive"), 1);
+        row("raw mbox", words("folderdb export %/store.psf %/x --format mbox --raw"), 1, "",
+            "--raw needs --format csv");
         row("no colon", words("group-block build no-colon"), 1);
         row("not Latin-1", words("group-block build 0:a\u540d"), 1, "",
             "(U+540D), which a group block cannot store");
@@ -184,6 +195,8 @@ private Q_SLOTS:
             "Address Size OverFlow. Can't Add Group.");
         row("rebuild full", words("group-block rebuild") + many, 3, "",
             "Address Size OverFlow. Delete or Modify Address.");
+        row("merge deleting all", words("contacts merge %/book-x.json %/book-x.json %/nobook.json"),
+            3, "", "would delete 2 of the 2 contacts");
 
         // The address is everything after the first colon; --from loads a stored block.
         row("block", words("group-block build 0:x:y"), 0, "15 50 02 11 03 78 3A 79 00\n");
@@ -206,6 +219,11 @@ private Q_SLOTS:
         row("export subfolders",
             words("folderdb export %/store.psf %/out.csv --format csv --folder 25 --recursive"), 0,
             "1 messages exported");
+        // The conflicting field takes the side preferred; the uid is kept.
+        row("merge",
+            words("contacts merge %/book-x.json %/book-y.json %/book-z.json --prefer remote"), 0,
+            "\"uid\": \"1\",\n        \"strFirstName\": \"Ann\",\n        \"strLastName\": \"\",\n"
+            "        \"strWireless\": \"\",\n        \"strEmail1\": \"z\"");
     }
 
     void commands()

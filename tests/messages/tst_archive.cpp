@@ -217,11 +217,25 @@ private Q_SLOTS:
         std::string out;
         mailexport::appendCsvHeader(out);
         mailexport::appendCsvRow(out, message(l.front(), 1, "a,b", "say \"hi\"", "x\r\ny\xE9"),
-                                 "Messages/Inbox");
+                                 "Messages/Inbox", mailexport::CsvFormulas::Guard);
         QCOMPARE(
             QByteArray::fromStdString(out),
             "Folder,Date,Address,Header,Text\r\n"
             "Messages/Inbox,2024-03-09 07:05,\"a,b\",\"say \"\"hi\"\"\",\"x\r\ny\xC3\xA9\"\r\n");
+
+        // A field that spreadsheets would run as a formula is guarded by a ' (inside the
+        // quotes of a quoted one), unless it is asked for raw.
+        const MessageRecord formulas[] = {message(l.front(), 1, "+4930", "\tTab", "=1+2,3", "-1"),
+                                          message(l.front(), 2, "'", "a=b", "\rz", "")};
+        for (const auto mode : {mailexport::CsvFormulas::Guard, mailexport::CsvFormulas::Raw}) {
+            out.clear();
+            mailexport::appendCsvRow(out, formulas[0], "@x", mode);
+            mailexport::appendCsvRow(out, formulas[1], "Messages/Inbox", mode);
+            QCOMPARE(QByteArray::fromStdString(out),
+                     mode == mailexport::CsvFormulas::Guard
+                         ? "'@x,'-1,'+4930,'\tTab,\"'=1+2,3\"\r\nMessages/Inbox,,',a=b,\"'\rz\"\r\n"
+                         : "@x,-1,+4930,\tTab,\"=1+2,3\"\r\nMessages/Inbox,,',a=b,\"\rz\"\r\n");
+        }
     }
 
     void unwritableExportSaysWhy()
@@ -230,7 +244,7 @@ private Q_SLOTS:
         QString error;
         QVERIFY(!mailexport::writeFile(QStringLiteral("/nonexistent/out.mbox"),
                                        mailexport::Format::Mbox, {}, archive::FolderPaths(l),
-                                       &error));
+                                       mailexport::CsvFormulas::Guard, &error));
         QVERIFY2(error.startsWith(QStringLiteral("The export file /nonexistent/out.mbox could "
                                                  "not be written: ")),
                  qPrintable(error));

@@ -3,11 +3,13 @@
 
 #include "tests/platform/widgettest.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace platform;
 
@@ -115,6 +117,22 @@ private Q_SLOTS:
         dialog = QtFileDialogService::createFileDialog(nullptr, anyName);
         QCOMPARE(choose(*dialog, QStringLiteral("nothing.txt")), int(QDialog::Accepted));
         QVERIFY(boxes.requests.isEmpty());
+
+        // A check box of the dialog starts as asked and reports what the user left there.
+        bool checked = true;
+        FileDialogRequest option = txtRequest(FileDialogMode::Save, dir.path());
+        option.checkBox = QStringLiteral("Option");
+        option.checked = &checked;
+        QTimer::singleShot(0, [] {
+            auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* box = shown ? shown->findChild<QCheckBox*>() : nullptr;
+            if (box && box->isChecked() && box->text() == QStringLiteral("Option"))
+                box->setChecked(false);
+            choose(*shown, QStringLiteral("new"));
+        });
+        QCOMPARE(QtFileDialogService().getFile(nullptr, option),
+                 dir.filePath(QStringLiteral("new.txt")));
+        QVERIFY(!checked);
     }
 
     void scriptedDialogsRecordRequestsAndFinishNames()

@@ -1,8 +1,10 @@
 // quillbox-cli contacts: the contacts text file as the import reads it and the export
-// writes it, through the same exchange as the Contacts window.
+// writes it, through the same exchange as the Contacts window; vCards; and the three-way
+// merge of address books.
 
 #include "contacts/addressbookexchange.h"
 #include "contacts/contacthistory.h"
+#include "contacts/contactmerge.h"
 #include "contacts/contactstext.h"
 #include "contacts/vcard.h"
 #include "platform/atomicfile.h"
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 
 namespace cli {
 namespace {
@@ -144,12 +147,19 @@ Json reportToJson(const char* kind, size_t index, const vcard::FitReport& report
                 {"text", report.describe().toStdString()}};
 }
 
-// An address book as 'contacts vcard-read' prints it: {"contacts": [...], "groups": [...]}.
-Json bookToJson(const std::vector<ContactRecord>& contacts, const std::vector<GroupRecord>& groups)
+// An address book as 'contacts vcard-read' prints it: {"contacts": [...], "groups": [...]};
+// a contact with a uid (the merge's identity) carries it first.
+Json bookToJson(const std::vector<ContactRecord>& contacts, const std::vector<GroupRecord>& groups,
+                std::span<const std::string> uids = {})
 {
     Json contactList = Json::array();
-    for (const ContactRecord& contact : contacts)
-        contactList.push_back(recordjson::contactFieldsToJson(fieldsOf(contact)));
+    for (size_t i = 0; i < contacts.size(); ++i) {
+        Json contact = Json::object();
+        if (i < uids.size() && !uids[i].empty())
+            contact["uid"] = uids[i];
+        contact.update(recordjson::contactFieldsToJson(fieldsOf(contacts[i])));
+        contactList.push_back(std::move(contact));
+    }
     Json groupList = Json::array();
     for (const GroupRecord& group : groups) {
         Json members = Json::array();
@@ -212,6 +222,8 @@ GroupRecord groupFromJson(const Json& o, const std::string& where)
 {
     recordjson::rejectUnknownMembers(o, {"strName", "members"}, where);
     GroupRecord group;
+    // The form carries no group ids: the merge finds groups by name.
+    group.nGroupId = -1;
     group.strName = recordjson::stringMember(o, "strName", where);
     const auto it = o.find("members");
     if (it == o.end())
@@ -227,6 +239,55 @@ GroupRecord groupFromJson(const Json& o, const std::string& where)
             recordjson::stringMember(m, "strEntry", at)};
     }
     return group;
+}
+
+// An address book in the form 'vcard-read' prints; a contact may carry a "uid" string.
+struct JsonBook
+{
+    std::vector<ContactRecord> contacts;
+    std::vector<std::string> uids; // one per contact, "" for none
+    std::vector<GroupRecord> groups;
+};
+
+// False when the file cannot be read or is not such a book (told on the error output).
+bool readJsonBook(const QString& path, JsonBook* out)
+{
+    try {
+        const Json book = recordjson::readJsonFile(path.toStdString());
+        recordjson::rejectUnknownMembers(book, {"contacts", "groups", "skipped", "report"},
+                                         "document");
+        for (const char* key : {"contacts", "groups"}) {
+            if (book.contains(key) && !book[key].is_array())
+                throw recordjson::FormError(std::string("document: \"") + key +
+                                            "\" must be an array");
+        }
+        size_t index = 0;
+        for (const Json& item : book.value("contacts", Json::array())) {
+            const std::string where = "contacts[" + std::to_string(index++) + "]";
+            std::string& uid = out->uids.emplace_back();
+            const auto found = item.is_object() ? item.find("uid") : item.end();
+            if (found != item.end() && !found->is_string())
+                throw recordjson::FormError(where + ": \"uid\" must be a string");
+            Json withoutUid;
+            if (found != item.end()) {
+                uid = found->get<std::string>();
+                withoutUid = item;
+                withoutUid.erase("uid");
+            }
+            const contactstext::Fields values =
+                recordjson::contactFieldsFromJson(found != item.end() ? withoutUid : item, where);
+            ContactRecord& contact = out->contacts.emplace_back();
+            for (size_t i = 0; i < kContactFields.size(); ++i)
+                contact.*kContactFields[i].member = values[i];
+        }
+        index = 0;
+        for (const Json& item : book.value("groups", Json::array()))
+            out->groups.push_back(groupFromJson(item, "groups[" + std::to_string(index++) + "]"));
+    } catch (const recordjson::FormError& e) {
+        printError(std::string(e.what()));
+        return false;
+    }
+    return true;
 }
 
 int vcardWrite(const QStringList& args)
@@ -252,32 +313,9 @@ int vcardWrite(const QStringList& args)
         return EXIT_USAGE;
     }
     const QStringList pos = parser.positionalArguments();
-    ContactList contacts;
-    std::vector<GroupRecord> groups;
-    try {
-        const Json book = recordjson::readJsonFile(pos.at(0).toStdString());
-        recordjson::rejectUnknownMembers(book, {"contacts", "groups", "skipped", "report"},
-                                         "document");
-        for (const char* key : {"contacts", "groups"}) {
-            if (book.contains(key) && !book[key].is_array())
-                throw recordjson::FormError(std::string("document: \"") + key +
-                                            "\" must be an array");
-        }
-        size_t index = 0;
-        for (const Json& item : book.value("contacts", Json::array())) {
-            const contactstext::Fields fields = recordjson::contactFieldsFromJson(
-                item, "contacts[" + std::to_string(index++) + "]");
-            ContactRecord& contact = contacts.emplace_back();
-            for (size_t i = 0; i < kContactFields.size(); ++i)
-                contact.*kContactFields[i].member = fields[i];
-        }
-        index = 0;
-        for (const Json& item : book.value("groups", Json::array()))
-            groups.push_back(groupFromJson(item, "groups[" + std::to_string(index++) + "]"));
-    } catch (const recordjson::FormError& e) {
-        printError(std::string(e.what()));
+    JsonBook book;
+    if (!readJsonBook(pos.at(0), &book))
         return EXIT_INPUT;
-    }
     const vcard::Version version =
         versionText == QStringLiteral("3.0") ? vcard::Version::V30 : vcard::Version::V40;
     QString error;
@@ -285,9 +323,9 @@ int vcardWrite(const QStringList& args)
         pos.at(1),
         [&](QIODevice& out) {
             vcard::Writer writer(out, version);
-            for (const ContactRecord& contact : contacts)
+            for (const ContactRecord& contact : book.contacts)
                 writer.contact(contact);
-            for (const GroupRecord& group : groups)
+            for (const GroupRecord& group : book.groups)
                 writer.group(group);
             return writer.finish();
         },
@@ -303,7 +341,8 @@ int history(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("show"),
-                                 QStringLiteral("Print one snapshot's address book."), QStringLiteral("[show ID]"));
+                                 QStringLiteral("Print one snapshot's address book."),
+                                 QStringLiteral("[show ID]"));
     parser.addOption({QStringLiteral("dir"),
                       QStringLiteral("The history folder (default: the one of the program, in "
                                      "the per-user data folder)."),
@@ -352,6 +391,125 @@ int history(const QStringList& args)
     return EXIT_OK;
 }
 
+const char* kindName(contactmerge::Kind kind)
+{
+    switch (kind) {
+    case contactmerge::Kind::Contact:
+        break;
+    case contactmerge::Kind::Group:
+        return "group";
+    case contactmerge::Kind::Member:
+        return "member";
+    }
+    return "contact";
+}
+
+// The largest books a merge takes: ten times what the address book holds.
+constexpr size_t kMaxMergeContacts = 10 * MAX_CONTACTS;
+constexpr size_t kMaxMergeGroups = 10 * MAX_BOOK_GROUPS;
+
+int merge(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(
+        QStringLiteral("BASE"),
+        QStringLiteral("The address book as it stood after the last transfer, in the form "
+                       "'contacts vcard-read' prints; a contact may carry a \"uid\"."));
+    parser.addPositionalArgument(QStringLiteral("LOCAL"),
+                                 QStringLiteral("The desktop's address book, in the same form."));
+    parser.addPositionalArgument(QStringLiteral("REMOTE"),
+                                 QStringLiteral("The pager's address book, in the same form."));
+    parser.addOption({QStringLiteral("prefer"),
+                      QStringLiteral("The side that conflicting fields take: local (default) "
+                                     "or remote."),
+                      QStringLiteral("SIDE"), QStringLiteral("local")});
+    const QCommandLineOption allowDeletes(
+        QStringLiteral("allow-deletes"),
+        QStringLiteral("Merge even when more than half of a side's contacts would go."));
+    parser.addOption(allowDeletes);
+    const int status = parseCommand(
+        parser, args,
+        QStringLiteral("quillbox-cli contacts merge BASE LOCAL REMOTE [--prefer local|remote] "
+                       "[--allow-deletes]\n"
+                       "Merges the edits made to LOCAL and to REMOTE since BASE and prints\n"
+                       "{\"merged\", \"conflicts\", \"counts\", \"unfit\"} as JSON."),
+        3, 3);
+    if (status >= 0)
+        return status;
+    const QString prefer = parser.value(QStringLiteral("prefer"));
+    if (prefer != QStringLiteral("local") && prefer != QStringLiteral("remote")) {
+        printError(QStringLiteral("--prefer takes local or remote, not '%1'").arg(prefer));
+        return EXIT_USAGE;
+    }
+    const QStringList pos = parser.positionalArguments();
+    JsonBook books[3];
+    for (int i = 0; i < 3; ++i) {
+        if (!readJsonBook(pos.at(i), &books[i]))
+            return EXIT_INPUT;
+        // Matching by the rules compares every contact with every other: a book far beyond
+        // what the address book holds would take hours.
+        if (books[i].contacts.size() > kMaxMergeContacts ||
+            books[i].groups.size() > kMaxMergeGroups) {
+            printError(QStringLiteral("%1: more than %2 contacts or %3 groups; the address book "
+                                      "holds %4 and %5")
+                           .arg(pos.at(i))
+                           .arg(kMaxMergeContacts)
+                           .arg(kMaxMergeGroups)
+                           .arg(MAX_CONTACTS)
+                           .arg(MAX_BOOK_GROUPS));
+            return EXIT_INPUT;
+        }
+    }
+    const auto view = [](const JsonBook& book) {
+        return contactmerge::BookView{book.contacts, book.uids, book.groups};
+    };
+    contactmerge::Result result =
+        contactmerge::merge(view(books[0]), view(books[1]), view(books[2]));
+    result.chooseAll(prefer == QStringLiteral("local") ? contactmerge::Side::Local
+                                                       : contactmerge::Side::Remote);
+    if (result.massDeletion() && !parser.isSet(allowDeletes)) {
+        using contactmerge::Side;
+        printError(QStringLiteral("the merge would delete %1 of the %2 contacts of %3 and %4 of "
+                                  "the %5 of %6; --allow-deletes merges all the same")
+                       .arg(result.deleted(Side::Local))
+                       .arg(result.sideContacts(Side::Local))
+                       .arg(pos.at(1))
+                       .arg(result.deleted(Side::Remote))
+                       .arg(result.sideContacts(Side::Remote))
+                       .arg(pos.at(2)));
+        return EXIT_REFUSED;
+    }
+
+    using recordjson::bytesToUtf8;
+    Json conflicts = Json::array();
+    for (const contactmerge::Conflict& c : result.conflicts()) {
+        conflicts.push_back({{"uid", c.uid},
+                             {"name", bytesToUtf8(c.name)},
+                             {"field", c.field},
+                             {"base", bytesToUtf8(c.base)},
+                             {"local", bytesToUtf8(c.local)},
+                             {"remote", bytesToUtf8(c.remote)}});
+    }
+    Json unfit = Json::array();
+    for (const contactmerge::Unfit& u : result.unfit()) {
+        unfit.push_back({{"kind", kindName(u.kind)},
+                         {"uid", u.uid},
+                         {"name", bytesToUtf8(u.name)},
+                         {"reason", u.reason}});
+    }
+    const contactmerge::Counts& n = result.counts();
+    const Json out{{"merged", bookToJson(result.contacts(), result.groups(), result.uids())},
+                   {"conflicts", conflicts},
+                   {"counts",
+                    {{"added", n.added},
+                     {"removed", n.removed},
+                     {"changed", n.changed},
+                     {"conflicts", n.conflicts}}},
+                   {"unfit", unfit}};
+    printOut(out.dump(2) + "\n");
+    return EXIT_OK;
+}
+
 } // namespace
 
 int runContacts(const QStringList& args)
@@ -361,7 +519,8 @@ int runContacts(const QStringList& args)
                      {"write", write},
                      {"vcard-read", vcardRead},
                      {"vcard-write", vcardWrite},
-                     {"history", history}});
+                     {"history", history},
+                     {"merge", merge}});
 }
 
 } // namespace cli

@@ -98,12 +98,17 @@ int exportMessages(const QStringList& args)
                       QStringLiteral("ID")});
     parser.addOption({QStringLiteral("recursive"),
                       QStringLiteral("With --folder: its subfolders' messages too.")});
+    parser.addOption({QStringLiteral("raw"),
+                      QStringLiteral("With --format csv: every field as it is, without the ' "
+                                     "written before a field that begins with =, +, -, @, a "
+                                     "tab or a CR.")});
     const int status = parseCommand(
         parser, args,
-        QStringLiteral("quillbox-cli folderdb export FILE OUT --format mbox|csv [--folder ID "
-                       "[--recursive]]\n"
+        QStringLiteral("quillbox-cli folderdb export FILE OUT --format mbox|csv [--raw] [--folder "
+                       "ID [--recursive]]\n"
                        "Writes the messages of FILE (or of one folder) to OUT as a mail folder\n"
-                       "(mboxrd) or as CSV for spreadsheets."),
+                       "(mboxrd) or as CSV for spreadsheets. A CSV field that a spreadsheet\n"
+                       "would run as a formula gets a ' before it unless --raw is given."),
         2, 2);
     if (status >= 0)
         return status;
@@ -118,6 +123,11 @@ int exportMessages(const QStringList& args)
     const bool oneFolder = parser.isSet(QStringLiteral("folder"));
     if (parser.isSet(QStringLiteral("recursive")) && !oneFolder) {
         printError(std::string("--recursive needs --folder"));
+        return EXIT_USAGE;
+    }
+    const bool raw = parser.isSet(QStringLiteral("raw"));
+    if (raw && format != QStringLiteral("csv")) {
+        printError(std::string("--raw needs --format csv"));
         return EXIT_USAGE;
     }
     const QStringList pos = parser.positionalArguments();
@@ -145,10 +155,11 @@ int exportMessages(const QStringList& args)
         }
     }
     QString error;
-    if (!mailexport::writeFile(pos.at(1),
-                               format == QStringLiteral("csv") ? mailexport::Format::Csv
-                                                               : mailexport::Format::Mbox,
-                               messages, archive::FolderPaths(store.records()), &error)) {
+    if (!mailexport::writeFile(
+            pos.at(1),
+            format == QStringLiteral("csv") ? mailexport::Format::Csv : mailexport::Format::Mbox,
+            messages, archive::FolderPaths(store.records()),
+            raw ? mailexport::CsvFormulas::Raw : mailexport::CsvFormulas::Guard, &error)) {
         printError(error);
         return EXIT_INPUT;
     }

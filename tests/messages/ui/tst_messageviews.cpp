@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -169,6 +170,15 @@ private Q_SLOTS:
         QCOMPARE(w.column(2), texts("b"));
         QCOMPARE(w.text(21), QStringLiteral("Outbox(1)"));
         QVERIFY(w.detail()->toPlainText().isEmpty());
+
+        // A download, or the tree's rows built anew, while a local folder is listed: the
+        // tree and the list go on showing it.
+        w.store.TakeDownloadedMessages({download(1, "again")}, {});
+        w.tree->RefreshPagerTree();
+        QCOMPARE(w.column(2), texts("b"));
+        w.tree->folderModel().reload();
+        QCOMPARE(w.doc.GetSelectedFolder(), w.store.findFolderById(21));
+        QCOMPARE(w.column(2), texts("b"));
     }
 
     void contextMenus()
@@ -239,21 +249,55 @@ private Q_SLOTS:
         QVERIFY(field->text().isEmpty() && w.list()->isVisible());
         QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, 21);
 
-        // Exports: a pager folder from its menu, the list's selection as CSV.
+        // Choosing a folder in the tree ends a search on that folder: a click on another
+        // one, on the one shown, a right click that moves to another, or a move with the
+        // keys.
+        const auto choose = [&](const std::function<void()>& how, qint32 folderId) {
+            QTest::keyClicks(field, QStringLiteral("noon"));
+            how();
+            QVERIFY(field->text().isEmpty() && w.list()->isVisible());
+            QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, folderId);
+        };
+        const auto click = [&](qint32 folderId, Qt::MouseButton button) {
+            return [&w, folderId, button] {
+                QTest::mouseClick(w.tree->viewport(), button, {},
+                                  w.tree->visualRect(w.item(folderId)).center());
+            };
+        };
+        choose(click(1, Qt::LeftButton), 1);
+        QCOMPARE(w.column(2), texts("Meeting at noon"));
+        choose(click(22, Qt::LeftButton), 22);
+        choose(click(22, Qt::LeftButton), 22); // without editing its name after a while
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QVERIFY(!w.editor());
+        choose(click(3, Qt::RightButton), 3);
+        choose([&] { QTest::keyClick(w.tree, Qt::Key_Up); }, 2);
+
+        // Exports: a pager folder from its menu, the list's selection as CSV, its formulas
+        // guarded unless the dialog's box is ticked.
+        addMessage(w.store, 22, "=1+1");
         files.answers << dir.filePath(QStringLiteral("inbox"))
-                      << dir.filePath(QStringLiteral("list.csv"));
+                      << dir.filePath(QStringLiteral("list.csv"))
+                      << dir.filePath(QStringLiteral("raw.csv"));
+        files.checkBoxAnswers << false << false << true;
         w.tree->createContextMenu(w.item(1));
         w.tree->exportAction()->trigger();
         w.tree->setCurrentIndex(w.item(22));
-        w.dragRows({0});
+        w.dragRows({1});
+        w.list()->exportAction()->trigger();
         w.list()->exportAction()->trigger();
         QFile mbox(dir.filePath(QStringLiteral("inbox.mbox")));
         QVERIFY(mbox.open(QIODevice::ReadOnly));
         QVERIFY(mbox.readAll().contains("\nX-Quillbox-Folder: Messages/Inbox\n"));
-        QFile csv(dir.filePath(QStringLiteral("list.csv")));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(csv.readAll().count("LocalFolder/Drafts,"), 1);
-        QCOMPARE(boxes.texts().mid(1), texts("Export Completed ! |Export Completed ! "));
+        for (const auto& [name, row] :
+             {std::pair("list.csv", "LocalFolder/Drafts,,'=1+1,'=1+1,'=1+1\r\n"),
+              std::pair("raw.csv", "LocalFolder/Drafts,,=1+1,=1+1,=1+1\r\n")}) {
+            QFile csv(dir.filePath(QLatin1String(name)));
+            QVERIFY(csv.open(QIODevice::ReadOnly));
+            QCOMPARE(csv.readAll(), "Folder,Date,Address,Header,Text\r\n" + QByteArray(row));
+        }
+        QCOMPARE(boxes.texts().mid(1),
+                 texts("Export Completed ! |Export Completed ! |Export Completed ! "));
     }
 
     void folderCommandsThroughTheTree()
@@ -265,16 +309,17 @@ private Q_SLOTS:
         w.tree->createContextMenu(folders);
         w.tree->newFolderAction()->trigger();
         QVERIFY(w.editor());
+        QCOMPARE(w.editor()->text(), QStringLiteral("New Folder")); // without its count
         w.escape();
         QVERIFY(w.tree->isExpanded(folders));
 
-        // A refusal tells why and starts the editing again, with the old text.
+        // A refusal tells why and starts the editing again, with the old name.
         const QModelIndex inbox = w.item(20);
-        QVERIFY(!w.tree->endLabelEdit(inbox, QStringLiteral("Outbox(0)")));
+        QVERIFY(!w.tree->endLabelEdit(inbox, QStringLiteral("Outbox")));
         QCOMPARE(boxes.texts(), texts("Inbox(0) - ReName Failed.\nExisted Folder Name.\n"
                                       "You Must Input the Different FolderName."));
         QTRY_VERIFY(w.editor());
-        QCOMPARE(w.editor()->text(), QStringLiteral("Inbox(0)"));
+        QCOMPARE(w.editor()->text(), QStringLiteral("Inbox"));
         w.escape();
 
         // Through the editor, as the user does it.
