@@ -6,7 +6,7 @@
 // It runs inside a QApplication that its caller made (main(), or a test), so that several
 // runs of the program can follow each other in one process.
 
-#include "contacts/addressbook.h"
+#include "contacts/core/addressbook.h"
 #include "messages/messagestore.h"
 #include "platform/settings.h"
 

@@ -1,6 +1,6 @@
 #include "devlink/cpager.h"
 
-#include "contacts/addressbookerrors.h"
+#include "contacts/core/addressbookerrors.h"
 #include "devlink/protocol/errors.h"
 #include "devlink/protocol/transferclient.h"
 #include "devlink/protocol/transfermessages.h"

@@ -14,7 +14,7 @@
 // event is delivered, so the program reads them at any time without locks; a failed transfer
 // leaves them as they were.
 
-#include "contacts/addressbook.h"
+#include "contacts/core/addressbook.h"
 #include "devlink/transferrate.h"
 
 #include "messages/messagerecord.h"

@@ -1,7 +1,7 @@
 #include "frame/mainframe.h"
 
-#include "contacts/contactsdlg.h"
-#include "contacts/recoverycopy.h"
+#include "contacts/core/recoverycopy.h"
+#include "contacts/widgets/contactsdlg.h"
 #include "frame/quillboxdoc.h"
 #include "frame/rateline.h"
 #include "frame/settingsdlg.h"

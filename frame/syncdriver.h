@@ -5,7 +5,7 @@
 // window it owns, the results handed on as signals, and error messages. Everything here runs
 // on the window thread; the transfers run on the link's own thread.
 
-#include "contacts/contactstransfers.h"
+#include "contacts/core/contactstransfers.h"
 #include "devlink/cpager.h"
 #include "devlink/syncprogresswnd.h"
 

@@ -7,9 +7,9 @@
 //   bench_contactswindow [RUNS]      (default 5; the best run is printed)
 
 #include "bench/contacts/fullbook.h"
-#include "contacts/addressbook.h"
-#include "contacts/contactsdlg.h"
-#include "contacts/contactstext.h"
+#include "contacts/core/addressbook.h"
+#include "contacts/core/contactstext.h"
+#include "contacts/widgets/contactsdlg.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 

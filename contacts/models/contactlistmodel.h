@@ -7,7 +7,7 @@
 // names it orders them by, and follows the book's signals: a contact added, changed (a
 // changed name moves its row), removed, or the whole book reset.
 
-#include "contacts/contactrecord.h"
+#include "contacts/core/contactrecord.h"
 #include "contacts/models/contactsicons.h"
 
 #include <QAbstractTableModel>

@@ -1,6 +1,6 @@
 #include "contacts/models/grouplistmodel.h"
 
-#include "contacts/addressbook.h"
+#include "contacts/core/addressbook.h"
 #include "platform/bytes.h"
 
 #include <algorithm>

@@ -4,8 +4,8 @@
 
 #include "programrun.h"
 
-#include "contacts/contactsdlg.h"
-#include "contacts/recoverycopy.h"
+#include "contacts/core/recoverycopy.h"
+#include "contacts/widgets/contactsdlg.h"
 #include "frame/mainframe.h"
 #include "messages/folderdb.h"
 #include "messages/leftview.h"

@@ -6,9 +6,9 @@
 
 #include "programrun.h"
 
-#include "contacts/contactdlg.h"
-#include "contacts/contactsdlg.h"
-#include "contacts/recoverycopy.h"
+#include "contacts/core/recoverycopy.h"
+#include "contacts/widgets/contactdlg.h"
+#include "contacts/widgets/contactsdlg.h"
 #include "devlink/cpager.h"
 #include "devlink/protocol/errors.h"
 #include "frame/findpagerdlg.h"

@@ -1,9 +1,9 @@
 // The address book's dialogs: Contact, address entry, address picker and Group.
 
-#include "contacts/addressdlgs.h"
-#include "contacts/byteedit.h"
-#include "contacts/contactdlg.h"
-#include "contacts/groupdlg.h"
+#include "contacts/widgets/addressdlgs.h"
+#include "contacts/widgets/byteedit.h"
+#include "contacts/widgets/contactdlg.h"
+#include "contacts/widgets/groupdlg.h"
 #include "platform/messageboxservice.h"
 #include "tests/contacts/bookfill.h"
 #include "tests/platform/widgettest.h"

@@ -2,11 +2,11 @@
 // test, message boxes and file dialogs by the scripted services. What the listings hold is
 // the models', tested with them; here is what the window's commands do with them.
 
-#include "contacts/contactdlg.h"
-#include "contacts/contactsdlg.h"
-#include "contacts/contactstransfers.h"
-#include "contacts/duplicatereviewdlg.h"
-#include "contacts/groupdlg.h"
+#include "contacts/core/contactstransfers.h"
+#include "contacts/widgets/contactdlg.h"
+#include "contacts/widgets/contactsdlg.h"
+#include "contacts/widgets/duplicatereviewdlg.h"
+#include "contacts/widgets/groupdlg.h"
 #include "platform/atomicfile.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
