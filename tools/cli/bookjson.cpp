@@ -83,39 +83,45 @@ Json bookToJson(const std::vector<ContactRecord>& contacts, const std::vector<Gr
     return Json{{"contacts", contactList}, {"groups", groupList}};
 }
 
+JsonBook jsonBookFromJson(const Json& book)
+{
+    JsonBook out;
+    recordjson::rejectUnknownMembers(book, {"contacts", "groups", "skipped", "report"},
+                                     "document");
+    for (const char* key : {"contacts", "groups"}) {
+        if (book.contains(key) && !book[key].is_array())
+            throw recordjson::FormError(std::string("document: \"") + key +
+                                        "\" must be an array");
+    }
+    size_t index = 0;
+    for (const Json& item : book.value("contacts", Json::array())) {
+        const std::string where = "contacts[" + std::to_string(index++) + "]";
+        std::string& uid = out.uids.emplace_back();
+        const auto found = item.is_object() ? item.find("uid") : item.end();
+        if (found != item.end() && !found->is_string())
+            throw recordjson::FormError(where + ": \"uid\" must be a string");
+        Json withoutUid;
+        if (found != item.end()) {
+            uid = found->get<std::string>();
+            withoutUid = item;
+            withoutUid.erase("uid");
+        }
+        const contactstext::Fields values =
+            recordjson::contactFieldsFromJson(found != item.end() ? withoutUid : item, where);
+        ContactRecord& contact = out.contacts.emplace_back();
+        for (size_t i = 0; i < kContactFields.size(); ++i)
+            contact.*kContactFields[i].member = values[i];
+    }
+    index = 0;
+    for (const Json& item : book.value("groups", Json::array()))
+        out.groups.push_back(groupFromJson(item, "groups[" + std::to_string(index++) + "]"));
+    return out;
+}
+
 bool readJsonBook(const QString& path, JsonBook* out)
 {
     try {
-        const Json book = recordjson::readJsonFile(path.toStdString());
-        recordjson::rejectUnknownMembers(book, {"contacts", "groups", "skipped", "report"},
-                                         "document");
-        for (const char* key : {"contacts", "groups"}) {
-            if (book.contains(key) && !book[key].is_array())
-                throw recordjson::FormError(std::string("document: \"") + key +
-                                            "\" must be an array");
-        }
-        size_t index = 0;
-        for (const Json& item : book.value("contacts", Json::array())) {
-            const std::string where = "contacts[" + std::to_string(index++) + "]";
-            std::string& uid = out->uids.emplace_back();
-            const auto found = item.is_object() ? item.find("uid") : item.end();
-            if (found != item.end() && !found->is_string())
-                throw recordjson::FormError(where + ": \"uid\" must be a string");
-            Json withoutUid;
-            if (found != item.end()) {
-                uid = found->get<std::string>();
-                withoutUid = item;
-                withoutUid.erase("uid");
-            }
-            const contactstext::Fields values =
-                recordjson::contactFieldsFromJson(found != item.end() ? withoutUid : item, where);
-            ContactRecord& contact = out->contacts.emplace_back();
-            for (size_t i = 0; i < kContactFields.size(); ++i)
-                contact.*kContactFields[i].member = values[i];
-        }
-        index = 0;
-        for (const Json& item : book.value("groups", Json::array()))
-            out->groups.push_back(groupFromJson(item, "groups[" + std::to_string(index++) + "]"));
+        *out = jsonBookFromJson(recordjson::readJsonFile(path.toStdString()));
     } catch (const recordjson::FormError& e) {
         printError(std::string(e.what()));
         return false;

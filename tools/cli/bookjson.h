@@ -28,6 +28,8 @@ recordjson::Json bookToJson(const std::vector<ContactRecord>& contacts,
                             const std::vector<GroupRecord>& groups,
                             std::span<const std::string> uids = {});
 
+// Such a book from its JSON document; recordjson::FormError names the place of a fault.
+JsonBook jsonBookFromJson(const recordjson::Json& document);
 // False when the file cannot be read or is not such a book (told on the error output).
 bool readJsonBook(const QString& path, JsonBook* out);
 
