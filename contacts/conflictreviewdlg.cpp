@@ -39,8 +39,8 @@ QString text(const std::string& bytes)
 
 bool endsWith(const std::string& field, std::string_view tail)
 {
-    return field.size() >= tail.size() && field.compare(field.size() - tail.size(), tail.size(),
-                                                        tail) == 0;
+    return field.size() >= tail.size() &&
+           field.compare(field.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 QString fieldName(const Conflict& c)
@@ -119,8 +119,7 @@ CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidg
             m_choices[static_cast<size_t>(r)] = index == 0 ? Side::Local : Side::Remote;
         });
         m_pTable->setCellWidget(r, ColKeep, combo);
-        const QString cells[] = {text(c.name), fieldName(c),
-                                 valueText(c, c.base, result.groups()),
+        const QString cells[] = {text(c.name), fieldName(c), valueText(c, c.base, result.groups()),
                                  valueText(c, c.local, result.groups()),
                                  valueText(c, c.remote, result.groups())};
         for (int col = ColName; col < ColumnCount; ++col)

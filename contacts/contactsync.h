@@ -88,8 +88,7 @@ qint32 slotOf(const std::string& uid);
 // contact, the slot it was known by (quillbox-cli: the "uid" of the book's file), or
 // anything else for none. Conflicts start on the desktop's side.
 contactmerge::Result merge(const AddressBookCopy& base, const AddressBookCopy& desktop,
-                           std::span<const std::string> desktopUids,
-                           const AddressBookCopy& pager);
+                           std::span<const std::string> desktopUids, const AddressBookCopy& pager);
 
 // Whether the merged book, under the current choices, deletes so much that the user is
 // asked first (more than half of a side's contacts, or all of them), and how much.

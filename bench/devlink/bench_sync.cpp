@@ -117,9 +117,8 @@ int main(int argc, char* argv[])
 
     pagersim::SimProcess sim{
         qEnvironmentVariable("QUILLBOX_PAGER_SIM", QStringLiteral(QUILLBOX_PAGER_SIM))};
-    const QString port =
-        sim.start({QStringLiteral("--baud"), QString::number(baud), QStringLiteral("--image"),
-                   file("pager.json")});
+    const QString port = sim.start({QStringLiteral("--baud"), QString::number(baud),
+                                    QStringLiteral("--image"), file("pager.json")});
     if (port.isEmpty()) {
         std::fprintf(stderr, "bench_sync: the simulator did not start: %s\n",
                      qPrintable(sim.error()));
@@ -153,7 +152,8 @@ int main(int argc, char* argv[])
     std::printf("%-26s %9s\n", "", "wall ms");
     std::printf("%-26s %9lld\n", "download contacts", static_cast<long long>(downloadMs));
     std::printf("%-26s %9lld\n", "upload contacts", static_cast<long long>(uploadMs));
-    std::printf("%-26s %9lld\n", "download + upload", static_cast<long long>(downloadMs + uploadMs));
+    std::printf("%-26s %9lld\n", "download + upload",
+                static_cast<long long>(downloadMs + uploadMs));
     std::printf("%-26s %9.0f\n", "line time of both books", lineMs);
     std::printf("%-26s %9lld\n", "synchronize contacts", static_cast<long long>(syncMs));
     std::printf("synchronize / (download + upload): %.3f\n",

@@ -423,7 +423,8 @@ private Q_SLOTS:
 
         r = cli(port + words("download-contacts"));
         QCOMPARE(r.status, 0);
-        const QStringList onPager = contactLines(Json::parse(r.out.toStdString())["contacts"], "nIndex");
+        const QStringList onPager =
+            contactLines(Json::parse(r.out.toStdString())["contacts"], "nIndex");
         QCOMPARE(onPager.size(), expected.size());
         book = Json::parse(readFile(path("sync.json")).toStdString());
         QCOMPARE(contactLines(book["contacts"], "uid"), onPager);
@@ -462,8 +463,9 @@ private Q_SLOTS:
             << QStringList() << true << QStringList() << 3
             << QByteArray("would delete 0 of the 0 contacts of %/desk.json and 40 of the 40 on "
                           "the pager");
-        QTest::newRow("dry run") << QStringList() << false << QStringList{QStringLiteral("--dry-run")}
-                                 << 0 << QByteArray("\"strNote\": \"edited\"");
+        QTest::newRow("dry run") << QStringList() << false
+                                 << QStringList{QStringLiteral("--dry-run")} << 0
+                                 << QByteArray("\"strNote\": \"edited\"");
     }
 
     void syncChangesNothing()

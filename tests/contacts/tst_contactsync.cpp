@@ -96,8 +96,7 @@ private Q_SLOTS:
         const AddressBookCopy base{{contact(0, "Ann", "ann@x")}, {group(3, "Team")}};
         const AddressBookCopy desktop{base.contacts, {}};
         const AddressBookCopy pager{{contact(0, "Ann", "ann@x", 3)}, base.groups};
-        const Outcome out =
-            outcome(merge(base, desktop, slotUids(desktop.contacts), pager), pager);
+        const Outcome out = outcome(merge(base, desktop, slotUids(desktop.contacts), pager), pager);
         QVERIFY(out.book.groups.empty());
         QCOMPARE(out.book.contacts.size(), size_t(1));
         QCOMPARE(out.book.contacts[0].nGroup, KEY_CONTACTS);

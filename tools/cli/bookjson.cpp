@@ -86,12 +86,10 @@ Json bookToJson(const std::vector<ContactRecord>& contacts, const std::vector<Gr
 JsonBook jsonBookFromJson(const Json& book)
 {
     JsonBook out;
-    recordjson::rejectUnknownMembers(book, {"contacts", "groups", "skipped", "report"},
-                                     "document");
+    recordjson::rejectUnknownMembers(book, {"contacts", "groups", "skipped", "report"}, "document");
     for (const char* key : {"contacts", "groups"}) {
         if (book.contains(key) && !book[key].is_array())
-            throw recordjson::FormError(std::string("document: \"") + key +
-                                        "\" must be an array");
+            throw recordjson::FormError(std::string("document: \"") + key + "\" must be an array");
     }
     size_t index = 0;
     for (const Json& item : book.value("contacts", Json::array())) {

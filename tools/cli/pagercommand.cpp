@@ -370,9 +370,8 @@ int synchronize(const SyncRequest& request, const SyncBooks& books, CPager& page
     if (transfer(pager, watcher, PagerMode::DownloadContacts) != 0)
         return EXIT_INPUT;
     const AddressBookCopy onPager = pager.snapshot();
-    contactmerge::Result result =
-        contactsync::merge(books.base, {books.desktop.contacts, books.desktop.groups},
-                           books.desktop.uids, onPager);
+    contactmerge::Result result = contactsync::merge(
+        books.base, {books.desktop.contacts, books.desktop.groups}, books.desktop.uids, onPager);
     result.chooseAll(request.prefer);
     if (const contactsync::Guard guard = contactsync::guard(result);
         guard.ask && !request.allowDeletes) {
@@ -394,8 +393,8 @@ int synchronize(const SyncRequest& request, const SyncBooks& books, CPager& page
         return EXIT_OK;
     }
 
-    contacthistory::History history(QDir(platform::defaultDataFolder())
-                                        .filePath(QLatin1String(contacthistory::kFolderName)));
+    contacthistory::History history(
+        QDir(platform::defaultDataFolder()).filePath(QLatin1String(contacthistory::kFolderName)));
     QString error;
     if (history.keep(contacthistory::Event::Synchronize, snapshotOf(books.desktop), &error)
             .isEmpty()) {
@@ -550,10 +549,12 @@ int runPager(const QStringList& args)
     if (sync) {
         request = {pos.at(1),
                    parser.value(baseOption),
-                   numeric ? platform::serialPortDevice(number) : QFileInfo(port).absoluteFilePath(),
+                   numeric ? platform::serialPortDevice(number)
+                           : QFileInfo(port).absoluteFilePath(),
                    prefer == QStringLiteral("local") ? contactmerge::Side::Local
                                                      : contactmerge::Side::Remote,
-                   parser.isSet(dryRunOption), parser.isSet(allowDeletesOption)};
+                   parser.isSet(dryRunOption),
+                   parser.isSet(allowDeletesOption)};
         if (const int read = readSyncBooks(request, &books); read != EXIT_OK)
             return read;
     }
