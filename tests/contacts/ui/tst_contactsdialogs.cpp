@@ -3,6 +3,7 @@
 #include "contacts/addressdlgs.h"
 #include "contacts/byteedit.h"
 #include "contacts/contactdlg.h"
+#include "contacts/contactshistorydlg.h"
 #include "contacts/groupdlg.h"
 #include "platform/messageboxservice.h"
 #include "tests/contacts/bookfill.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -362,6 +365,32 @@ private Q_SLOTS:
         QCOMPARE(group.nMemberCount, 5);
         QCOMPARE(storedOf(group), expected.stored());
         QCOMPARE(group.aMembers[5], GroupMember{}); // nothing stale behind the count
+    }
+
+    // Newest first, the newest chosen, what a restore would change; Restore hands it back.
+    void historyOffersTheSnapshots()
+    {
+        QTemporaryDir dir;
+        contacthistory::History history(dir.path());
+        recoverycopy::Contents older, newer;
+        newer.contacts.emplace_back().strFirstName = "Gus";
+        QString error;
+        const QDateTime t = QDateTime::currentDateTimeUtc();
+        history.keep(contacthistory::Event::Download, older, &error, t.addSecs(-60));
+        const QString id = history.keep(contacthistory::Event::Close, newer, &error, t);
+
+        CContactsHistoryDlg dlg(history, older);
+        QCOMPARE(dlg.list()->topLevelItemCount(), 2);
+        QCOMPARE(dlg.list()->topLevelItem(0)->text(1), QStringLiteral("Close of Quillbox"));
+        QCOMPARE(dlg.changes()->toPlainText(), QStringLiteral("Adds 1: Gus"));
+        dlg.list()->setCurrentItem(dlg.list()->topLevelItem(1));
+        QCOMPARE(dlg.changes()->toPlainText(),
+                 QStringLiteral("The address book is now as this snapshot holds it."));
+        dlg.list()->setCurrentItem(dlg.list()->topLevelItem(0));
+        dlg.restoreButton()->click();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.selectedId(), id);
+        QCOMPARE(dlg.selectedBook().contacts.size(), size_t(1));
     }
 
     void layoutAtEveryFontSize()
