@@ -95,6 +95,8 @@ public:
     // ErrPortCannotOpen for a number outside 1..8 (whose open then fails).
     int SetCommPort(int port);
     int SetCommPort(const QString& devicePath);
+    // The device OpenCommPort opens (and a running transfer holds).
+    QString commDevice() const { return m_strDevice; }
     // Opens the port at this rate, 8N1, no flow control: 0, or ErrPortCannotOpen. A port
     // that cannot be opened now is tried again when a transfer starts, and reported as that
     // transfer's failure. An open port is closed first; a running transfer then fails.

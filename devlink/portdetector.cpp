@@ -28,6 +28,7 @@ qint64 nowMs()
 constexpr int kSliceMs = 50;
 // However the link judges the line, a probe ends by then.
 constexpr int kProbeLimitMs = 2500;
+constexpr int kProbeBaud = 38400;
 
 QString sameFile(const QString& path)
 {
@@ -68,6 +69,11 @@ std::vector<PortCandidate> detectionCandidates()
     return out;
 }
 
+bool sameDevice(const QString& a, const QString& b)
+{
+    return sameFile(a) == sameFile(b);
+}
+
 std::pair<QString, QString> splitModelVersion(const std::string& identity)
 {
     const QString text = QString::fromLatin1(identity).trimmed();
@@ -81,26 +87,33 @@ std::pair<QString, QString> splitModelVersion(const std::string& identity)
     return {text, QString()};
 }
 
+QString openForProbe(QSerialPort& port, const QString& device)
+{
+    port.setPortName(device);
+    if (!port.open(QIODevice::ReadWrite))
+        return openFailure(port);
+    port.setBaudRate(kProbeBaud);
+    port.setDataBits(QSerialPort::Data8);
+    port.setParity(QSerialPort::NoParity);
+    port.setStopBits(QSerialPort::OneStop);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+    // Bytes already waiting belong to an earlier session: a slow device's answer to a probe
+    // that gave up on it, which this greeting must not take for its own.
+    port.clear(QSerialPort::Input);
+    return QString();
+}
+
 ProbeResult probePort(const PortCandidate& candidate, int timeoutMs,
                       const std::atomic<bool>& cancelled)
 {
     ProbeResult result{candidate, false, {}, {}, {}};
     QSerialPort port;
-    port.setPortName(candidate.device);
-    if (!port.open(QIODevice::ReadWrite)) {
-        result.reason = openFailure(port);
+    result.reason = openForProbe(port, candidate.device);
+    if (!result.reason.isEmpty())
         return result;
-    }
-    const int baud = 38400;
-    port.setBaudRate(baud);
-    port.setDataBits(QSerialPort::Data8);
-    port.setParity(QSerialPort::NoParity);
-    port.setStopBits(QSerialPort::OneStop);
-    port.setFlowControl(QSerialPort::NoFlowControl);
-    port.readAll(); // what was waiting belongs to nobody's session
 
     TransferClient client;
-    client.setBaudRate(baud);
+    client.setBaudRate(kProbeBaud);
     client.setTimeout(timeoutMs);
     const qint64 start = nowMs();
     client.startIdentify(start);

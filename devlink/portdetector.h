@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+class QSerialPort;
+
 namespace devlink {
 
 struct PortCandidate
@@ -34,9 +36,16 @@ struct ProbeResult
 // the serial devices the system lists that none of them names.
 std::vector<PortCandidate> detectionCandidates();
 
+// Whether two paths name one device (a link and its target, say).
+bool sameDevice(const QString& a, const QString& b);
+
 // The identity string a pager sends ("Quillbox Pager 2W v1.0") as model and version: the
 // version is the last word when it starts with a digit or "v" and a digit.
 std::pair<QString, QString> splitModelVersion(const std::string& identity);
+
+// Opens a port to greet it: 38400 baud, 8N1, no flow control, its input emptied. Empty when
+// it is open, otherwise why it could not be opened.
+QString openForProbe(QSerialPort& port, const QString& device);
 
 // The probe of one port, on the calling thread; returns within about a second, or sooner
 // when `cancelled` becomes true.

@@ -180,6 +180,7 @@ void SerialWorker::deliverEvents()
     for (const TransferEvent& event : m_client.takeEvents()) {
         if (event.nCode == EventStarted) {
             m_rate = {};
+            m_rateMeter = {};
             m_startMs = m_rateReportMs = nowMs();
         } else if (event.nCode == EventCount) {
             m_rate.itemsTotal = event.nArg;
@@ -217,6 +218,7 @@ void SerialWorker::reportRate(qint64 now, bool last)
     m_rate.bytesDone = bytes.done;
     m_rate.bytesTotal = bytes.total;
     m_rate.elapsedMs = now - m_startMs;
+    m_rateMeter.update(m_rate);
     auto* event = new WorkerEvent(WorkerEvent::kRateCode, 0);
     event->rate = m_rate;
     QCoreApplication::postEvent(m_relay, event);

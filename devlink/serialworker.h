@@ -90,6 +90,7 @@ private:
     QString m_openError; // "<device>: <the system's reason>" of the last failed open
     bool m_closeQueued = false;
     TransferRate m_rate;
+    RateMeter m_rateMeter;
     qint64 m_startMs = 0;
     qint64 m_rateReportMs = 0;
 };

@@ -7,6 +7,8 @@ namespace devlink {
 namespace {
 
 constexpr double kKilo = 1024.0;
+// Before then the rate still moves too much to promise a time from it.
+constexpr qint64 kTimeLeftAfterMs = 3000;
 
 // The unit the larger number needs, so that "12.4 of 70.4 KB" shares it.
 int unitFor(double bytes)
@@ -39,6 +41,22 @@ QString duration(qint64 seconds)
 
 } // namespace
 
+void RateMeter::update(TransferRate& rate)
+{
+    const qint64 spanMs = rate.elapsedMs - m_ms;
+    if (spanMs > 0) {
+        if (rate.bytesDone > 0 || m_weight > 0) {
+            const double rateSince = double(rate.bytesDone - m_bytes) * 1000.0 / double(spanMs);
+            const double share = 1.0 - std::exp2(-double(spanMs) / kHalfLifeMs);
+            m_average += share * (rateSince - m_average);
+            m_weight += share * (1.0 - m_weight);
+        }
+        m_bytes = rate.bytesDone;
+        m_ms = rate.elapsedMs;
+    }
+    rate.bytesPerSecond = m_weight > 0 ? m_average / m_weight : 0;
+}
+
 QString rateLineText(const TransferRate& rate)
 {
     const double done = double(qMax<qint64>(0, rate.bytesDone));
@@ -61,10 +79,12 @@ QString rateLineText(const TransferRate& rate)
     }
     if (rate.elapsedMs < 1000 || done <= 0)
         return text;
-    const double perSecond = done * 1000.0 / double(rate.elapsedMs);
+    const double mean = done * 1000.0 / double(rate.elapsedMs);
+    const double perSecond = rate.ended || rate.bytesPerSecond <= 0 ? mean : rate.bytesPerSecond;
     const int unit = unitFor(perSecond);
     text += QStringLiteral(" \u00B7 %1 %2/s").arg(number(perSecond, unit), unitName(unit));
-    if (total > 0 && !rate.ended)
+    // (A line that moves less than a byte a second has stalled: no time can be promised.)
+    if (total > 0 && !rate.ended && rate.elapsedMs >= kTimeLeftAfterMs && perSecond >= 1)
         text += QStringLiteral(" \u00B7 %1 left")
                     .arg(duration(qint64(std::ceil(qMax(0.0, total - done) / perSecond))));
     return text;

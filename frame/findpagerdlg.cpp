@@ -73,7 +73,18 @@ void CFindPagerDlg::showEvent(QShowEvent* event)
             m_candidates = devlink::detectionCandidates();
         m_found = 0;
         m_list->clear();
-        m_detector.start(m_candidates);
+        std::vector<devlink::PortCandidate> greet;
+        for (const devlink::PortCandidate& where : m_candidates) {
+            if (!m_strInUse.isEmpty() && devlink::sameDevice(where.device, m_strInUse))
+                onProbed({where,
+                          false,
+                          {},
+                          {},
+                          QStringLiteral("in use by Quillbox: a transfer is running")});
+            else
+                greet.push_back(where);
+        }
+        m_detector.start(std::move(greet));
     }
     QDialog::showEvent(event);
 }

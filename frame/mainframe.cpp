@@ -10,6 +10,7 @@
 #include "messages/rightdetailview.h"
 #include "messages/rightlistview.h"
 #include "messages/rightview.h"
+#include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
 #include "platform/settings.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPainter>
 #include <QSplitter>
@@ -255,6 +257,56 @@ void CMainFrame::createActions()
     addAction(act);
     // The Help key works whether or not a menu is open.
     addAction(m_actions.value(ID_HELP));
+
+    // The document's keys. The local folders are the program's one document, always open:
+    // New changes nothing, Open goes on with another folder database, Save writes them now.
+    act = addCommand(ID_FILE_NEW, QStringLiteral("New"), {}, {}, {});
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    addAction(act);
+    act = addCommand(ID_FILE_OPEN, QStringLiteral("Open..."), {}, {}, {});
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    addAction(act);
+    act = addCommand(ID_FILE_SAVE, QStringLiteral("Save"), {}, {}, {});
+    act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnSaveFolderDb);
+    addAction(act);
+
+    // The editing keys are the detail pane's commands, for as long as the message panes have
+    // the focus; the pane takes no key itself, so they act from the tree and the list. Its text
+    // is read-only: only Copy finds something to do.
+    CRightDetailView* detail = m_pRightView->detailView();
+    const struct
+    {
+        int command;
+        const char* text;
+        QList<QKeySequence> keys;
+        void (CRightDetailView::*slot)();
+    } editing[] = {
+        {ID_EDIT_COPY,
+         "Copy",
+         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+         &CRightDetailView::OnEditCopy},
+        {ID_EDIT_CUT,
+         "Cut",
+         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+         &CRightDetailView::cut},
+        {ID_EDIT_PASTE,
+         "Paste",
+         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+         &CRightDetailView::paste},
+        {ID_EDIT_UNDO,
+         "Undo",
+         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+         &CRightDetailView::undo},
+    };
+    for (const auto& command : editing) {
+        act = addCommand(command.command, QString::fromLatin1(command.text), {}, {}, {});
+        act->setShortcuts(command.keys);
+        act->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(act, &QAction::triggered, detail, command.slot);
+        m_pSplitter->addAction(act);
+    }
 }
 
 void CMainFrame::createMenus()
@@ -362,12 +414,15 @@ void CMainFrame::OnDownloadMessages()
 void CMainFrame::OnSettings()
 {
     // The port is let go while the dialog is open, so that its Find... can greet a pager on
-    // it too; it is opened again on OK and on Cancel alike.
-    m_driver.ClosePort();
+    // it too, and opened again on OK and on Cancel alike. A running transfer keeps it until
+    // it ends: no dialog ends a transfer, and Find... leaves that port alone meanwhile.
+    m_driver.ReleasePort();
     CSettingsDlg dlg(m_settings.CommPort, this);
     dlg.setPath(m_settings.FilePath);
+    dlg.setPortInUse(
+        [this] { return m_pager.IsTransferRunning() ? m_pager.commDevice() : QString(); });
     if (dlg.exec() != QDialog::Accepted) {
-        m_driver.ReopenPort();
+        m_driver.RestorePort();
         return;
     }
     const QString folder = m_settings.FilePath;
@@ -378,7 +433,8 @@ void CMainFrame::OnSettings()
     if (m_doc.folderDbPath() != database && m_folderDbMove &&
         !m_folderDbMove(database, m_doc.folderDbPath()))
         m_settings.FilePath = folder;
-    // Reopened on every OK, changed or not: a pager plugged in since is found this way.
+    // Reopened on every OK, changed or not: a pager plugged in since is found this way
+    // (once a running transfer has ended).
     m_driver.ReopenPort();
 }
 
@@ -445,6 +501,46 @@ void CMainFrame::OnSaveFolderDb()
     if (!m_doc.SaveFolderDb(&error))
         platform::showMessage(this, error, {}, platform::MessageButtons::Ok,
                               platform::MessageIcon::Warning);
+}
+
+void CMainFrame::OnFileOpen()
+{
+    // The run goes on with another folder database, as a start with that file would: this
+    // run's local folders are written first, the lock moves to the other file, and the pager
+    // folders wait for the next download (the last one's numbers could be the file's).
+    platform::FileDialogRequest request;
+    request.filter = QStringLiteral("Folder Database( *.psf )|*.psf|All Files( * )|*||");
+    request.defaultExtension = QStringLiteral("psf");
+    request.initialFolder = QFileInfo(m_doc.folderDbPath()).absolutePath();
+    const QString chosen = platform::openFile(this, request);
+    if (chosen.isEmpty())
+        return;
+    const QString from = m_doc.folderDbPath();
+    const QString to = QFileInfo(chosen).absoluteFilePath();
+    if (QFileInfo(to) == QFileInfo(from))
+        return;
+    if (const QString why = CQuillboxDoc::CheckFolderDbFile(to); !why.isEmpty()) {
+        platform::showMessage(this,
+                              QStringLiteral("%1\ncannot be opened as a folder database:\n%2")
+                                  .arg(QDir::toNativeSeparators(to), why),
+                              {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
+        return;
+    }
+    QString error;
+    if (!m_doc.SaveFolderDb(&error)) {
+        platform::showMessage(
+            this,
+            error +
+                QStringLiteral("\n\nQuillbox goes on with the local folders it has, and does not "
+                               "open\n%1")
+                    .arg(QDir::toNativeSeparators(to)),
+            {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
+        return;
+    }
+    if (m_folderDbMove && !m_folderDbMove(from, to))
+        return;
+    m_doc.OpenFolderDb(to, this);
+    m_pLeftView->BuildFolderTree();
 }
 
 void CMainFrame::OnNewContact()

@@ -47,6 +47,13 @@ public:
         ID_NEW_CONTACT = 32854,
         ID_IMPORT_VCARD = 32890,
         ID_EXPORT_VCARD = 32891,
+        ID_FILE_NEW = 57600,
+        ID_FILE_OPEN = 57601,
+        ID_FILE_SAVE = 57603,
+        ID_EDIT_COPY = 57634,
+        ID_EDIT_CUT = 57635,
+        ID_EDIT_PASTE = 57637,
+        ID_EDIT_UNDO = 57643,
         ID_APP_ABOUT = 57664,
         ID_APP_EXIT = 57665,
         ID_HELP = 57670,
@@ -102,6 +109,7 @@ public Q_SLOTS:
     void OnSettings();
 
     void OnSaveFolderDb();
+    void OnFileOpen();
     void OnNewContact();
     void OnEditContact();
     void OnImportContacts();

@@ -5,6 +5,7 @@
 #include "messages/messagelistmodel.h"
 #include "messages/messagestore.h"
 #include "messages/searchresultsmodel.h"
+#include "platform/inputfile.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
 #include "platform/settings.h"
@@ -84,6 +85,28 @@ int CQuillboxDoc::LoadFolderDb(QWidget* parent)
     // Nothing read is a first run: the default local folders are created.
     setFolderDbLoaded(!s.records().empty());
     return 0;
+}
+
+QString CQuillboxDoc::CheckFolderDbFile(const QString& path)
+{
+    QString why = platform::checkInputFile(path);
+    if (why.isEmpty()) {
+        RecordList probe;
+        const folderdb::ReadResult read = folderdb::readFile(path, probe);
+        if (!read.ok)
+            why = read.error;
+    }
+    return why;
+}
+
+int CQuillboxDoc::OpenFolderDb(const QString& path, QWidget* parent)
+{
+    OnCloseDocument();
+    m_strDbPath = path;
+    m_strDamagedPath.clear();
+    m_strUnreadPath.clear();
+    m_dwFileHeader = folderdb::DEFAULT_HEADER;
+    return LoadFolderDb(parent);
 }
 
 bool CQuillboxDoc::SaveFolderDb(QString* error)

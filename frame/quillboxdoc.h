@@ -34,6 +34,14 @@ public:
     // Always 0.
     int LoadFolderDb(QWidget* parent);
 
+    // Why a file cannot be taken as a folder database, or an empty string: only a whole one
+    // is taken, and a pipe or a device is refused before anything reads from it.
+    static QString CheckFolderDbFile(const QString& path);
+    // The database of the rest of the run: every record goes, the local folders are read from
+    // path (as LoadFolderDb reads them), and the tree is to be built again. The caller has
+    // written the folders of the database before.
+    int OpenFolderDb(const QString& path, QWidget* parent);
+
     // Writes the local folders and their messages. The pager side stays in memory, so a
     // close that does not go ahead loses nothing. The settings take the counters that
     // renumbering gave. On failure the old file is whole and error says why.

@@ -134,6 +134,8 @@ void CSettingsDlg::OnButtonBrowse()
 void CSettingsDlg::OnButtonFind()
 {
     CFindPagerDlg find(this);
+    if (m_portInUse)
+        find.setPortInUse(m_portInUse());
     if (find.exec() == QDialog::Accepted)
         ChooseFoundPort(find.chosen());
 }

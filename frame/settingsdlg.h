@@ -11,6 +11,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -27,6 +29,10 @@ public:
     // The folder: set before running, read after OK.
     void setPath(const QString& path) { m_strPath = path; }
     QString path() const { return m_strPath; }
+
+    // Asked as Find... starts: the device a transfer of this program is running on (empty
+    // when none runs), which the search leaves alone.
+    void setPortInUse(std::function<QString()> device) { m_portInUse = std::move(device); }
 
     // A chosen drive root keeps no trailing separator ("D:\" -> "D:"), like the default.
     static QString TrimRootSeparator(const QString& folder);
@@ -59,4 +65,5 @@ private:
     int m_nMappedPort = 0; // the COMn that gets m_strMappedDevice on OK (0: none)
     QString m_strMappedDevice;
     QPushButton* m_buttonCancel = nullptr;
+    std::function<QString()> m_portInUse;
 };

@@ -82,14 +82,40 @@ void CSyncDriver::DownloadMessages()
 
 void CSyncDriver::ReopenPort()
 {
+    if (m_pager.IsTransferRunning()) {
+        m_portWish = PortWish::Reopen;
+        return;
+    }
+    reopen();
+}
+
+void CSyncDriver::reopen()
+{
+    m_portWish = PortWish::Keep;
+    m_bPortReleased = false;
     m_pager.CloseCommPort();
     m_pager.SetCommPort(m_settings.CommPort);
     m_pager.OpenCommPort(kBaudRate);
 }
 
-void CSyncDriver::ClosePort()
+void CSyncDriver::ReleasePort()
 {
+    // Closing the port under a transfer would end it with "connection lost".
+    if (m_pager.IsTransferRunning()) {
+        m_portWish = PortWish::Release;
+        return;
+    }
+    m_portWish = PortWish::Keep;
+    m_bPortReleased = true;
     m_pager.CloseCommPort();
+}
+
+void CSyncDriver::RestorePort()
+{
+    if (m_bPortReleased)
+        ReopenPort();
+    else
+        m_portWish = PortWish::Keep;
 }
 
 void CSyncDriver::Stop()
@@ -106,6 +132,14 @@ void CSyncDriver::OnPagerNotify(PagerEvent code, qint32 argument)
 {
     if (m_bStopped)
         return;
+    // The port is the transfer's no longer: what was asked of it meanwhile is done now,
+    // whether or not the event itself must wait.
+    if (code == PagerEvent::Finished || code == PagerEvent::Failed) {
+        if (m_portWish == PortWish::Release)
+            ReleasePort();
+        else if (m_portWish == PortWish::Reopen)
+            reopen();
+    }
     // A finish or a failure that arrives while a step pumps waits for the pump to end (and
     // so does everything after it, to keep the order).
     if (m_wndProgress.IsPumping() &&

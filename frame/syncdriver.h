@@ -32,10 +32,15 @@ public:
     void StartDeviceLink();
     // Starts a message download; an error that keeps it from starting is told at once.
     void DownloadMessages();
-    // Reopens the port named in the settings (a pager plugged in since is found this way).
+    // Reopens the port named in the settings (a pager plugged in since is found this way);
+    // a running transfer keeps the port it has until it ends, and the reopening waits.
     void ReopenPort();
-    // Lets go of the port until ReopenPort().
-    void ClosePort();
+    // Lets go of the port until ReopenPort() or RestorePort(), so that another program (or
+    // a search for the pager) can open it. A running transfer is never ended for that: it
+    // keeps the port, which is let go when the transfer ends.
+    void ReleasePort();
+    // Undoes ReleasePort(): the port is opened again if it was let go.
+    void RestorePort();
     // The program is closing: the port is closed, later events are ignored, and the
     // progress window's place is kept in the settings.
     void Stop();
@@ -60,6 +65,15 @@ protected:
 
 private:
     void handle(PagerEvent code, qint32 argument);
+    void reopen();
+
+    // What becomes of the port when the running transfer ends.
+    enum class PortWish
+    {
+        Keep,
+        Release,
+        Reopen,
+    };
 
     CPager& m_pager;
     Settings& m_settings;
@@ -67,6 +81,8 @@ private:
     CSyncProgressWnd m_wndProgress;
     qint32 m_nTransferMode = 0;
     bool m_bStopped = false;
+    PortWish m_portWish = PortWish::Keep;
+    bool m_bPortReleased = false;
     // Events that came in while the progress window pumped, handled once it has returned:
     // a box shown by one of them must not run its loop inside the pump.
     std::deque<std::pair<PagerEvent, qint32>> m_held;

@@ -74,6 +74,7 @@ private Q_SLOTS:
     void pagerRefusesUpload();
     void programSideGuards();
     void rateLineText();
+    void rateMeter();
 };
 
 void TestTransfers::endToEnd_data()
@@ -162,8 +163,9 @@ void TestTransfers::programSideGuards()
     QVERIFY(!rig.client.isRunning());
 }
 
-// The rate line's words and numbers: units, the estimated total of a download, the time
-// left.
+// The rate line's words and numbers: units, the estimated total of a download, the rate
+// smoothed while the transfer runs and the mean of the whole at its end, the time left from
+// the third second on.
 void TestTransfers::rateLineText()
 {
     const struct
@@ -171,19 +173,57 @@ void TestTransfers::rateLineText()
         devlink::TransferRate rate;
         const char* text;
     } rows[] = {
-        {{0, 0, 0, 0, 0, false}, "0 B"},
-        {{900, 0, 0, 0, 500, false}, "900 B"}, // no rate before a second
-        {{2048, 4096, 0, 0, 2000, false}, "2.0 of 4.0 KB \u00B7 1.0 KB/s \u00B7 2 s left"},
+        {{0, 0, 0, 0, 0, false, 0}, "0 B"},
+        {{900, 0, 0, 0, 500, false, 0}, "900 B"}, // no rate before a second
+        {{2048, 4096, 0, 0, 2000, false, 1024}, "2.0 of 4.0 KB \u00B7 1.0 KB/s"},
+        {{2048, 4096, 0, 0, 3000, false, 1024}, "2.0 of 4.0 KB \u00B7 1.0 KB/s \u00B7 2 s left"},
+        {{2048, 4096, 0, 0, 9000, false, 0.4}, "2.0 of 4.0 KB \u00B7 0 B/s"}, // stalled
         // A download: the total follows from the items, until all are done.
-        {{3072, 0, 3, 12, 1000, false}, "3.0 of ~12.0 KB \u00B7 3.0 KB/s \u00B7 3 s left"},
-        {{3072, 0, 12, 12, 1000, true}, "3.0 of 3.0 KB \u00B7 3.0 KB/s"},
-        {{3 << 20, 6 << 20, 0, 0, 60'000, false},
+        {{3072, 0, 3, 12, 3000, false, 1024}, "3.0 of ~12.0 KB \u00B7 1.0 KB/s \u00B7 9 s left"},
+        {{3072, 0, 12, 12, 1000, true, 1024}, "3.0 of 3.0 KB \u00B7 3.0 KB/s"},
+        {{3 << 20, 6 << 20, 0, 0, 60'000, false, 52'429},
          "3.0 of 6.0 MB \u00B7 51.2 KB/s \u00B7 1 min 0 s left"},
-        {{1000, 4'000'000, 0, 0, 1000, false},
+        {{1000, 4'000'000, 0, 0, 3000, false, 1000},
          "0.0 of 3.8 MB \u00B7 1000 B/s \u00B7 1 h 6 min left"},
     };
     for (const auto& row : rows)
         QCOMPARE(devlink::rateLineText(row.rate), QString::fromUtf8(row.text));
+}
+
+// The smoothed rate: stretches of a steady rate, reported every so many milliseconds; the
+// rate at the end. A half-life of 2 s halves the distance to a new rate in 2 s.
+void TestTransfers::rateMeter()
+{
+    struct Stretch
+    {
+        qint64 ms;
+        qint64 bytesPerSecond;
+    };
+    const struct
+    {
+        std::vector<Stretch> stretches;
+        qint64 everyMs;
+        double rate;
+    } rows[] = {
+        {{{4000, 1000}}, 250, 1000},           // steady: as it is from the first report on
+        {{{750, 0}, {4000, 1000}}, 250, 1000}, // the greeting before the first bytes is no part
+        {{{30'000, 1000}, {2000, 3000}}, 250, 2000},
+        {{{30'000, 1000}, {2000, 3000}}, 1000, 2000}, // however often it is reported
+        {{{30'000, 1000}, {4000, 0}}, 500, 250},      // a stall
+    };
+    for (const auto& row : rows) {
+        devlink::RateMeter meter;
+        devlink::TransferRate rate;
+        for (const Stretch& stretch : row.stretches) {
+            for (qint64 ms = 0; ms < stretch.ms; ms += row.everyMs) {
+                rate.elapsedMs += row.everyMs;
+                rate.bytesDone += stretch.bytesPerSecond * row.everyMs / 1000;
+                meter.update(rate);
+            }
+        }
+        QVERIFY2(qAbs(rate.bytesPerSecond - row.rate) < row.rate / 500,
+                 qPrintable(QString::number(rate.bytesPerSecond)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTransfers)

@@ -9,11 +9,14 @@
 #include "frame/mainframe.h"
 #include "messages/folderdb.h"
 #include "messages/leftview.h"
+#include "messages/messagestore.h"
+#include "messages/rightdetailview.h"
 #include "platform/atomicfile.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -59,6 +62,7 @@ private Q_SLOTS:
     void downloadWithoutPager();
     void help();
     void commandLine();
+    void keys();
 };
 
 void TestMainFrame::initTestCase()
@@ -292,6 +296,46 @@ void TestMainFrame::commandLine()
     RecordList written;
     QVERIFY(folderdb::readFile(other, written).ok);
     QCOMPARE(written.size(), size_t(1));
+}
+
+// The document's keys and the detail pane's: Ctrl+S writes the local folders now; Ctrl+O
+// goes on with another folder database, this run's written first; Ctrl+C copies the text
+// selected in the detail pane while the message panes have the focus.
+void TestMainFrame::keys()
+{
+    ScriptedMessageBoxes boxes;
+    platform::ScriptedFileDialogs files;
+    QTemporaryDir folder;
+    const QString other = folder.filePath(QStringLiteral("other.psf"));
+    MessageStore one;
+    one.InsertFolder("Elsewhere", "LocalFolder", PARENT_LOCAL);
+    QVERIFY(folderdb::writeFile(other, folderdb::DEFAULT_HEADER, one.records(), nullptr));
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    CMainFrame& frame = run.frame();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+
+    QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(QFile::exists(e2e::defaultDatabase()));
+
+    frame.action(CMainFrame::ID_VIEW_MESSAGES)->trigger();
+    run.detail().setPlainText(QStringLiteral("Lunch at noon"));
+    run.detail().selectAll();
+    run.tree().setFocus();
+    QTest::keyClick(&run.tree(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Lunch at noon"));
+
+    QVERIFY(
+        run.tree().endLabelEdit(run.localFolder(QStringLiteral("Drafts")), QStringLiteral("Kept")));
+    files.answers = {other};
+    QTest::keyClick(&frame, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(run.childTexts(run.localRoot()), QStringList{QStringLiteral("Elsewhere(0)")});
+    RecordList written;
+    QVERIFY(folderdb::readFile(e2e::defaultDatabase(), written).ok);
+    QCOMPARE(written.begin()->strName, "Inbox");
+    QCOMPARE(std::next(written.begin(), 2)->strName, "Kept");
+    QVERIFY(run.close());
+    QCOMPARE(boxes.unexpected, 0);
 }
 
 QUILLBOX_E2E_TEST_MAIN(TestMainFrame)

@@ -11,7 +11,9 @@
 #include "contacts/recoverycopy.h"
 #include "devlink/cpager.h"
 #include "devlink/protocol/errors.h"
+#include "frame/findpagerdlg.h"
 #include "frame/mainframe.h"
+#include "frame/settingsdlg.h"
 #include "messages/folderdb.h"
 #include "messages/foldertreemodel.h"
 #include "messages/leftview.h"
@@ -33,6 +35,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
@@ -42,6 +45,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include <memory>
@@ -125,6 +129,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void downloadFilingAndRestart();
+    void settingsDuringDownload();
     void addressBookRoundTrip();
     void cancelledCloseKeepsEverything();
     void databaseElsewhereAtClose();
@@ -239,6 +244,39 @@ void TestProgram::downloadFilingAndRestart()
     QCOMPARE(text(again.pagerFolder(QStringLiteral("Inbox"))), QStringLiteral("Inbox(0)"));
     again.selectFolder(again.localFolder(QStringLiteral("Keep")));
     QCOMPARE(again.column(MessageListModel::ColumnTitle), titles.mid(2, 2));
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+// Settings opened during a download and cancelled: the download goes on to its end with
+// every message; Find... in it leaves the transfer's port alone and says why.
+void TestProgram::settingsDuringDownload()
+{
+    SimPager paced({QStringLiteral("--baud"), QStringLiteral("38400")});
+    qputenv("QUILLBOX_COM1", QFile::encodeName(paced.path()));
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    QString listed;
+    whenModal<CSettingsDlg>([&listed](CSettingsDlg* settings) {
+        whenModal<CFindPagerDlg>([&listed](CFindPagerDlg* find) {
+            const auto* ports = find->findChild<QListWidget*>();
+            QTRY_VERIFY(ports->count() > 0);
+            listed = ports->item(0)->text();
+            auto* cancel = find->findChild<QPushButton*>(QStringLiteral("cancel"));
+            cancel->click(); // the search stops, then the dialog closes
+            QTRY_COMPARE(cancel->text(), QStringLiteral("Close"));
+            cancel->click();
+        });
+        settings->findChild<QPushButton*>(QStringLiteral("find"))->click();
+        settings->findChild<QPushButton*>(QStringLiteral("cancel"))->click();
+    });
+    QTimer::singleShot(0, &run.frame(), &CMainFrame::OnSettings);
+    QVERIFY(transfer(run, boxes, CMainFrame::ID_DOWNLOAD_MESSAGES, "Download Completed ! "));
+    QCOMPARE(
+        listed,
+        QStringLiteral("COM1 (%1): in use by Quillbox: a transfer is running").arg(paced.path()));
+    // The folders, and every message with its companion.
+    QCOMPARE(run.store().records().size(), 14 + 5 + 2 * m_demo.messages.size());
     QCOMPARE(boxes.unexpected, 0);
 }
 

@@ -16,7 +16,7 @@ const char* const kUsage =
     "  folderdb close IN OUT [--folder-counter N] [--message-counter N]\n"
     "                                     save IN as closing the program would, to OUT\n"
     "  folderdb search FILE WORDS...      print the messages that hold every word, as JSON\n"
-    "  folderdb export FILE OUT --format mbox|csv [--folder ID [--recursive]]\n"
+    "  folderdb export FILE OUT --format mbox|csv [--raw] [--folder ID [--recursive]]\n"
     "                                     write messages for mail programs or spreadsheets\n"
     "  group-block build [--from HEX] KIND:ADDRESS ...\n"
     "                                     append members to a group block, print it\n"

@@ -1,10 +1,11 @@
-// The address book's dialogs: Contact, address entry, address picker, Group, and the review
-// of a synchronize's conflicts.
+// The address book's dialogs: Contact, address entry, address picker, Group, the review of
+// a synchronize's conflicts, and Contacts History.
 
 #include "contacts/addressdlgs.h"
 #include "contacts/byteedit.h"
 #include "contacts/conflictreviewdlg.h"
 #include "contacts/contactdlg.h"
+#include "contacts/contactshistorydlg.h"
 #include "contacts/groupdlg.h"
 #include "platform/messageboxservice.h"
 #include "tests/contacts/bookfill.h"
@@ -15,8 +16,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <functional>
@@ -412,6 +415,32 @@ private Q_SLOTS:
                                      "Synchronize all the same?"),
                               latin1("Synchronize Contacts would delete the one contact on the "
                                      "pager.\nSynchronize all the same?")}));
+    }
+
+    // Newest first, the newest chosen, what a restore would change; Restore hands it back.
+    void historyOffersTheSnapshots()
+    {
+        QTemporaryDir dir;
+        contacthistory::History history(dir.path());
+        recoverycopy::Contents older, newer;
+        newer.contacts.emplace_back().strFirstName = "Gus";
+        QString error;
+        const QDateTime t = QDateTime::currentDateTimeUtc();
+        history.keep(contacthistory::Event::Download, older, &error, t.addSecs(-60));
+        const QString id = history.keep(contacthistory::Event::Close, newer, &error, t);
+
+        CContactsHistoryDlg dlg(history, older);
+        QCOMPARE(dlg.list()->topLevelItemCount(), 2);
+        QCOMPARE(dlg.list()->topLevelItem(0)->text(1), QStringLiteral("Close of Quillbox"));
+        QCOMPARE(dlg.changes()->toPlainText(), QStringLiteral("Adds 1: Gus"));
+        dlg.list()->setCurrentItem(dlg.list()->topLevelItem(1));
+        QCOMPARE(dlg.changes()->toPlainText(),
+                 QStringLiteral("The address book is now as this snapshot holds it."));
+        dlg.list()->setCurrentItem(dlg.list()->topLevelItem(0));
+        dlg.restoreButton()->click();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.selectedId(), id);
+        QCOMPARE(dlg.selectedBook().contacts.size(), size_t(1));
     }
 
     void layoutAtEveryFontSize()

@@ -5,6 +5,7 @@
 
 #include "simpager.h"
 
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <QSocketNotifier>
 #include <QTest>
@@ -44,6 +45,7 @@ class TestDetect : public QObject
 
 private Q_SLOTS:
     void answeringSilentAndNoisyPorts();
+    void lateAnswerIsNotRead();
     void modelAndVersion();
 };
 
@@ -97,6 +99,20 @@ void TestDetect::answeringSilentAndNoisyPorts()
     QTRY_VERIFY_WITH_TIMEOUT(finished.size() == 2, 20'000);
     QCOMPARE(finished.last().at(0).toBool(), true);
     QCOMPARE(results.size(), size_t(4));
+}
+
+// What a slow device sent after its probe had given up waits in the port's input; the next
+// greeting on that port starts without it.
+void TestDetect::lateAnswerIsNotRead()
+{
+    Terminal device;
+    QSerialPort port;
+    QCOMPARE(devlink::openForProbe(port, device.path), QString());
+    port.close();
+    const QByteArray late(64, '\x5a');
+    QCOMPARE(::write(device.fd, late.constData(), size_t(late.size())), ssize_t(late.size()));
+    QCOMPARE(devlink::openForProbe(port, device.path), QString());
+    QVERIFY(!port.waitForReadyRead(200));
 }
 
 void TestDetect::modelAndVersion()
