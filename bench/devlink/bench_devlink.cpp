@@ -12,6 +12,7 @@
 // The program's side is the protocol library's TransferClient, driven the way the device-link
 // worker drives it; the pager is quillbox-pager-sim.
 
+#include "bench/devlink/fullpager.h"
 #include "devlink/protocol/transfermessages.h"
 #include "tools/common/pagerimage.h"
 #include "tools/pager-sim/simclient.h"
@@ -19,7 +20,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -34,45 +34,6 @@ namespace {
 constexpr int kLineBaud = 38400;
 constexpr double kLineBytesPerSecond = kLineBaud / 10.0;
 constexpr qint64 kLimitMs = 600'000;
-
-std::string text(QRandomGenerator& random, int shortest, int longest)
-{
-    std::string out(size_t(shortest + random.bounded(longest - shortest + 1)), ' ');
-    for (char& ch : out)
-        ch = static_cast<char>('a' + random.bounded(26));
-    return out;
-}
-
-// A full pager: 400 messages, 250 contacts, 20 groups with members and blocks.
-PagerImage fullPager()
-{
-    QRandomGenerator random(2026);
-    PagerImage image;
-    image.folderNames[0] = "Work";
-    for (int i = 0; i < 400; ++i)
-        image.messages.push_back({quint16(1 + i % 14), 1, quint16(1 + i % 28), 2026,
-                                  quint16(i % 24), quint16(i % 60), "From: " + text(random, 8, 40),
-                                  text(random, 40, 400), text(random, 7, 30)});
-    for (int i = 0; i < MAX_CONTACTS; ++i) {
-        ContactRecord& c = image.contacts.emplace_back();
-        c.nIndex = i;
-        c.nGroup = i % 5 == 0 ? i % 20 : -1;
-        for (const ContactField& field : kContactFields)
-            c.*field.member = text(random, 0, field.nMax);
-    }
-    for (int i = 0; i < 20; ++i) {
-        GroupRecord& g = image.groups.emplace_back();
-        g.nGroupId = i;
-        g.strName = "Group " + std::to_string(i);
-        g.nMemberCount = random.bounded(MAX_GROUP_MEMBERS + 1);
-        for (int m = 0; m < g.nMemberCount; ++m)
-            g.aMembers[size_t(m)] = {m % 2, text(random, 7, 40)};
-        g.nBlockLength = random.bounded(GROUP_BLOCK_SIZE + 1);
-        for (int b = 0; b < g.nBlockLength; ++b)
-            g.abyBlock[size_t(b)] = quint8(random.bounded(256));
-    }
-    return image;
-}
 
 struct Row
 {
@@ -266,7 +227,7 @@ int main(int argc, char* argv[])
         image = dir.filePath(QStringLiteral("full.json"));
         QFile file(image);
         if (!file.open(QIODevice::WriteOnly) ||
-            file.write(QByteArray::fromStdString(fullPager().toJson().dump())) < 0)
+            file.write(QByteArray::fromStdString(benchpager::fullPager().toJson().dump())) < 0)
             return 1;
     }
     std::printf("pager image: %s\n\n", qPrintable(image));

@@ -1,5 +1,6 @@
 #include "contacts/core/contacthistory.h"
 
+#include "contacts/core/duplicatereview.h"
 #include "platform/atomicfile.h"
 #include "platform/inputfile.h"
 
@@ -76,7 +77,66 @@ bool readBook(const QString& path, recoverycopy::Contents* contents, QString* er
     return recoverycopy::parse(file.readAll(), contents, error);
 }
 
+std::string groupLabel(const GroupRecord& group)
+{
+    return group.strName + " (group)";
+}
+
+bool sameGroup(const GroupRecord& a, const GroupRecord& b)
+{
+    if (a.strName != b.strName || a.nParent != b.nParent || a.nMemberCount != b.nMemberCount)
+        return false;
+    return std::equal(a.aMembers.begin(), a.aMembers.begin() + a.nMemberCount,
+                      b.aMembers.begin());
+}
+
 } // namespace
+
+Changes compare(const recoverycopy::Contents& now, const recoverycopy::Contents& snapshot)
+{
+    Changes changes;
+    std::vector<bool> paired(now.contacts.size());
+    std::vector<const ContactRecord*> unpaired;
+    // Equal contacts first, so that a changed one is never paired with another's twin.
+    for (const ContactRecord& contact : snapshot.contacts) {
+        size_t i = 0;
+        while (i < now.contacts.size() && (paired[i] || !sameContactFields(now.contacts[i], contact)))
+            ++i;
+        if (i < now.contacts.size())
+            paired[i] = true;
+        else
+            unpaired.push_back(&contact);
+    }
+    for (const ContactRecord* contact : unpaired) {
+        size_t i = 0;
+        while (i < now.contacts.size() && (paired[i] || !duplicates::matches(now.contacts[i], *contact)))
+            ++i;
+        if (i < now.contacts.size()) {
+            paired[i] = true;
+            changes.changed.push_back(contactDisplayName(*contact));
+        } else {
+            changes.added.push_back(contactDisplayName(*contact));
+        }
+    }
+    for (size_t i = 0; i < now.contacts.size(); ++i) {
+        if (!paired[i])
+            changes.removed.push_back(contactDisplayName(now.contacts[i]));
+    }
+    for (const GroupRecord& group : snapshot.groups) {
+        const auto same = std::find_if(now.groups.begin(), now.groups.end(),
+                                       [&](const GroupRecord& g) { return g.strName == group.strName; });
+        if (same == now.groups.end())
+            changes.added.push_back(groupLabel(group));
+        else if (!sameGroup(*same, group))
+            changes.changed.push_back(groupLabel(group));
+    }
+    for (const GroupRecord& group : now.groups) {
+        if (std::none_of(snapshot.groups.begin(), snapshot.groups.end(),
+                         [&](const GroupRecord& g) { return g.strName == group.strName; }))
+            changes.removed.push_back(groupLabel(group));
+    }
+    return changes;
+}
 
 QString eventName(Event event)
 {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
 #include <vector>
 
 namespace contacthistory {
@@ -45,6 +46,20 @@ inline constexpr int kKeepDays = 30;
 
 // The history folder's name in the per-user data folder.
 inline constexpr const char* kFolderName = "ContactsHistory";
+
+// What restoring a snapshot would do to the book as it is now, by name (a group's name
+// followed by " (group)"). A contact of the snapshot is the same as one of the book when all
+// its fields are equal, else changed when the two are the same person by the vCard import's
+// duplicate rule; groups are the same by name.
+struct Changes
+{
+    std::vector<std::string> added;   // in the snapshot only
+    std::vector<std::string> removed; // in the book only
+    std::vector<std::string> changed; // in both, with other values
+
+    bool empty() const { return added.empty() && removed.empty() && changed.empty(); }
+};
+Changes compare(const recoverycopy::Contents& now, const recoverycopy::Contents& snapshot);
 
 class History
 {

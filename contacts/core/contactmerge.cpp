@@ -39,29 +39,6 @@ Side sideOf(int index)
     return index == kLocal ? Side::Local : Side::Remote;
 }
 
-std::string contactName(const ContactRecord& contact)
-{
-    std::string name = contact.strFirstName;
-    if (!contact.strLastName.empty()) {
-        if (!name.empty())
-            name += ' ';
-        name += contact.strLastName;
-    }
-    for (const std::string* address :
-         {&contact.strWireless, &contact.strEmail1, &contact.strEmail2, &contact.strEmail3}) {
-        if (!name.empty())
-            break;
-        name = *address;
-    }
-    return name;
-}
-
-bool sameFields(const ContactRecord& a, const ContactRecord& b)
-{
-    return std::all_of(kContactFields.begin(), kContactFields.end(),
-                       [&](const ContactField& f) { return a.*f.member == b.*f.member; });
-}
-
 bool sameName(const GroupRecord& a, const GroupRecord& b)
 {
     return a.strName == b.strName;
@@ -251,7 +228,7 @@ public:
                 contacts[s].keys[i] = view.uids[i];
         }
         const std::vector<Triple> contactTriples =
-            pairUp(contacts, sameFields, duplicates::matches);
+            pairUp(contacts, sameContactFields, duplicates::matches);
         m_result.m_contactEntries.reserve(contactTriples.size());
         for (const Triple& triple : contactTriples)
             mergeContact(contacts, triple);
@@ -389,7 +366,7 @@ private:
             const ContactRecord& base = records[kBase] ? *records[kBase] : kNone;
             const ContactRecord& local = *records[kLocal];
             const ContactRecord& remote = *records[kRemote];
-            const std::string name = contactName(records[kBase] ? base : local);
+            const std::string name = contactDisplayName(records[kBase] ? base : local);
             entry.record = local;
             for (size_t f = 0; f < kContactFields.size(); ++f) {
                 const auto member = kContactFields[f].member;
@@ -421,9 +398,9 @@ private:
             entry.record.nGroup = folders[only];
             if (records[kBase]) {
                 const bool unchanged =
-                    sameFields(*records[only], *records[kBase]) && folders[only] == folders[kBase];
+                    sameContactFields(*records[only], *records[kBase]) && folders[only] == folders[kBase];
                 deletedOnOneSide(entry, Kind::Contact, index, only, unchanged,
-                                 contactName(*records[kBase]), "deleted");
+                                 contactDisplayName(*records[kBase]), "deleted");
             }
         } else {
             entry.removed = true;
@@ -636,7 +613,7 @@ void Result::build()
                 in = true;
             } else {
                 m_unfit.push_back(
-                    {Kind::Contact, entry.uid, contactName(entry.record), std::string(reason)});
+                    {Kind::Contact, entry.uid, contactDisplayName(entry.record), std::string(reason)});
             }
         }
         count(entry, in);

@@ -31,3 +31,26 @@ int FindInsertPos(std::span<const ContactRow> rows, std::string_view first, std:
         });
     return static_cast<int>(after - rows.begin());
 }
+
+std::string contactDisplayName(const ContactRecord& contact)
+{
+    std::string name = contact.strFirstName;
+    if (!contact.strLastName.empty()) {
+        if (!name.empty())
+            name += ' ';
+        name += contact.strLastName;
+    }
+    for (const std::string* address :
+         {&contact.strWireless, &contact.strEmail1, &contact.strEmail2, &contact.strEmail3}) {
+        if (!name.empty())
+            break;
+        name = *address;
+    }
+    return name;
+}
+
+bool sameContactFields(const ContactRecord& a, const ContactRecord& b)
+{
+    return std::all_of(kContactFields.begin(), kContactFields.end(),
+                       [&](const ContactField& f) { return a.*f.member == b.*f.member; });
+}

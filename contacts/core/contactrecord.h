@@ -76,6 +76,12 @@ struct GroupRecord
 using ContactList = std::list<ContactRecord>;
 using GroupList = std::list<GroupRecord>;
 
+// How the program names a contact to the user where one line must do: "First Last", else its
+// first address.
+std::string contactDisplayName(const ContactRecord& contact);
+// Whether two contacts hold the same thirteen fields (slot, key and folder aside).
+bool sameContactFields(const ContactRecord& a, const ContactRecord& b);
+
 // Keys carried by tree items and list rows.
 constexpr qint32 KEY_CONTACTS = -1; // the Contacts folder
 constexpr qint32 KEY_GROUPS = -2;   // the Groups root

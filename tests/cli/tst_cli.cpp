@@ -5,6 +5,7 @@
 #include "tests/devlink/device/simpager.h"
 #include "tools/common/pagerimage.h"
 
+#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -76,6 +77,40 @@ Json recordJson(const char* name, const char* parent, int kind, int folder, int 
 std::string dumped(const QByteArray& json)
 {
     return Json::parse(json.toStdString()).dump();
+}
+
+// A book's contacts as sorted lines of their thirteen fields, each led by its identity (the
+// member key: "uid", or the pager's "nIndex"), to compare books of either form in any order.
+QStringList contactLines(const Json& contacts, const char* key = nullptr)
+{
+    QStringList lines;
+    for (const Json& c : contacts) {
+        const Json id = key ? c.at(key) : Json("");
+        QString line = QString::fromStdString(id.is_string() ? id.get<std::string>() : id.dump());
+        for (const ContactField& f : kContactFields)
+            line += u'|' + QString::fromStdString(c.at(f.fieldName).get<std::string>());
+        lines << line;
+    }
+    lines.sort();
+    return lines;
+}
+
+// The demo pager's book in the desktop's form, each contact's uid its slot.
+Json desktopBook(const PagerImage& image)
+{
+    Json contacts = Json::array();
+    for (const ContactRecord& contact : image.contacts) {
+        Json c = pagerimage::contactToJson(contact);
+        c.erase("nIndex");
+        c.erase("nGroup");
+        c["uid"] = std::to_string(contact.nIndex);
+        contacts.push_back(c);
+    }
+    Json groups = Json::array();
+    const Json book = image.addressBookToJson();
+    for (const Json& g : book["groups"])
+        groups.push_back({{"strName", g["strName"]}, {"members", g["members"]}});
+    return {{"contacts", contacts}, {"groups", groups}};
 }
 
 } // namespace
@@ -342,6 +377,127 @@ private Q_SLOTS:
         QCOMPARE(found.at("port").get<std::string>(), "COM3");
         QCOMPARE(found.at("device").get<std::string>(), sim.path().toStdString());
         QVERIFY(r.err.contains("COM1 (/nonexistent/tty): no such device"));
+    }
+
+    void syncContacts()
+    {
+        // A first synchronize (no base: the books are paired by the duplicate rules) brings
+        // the pager's book over. Then edits on both sides, one field changed differently on
+        // each: both sides' edits land on both, the conflict takes the side preferred, and the
+        // pager, BOOK and the base kept for this pager hold one book with the same slots.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(path("sync-data")));
+        const PagerImage demo = PagerImage::readFile(QUILLBOX_DEMO_PAGER);
+        SimPager sim;
+        const QStringList port = words("pager --port") << sim.path();
+        const QStringList sync = port + words("sync-contacts %/sync.json");
+        writeFile(path("sync.json"), "{}");
+        Run r = cli(sync);
+        QVERIFY2(r.status == 0, r.err.constData());
+        Json book = Json::parse(readFile(path("sync.json")).toStdString());
+        QCOMPARE(contactLines(book["contacts"], "uid"),
+                 contactLines(demo.addressBookToJson()["contacts"], "nIndex"));
+
+        Json& desk = book["contacts"];
+        desk[0]["strNote"] = "desk note";
+        desk[1]["strCompany"] = "Desk Co";
+        desk.erase(2);
+        desk.push_back({{"strFirstName", "Newdesk"}});
+        writeFile(path("sync.json"), QByteArray::fromStdString(book.dump()));
+        PagerImage pager = demo;
+        pager.contacts[1].strCompany = "Pager Co";
+        pager.contacts[3].strHomeNumber = "555-9999";
+        writeFile(path("pager.json"), QByteArray::fromStdString(pager.addressBookToJson().dump()));
+        QCOMPARE(cli(port + words("upload-contacts %/pager.json")).status, 0);
+
+        r = cli(sync + words("--prefer pager"));
+        QVERIFY2(r.status == 0, r.err.constData());
+        const Json report = Json::parse(r.out.toStdString());
+        QCOMPARE(report["conflicts"].size(), size_t(1));
+        QCOMPARE(report["conflicts"][0]["field"].get<std::string>(), "strCompany");
+        pager.contacts[0].strNote = "desk note";
+        pager.contacts.erase(pager.contacts.begin() + 2);
+        pager.contacts.push_back({});
+        pager.contacts.back().strFirstName = "Newdesk";
+        const QStringList expected = contactLines(pager.addressBookToJson()["contacts"]);
+        QCOMPARE(contactLines(report["merged"]["contacts"]), expected);
+
+        r = cli(port + words("download-contacts"));
+        QCOMPARE(r.status, 0);
+        const QStringList onPager =
+            contactLines(Json::parse(r.out.toStdString())["contacts"], "nIndex");
+        QCOMPARE(onPager.size(), expected.size());
+        book = Json::parse(readFile(path("sync.json")).toStdString());
+        QCOMPARE(contactLines(book["contacts"], "uid"), onPager);
+        QDirIterator bases(path("sync-data"), {QStringLiteral("*.json")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        Json base;
+        while (bases.hasNext()) {
+            if (const QString file = bases.next(); file.contains(QLatin1String("/ContactsBase/")))
+                base = Json::parse(readFile(file).toStdString());
+        }
+        QCOMPARE(base["device"].get<std::string>(), sim.path().toStdString());
+        Json baseContacts = Json::array();
+        for (const Json& c : base["book"]["contacts"]) {
+            Json contact{{"nIndex", c["nIndex"]}};
+            for (size_t f = 0; f < kContactFields.size(); ++f)
+                contact[kContactFields[f].fieldName] = c["fields"][f];
+            baseContacts.push_back(contact);
+        }
+        QCOMPARE(contactLines(baseContacts, "nIndex"), onPager);
+        // The desktop's book before each synchronize is in the history.
+        r = cli(words("contacts history"));
+        QCOMPARE(Json::parse(r.out.toStdString())[0]["event"].get<std::string>(), "synchronize");
+    }
+
+    void syncChangesNothing_data()
+    {
+        QTest::addColumn<QStringList>("options"); // the simulator's
+        QTest::addColumn<bool>("emptied");        // BOOK holds no contact: all would go
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("message"); // in the error output, or the standard one
+        QTest::newRow("upload refused")
+            << QStringList{QStringLiteral("--refuse-upload")} << false << QStringList() << 2
+            << QByteArray("the upload failed: %/desk.json and the base are as they were");
+        QTest::newRow("mass deletion")
+            << QStringList() << true << QStringList() << 3
+            << QByteArray("would delete 0 of the 0 contacts of %/desk.json and 40 of the 40 on "
+                          "the pager");
+        QTest::newRow("dry run") << QStringList() << false
+                                 << QStringList{QStringLiteral("--dry-run")} << 0
+                                 << QByteArray("\"strNote\": \"edited\"");
+    }
+
+    void syncChangesNothing()
+    {
+        // BOOK, the base and the pager stay as they were; the history too, but for a
+        // synchronize that got as far as its upload.
+        QFETCH(QStringList, options);
+        QFETCH(bool, emptied);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QByteArray, message);
+        message.replace("%/", QFile::encodeName(m_dir.path() + QLatin1Char('/')));
+        const QString data = path("unchanged-") + QLatin1String(QTest::currentDataTag());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+        const PagerImage demo = PagerImage::readFile(QUILLBOX_DEMO_PAGER);
+        Json desk = desktopBook(demo);
+        desk["contacts"][0]["strNote"] = "edited";
+        if (emptied)
+            desk["contacts"] = Json::array();
+        const QByteArray book = QByteArray::fromStdString(desk.dump());
+        const QByteArray base = QByteArray::fromStdString(demo.addressBookToJson().dump());
+        writeFile(path("desk.json"), book);
+        writeFile(path("base.json"), base);
+        SimPager sim(options);
+        const QStringList port = words("pager --port") << sim.path();
+        const Run r = cli(port + words("sync-contacts %/desk.json --base %/base.json") + args);
+        QCOMPARE(r.status, status);
+        QVERIFY2((status == 0 ? r.out : r.err).contains(message), r.err.constData());
+        QCOMPARE(readFile(path("desk.json")), book);
+        QCOMPARE(readFile(path("base.json")), base);
+        QCOMPARE(dumped(cli(port + words("download-contacts")).out), dumped(base));
+        QCOMPARE(QFileInfo::exists(data), status == 2);
     }
 };
 

@@ -95,6 +95,30 @@ private Q_SLOTS:
         QCOMPARE(busy.list().size(), size_t(kKeepNewest + 5));
     }
 
+    // Equal contacts pair first; then the duplicate rule names a changed one; groups by name.
+    void comparesByName()
+    {
+        recoverycopy::Contents now = book(3, 0);
+        recoverycopy::Contents then = book(2, 0);
+        now.contacts[0].strLastName = "B";
+        then.contacts[0].strLastName = "B";
+        then.contacts[0].strCompany = "Other";
+        then.contacts.emplace_back().strEmail1 = "gus@example.org";
+        for (const char* name : {"Kept", "Gone", "Members"})
+            now.groups.emplace_back().strName = name;
+        for (const char* name : {"Kept", "Back", "Members"})
+            then.groups.emplace_back().strName = name;
+        then.groups[2].aMembers[0] = {1, "5551234"};
+        then.groups[2].nMemberCount = 1;
+
+        const Changes changes = compare(now, then);
+        using Names = std::vector<std::string>;
+        QCOMPARE(changes.added, (Names{"gus@example.org", "Back (group)"}));
+        QCOMPARE(changes.removed, (Names{"N2", "Gone (group)"}));
+        QCOMPARE(changes.changed, (Names{"N0 B", "Members (group)"}));
+        QVERIFY(compare(now, now).empty());
+    }
+
     void unwritableFolderIsSaid()
     {
         QTemporaryDir dir;

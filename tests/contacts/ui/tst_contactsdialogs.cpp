@@ -1,18 +1,25 @@
-// The address book's dialogs: Contact, address entry, address picker and Group.
+// The address book's dialogs: Contact, address entry, address picker, Group, the review of
+// a synchronize's conflicts, and Contacts History.
 
 #include "contacts/widgets/addressdlgs.h"
 #include "contacts/widgets/byteedit.h"
+#include "contacts/widgets/conflictreviewdlg.h"
 #include "contacts/widgets/contactdlg.h"
+#include "contacts/widgets/contactshistorydlg.h"
 #include "contacts/widgets/groupdlg.h"
 #include "platform/messageboxservice.h"
 #include "tests/contacts/bookfill.h"
 #include "tests/platform/widgettest.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <functional>
@@ -362,6 +369,78 @@ private Q_SLOTS:
         QCOMPARE(group.nMemberCount, 5);
         QCOMPARE(storedOf(group), expected.stored());
         QCOMPARE(group.aMembers[5], GroupMember{}); // nothing stale behind the count
+    }
+
+    void synchronizeQuestions()
+    {
+        // Ann's first address changed on both sides; Bob deleted in Quillbox, changed on the
+        // pager. The values stand side by side; OK hands the choices back, applying none.
+        const std::vector<ContactRecord> base{contactOf({"Ann", "", "", "ann@x"}),
+                                              contactOf({"Bob", "", "555"})};
+        std::vector<ContactRecord> pager = base;
+        pager[0].strEmail1 = "pager@x";
+        pager[1].strNote = "changed";
+        const std::vector<ContactRecord> desktop{contactOf({"Ann", "", "", "desk@x"})};
+        const std::vector<std::string> uids{"0", "1"};
+        const contactmerge::Result result = contactmerge::merge(
+            {base, uids, {}}, {desktop, {uids.data(), 1}, {}}, {pager, uids, {}});
+        CConflictReviewDlg dlg(result);
+        showActive(dlg);
+        QTableWidget* table = dlg.table();
+        QCOMPARE(table->rowCount(), 2);
+        QStringList rows;
+        for (int r = 0; r < 2; ++r) {
+            QStringList cells;
+            for (int c = 1; c < table->columnCount(); ++c)
+                cells << table->item(r, c)->text();
+            rows << cells.join(u'|');
+        }
+        QCOMPARE(rows, QStringList({latin1("Ann|Email Address #1|ann@x|desk@x|pager@x"),
+                                    latin1("Bob|Contact||(deleted)|(changed)")}));
+        dlg.setAll(contactmerge::Side::Remote);
+        qobject_cast<QComboBox*>(table->cellWidget(0, 0))->setCurrentIndex(0);
+        dlg.okButton()->click();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.choices(),
+                 (std::vector{contactmerge::Side::Local, contactmerge::Side::Remote}));
+        QCOMPARE(result.conflicts()[1].choice, contactmerge::Side::Local);
+
+        platform::ScriptedMessageBoxes boxes;
+        boxes.answers = {platform::MessageAnswer::No, platform::MessageAnswer::Yes};
+        QVERIFY(!confirmMassDeletion(nullptr, {true, 30, 40, 2, 40}));
+        QVERIFY(confirmMassDeletion(nullptr, {true, 0, 12, 1, 1}));
+        QCOMPARE(boxes.texts(),
+                 QStringList({latin1("Synchronize Contacts would delete 30 of the 40 contacts in "
+                                     "Quillbox and 2 of the 40 contacts on the pager.\n"
+                                     "Synchronize all the same?"),
+                              latin1("Synchronize Contacts would delete the one contact on the "
+                                     "pager.\nSynchronize all the same?")}));
+    }
+
+    // Newest first, the newest chosen, what a restore would change; Restore hands it back.
+    void historyOffersTheSnapshots()
+    {
+        QTemporaryDir dir;
+        contacthistory::History history(dir.path());
+        recoverycopy::Contents older, newer;
+        newer.contacts.emplace_back().strFirstName = "Gus";
+        QString error;
+        const QDateTime t = QDateTime::currentDateTimeUtc();
+        history.keep(contacthistory::Event::Download, older, &error, t.addSecs(-60));
+        const QString id = history.keep(contacthistory::Event::Close, newer, &error, t);
+
+        CContactsHistoryDlg dlg(history, older);
+        QCOMPARE(dlg.list()->topLevelItemCount(), 2);
+        QCOMPARE(dlg.list()->topLevelItem(0)->text(1), QStringLiteral("Close of Quillbox"));
+        QCOMPARE(dlg.changes()->toPlainText(), QStringLiteral("Adds 1: Gus"));
+        dlg.list()->setCurrentItem(dlg.list()->topLevelItem(1));
+        QCOMPARE(dlg.changes()->toPlainText(),
+                 QStringLiteral("The address book is now as this snapshot holds it."));
+        dlg.list()->setCurrentItem(dlg.list()->topLevelItem(0));
+        dlg.restoreButton()->click();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.selectedId(), id);
+        QCOMPARE(dlg.selectedBook().contacts.size(), size_t(1));
     }
 
     void layoutAtEveryFontSize()
