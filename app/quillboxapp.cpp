@@ -249,7 +249,7 @@ bool CQuillboxApp::InitInstance(const QStringList& arguments)
         return false;
     }
 
-    m_pFrame = std::make_unique<CMainFrame>(m_settings, *m_pDoc);
+    m_pFrame = std::make_unique<CMainFrame>(m_settings, *m_pDoc, m_book);
     connect(m_pFrame->action(CMainFrame::ID_HELP), &QAction::triggered, this,
             &CQuillboxApp::OnHelp);
     connect(m_pFrame->action(CMainFrame::ID_APP_ABOUT), &QAction::triggered, this,

@@ -6,6 +6,7 @@
 // It runs inside a QApplication that its caller made (main(), or a test), so that several
 // runs of the program can follow each other in one process.
 
+#include "contacts/core/addressbook.h"
 #include "messages/messagestore.h"
 #include "platform/settings.h"
 
@@ -51,6 +52,7 @@ public:
 
     Settings& settings() { return m_settings; }
     MessageStore& store() { return m_store; }
+    AddressBook& book() { return m_book; }
     CQuillboxDoc* document() const { return m_pDoc.get(); }
     CMainFrame* mainFrame() const { return m_pFrame.get(); }
 
@@ -79,8 +81,10 @@ private:
     // Held until everything else has gone: declared first, destroyed last.
     std::unique_ptr<QLockFile> m_pLock;
     Settings m_settings;
-    // The records outlive the document and the frame.
+    // The records outlive the document and the frame: the messages, and the address book
+    // (which the frame's device link and Contacts window work on).
     MessageStore m_store;
+    AddressBook m_book;
     std::unique_ptr<CQuillboxDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
     int m_nExitCode = 0;

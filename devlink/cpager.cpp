@@ -1,6 +1,6 @@
 #include "devlink/cpager.h"
 
-#include "contacts/addressbookerrors.h"
+#include "contacts/core/addressbookerrors.h"
 #include "devlink/protocol/errors.h"
 #include "devlink/protocol/transferclient.h"
 #include "devlink/protocol/transfermessages.h"
@@ -60,7 +60,7 @@ QEvent::Type PagerNotifyEvent::eventType()
     return static_cast<QEvent::Type>(WM_PAGER_NOTIFY);
 }
 
-CPager::CPager() : m_relay(std::make_unique<PagerRelay>(*this))
+CPager::CPager(AddressBook& book) : m_book(book), m_relay(std::make_unique<PagerRelay>(*this))
 {
     PagerNotifyEvent::eventType();
     WorkerEvent::eventType();
@@ -163,7 +163,7 @@ int CPager::PagerControl(PagerMode pagerMode, int /*param*/)
         return ErrPortCannotOpen;
     std::shared_ptr<AddressBookCopy> upload;
     if (mode == ModeUploadContacts) {
-        upload = std::make_shared<AddressBookCopy>(snapshot());
+        upload = std::make_shared<AddressBookCopy>(m_book.snapshot());
         // Refused before anything is sent, rather than half way through.
         if (upload->contacts.size() > 0xFFFF || upload->groups.size() > 0xFFFF)
             return ErrUnsendableRecord;
@@ -217,12 +217,14 @@ void CPager::deliver(WorkerEvent& event)
             m_FolderNames = std::move(outcome.folderNames);
             m_DeviceMessages = std::move(outcome.messages);
         } else if (outcome.nMode == ModeDownloadContacts) {
-            // An address book the mirror cannot hold (slots beyond its memory, say) is a
-            // failed download, not a half-filled mirror.
+            // An address book the program's book cannot hold (slots beyond its memory, say)
+            // is a failed download, not one the program half takes.
             if (const int result =
-                    replaceAll(std::move(outcome.contacts), std::move(outcome.groups))) {
+                    addressbook::checkReplacement(outcome.contacts, outcome.groups)) {
                 code = EventFailed;
                 arg = result;
+            } else {
+                m_DownloadedContacts = {std::move(outcome.contacts), std::move(outcome.groups)};
             }
         }
     }

@@ -1,17 +1,20 @@
 #pragma once
-// The device-link object the program owns: the mirror of the pager's address memory, the
-// result of the last message download, and the transfers, which run on a worker thread that
-// owns the serial port.
+// The device-link object the program owns: the transfers, which run on a worker thread that
+// owns the serial port, and the results of the last downloads. The address book is the
+// program's (the application owns it): an upload sends a copy of it taken when the upload
+// starts, and a contacts download hands back a whole book, which the program puts in place
+// in one step. The address-book operations the program knows on this object are kept as
+// thin functions that act on that book.
 //
 // Threads. CPager is created, called and destroyed on one thread, the thread of the target
 // object given to InitializePager (the window thread). The worker never calls into the
-// program: each transfer's progress arrives at the target as PagerNotifyEvents, delivered
-// on the target's thread in the order they happened. A finished download replaces the
-// public lists and folder names on that thread just before its finished event is
-// delivered, so the program reads them at any time without locks; a failed transfer leaves
-// them as they were.
+// program and never touches the book: each transfer's progress arrives at the target as
+// PagerNotifyEvents, delivered on the target's thread in the order they happened. A finished
+// download's results are put in the public members on that thread just before its finished
+// event is delivered, so the program reads them at any time without locks; a failed transfer
+// leaves them as they were.
 
-#include "contacts/addressbook.h"
+#include "contacts/core/addressbook.h"
 #include "devlink/transferrate.h"
 
 #include "messages/messagerecord.h"
@@ -71,13 +74,45 @@ private:
     qint32 m_argument;
 };
 
-class CPager : public AddressBook
+class CPager
 {
 public:
-    CPager();
+    // The book uploads are taken from and the address-book operations act on; it outlives
+    // this object.
+    explicit CPager(AddressBook& book);
     ~CPager();
     CPager(const CPager&) = delete;
     CPager& operator=(const CPager&) = delete;
+
+    AddressBook& addressBook() const { return m_book; }
+
+    // The address-book operations, acting on the book (see AddressBook).
+    int UpdatePagerAddress(std::unique_ptr<ContactRecord>& pData, int nOp, int nArg)
+    {
+        return m_book.UpdatePagerAddress(pData, nOp, nArg);
+    }
+    int UpdatePagerAddress(ContactRecord* pData, int nOp, int nArg)
+    {
+        return m_book.UpdatePagerAddress(pData, nOp, nArg);
+    }
+    int UpdatePagerAddress(const qint32* pKey, int nOp, int nArg)
+    {
+        return m_book.UpdatePagerAddress(pKey, nOp, nArg);
+    }
+    int UpdatePagerAddress(std::unique_ptr<GroupRecord>& pData, int nOp, int nArg)
+    {
+        return m_book.UpdatePagerAddress(pData, nOp, nArg);
+    }
+    int UpdatePagerAddress(GroupRecord* pData, int nOp, int nArg)
+    {
+        return m_book.UpdatePagerAddress(pData, nOp, nArg);
+    }
+    int UpdatePagerAddress(std::nullptr_t, int nOp, int nArg)
+    {
+        return m_book.UpdatePagerAddress(nullptr, nOp, nArg);
+    }
+    ContactRecord* GetListAddress(int key) const { return m_book.GetListAddress(key); }
+    int CheckAddressSpace() const { return m_book.CheckAddressSpace(); }
 
     // Kept for the caller; they change nothing in the link.
     void SetLevel(int nLevel) { m_nLevel = nLevel; }
@@ -105,8 +140,8 @@ public:
     int CloseCommPort();
 
     // Starts a transfer (param is not used) and returns at once: 0 when it has begun (its
-    // events follow), otherwise an error code and no event comes. An upload sends the
-    // mirror as it is at this call.
+    // events follow), otherwise an error code and no event comes. An upload sends the book
+    // as it is at this call.
     int PagerControl(PagerMode mode, int param);
     bool IsTransferRunning() const { return m_bTransferRunning; }
     // Called on the target's thread with a running transfer's bytes and rate, a few times a
@@ -128,6 +163,10 @@ public:
     // messages, in the pager's order.
     FolderNameSlots m_FolderNames;
     std::vector<DeviceMessage> m_DeviceMessages;
+    // The last successful contacts download: the pager's whole address book, in its order,
+    // checked against the book's rules (replaceAll takes it as it is). The program puts it in
+    // its book when the finished event comes.
+    AddressBookCopy m_DownloadedContacts;
 
 private:
     friend class devlink::PagerRelay;
@@ -135,6 +174,7 @@ private:
     void deliver(devlink::WorkerEvent& event);
     bool threadRunning() const;
 
+    AddressBook& m_book;
     int m_nLevel = 0;
     int m_nPagerMode = 0;
     int m_nTimeoutMs = 300;

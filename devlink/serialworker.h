@@ -4,11 +4,11 @@
 // posts to the relay; a finished download travels inside its finished event, so the worker
 // never touches a list the window thread reads.
 
-#include "contacts/addressbook.h"
+#include "contacts/core/addressbook.h"
 #include "devlink/protocol/transferclient.h"
 #include "devlink/transferrate.h"
 
-#include "contacts/contactrecord.h"
+#include "contacts/core/contactrecord.h"
 #include "messages/messagerecord.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
 #include "frame/mainframe.h"
 
-#include "contacts/contactsdlg.h"
-#include "contacts/recoverycopy.h"
+#include "contacts/core/recoverycopy.h"
+#include "contacts/widgets/contactsdlg.h"
 #include "frame/quillboxdoc.h"
 #include "frame/rateline.h"
 #include "frame/settingsdlg.h"
@@ -110,8 +110,9 @@ QIcon withArrow(const QIcon& base, Qt::ArrowType direction)
 
 } // namespace
 
-CMainFrame::CMainFrame(Settings& settings, CQuillboxDoc& doc, QWidget* parent)
-    : QMainWindow(parent), m_settings(settings), m_doc(doc), m_driver(m_pager, settings, this)
+CMainFrame::CMainFrame(Settings& settings, CQuillboxDoc& doc, AddressBook& book, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings), m_doc(doc), m_book(book), m_pager(book),
+      m_driver(m_pager, settings, this)
 {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(QStringLiteral("Quillbox"));
@@ -374,7 +375,8 @@ void CMainFrame::OnInitialSetup()
     m_pContacts = new CContactsDlg(m_pClient);
     m_pClient->addWidget(m_pContacts);
     m_pContacts->SetDocument(&m_doc);
-    m_pContacts->SetPager(&m_pager);
+    m_pContacts->SetBook(&m_book);
+    m_pContacts->SetTransfers(&m_driver);
     m_pContacts->SetAddressPath(&m_settings.szAddressPath);
 
     connect(&m_driver, &CSyncDriver::messagesDownloaded, this,
@@ -382,8 +384,17 @@ void CMainFrame::OnInitialSetup()
                 m_doc.TakeDownloadedMessages(messages, names);
                 m_pLeftView->RefreshPagerTree();
             });
-    connect(&m_driver, &CSyncDriver::contactsDownloaded, m_pContacts,
-            &CContactsDlg::DownloadCompleted);
+    connect(&m_driver, &CSyncDriver::contactsDownloaded, this, [this](const AddressBookCopy& book) {
+        // The pager's book replaces the program's in one step. The device link checked it
+        // with the same rules, so it is refused only if those rules changed in between.
+        if (const int result = m_book.replaceAll(book.contacts, book.groups)) {
+            m_pContacts->ClearList();
+            m_pContacts->FillTree();
+            platform::inform(this, CPager::GetErrorMessage(result));
+            return;
+        }
+        m_pContacts->DownloadCompleted();
+    });
     connect(&m_driver, &CSyncDriver::contactsUploaded, m_pContacts, &CContactsDlg::UploadCompleted);
     connect(&m_driver, &CSyncDriver::contactsDownloadFailed, m_pContacts, [this] {
         m_pContacts->ClearList();
@@ -393,9 +404,9 @@ void CMainFrame::OnInitialSetup()
     m_pRecovery = std::make_unique<RecoveryCopyKeeper>(
         QDir(platform::defaultDataFolder()).filePath(QLatin1String(recoverycopy::kFileName)),
         [this] {
-            AddressBookCopy copy = m_pager.snapshot();
+            AddressBookCopy copy = m_book.snapshot();
             return recoverycopy::Contents{std::move(copy.contacts), std::move(copy.groups),
-                                          m_pager.m_strAddressFile};
+                                          m_book.m_strAddressFile};
         });
     connect(m_pRecovery.get(), &RecoveryCopyKeeper::writeFailed, this, [this](const QString& why) {
         platform::tell(this, QStringLiteral("The recovery copy of the address book could not be "
@@ -464,8 +475,8 @@ void CMainFrame::OfferRecovery()
             // Checked as it was read, the book is taken whole. The copy stays: it holds the
             // book as it is now, until the next change writes it again.
             const QString file = contents.addressFile;
-            if (m_pager.replaceAll(std::move(contents.contacts), std::move(contents.groups)) == 0)
-                m_pager.m_strAddressFile = file;
+            if (m_book.replaceAll(std::move(contents.contacts), std::move(contents.groups)) == 0)
+                m_book.m_strAddressFile = file;
             m_pContacts->FillTree();
             m_pContacts->SetModified(true);
         } else {

@@ -1,9 +1,9 @@
 #pragma once
 // The program's one top-level window. It owns every long-lived part of the user interface
-// and the device-link object, switches its client area between the message panes (folder
-// tree | message list over detail pane) and the Contacts window, routes the menu and
-// toolbar commands, has the synchronisation driver run the transfers with the pager and,
-// on closing, saves the local folders and the settings.
+// and the device-link object, works on the application's address book, switches its client
+// area between the message panes (folder tree | message list over detail pane) and the
+// Contacts window, routes the menu and toolbar commands, has the synchronisation driver run
+// the transfers with the pager and, on closing, saves the local folders and the settings.
 
 #include "devlink/cpager.h"
 #include "frame/syncdriver.h"
@@ -67,7 +67,7 @@ public:
     // message panes.
     static const int kContactButtons[6];
 
-    CMainFrame(Settings& settings, CQuillboxDoc& doc, QWidget* parent = nullptr);
+    CMainFrame(Settings& settings, CQuillboxDoc& doc, AddressBook& book, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Called once the frame and its panes exist, in this order: the title, the folder
@@ -83,6 +83,7 @@ public:
     CSyncDriver& driver() { return m_driver; }
     CSyncProgressWnd& progressWnd() { return m_driver.progressWnd(); }
     CPager& pager() { return m_pager; }
+    AddressBook& book() { return m_book; }
     CQuillboxDoc& document() const { return m_doc; }
     bool contactsShown() const;
 
@@ -140,6 +141,7 @@ private:
 
     Settings& m_settings;
     CQuillboxDoc& m_doc;
+    AddressBook& m_book;
 
     // Members in the order of their making; they go in the reverse order.
     QStackedWidget* m_pClient = nullptr;

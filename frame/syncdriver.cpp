@@ -16,7 +16,11 @@ constexpr int kCommTimeOut = 300;
 class WaitCursor
 {
 public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    explicit WaitCursor(bool active) : m_bActive(active)
+    {
+        if (m_bActive)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
     ~WaitCursor() { restore(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
@@ -28,7 +32,7 @@ public:
     }
 
 private:
-    bool m_bActive = true;
+    bool m_bActive;
 };
 
 bool isMode(qint32 argument, PagerMode mode)
@@ -70,14 +74,30 @@ void CSyncDriver::StartDeviceLink()
     m_wndProgress.Hide();
 }
 
-void CSyncDriver::DownloadMessages()
+int CSyncDriver::start(PagerMode mode, bool waitCursor)
 {
-    WaitCursor wait;
-    const int result = m_pager.PagerControl(PagerMode::DownloadMessages, 0);
+    WaitCursor wait(waitCursor);
+    const int result = m_pager.PagerControl(mode, 0);
     if (result != 0) {
         wait.restore();
         platform::inform(m_pFrame, CPager::GetErrorMessage(result));
     }
+    return result;
+}
+
+void CSyncDriver::DownloadMessages()
+{
+    start(PagerMode::DownloadMessages, true);
+}
+
+int CSyncDriver::DownloadContacts()
+{
+    return start(PagerMode::DownloadContacts, true);
+}
+
+int CSyncDriver::UploadContacts()
+{
+    return start(PagerMode::UploadContacts, false);
 }
 
 void CSyncDriver::ReopenPort()
@@ -194,7 +214,7 @@ void CSyncDriver::handle(PagerEvent code, qint32 argument)
         if (isMode(argument, PagerMode::DownloadMessages))
             Q_EMIT messagesDownloaded(m_pager.m_DeviceMessages, m_pager.m_FolderNames);
         else if (isMode(argument, PagerMode::DownloadContacts))
-            Q_EMIT contactsDownloaded();
+            Q_EMIT contactsDownloaded(m_pager.m_DownloadedContacts);
         else if (isMode(argument, PagerMode::UploadContacts))
             Q_EMIT contactsUploaded();
         break;

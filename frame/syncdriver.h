@@ -1,9 +1,11 @@
 #pragma once
-// The synchronisation driver: it opens the device link, starts message downloads, reopens
-// the port after a settings change, and turns the device events into the progress window
-// it owns, the results handed on as signals, and error messages. Everything here runs on
-// the window thread; the transfers run on the link's own thread.
+// The synchronisation driver: it opens the device link, starts the three transfers (the
+// message download here, the contacts download and upload when the Contacts window asks),
+// reopens the port after a settings change, and turns the device events into the progress
+// window it owns, the results handed on as signals, and error messages. Everything here runs
+// on the window thread; the transfers run on the link's own thread.
 
+#include "contacts/core/contactstransfers.h"
 #include "devlink/cpager.h"
 #include "devlink/syncprogresswnd.h"
 
@@ -17,7 +19,7 @@
 class QWidget;
 struct Settings;
 
-class CSyncDriver : public QObject
+class CSyncDriver : public QObject, public ContactsTransfers
 {
     Q_OBJECT
 
@@ -30,8 +32,11 @@ public:
     // Starts the link's thread, opens the port and creates the (hidden) progress window. A
     // port that cannot be opened now is not reported: a transfer reports it.
     void StartDeviceLink();
-    // Starts a message download; an error that keeps it from starting is told at once.
+    // Start a transfer; an error that keeps it from starting is told at once. The contacts
+    // download shows the wait cursor while it starts, as the message download does.
     void DownloadMessages();
+    int DownloadContacts() override;
+    int UploadContacts() override;
     // Reopens the port named in the settings (a pager plugged in since is found this way);
     // a running transfer keeps the port it has until it ends, and the reopening waits.
     void ReopenPort();
@@ -55,7 +60,9 @@ Q_SIGNALS:
     // A message download finished: the pager's folder names and its messages, as values.
     void messagesDownloaded(const std::vector<DeviceMessage>& messages,
                             const FolderNameSlots& folderNames);
-    void contactsDownloaded();
+    // A contacts download finished: the pager's whole book, for the program to put in
+    // place.
+    void contactsDownloaded(const AddressBookCopy& book);
     void contactsUploaded();
     // A contacts download failed.
     void contactsDownloadFailed();
@@ -64,6 +71,8 @@ protected:
     bool event(QEvent* e) override;
 
 private:
+    // PagerControl, the error told; the wait cursor shows while it starts when asked for.
+    int start(PagerMode mode, bool waitCursor);
     void handle(PagerEvent code, qint32 argument);
     void reopen();
 

@@ -9,13 +9,11 @@
 #include "messages/searchresultsmodel.h"
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
+#include "platform/renamedelegate.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMetaProperty>
-#include <QStyledItemDelegate>
 #include <QTimer>
 
 namespace {
@@ -40,26 +38,6 @@ QIcon folderIcon(const QStyle* style)
 
 } // namespace
 
-// The name typed goes through the tree's own checks instead of straight into the model.
-class FolderNameDelegate : public QStyledItemDelegate
-{
-public:
-    explicit FolderNameDelegate(CLeftView* view) : QStyledItemDelegate(view), m_view(view) {}
-
-    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
-    {
-        QString text;
-        if (const auto* line = qobject_cast<const QLineEdit*>(editor))
-            text = line->text();
-        else
-            text = editor->metaObject()->userProperty().read(editor).toString();
-        m_view->labelEdited(index, text);
-    }
-
-private:
-    CLeftView* m_view;
-};
-
 CLeftView::CLeftView(MessageViews& doc, QWidget* parent)
     : QTreeView(parent), m_doc(doc), m_model(doc.folderModel()),
       m_actNewFolder(new QAction(QStringLiteral("New Folder"), this)),
@@ -77,7 +55,11 @@ CLeftView::CLeftView(MessageViews& doc, QWidget* parent)
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    setItemDelegate(new FolderNameDelegate(this));
+    // The name typed goes through the tree's own checks instead of straight into the model.
+    setItemDelegate(
+        new platform::RenameDelegate(this, [this](const QModelIndex& index, const QString& text) {
+            endLabelEdit(index, text);
+        }));
     // Folders are dropped onto, never dragged, and never between.
     setDragDropMode(QAbstractItemView::DropOnly);
     setDragDropOverwriteMode(true);
@@ -300,20 +282,6 @@ void CLeftView::OnFolderReName()
 }
 
 // --- name editing ------------------------------------------------------------------------
-
-void CLeftView::labelEdited(const QModelIndex& index, const QString& text)
-{
-    // Handled once the editor has closed: a message box opened while it is still up would
-    // take its focus away and commit it a second time.
-    const QPersistentModelIndex where(index);
-    QMetaObject::invokeMethod(
-        this,
-        [this, where, text] {
-            if (where.isValid())
-                endLabelEdit(where, text);
-        },
-        Qt::QueuedConnection);
-}
 
 bool CLeftView::endLabelEdit(const QModelIndex& index, const QString& newText)
 {

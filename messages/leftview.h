@@ -80,8 +80,6 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
-    friend class FolderNameDelegate;
-    void labelEdited(const QModelIndex& index, const QString& text);
     void restartLabelEdit(const QModelIndex& index);
     void onMessagesDropped(const QModelIndex& target);
     void exportFolder(bool withSubfolders);

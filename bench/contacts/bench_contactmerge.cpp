@@ -6,7 +6,7 @@
 // contact matched by the duplicate review's rules, as `quillbox-cli contacts merge` does
 // with books that carry none).
 #include "bench/contacts/fullbook.h"
-#include "contacts/contactmerge.h"
+#include "contacts/core/contactmerge.h"
 
 #include <benchmark/benchmark.h>
 

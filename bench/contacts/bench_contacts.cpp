@@ -1,7 +1,7 @@
 // What the user waits for on Import/Open and Export/Save with a full address memory, and
 // what a damaged file with one huge line costs.
-#include "contacts/contactstext.h"
 #include "bench/contacts/fullbook.h"
+#include "contacts/core/contactstext.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -7,9 +7,9 @@
 //   bench_contactswindow [RUNS]      (default 5; the best run is printed)
 
 #include "bench/contacts/fullbook.h"
-#include "contacts/contactsdlg.h"
-#include "contacts/contactstext.h"
-#include "devlink/cpager.h"
+#include "contacts/core/addressbook.h"
+#include "contacts/core/contactstext.h"
+#include "contacts/widgets/contactsdlg.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 
@@ -63,11 +63,11 @@ int main(int argc, char** argv)
 
     platform::ScriptedMessageBoxes boxes;
     platform::ScriptedFileDialogs files;
-    CPager pager;
+    AddressBook book;
     QString addressPath = dir.path();
     CContactsDlg window;
     window.SetAddressPath(&addressPath);
-    window.SetPager(&pager);
+    window.SetBook(&book);
     window.resize(1000, 600);
     window.show();
     QApplication::processEvents();
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
     QElapsedTimer clock;
     for (int run = 0; run < runs; ++run) {
         // An empty address book with its (empty) Contacts folder listed.
-        pager.UpdatePagerAddress(nullptr, OP_CLEAR_ALL, -1);
+        book.UpdatePagerAddress(nullptr, OP_CLEAR_ALL, -1);
         window.FillTree();
         QApplication::processEvents();
 
@@ -89,14 +89,14 @@ int main(int argc, char** argv)
         window.ImportContacts();
         QApplication::processEvents();
         bestImport = std::min(bestImport, double(clock.nsecsElapsed()) / 1e6);
-        if (pager.m_AddressList.size() != size_t(MAX_CONTACTS) ||
+        if (book.m_AddressList.size() != size_t(MAX_CONTACTS) ||
             window.list()->model()->rowCount() != MAX_CONTACTS ||
             boxes.texts() != QStringList{full})
             fail("the import did not fill the address book");
 
         // Asked for a file: the import made the imported one current, which Export would
         // otherwise overwrite.
-        pager.m_strAddressFile.clear();
+        book.m_strAddressFile.clear();
         QFile::remove(target);
         files.answers = {target};
         boxes.requests.clear();

@@ -1,7 +1,7 @@
 // vCard import and export: reading a large exported book (10,000 cards, of which 250 would
 // fit the address memory) and writing a full one (250 contacts, 20 groups).
 #include "bench/contacts/fullbook.h"
-#include "contacts/vcard.h"
+#include "contacts/core/vcard.h"
 
 #include <QBuffer>
 

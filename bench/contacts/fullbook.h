@@ -2,7 +2,7 @@
 // A full address memory for the benchmarks: 250 contacts, every field at its limit, first
 // names spread so that each sorted insertion lands somewhere new.
 
-#include "contacts/contactrecord.h"
+#include "contacts/core/contactrecord.h"
 
 #include <string>
 

@@ -1,12 +1,13 @@
 #pragma once
 // The Contacts list: the contacts of the Contacts folder (nGroup KEY_CONTACTS), one row each,
-// in the order FindInsertPos keeps (first name, then last name, byte-wise), with the columns
-// "First Name", "Last Name", "Wireless Address" and the three e-mail addresses. Each row
-// carries the contact's key (KeyRole); its texts are read from the book by that key, so a
-// row whose contact is gone shows nothing. The model keeps the keys and the names it orders
-// them by, and is told of every change: reload(), insertContact(), removeContactRow().
+// ordered by first name, then last name (byte-wise, as FindInsertPos orders them), contacts
+// with the same names in the book's order, with the columns "First Name", "Last Name",
+// "Wireless Address" and the three e-mail addresses. Each row carries the contact's key
+// (KeyRole); its texts are read from the book by that key. The model keeps the keys and the
+// names it orders them by, and follows the book's signals: a contact added, changed (a
+// changed name moves its row), removed, or the whole book reset.
 
-#include "contacts/contactrecord.h"
+#include "contacts/core/contactrecord.h"
 #include "contacts/models/contactsicons.h"
 
 #include <QAbstractTableModel>
@@ -25,20 +26,13 @@ public:
 
     explicit ContactListModel(QObject* parent = nullptr);
 
-    // The book listed; reload() lists it.
-    void setBook(AddressBook* book) { m_book = book; }
+    // The book listed and followed from now on; it outlives the model.
+    void setBook(const AddressBook* book);
     void setIcons(const ContactsIcons& icons) { m_icons = icons; }
 
-    // Lists the Contacts folder afresh, writing each listed contact's key (nIndex + 1); the
-    // walk stops at a contact whose key would be below 1.
-    void reload();
-    // Empties the list.
-    void clear();
-    // A contact just added to the folder gets its row at its sorted place; returns the row.
-    int insertContact(const ContactRecord& contact);
-    void removeContactRow(int row);
-
     qint32 keyAt(int row) const;
+    // The row of the contact with this key; -1 when it is not listed.
+    int rowOf(qint32 key) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -47,7 +41,18 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    AddressBook* m_book = nullptr;
+    void relist();
+    void contactAdded(qint32 key);
+    void contactChanged(qint32 key);
+    void contactRemoved(qint32 key);
+    // The listed contact of this key, or null when it is not one the list shows.
+    const ContactRecord* listable(qint32 key) const;
+    // Where the contact goes among the rows as they are (it is not among them).
+    int placeFor(const ContactRecord& contact) const;
+    void addRow(int row, const ContactRecord& contact);
+    void dropRow(int row);
+
+    const AddressBook* m_book = nullptr;
     std::vector<qint32> m_keys;
     std::vector<ContactRow> m_order; // the names of row i, as the row was placed
     ContactsIcons m_icons;

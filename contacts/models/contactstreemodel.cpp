@@ -1,6 +1,6 @@
 #include "contacts/models/contactstreemodel.h"
 
-#include "contacts/addressbook.h"
+#include "contacts/core/addressbook.h"
 #include "platform/bytes.h"
 
 #include <algorithm>
@@ -17,7 +17,15 @@ ContactsTreeModel::ContactsTreeModel(QObject* parent) : QAbstractItemModel(paren
 
 void ContactsTreeModel::setBook(const AddressBook* book)
 {
+    if (m_book)
+        disconnect(m_book, nullptr, this, nullptr);
     m_book = book;
+    if (m_book) {
+        connect(m_book, &AddressBook::groupAdded, this, &ContactsTreeModel::groupAdded);
+        connect(m_book, &AddressBook::groupChanged, this, &ContactsTreeModel::groupChanged);
+        connect(m_book, &AddressBook::groupRemoved, this, &ContactsTreeModel::groupRemoved);
+        connect(m_book, &AddressBook::bookReset, this, &ContactsTreeModel::reload);
+    }
     reload();
 }
 
@@ -35,62 +43,76 @@ std::vector<qint32> ContactsTreeModel::topLevelGroups() const
 
 void ContactsTreeModel::reload()
 {
+    beginResetModel();
     // Groups of another book that happen to have the same ids were not made here.
     m_folders.clear();
-    relist();
-}
-
-void ContactsTreeModel::relist()
-{
-    beginResetModel();
     m_groups = topLevelGroups();
     endResetModel();
 }
 
-void ContactsTreeModel::sync()
+int ContactsTreeModel::placeFor(qint32 id) const
 {
-    const std::vector<qint32> now = topLevelGroups();
-    const QModelIndex groups = groupsRoot();
-    // The id of a folder deleted may come back with another group.
-    std::erase_if(m_folders,
-                  [&](qint32 id) { return std::find(now.begin(), now.end(), id) == now.end(); });
-    // Rows whose group is gone leave, from the back.
-    for (size_t row = m_groups.size(); row-- > 0;) {
-        if (std::find(now.begin(), now.end(), m_groups[row]) == now.end()) {
-            const int r = static_cast<int>(row);
-            beginRemoveRows(groups, r, r);
-            m_groups.erase(m_groups.begin() + r);
-            endRemoveRows();
-        }
-    }
-    // The rest keep their order in the book (groups are only ever appended); the new ones
-    // come in at their places. A book in another order is listed afresh.
-    size_t row = 0;
-    for (const qint32 id : now) {
-        if (row < m_groups.size() && m_groups[row] == id) {
+    int row = 0;
+    for (const auto& group : m_book->m_GroupList) {
+        if (group->nGroupId == id)
+            break;
+        if (group->nParent == -1 &&
+            std::find(m_groups.begin(), m_groups.end(), group->nGroupId) != m_groups.end())
             ++row;
-            continue;
-        }
-        if (std::find(m_groups.begin() + static_cast<std::ptrdiff_t>(row), m_groups.end(), id) !=
-            m_groups.end()) {
-            relist();
-            return;
-        }
-        const int r = static_cast<int>(row);
-        beginInsertRows(groups, r, r);
-        m_groups.insert(m_groups.begin() + r, id);
-        endInsertRows();
-        ++row;
     }
-    // Names may have changed.
-    if (!m_groups.empty())
-        Q_EMIT dataChanged(index(0, 0, groups),
-                           index(static_cast<int>(m_groups.size()) - 1, 0, groups));
+    return row;
+}
+
+void ContactsTreeModel::addRow(int row, qint32 id)
+{
+    beginInsertRows(groupsRoot(), row, row);
+    m_groups.insert(m_groups.begin() + row, id);
+    endInsertRows();
+}
+
+void ContactsTreeModel::dropRow(int row)
+{
+    beginRemoveRows(groupsRoot(), row, row);
+    m_groups.erase(m_groups.begin() + row);
+    endRemoveRows();
+}
+
+void ContactsTreeModel::groupAdded(qint32 id)
+{
+    const GroupRecord* group = m_book->findGroup(id);
+    if (group && group->nParent == -1 && !groupIndex(id).isValid())
+        addRow(placeFor(id), id);
+}
+
+void ContactsTreeModel::groupChanged(qint32 id)
+{
+    const GroupRecord* group = m_book->findGroup(id);
+    const bool topLevel = group && group->nParent == -1;
+    const QModelIndex item = groupIndex(id);
+    if (!item.isValid()) {
+        if (topLevel)
+            addRow(placeFor(id), id);
+    } else if (!topLevel) {
+        dropRow(item.row());
+    } else {
+        // The name, and with the members the picture of a folder.
+        Q_EMIT dataChanged(item, item);
+    }
+}
+
+void ContactsTreeModel::groupRemoved(qint32 id)
+{
+    // The id of a folder deleted may come back with another group.
+    m_folders.erase(id);
+    if (const QModelIndex item = groupIndex(id); item.isValid())
+        dropRow(item.row());
 }
 
 void ContactsTreeModel::markFolder(qint32 id)
 {
     m_folders.insert(id);
+    if (const QModelIndex item = groupIndex(id); item.isValid())
+        Q_EMIT dataChanged(item, item, {Qt::DecorationRole});
 }
 
 QModelIndex ContactsTreeModel::groupIndex(qint32 id) const
@@ -152,15 +174,7 @@ QVariant ContactsTreeModel::data(const QModelIndex& index, int role) const
         }
     }
     const qint32 id = m_groups[static_cast<size_t>(index.row())];
-    const auto group = [this, id]() -> const GroupRecord* {
-        if (m_book) {
-            for (const auto& candidate : m_book->m_GroupList) {
-                if (candidate->nGroupId == id)
-                    return candidate.get();
-            }
-        }
-        return nullptr;
-    };
+    const auto group = [this, id] { return m_book ? m_book->findGroup(id) : nullptr; };
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: {

@@ -2,8 +2,8 @@
 // The Contacts window's tree: "Contacts", "Groups" and, under "Groups", the top-level groups
 // of the address book (nParent -1) in the book's order. Every item carries its key (KeyRole):
 // KEY_CONTACTS, KEY_GROUPS or the group's id. The model keeps only the group ids; names are
-// read from the book. It follows the book when told: sync() after a command changed the
-// groups, reload() after the book was replaced.
+// read from the book. It follows the book's signals: a group added, changed (a group that
+// leaves the top level leaves the tree), removed, or the whole book reset.
 
 #include "contacts/models/contactsicons.h"
 
@@ -23,16 +23,12 @@ public:
 
     explicit ContactsTreeModel(QObject* parent = nullptr);
 
+    // The book listed and followed from now on; it outlives the model.
     void setBook(const AddressBook* book);
     void setIcons(const ContactsIcons& icons) { m_icons = icons; }
 
-    // The groups listed again from the book, every change told row by row (rows of groups
-    // that stay keep their indexes).
-    void sync();
-    // The book was replaced: everything is listed afresh, and no group is a folder.
-    void reload();
     // The group was made by New Folder: it shows the folder pictures, not the group picture,
-    // while it has no members.
+    // while it has no members. A book reset forgets it.
     void markFolder(qint32 id);
 
     QModelIndex contactsRoot() const { return index(0, 0); }
@@ -50,7 +46,14 @@ public:
 
 private:
     std::vector<qint32> topLevelGroups() const;
-    void relist();
+    void reload();
+    void groupAdded(qint32 id);
+    void groupChanged(qint32 id);
+    void groupRemoved(qint32 id);
+    // The row a top-level group takes: the number of top-level groups before it in the book.
+    int placeFor(qint32 id) const;
+    void addRow(int row, qint32 id);
+    void dropRow(int row);
 
     const AddressBook* m_book = nullptr;
     std::vector<qint32> m_groups;

@@ -1,59 +1,145 @@
 #include "contacts/models/grouplistmodel.h"
 
-#include "contacts/addressbook.h"
+#include "contacts/core/addressbook.h"
 #include "platform/bytes.h"
 
 #include <algorithm>
 
 GroupListModel::GroupListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
+void GroupListModel::setBook(const AddressBook* book)
+{
+    if (m_book)
+        disconnect(m_book, nullptr, this, nullptr);
+    m_book = book;
+    if (m_book) {
+        connect(m_book, &AddressBook::groupAdded, this, &GroupListModel::groupAdded);
+        connect(m_book, &AddressBook::groupChanged, this, &GroupListModel::groupChanged);
+        connect(m_book, &AddressBook::groupRemoved, this, &GroupListModel::groupRemoved);
+        connect(m_book, &AddressBook::bookReset, this, &GroupListModel::relist);
+    }
+    relist();
+}
+
 const GroupRecord* GroupListModel::findGroup(qint32 id) const
 {
-    if (!m_book)
-        return nullptr;
-    for (const auto& group : m_book->m_GroupList) {
-        if (group->nGroupId == id)
-            return group.get();
-    }
-    return nullptr;
+    return m_book ? m_book->findGroup(id) : nullptr;
+}
+
+int GroupListModel::memberCountOf(qint32 id) const
+{
+    const GroupRecord* group = findGroup(id);
+    return group ? std::clamp(group->nMemberCount, 0, MAX_GROUP_MEMBERS) : 0;
 }
 
 void GroupListModel::showGroups()
 {
-    beginResetModel();
-    m_members = false;
-    m_groups.clear();
-    m_memberCount = 0;
-    if (m_book) {
-        for (const auto& group : m_book->m_GroupList)
-            m_groups.push_back(group->nGroupId);
-    }
-    endResetModel();
+    m_listing = Listing::Groups;
+    relist();
 }
 
 void GroupListModel::showMembers(qint32 groupId)
 {
-    beginResetModel();
-    m_members = true;
+    m_listing = Listing::Members;
     m_groups = {groupId};
-    const GroupRecord* group = findGroup(groupId);
-    m_memberCount = group ? std::clamp(group->nMemberCount, 0, MAX_GROUP_MEMBERS) : 0;
-    endResetModel();
+    relist();
 }
 
 void GroupListModel::clear()
 {
+    m_listing = Listing::None;
+    relist();
+}
+
+void GroupListModel::relist()
+{
     beginResetModel();
-    m_groups.clear();
-    m_memberCount = 0;
+    if (m_listing == Listing::Members) {
+        m_memberCount = memberCountOf(m_groups.front());
+    } else {
+        m_groups.clear();
+        m_memberCount = 0;
+        if (m_book && m_listing == Listing::Groups) {
+            for (const auto& group : m_book->m_GroupList)
+                m_groups.push_back(group->nGroupId);
+        }
+    }
     endResetModel();
+}
+
+void GroupListModel::followMembers()
+{
+    const int now = memberCountOf(m_groups.front());
+    if (now > m_memberCount) {
+        beginInsertRows({}, m_memberCount, now - 1);
+        m_memberCount = now;
+        endInsertRows();
+    } else if (now < m_memberCount) {
+        beginRemoveRows({}, now, m_memberCount - 1);
+        m_memberCount = now;
+        endRemoveRows();
+    }
+    if (m_memberCount > 0)
+        Q_EMIT dataChanged(index(0, 0), index(m_memberCount - 1, 1));
+}
+
+void GroupListModel::groupAdded(qint32 id)
+{
+    if (m_listing == Listing::Members) {
+        if (id == m_groups.front())
+            followMembers();
+        return;
+    }
+    if (m_listing != Listing::Groups || !m_book)
+        return;
+    // At its place in the book, among the groups listed.
+    int row = 0;
+    for (const auto& group : m_book->m_GroupList) {
+        if (group->nGroupId == id)
+            break;
+        ++row;
+    }
+    row = std::min(row, static_cast<int>(m_groups.size()));
+    beginInsertRows({}, row, row);
+    m_groups.insert(m_groups.begin() + row, id);
+    endInsertRows();
+}
+
+void GroupListModel::groupChanged(qint32 id)
+{
+    if (m_listing == Listing::Members) {
+        if (id == m_groups.front())
+            followMembers();
+        return;
+    }
+    const auto it = std::find(m_groups.begin(), m_groups.end(), id);
+    if (it == m_groups.end())
+        return;
+    const int row = static_cast<int>(it - m_groups.begin());
+    Q_EMIT dataChanged(index(row, 1), index(row, 1));
+}
+
+void GroupListModel::groupRemoved(qint32 id)
+{
+    if (m_listing == Listing::Members) {
+        if (id == m_groups.front())
+            followMembers();
+        return;
+    }
+    const auto it = std::find(m_groups.begin(), m_groups.end(), id);
+    if (it == m_groups.end())
+        return;
+    const int row = static_cast<int>(it - m_groups.begin());
+    beginRemoveRows({}, row, row);
+    m_groups.erase(it);
+    endRemoveRows();
 }
 
 int GroupListModel::rowCount(const QModelIndex& parent) const
 {
     if (parent.isValid())
         return 0;
-    return m_members ? m_memberCount : static_cast<int>(m_groups.size());
+    return m_listing == Listing::Members ? m_memberCount : static_cast<int>(m_groups.size());
 }
 
 int GroupListModel::columnCount(const QModelIndex& parent) const
@@ -65,21 +151,22 @@ QVariant GroupListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const qint32 id = m_groups[m_members ? 0 : static_cast<size_t>(index.row())];
+    const bool members = m_listing == Listing::Members;
+    const qint32 id = m_groups[members ? 0 : static_cast<size_t>(index.row())];
     switch (role) {
     case KeyRole:
         return id;
     case Qt::DecorationRole:
         if (index.column() != 0)
             return {};
-        return m_members ? m_icons.card : m_icons.group;
+        return members ? m_icons.card : m_icons.group;
     case Qt::DisplayRole:
         break;
     default:
         return {};
     }
     const GroupRecord* group = findGroup(id);
-    if (!m_members) {
+    if (!members) {
         if (index.column() == 0)
             return QStringLiteral("GROUP");
         return group ? platform::toDisplay(group->strName) : QString();

@@ -6,7 +6,7 @@
 #include "devlink/protocol/linkendpoint.h"
 #include "devlink/protocol/transfermessages.h"
 
-#include "contacts/contactrecord.h"
+#include "contacts/core/contactrecord.h"
 #include "messages/messagerecord.h"
 
 #include <QByteArray>

@@ -3,7 +3,7 @@
 // several may share one). Each starts with its type byte; numbers are little-endian;
 // str8 and str16 are a one- or two-byte length followed by that many bytes.
 
-#include "contacts/contactrecord.h"
+#include "contacts/core/contactrecord.h"
 #include "messages/messagerecord.h"
 
 #include <QByteArray>

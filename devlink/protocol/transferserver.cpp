@@ -2,7 +2,7 @@
 
 #include "devlink/protocol/errors.h"
 
-#include "contacts/addressbook.h"
+#include "contacts/core/addressbook.h"
 
 #include <tuple>
 

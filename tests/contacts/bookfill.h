@@ -2,7 +2,7 @@
 // Records and address books for the contacts tests, filled as the program's commands fill
 // them.
 
-#include "contacts/addressbook.h"
+#include "contacts/core/addressbook.h"
 
 #include <algorithm>
 #include <initializer_list>

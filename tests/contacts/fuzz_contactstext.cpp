@@ -1,7 +1,7 @@
 // Feeds any bytes to the contacts reader, in chunks of a size the input chooses, and
 // checks it against a plain whole-buffer reading; then writes what it read and reads that
 // back.
-#include "contacts/contactstext.h"
+#include "contacts/core/contactstext.h"
 
 #include <QBuffer>
 

@@ -1,6 +1,6 @@
 // Loads any stored block with any length, then runs appends, rebuilds, stores and reloads
 // chosen by the input, checking the block's invariants after each step.
-#include "contacts/groupblock.h"
+#include "contacts/core/groupblock.h"
 
 #include <algorithm>
 #include <cstdlib>

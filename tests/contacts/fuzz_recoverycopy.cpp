@@ -1,6 +1,6 @@
 // Feeds any bytes to the recovery copy's reader; what it accepts must write and read back
 // the same.
-#include "contacts/recoverycopy.h"
+#include "contacts/core/recoverycopy.h"
 
 #include <cstdlib>
 

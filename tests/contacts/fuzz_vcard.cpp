@@ -1,7 +1,7 @@
 // Feeds any bytes to the vCard reader, in chunks of a size the input chooses, and checks that
 // a chunk size never changes what is read; then writes the book in both versions and checks
 // that reading it back gives the same contacts and groups, with nothing skipped or reported.
-#include "contacts/vcard.h"
+#include "contacts/core/vcard.h"
 
 #include <QBuffer>
 

@@ -1,7 +1,7 @@
 // The address book's history: snapshots come back as kept, newest first, and only the old
 // ones beyond the newest few are let go.
 
-#include "contacts/contacthistory.h"
+#include "contacts/core/contacthistory.h"
 #include "platform/atomicfile.h"
 
 #include <QDir>

@@ -6,8 +6,8 @@
 // book's order, trailing empty ones left out), a group "[ID#]NAME=MEMBER,MEMBER" (e-mail
 // members; without ID the group has no id).
 
-#include "contacts/addressbook.h"
-#include "contacts/contactmerge.h"
+#include "contacts/core/addressbook.h"
+#include "contacts/core/contactmerge.h"
 
 #include <QTest>
 

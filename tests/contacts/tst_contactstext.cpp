@@ -1,5 +1,5 @@
-#include "contacts/addressbookexchange.h"
-#include "contacts/contactstext.h"
+#include "contacts/core/addressbookexchange.h"
+#include "contacts/core/contactstext.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // left for the pager. The merge's own rules are tst_contactmerge's; the whole synchronize
 // against the simulator is tst_cli's.
 
-#include "contacts/contactsync.h"
+#include "contacts/core/contactsync.h"
 
 #include <QFile>
 #include <QTemporaryDir>

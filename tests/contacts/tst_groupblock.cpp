@@ -1,4 +1,4 @@
-#include "contacts/groupblock.h"
+#include "contacts/core/groupblock.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // The recovery copy of the address book: what is written comes back, damage is refused.
 
-#include "contacts/recoverycopy.h"
+#include "contacts/core/recoverycopy.h"
 #include "platform/atomicfile.h"
 
 #include <QFile>

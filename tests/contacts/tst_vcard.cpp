@@ -1,9 +1,9 @@
 // vCard reading, mapping onto the thirteen fields and writing. The round trip of what is
 // read is the fuzz target's check, over its seeds and whatever it finds.
 
-#include "contacts/addressbookexchange.h"
-#include "contacts/duplicatereview.h"
-#include "contacts/vcard.h"
+#include "contacts/core/addressbookexchange.h"
+#include "contacts/core/duplicatereview.h"
+#include "contacts/core/vcard.h"
 
 #include <QBuffer>
 #include <QTest>

@@ -9,7 +9,7 @@
 
 #include "programrun.h"
 
-#include "contacts/contactsdlg.h"
+#include "contacts/widgets/contactsdlg.h"
 #include "frame/mainframe.h"
 #include "messages/leftview.h"
 #include "messages/rightlistview.h"

@@ -4,8 +4,8 @@
 
 #include "programrun.h"
 
-#include "contacts/contactsdlg.h"
-#include "contacts/recoverycopy.h"
+#include "contacts/core/recoverycopy.h"
+#include "contacts/widgets/contactsdlg.h"
 #include "frame/mainframe.h"
 #include "messages/folderdb.h"
 #include "messages/leftview.h"
@@ -172,7 +172,7 @@ void TestMainFrame::recoveryCopy()
         QVERIFY(
             boxes.requests[0].text.startsWith(QStringLiteral("Quillbox did not close normally")));
         QVERIFY(!run.frame().recovery()->exists());
-        QVERIFY(run.frame().pager().m_AddressList.empty());
+        QVERIFY(run.frame().book().m_AddressList.empty());
         addAnn(run);
     }
     boxes.answers = {MessageAnswer::Yes, MessageAnswer::No};

@@ -6,9 +6,9 @@
 
 #include "programrun.h"
 
-#include "contacts/contactdlg.h"
-#include "contacts/contactsdlg.h"
-#include "contacts/recoverycopy.h"
+#include "contacts/core/recoverycopy.h"
+#include "contacts/widgets/contactdlg.h"
+#include "contacts/widgets/contactsdlg.h"
 #include "devlink/cpager.h"
 #include "devlink/protocol/errors.h"
 #include "frame/findpagerdlg.h"
@@ -108,10 +108,10 @@ bool transfer(e2e::ProgramRun& run, ScriptedMessageBoxes& boxes, int command, co
            boxes.requests.constLast().text == QLatin1String(completed);
 }
 
-std::vector<ContactRecord> contactsOf(const CPager& pager)
+std::vector<ContactRecord> contactsOf(const AddressBook& book)
 {
     std::vector<ContactRecord> out;
-    for (const auto& c : pager.m_AddressList) {
+    for (const auto& c : book.m_AddressList) {
         ContactRecord copy = *c;
         copy.nIndex = copy.nKey = 0;
         out.push_back(copy);
@@ -314,7 +314,7 @@ void TestProgram::addressBookRoundTrip()
                  QStringLiteral("zz Edited"));
 
         // Close: Yes exports to the file chosen, then the program ends.
-        made = contactsOf(run.frame().pager());
+        made = contactsOf(run.frame().book());
         boxes.answers = {MessageAnswer::Yes};
         files.answers = {file};
         QVERIFY(run.close());
@@ -326,11 +326,11 @@ void TestProgram::addressBookRoundTrip()
         QVERIFY(run.start());
         files.answers = {file};
         run.frame().action(CMainFrame::ID_IMPORT_CONTACTS)->trigger();
-        QVERIFY(contactsOf(run.frame().pager()) == made);
+        QVERIFY(contactsOf(run.frame().book()) == made);
 
         QVERIFY(transfer(run, boxes, CMainFrame::ID_UPLOAD_CONTACTS, "Upload Completed ! "));
         QVERIFY(transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS, "Download Completed ! "));
-        QVERIFY(contactsOf(run.frame().pager()) == made);
+        QVERIFY(contactsOf(run.frame().book()) == made);
 
         // No saves nothing: the program ends without writing.
         boxes.answers = {MessageAnswer::No};

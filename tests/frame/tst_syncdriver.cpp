@@ -19,6 +19,7 @@ class TestSyncDriver : public QObject
 
     Settings m_settings;
     QWidget m_frame;
+    AddressBook m_book;
     std::unique_ptr<CPager> m_pager;
     std::unique_ptr<CSyncDriver> m_driver;
 
@@ -34,7 +35,7 @@ private Q_SLOTS:
     {
         // No pager behind the port: nothing here starts a transfer.
         qputenv("QUILLBOX_COM1", "/nonexistent/quillbox-test-port");
-        m_pager = std::make_unique<CPager>();
+        m_pager = std::make_unique<CPager>(m_book);
         m_driver = std::make_unique<CSyncDriver>(*m_pager, m_settings, &m_frame);
         m_driver->StartDeviceLink();
     }
@@ -87,6 +88,19 @@ private Q_SLOTS:
         QCOMPARE(uploaded.count(), 0);
         QCOMPARE(boxes.requests.size(), 2);
         QCOMPARE(boxes.unexpected, 0);
+    }
+
+    // The Contacts window's transfers start here too: one that cannot start is told at
+    // once, and its code handed back.
+    void contactsTransfersThatCannotStart()
+    {
+        ScriptedMessageBoxes boxes;
+        CPager idle(m_book); // its thread never started
+        CSyncDriver driver(idle, m_settings, &m_frame);
+        QCOMPARE(driver.DownloadContacts(), int(devlink::protocol::ErrPortCannotOpen));
+        QCOMPARE(driver.UploadContacts(), int(devlink::protocol::ErrPortCannotOpen));
+        QCOMPARE(boxes.texts(),
+                 QStringList(2, QStringLiteral("The serial port cannot be opened.")));
     }
 
     void aFinishDuringThePumpWaitsForItsEnd()

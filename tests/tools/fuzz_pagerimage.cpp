@@ -1,6 +1,6 @@
 // Reads any bytes as a pager image: a document is either refused with a FormError or read
 // into records that fit the pager, and what is read writes back to the same image.
-#include "contacts/addressbook.h"
+#include "contacts/core/addressbook.h"
 #include "tools/common/pagerimage.h"
 
 #include <cstdlib>

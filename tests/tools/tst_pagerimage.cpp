@@ -1,4 +1,4 @@
-#include "contacts/groupblock.h"
+#include "contacts/core/groupblock.h"
 #include "tools/common/pagerimage.h"
 
 #include <QFile>

@@ -3,8 +3,8 @@
 // 'pager sync-contacts' take it: {"contacts": [...], "groups": [...]}, a contact's optional
 // "uid" first (its identity in a merge); and the report a merge prints.
 
-#include "contacts/contactmerge.h"
-#include "contacts/contactstext.h"
+#include "contacts/core/contactmerge.h"
+#include "contacts/core/contactstext.h"
 #include "tools/common/recordjson.h"
 
 #include <QString>

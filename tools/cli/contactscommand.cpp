@@ -2,11 +2,11 @@
 // writes it, through the same exchange as the Contacts window; vCards; and the three-way
 // merge of address books.
 
-#include "contacts/addressbookexchange.h"
-#include "contacts/contacthistory.h"
-#include "contacts/contactmerge.h"
-#include "contacts/contactstext.h"
-#include "contacts/vcard.h"
+#include "contacts/core/addressbookexchange.h"
+#include "contacts/core/contacthistory.h"
+#include "contacts/core/contactmerge.h"
+#include "contacts/core/contactstext.h"
+#include "contacts/core/vcard.h"
 #include "platform/atomicfile.h"
 #include "platform/inputfile.h"
 #include "platform/paths.h"

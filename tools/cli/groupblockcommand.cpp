@@ -1,6 +1,6 @@
 // quillbox-cli group-block: the group address block as the Group dialog builds it.
 
-#include "contacts/groupblock.h"
+#include "contacts/core/groupblock.h"
 #include "tools/cli/command.h"
 #include "tools/common/recordjson.h"
 

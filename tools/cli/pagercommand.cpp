@@ -1,9 +1,9 @@
 // quillbox-cli pager: the transfers with a pager on a serial port, through the same device
 // link the program uses.
 
-#include "contacts/contacthistory.h"
-#include "contacts/contactsync.h"
-#include "contacts/groupblock.h"
+#include "contacts/core/contacthistory.h"
+#include "contacts/core/contactsync.h"
+#include "contacts/core/groupblock.h"
 #include "devlink/cpager.h"
 #include "devlink/portdetector.h"
 #include "platform/atomicfile.h"
@@ -369,7 +369,7 @@ int synchronize(const SyncRequest& request, const SyncBooks& books, CPager& page
 {
     if (transfer(pager, watcher, PagerMode::DownloadContacts) != 0)
         return EXIT_INPUT;
-    const AddressBookCopy onPager = pager.snapshot();
+    const AddressBookCopy& onPager = pager.m_DownloadedContacts;
     contactmerge::Result result = contactsync::merge(
         books.base, {books.desktop.contacts, books.desktop.groups}, books.desktop.uids, onPager);
     result.chooseAll(request.prefer);
@@ -404,7 +404,8 @@ int synchronize(const SyncRequest& request, const SyncBooks& books, CPager& page
         return EXIT_INPUT;
     }
     if (!out.pagerHoldsIt) {
-        if (const int check = pager.replaceAll(out.book.contacts, out.book.groups)) {
+        // The upload sends the book the link was given.
+        if (const int check = pager.addressBook().replaceAll(out.book.contacts, out.book.groups)) {
             printError(QStringLiteral("the synchronized address book: %1")
                            .arg(CPager::GetErrorMessage(check)));
             return EXIT_INPUT;
@@ -526,7 +527,8 @@ int runPager(const QStringList& args)
         return EXIT_USAGE;
     }
 
-    CPager pager;
+    AddressBook book;
+    CPager pager(book);
     const QString port = parser.value(portOption);
     bool numeric = false;
     const int number = port.toInt(&numeric);
@@ -539,7 +541,7 @@ int runPager(const QStringList& args)
     if (mode == PagerMode::UploadContacts) {
         if (!readAddressBook(pos.at(1), image))
             return EXIT_INPUT;
-        if (const int result = pager.replaceAll(image.contacts, image.groups)) {
+        if (const int result = book.replaceAll(image.contacts, image.groups)) {
             printError(QStringLiteral("%1: %2").arg(pos.at(1), CPager::GetErrorMessage(result)));
             return EXIT_INPUT;
         }
@@ -590,10 +592,8 @@ int runPager(const QStringList& args)
         image.messages = pager.m_DeviceMessages;
         output = image.messagesToJson();
     } else if (mode == PagerMode::DownloadContacts) {
-        for (const auto& contact : pager.m_AddressList)
-            image.contacts.push_back(*contact);
-        for (const auto& group : pager.m_GroupList)
-            image.groups.push_back(*group);
+        image.contacts = pager.m_DownloadedContacts.contacts;
+        image.groups = pager.m_DownloadedContacts.groups;
         output = image.addressBookToJson();
     }
     if (mode != PagerMode::UploadContacts)

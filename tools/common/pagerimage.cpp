@@ -1,6 +1,6 @@
 #include "tools/common/pagerimage.h"
 
-#include "contacts/addressbook.h"
+#include "contacts/core/addressbook.h"
 
 #include <algorithm>
 #include <bitset>

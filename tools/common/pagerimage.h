@@ -16,7 +16,7 @@
 // members left out take their empty value (0, "", -1 for nParent), except "folder" and
 // "nGroupId".
 
-#include "contacts/contactrecord.h"
+#include "contacts/core/contactrecord.h"
 #include "messages/messagerecord.h"
 #include "tools/common/recordjson.h"
 

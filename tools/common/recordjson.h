@@ -3,8 +3,8 @@
 // Strings in records are bytes; in JSON each byte is the character of the same number
 // (Latin-1), so nothing is lost either way.
 
-#include "contacts/contactrecord.h"
-#include "contacts/contactstext.h"
+#include "contacts/core/contactrecord.h"
+#include "contacts/core/contactstext.h"
 #include "messages/messagerecord.h"
 
 #include <nlohmann/json.hpp>

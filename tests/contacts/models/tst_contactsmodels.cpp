@@ -49,23 +49,19 @@ private Q_SLOTS:
         ContactListModel model;
         QAbstractItemModelTester tester(&model, kReport);
         model.setBook(&book);
-        model.reload();
         QCOMPARE(cells(model), QStringLiteral("Anna,,,,,|Carl,A,,,,|Carl,B,,,,|bob,,,,,"));
         QCOMPARE(model.index(0, 0).data(ContactListModel::KeyRole).toInt(), 3); // slot 2
 
-        ContactRecord* bea = addContact(book, {"Bea", "", "", "", "", "bea@x"});
-        bea->nKey = bea->nIndex + 1;
-        QCOMPARE(model.insertContact(*bea), 1);
+        const ContactRecord* bea = addContact(book, {"Bea", "", "", "", "", "bea@x"});
+        QCOMPARE(model.rowOf(bea->nKey), 1);
         QCOMPARE(model.index(1, 5).data().toString(), QStringLiteral("bea@x"));
-        ContactRecord* carl = addContact(book, {"Carl", "A"});
-        carl->nKey = carl->nIndex + 1;
-        QCOMPARE(model.insertContact(*carl), 3); // after the equal one
+        const ContactRecord* carl = addContact(book, {"Carl", "A"});
+        QCOMPARE(model.rowOf(carl->nKey), 3); // after the equal one
 
-        // A contact gone from the book shows nothing; its row leaves when told.
+        // A contact gone from the book leaves its row.
         const qint32 key = model.keyAt(0);
         QCOMPARE(book.UpdatePagerAddress(&key, OP_DELETE_CONTACT, 0), 0);
-        QCOMPARE(model.index(0, 0).data().toString(), QString());
-        model.removeContactRow(0);
+        QCOMPARE(model.rowOf(key), -1);
         QCOMPARE(model.rowCount(), 5);
     }
 
@@ -89,8 +85,8 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 0);
     }
 
-    // The roots and the top-level groups; sync() tells each change and keeps the items of
-    // groups that stay.
+    // The roots and the top-level groups; each change comes in row by row and keeps the
+    // items of groups that stay.
     void tree()
     {
         AddressBook book;
@@ -111,8 +107,8 @@ private Q_SLOTS:
         const QPersistentModelIndex kept = model.groupIndex(club->nGroupId);
         QCOMPARE(book.UpdatePagerAddress(team, OP_DELETE_GROUP, team->nGroupId), 0);
         club->strName = "Crew";
+        QCOMPARE(book.UpdatePagerAddress(club, OP_CHANGE_GROUP, club->nGroupId), 0);
         addGroup(book, "New");
-        model.sync();
         QCOMPARE(cells(model, groups), QStringLiteral("Crew|New"));
         QCOMPARE(kept.row(), 0);
         QCOMPARE(ContactsTreeModel::keyOf(kept), club->nGroupId);
@@ -126,18 +122,85 @@ private Q_SLOTS:
         };
         GroupRecord* folder = addGroup(book, "Folder");
         model.markFolder(folder->nGroupId);
-        model.sync();
         QCOMPARE((std::array{icon(0), icon(2)}),
                  (std::array{icons.group.cacheKey(), icons.folder.cacheKey()}));
         folder->nMemberCount = 1;
         QCOMPARE(icon(2), icons.group.cacheKey());
         folder->nMemberCount = 0;
-        model.reload();
+        const AddressBookCopy same = book.snapshot();
+        QCOMPARE(book.replaceAll(same.contacts, same.groups), 0);
         QCOMPARE(icon(2), icons.group.cacheKey());
 
         book.UpdatePagerAddress(nullptr, OP_CLEAR_ALL, -1);
-        model.reload();
         QCOMPARE(model.rowCount(groups), 0);
+    }
+
+    // All three models follow the book's own operations, and nothing else tells them: rows
+    // in and out in place, a renamed contact moved with its index, groups in and out of the
+    // tree, a member listing, a book replaced whole.
+    void modelsFollowTheBook()
+    {
+        AddressBook book;
+        ContactListModel contacts;
+        ContactsTreeModel tree;
+        GroupListModel groups;
+        GroupListModel members;
+        const QAbstractItemModelTester testers[] = {
+            {&contacts, kReport}, {&tree, kReport}, {&groups, kReport}, {&members, kReport}};
+        contacts.setBook(&book);
+        tree.setBook(&book);
+        groups.setBook(&book);
+        members.setBook(&book);
+        groups.showGroups();
+        const QModelIndex root = tree.groupsRoot();
+        const auto names = [&] { return cells(contacts).remove(u','); };
+
+        ContactRecord* carl = addContact(book, {"Carl"});
+        addContact(book, {"Anna"});
+        ContactRecord* bob = addContact(book, {"Bob"});
+        GroupRecord* team = addGroup(book, "Team", {{1, "5551234"}});
+        GroupRecord* club = addGroup(book, "Club");
+        members.showMembers(team->nGroupId);
+        QCOMPARE(names(), QStringLiteral("Anna|Bob|Carl"));
+        QCOMPARE(cells(tree, root), QStringLiteral("Team|Club"));
+        QCOMPARE(cells(groups), QStringLiteral("GROUP,Team|GROUP,Club"));
+        QCOMPARE(cells(members), QStringLiteral("Wireless,5551234"));
+
+        const QPersistentModelIndex carlRow = contacts.index(2, 0);
+        carl->strFirstName = "Abe";
+        QCOMPARE(book.UpdatePagerAddress(carl, OP_CHANGE_CONTACT, KEY_CONTACTS), 0);
+        QCOMPARE(names(), QStringLiteral("Abe|Anna|Bob"));
+        QCOMPARE(carlRow.row(), 0);
+
+        // Bob filed under the group leaves the list; the group renamed and given a member;
+        // Club nested under it leaves the tree, not the list of all groups.
+        bob->nGroup = team->nGroupId;
+        QCOMPARE(book.UpdatePagerAddress(bob, OP_CHANGE_CONTACT, team->nGroupId), 0);
+        team->strName = "Crew";
+        team->aMembers[1] = {0, "t@x"};
+        team->nMemberCount = 2;
+        QCOMPARE(book.UpdatePagerAddress(team, OP_CHANGE_GROUP, team->nGroupId), 0);
+        club->nParent = team->nGroupId;
+        QCOMPARE(book.UpdatePagerAddress(club, OP_CHANGE_GROUP, club->nGroupId), 0);
+        QCOMPARE(names(), QStringLiteral("Abe|Anna"));
+        QCOMPARE(cells(tree, root), QStringLiteral("Crew"));
+        QCOMPARE(cells(groups), QStringLiteral("GROUP,Crew|GROUP,Club"));
+        QCOMPARE(cells(members), QStringLiteral("Wireless,5551234|Email,t@x"));
+
+        QCOMPARE(book.UpdatePagerAddress(carl, OP_DELETE_CONTACT, KEY_CONTACTS), 0);
+        QCOMPARE(book.UpdatePagerAddress(team, OP_DELETE_GROUP, team->nGroupId), 0);
+        QCOMPARE(names(), QStringLiteral("Anna"));
+        QCOMPARE(tree.rowCount(root), 0);
+        QCOMPARE(cells(groups), QStringLiteral("GROUP,Club"));
+        QCOMPARE(members.rowCount(), 0);
+
+        ContactRecord zed = contactOf({"Zed"});
+        zed.nIndex = 7;
+        QCOMPARE(book.replaceAll({zed}, {groupOf("New")}), 0);
+        QCOMPARE(names(), QStringLiteral("Zed"));
+        QCOMPARE(contacts.keyAt(0), 8);
+        QCOMPARE(cells(tree, root), QStringLiteral("New"));
+        QCOMPARE(cells(groups), QStringLiteral("GROUP,New"));
     }
 };
 

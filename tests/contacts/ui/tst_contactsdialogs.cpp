@@ -1,12 +1,12 @@
 // The address book's dialogs: Contact, address entry, address picker, Group, the review of
 // a synchronize's conflicts, and Contacts History.
 
-#include "contacts/addressdlgs.h"
-#include "contacts/byteedit.h"
-#include "contacts/conflictreviewdlg.h"
-#include "contacts/contactdlg.h"
-#include "contacts/contactshistorydlg.h"
-#include "contacts/groupdlg.h"
+#include "contacts/widgets/addressdlgs.h"
+#include "contacts/widgets/byteedit.h"
+#include "contacts/widgets/conflictreviewdlg.h"
+#include "contacts/widgets/contactdlg.h"
+#include "contacts/widgets/contactshistorydlg.h"
+#include "contacts/widgets/groupdlg.h"
 #include "platform/messageboxservice.h"
 #include "tests/contacts/bookfill.h"
 #include "tests/platform/widgettest.h"

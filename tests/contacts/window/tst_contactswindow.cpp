@@ -1,13 +1,12 @@
-// The Contacts window over a device-link object that never opens a port: the book is filled
-// directly, dialogs are answered by the test, message boxes and file dialogs by the scripted
-// services. What the listings hold is the models', tested with them; here is what the
-// window's commands do with them.
+// The Contacts window over an address book filled directly: dialogs are answered by the
+// test, message boxes and file dialogs by the scripted services. What the listings hold is
+// the models', tested with them; here is what the window's commands do with them.
 
-#include "contacts/contactdlg.h"
-#include "contacts/contactsdlg.h"
-#include "contacts/duplicatereviewdlg.h"
-#include "contacts/groupdlg.h"
-#include "devlink/cpager.h"
+#include "contacts/core/contactstransfers.h"
+#include "contacts/widgets/contactdlg.h"
+#include "contacts/widgets/contactsdlg.h"
+#include "contacts/widgets/duplicatereviewdlg.h"
+#include "contacts/widgets/groupdlg.h"
 #include "platform/atomicfile.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
@@ -139,11 +138,11 @@ private Q_SLOTS:
 void TestContactsWindow::contactCommands()
 {
     ScriptedMessageBoxes boxes;
-    CPager pager;
+    AddressBook book;
     for (const char* name : {"Carl", "Anna"})
-        addContact(pager, {name});
+        addContact(book, {name});
     Window w;
-    w.SetPager(&pager);
+    w.SetBook(&book);
     w.answer = typing("Bea", "Q");
     w.OnButtonAddressNewaddress();
     QCOMPARE(column(w.list(), 0), L({"Anna", "Bea", "Carl"}));
@@ -162,16 +161,16 @@ void TestContactsWindow::contactCommands()
     w.createContextMenu(w.tree()->viewport(), at(w.tree(), w.contactsRoot()));
     w.OnAddressDelete();
     QCOMPARE(w.list()->model()->rowCount(), 0);
-    QVERIFY(pager.m_AddressList.empty());
+    QVERIFY(book.m_AddressList.empty());
 
     // A download ends while the Contact dialog is open: the edit has nowhere to go.
-    addContact(pager, {"Old"});
+    addContact(book, {"Old"});
     w.ShowList(KEY_CONTACTS);
     selectRows(w.list(), {0});
     w.answer = [&](QDialog& dlg) {
         ContactRecord other;
         other.strFirstName = "Other";
-        pager.replaceAll({other}, {});
+        book.replaceAll({other}, {});
         w.DownloadCompleted();
         return typing("Typed", "")(dlg);
     };
@@ -180,8 +179,8 @@ void TestContactsWindow::contactCommands()
     QVERIFY(boxes.texts().constLast().contains(QStringLiteral("not kept")));
 
     // A full memory refuses New Contact before the dialog.
-    while (pager.CheckAddressSpace())
-        addContact(pager, {"X", "Y"});
+    while (book.CheckAddressSpace())
+        addContact(book, {"X", "Y"});
     const int before = w.dialogs;
     w.OnButtonAddressNewaddress();
     QCOMPARE(w.dialogs, before);
@@ -191,12 +190,12 @@ void TestContactsWindow::contactCommands()
 void TestContactsWindow::menusAndGroupCommands()
 {
     ScriptedMessageBoxes boxes;
-    CPager pager;
-    addContact(pager, {"A"});
-    addGroup(pager, "Team");
+    AddressBook book;
+    addContact(book, {"A"});
+    addGroup(book, "Team");
     Window w;
     w.resize(900, 400);
-    w.SetPager(&pager);
+    w.SetBook(&book);
     using C = CContactsDlg;
     QTreeView* tree = w.tree();
     const QModelIndex groups = w.groupsRoot();
@@ -228,7 +227,7 @@ void TestContactsWindow::menusAndGroupCommands()
     QVERIFY(!marked());
     w.OnEndLabelEdit(team, QStringLiteral("Crew"));
     QCOMPARE(team.data().toString(), QStringLiteral("Crew"));
-    QCOMPARE(pager.m_GroupList.front()->strName, std::string("Crew"));
+    QCOMPARE(book.m_GroupList.front()->strName, std::string("Crew"));
     QVERIFY(marked());
 
     // New Group starts with an empty name and lists the groups; Edit Group shows the group's
@@ -248,7 +247,7 @@ void TestContactsWindow::menusAndGroupCommands()
     w.OnGroupEdit();
     QCOMPARE(shownName, QStringLiteral("Family"));
     QCOMPARE(column(tree, 0, groups), L({"Crew", "Kin"}));
-    QCOMPARE(w.listedKey(), pager.m_GroupList.back()->nGroupId);
+    QCOMPARE(w.listedKey(), book.m_GroupList.back()->nGroupId);
     QVERIFY(marked());
 
     // New Folder names itself apart and shows the folder pictures, as "Groups" does; at 20
@@ -271,10 +270,10 @@ void TestContactsWindow::menusAndGroupCommands()
              QStringLiteral("Max Group Count = 20EA\r\nCan't Add NewGroup"));
 
     // Delete Group takes the item and the record, and marks the book unsaved.
-    const size_t count = pager.m_GroupList.size();
+    const size_t count = book.m_GroupList.size();
     w.createContextMenu(tree->viewport(), at(tree, groups.model()->index(0, 0, groups)));
     w.OnGroupDelete();
-    QCOMPARE(pager.m_GroupList.size(), count - 1);
+    QCOMPARE(book.m_GroupList.size(), count - 1);
     QCOMPARE(column(tree, 0, groups).first(), QStringLiteral("Kin"));
     QVERIFY(w.IsModified());
     QCoreApplication::processEvents(); // the reopened editors
@@ -287,12 +286,12 @@ void TestContactsWindow::importAndExport()
     QTemporaryDir dir;
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs files;
-    CPager pager;
+    AddressBook book;
     for (int i = 0; i < MAX_CONTACTS - 4; ++i)
-        addContact(pager, {"Kept"}, 0); // filed in a group: not listed
+        addContact(book, {"Kept"}, 0); // filed in a group: not listed
     QString folder;
     Window w;
-    w.SetPager(&pager);
+    w.SetBook(&book);
     w.SetAddressPath(&folder);
 
     const QString path = dir.filePath(QStringLiteral("book.txt"));
@@ -302,7 +301,7 @@ void TestContactsWindow::importAndExport()
     w.ImportContacts();
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Import Completed ! ")});
     QCOMPARE(folder, dir.path());
-    QCOMPARE(pager.m_strAddressFile, path);
+    QCOMPARE(book.m_strAddressFile, path);
     QCOMPARE(column(w.list(), 0), L({"Bea", "Carl", "anna"}));
     QVERIFY(!w.IsModified()); // the list was empty
     // Into a list with rows: unsaved; the memory fills up.
@@ -313,7 +312,7 @@ void TestContactsWindow::importAndExport()
 
     // No current file: Save As, in the address folder, asking before overwriting.
     const QString out = dir.filePath(QStringLiteral("out.txt"));
-    pager.m_strAddressFile.clear();
+    book.m_strAddressFile.clear();
     files.answers = {out};
     w.ExportContacts();
     QCOMPARE(files.fileRequests.constLast().initialFolder, dir.path());
@@ -323,12 +322,12 @@ void TestContactsWindow::importAndExport()
     // A current file is written without a question; one that cannot be made is told, and
     // the book stays unsaved.
     const qsizetype asked = files.fileRequests.size();
-    pager.m_strAddressFile = path;
+    book.m_strAddressFile = path;
     w.ExportContacts();
     QCOMPARE(files.fileRequests.size(), asked);
     QCOMPARE(readAll(path), readAll(out));
     w.SetModified(true);
-    pager.m_strAddressFile = dir.filePath(QStringLiteral("no/such/folder/book.txt"));
+    book.m_strAddressFile = dir.filePath(QStringLiteral("no/such/folder/book.txt"));
     w.ExportContacts();
     QVERIFY(
         boxes.texts().constLast().startsWith(QStringLiteral("Couldn't save the contacts file:")));
@@ -342,10 +341,10 @@ void TestContactsWindow::vcardImportAndExport()
     QTemporaryDir dir;
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs files;
-    CPager pager;
-    addContact(pager, {"Ann", "Lee", "", "a@x"});
+    AddressBook book;
+    addContact(book, {"Ann", "Lee", "", "a@x"});
     Window w;
-    w.SetPager(&pager);
+    w.SetBook(&book);
     const QString in = dir.filePath(QStringLiteral("in.vcf"));
     QVERIFY(platform::writeFileAtomically(
         in,
@@ -390,13 +389,13 @@ void TestContactsWindow::faultsMended()
 {
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs files;
-    CPager pager;
-    addContact(pager, {"A"});
-    addContact(pager, {"B"});
-    const qint32 team = addGroup(pager, "Team")->nGroupId;
+    AddressBook book;
+    addContact(book, {"A"});
+    addContact(book, {"B"});
+    const qint32 team = addGroup(book, "Team")->nGroupId;
     Window w;
     w.resize(900, 400);
-    w.SetPager(&pager);
+    w.SetBook(&book);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
@@ -420,7 +419,7 @@ void TestContactsWindow::faultsMended()
     w.OnAddressDelete();
     w.OnAddressContact();
     w.EditContact();
-    QCOMPARE(pager.m_AddressList.size(), size_t(2));
+    QCOMPARE(book.m_AddressList.size(), size_t(2));
     QCOMPARE(w.dialogs, 1);
 
     // Single-row commands act on the selected row, not on the row the focus moved to.
@@ -432,7 +431,7 @@ void TestContactsWindow::faultsMended()
     QCOMPARE(w.currentItem(), 1);
     w.answer = typing("A2", "");
     w.EditContact();
-    QCOMPARE(pager.m_AddressList.front()->strFirstName, std::string("A2"));
+    QCOMPARE(book.m_AddressList.front()->strFirstName, std::string("A2"));
     selectRows(w.list(), {0});
     QTest::keyClick(w.list(), Qt::Key_Down, Qt::ControlModifier);
     w.OnAddressDelete();
@@ -449,10 +448,15 @@ void TestContactsWindow::faultsMended()
     QTRY_COMPARE(w.dialogs, dialogs + 1);
 
     // A download that cannot start leaves the book as it was.
-    boxes.requests.clear();
+    struct : ContactsTransfers
+    {
+        int DownloadContacts() override { return 2; }
+        int UploadContacts() override { return 2; }
+    } refusing;
+    w.SetTransfers(&refusing);
     w.DownloadContacts();
-    QCOMPARE(boxes.requests.size(), 1);
-    QCOMPARE(pager.m_AddressList.size(), size_t(1));
+    QCOMPARE(w.lastResult(), 2);
+    QCOMPARE(book.m_AddressList.size(), size_t(1));
 
     // The import's Open dialog takes a name that does not exist; the open says why. A pipe
     // is refused before it is opened, which would wait for a writer.

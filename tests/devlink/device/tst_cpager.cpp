@@ -29,10 +29,8 @@ Json publicData(const CPager& pager)
     PagerImage image;
     image.folderNames = pager.m_FolderNames;
     image.messages = pager.m_DeviceMessages;
-    for (const auto& contact : pager.m_AddressList)
-        image.contacts.push_back(*contact);
-    for (const auto& group : pager.m_GroupList)
-        image.groups.push_back(*group);
+    image.contacts = pager.m_DownloadedContacts.contacts;
+    image.groups = pager.m_DownloadedContacts.groups;
     return image.toJson();
 }
 
@@ -126,7 +124,8 @@ void TestCPager::transfers()
     const PagerImage image = demoImage();
     SimPager sim;
     QVERIFY(!sim.path().isEmpty());
-    CPager pager;
+    AddressBook book;
+    CPager pager(book);
     Recorder recorder(pager);
     startLink(pager, recorder, sim.path());
 
@@ -135,40 +134,37 @@ void TestCPager::transfers()
     QVERIFY(!recorder.changedEarly);
     COMPARE_JSON(recorder.atFinish["messages"], image.messagesToJson());
 
-    // The program empties the mirror first; the download fills it at its end.
-    QCOMPARE(pager.UpdatePagerAddress(nullptr, 12, -1), 0);
+    // The download's book is there at its end.
     transfer(pager, recorder, 2);
     QVERIFY(recorder.events == expectedEvents(2, int(image.contacts.size() + image.groups.size())));
     QVERIFY(!recorder.changedEarly);
     COMPARE_JSON(recorder.atFinish["addressBook"], image.addressBookToJson());
 
-    // An upload sends the mirror as it was at PagerControl: a later edit is not part of it.
+    // An upload sends the book as it was at PagerControl: a later edit is not part of it.
     PagerImage changed = image;
     changed.contacts.resize(3);
     changed.contacts[0].strNote = "uploaded";
     changed.groups.resize(1);
-    QCOMPARE(pager.replaceAll(changed.contacts, changed.groups), 0);
+    QCOMPARE(book.replaceAll(changed.contacts, changed.groups), 0);
     recorder.reset();
     QCOMPARE(pager.PagerControl(PagerMode(5), 0), 0);
-    pager.m_AddressList.front()->strNote = "edited later";
+    book.m_AddressList.front()->strNote = "edited later";
     QTRY_VERIFY_WITH_TIMEOUT(recorder.ended(), 20000);
     QVERIFY(recorder.events == expectedEvents(5, 4));
 
-    QCOMPARE(pager.UpdatePagerAddress(nullptr, 12, -1), 0);
     transfer(pager, recorder, 2);
     COMPARE_JSON(recorder.atFinish["addressBook"], changed.addressBookToJson());
 }
 
 void TestCPager::deadPager()
 {
-    const PagerImage image = demoImage();
-    CPager pager;
-    QCOMPARE(pager.replaceAll(image.contacts, image.groups), 0);
+    AddressBook book;
+    CPager pager(book);
     Recorder recorder(pager);
     const Json before = publicData(pager);
 
-    // A pager unplugged under a contacts download: the line is lost at once, and the
-    // mirror is as it was.
+    // A pager unplugged under a contacts download: the line is lost at once, and nothing
+    // is handed back.
     SimPager dying(kPaced);
     startLink(pager, recorder, dying.path());
     QCOMPARE(pager.PagerControl(PagerMode(2), 0), 0);
@@ -185,7 +181,8 @@ void TestCPager::portCannotOpen()
 {
     QTemporaryDir dir;
     const QString link = dir.filePath(QStringLiteral("pager"));
-    CPager pager;
+    AddressBook book;
+    CPager pager(book);
     Recorder recorder(pager);
     startLink(pager, recorder, link);
     // Not reported at start: the next transfer fails with it, after its start event.
@@ -201,7 +198,8 @@ void TestCPager::portCannotOpen()
 void TestCPager::refusals()
 {
     SimPager sim(kPaced);
-    CPager pager;
+    AddressBook book;
+    CPager pager(book);
     Recorder recorder(pager);
     QCOMPARE(pager.PagerControl(PagerMode(1), 0), int(ErrPortCannotOpen)); // no thread yet
     startLink(pager, recorder, sim.path());
@@ -217,7 +215,7 @@ void TestCPager::refusals()
     // An address book the wire cannot carry is refused before anything starts.
     ContactRecord contact;
     contact.strNote = std::string(300, 'x');
-    pager.m_AddressList.push_back(std::make_unique<ContactRecord>(contact));
+    book.m_AddressList.push_back(std::make_unique<ContactRecord>(contact));
     QCOMPARE(pager.PagerControl(PagerMode(5), 0), int(ErrUnsendableRecord));
     QVERIFY(!pager.IsTransferRunning());
 }
@@ -227,16 +225,17 @@ void TestCPager::destroyWhileRunning()
     const PagerImage image = demoImage();
     SimPager sim(kPaced);
     QObject target;
+    AddressBook book;
+    QCOMPARE(book.replaceAll(image.contacts, image.groups), 0);
     for (const int mode : {1, 2, 5}) {
-        auto pager = std::make_unique<CPager>();
-        QCOMPARE(pager->replaceAll(image.contacts, image.groups), 0);
+        auto pager = std::make_unique<CPager>(book);
         startLink(*pager, target, sim.path());
         QCOMPARE(pager->PagerControl(PagerMode(mode), 0), 0);
         QTest::qWait(200);
         pager.reset();
     }
     // The pager is unharmed: the next program's download goes through.
-    CPager pager;
+    CPager pager(book);
     Recorder recorder(pager);
     startLink(pager, recorder, sim.path());
     transfer(pager, recorder, 1);

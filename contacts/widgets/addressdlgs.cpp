@@ -1,0 +1,201 @@
+#include "contacts/widgets/addressdlgs.h"
+
+#include "contacts/core/addressbook.h"
+#include "contacts/core/groupblock.h"
+#include "contacts/widgets/byteedit.h"
+#include "platform/bytes.h"
+#include "platform/messageboxservice.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QHBoxLayout* buttonRow(QPushButton* confirm, QPushButton* cancel)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(confirm);
+    row->addWidget(cancel);
+    return row;
+}
+
+} // namespace
+
+CAddressEntryDlg::CAddressEntryDlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("New"));
+
+    auto* frame = new QGroupBox(this);
+    m_pEdit = new QLineEdit(frame);
+    m_pEdit->setObjectName(QStringLiteral("address"));
+    setupByteLineEdit(m_pEdit, MAX_ENTRY_ADDRESS);
+    m_pEdit->setMinimumWidth(m_pEdit->fontMetrics().averageCharWidth() * 40);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(m_pEdit);
+
+    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pOk->setObjectName(QStringLiteral("ok"));
+    m_pOk->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setAutoDefault(false);
+    connect(m_pOk, &QPushButton::clicked, this, &CAddressEntryDlg::OnOK);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttonRow(m_pOk, cancel));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+CAddressEntryDlg::~CAddressEntryDlg() = default;
+
+void CAddressEntryDlg::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        setLineEditBytes(m_pEdit, m_strAddress, MAX_ENTRY_ADDRESS);
+        setWindowTitle(m_strTitle);
+        m_pEdit->setFocus(Qt::OtherFocusReason);
+    }
+    QDialog::setVisible(visible);
+}
+
+void CAddressEntryDlg::OnOK()
+{
+    const std::string address = lineEditBytes(m_pEdit);
+    if (address.empty()) {
+        platform::tell(this, QString::fromLatin1(kInputAddress));
+        return;
+    }
+    m_strAddress = address;
+    accept();
+}
+
+CAddressPickerDlg::CAddressPickerDlg(const AddressBook* pager, QWidget* parent)
+    : QDialog(parent), m_pPager(pager)
+{
+    setWindowTitle(QStringLiteral("Address"));
+
+    m_List = new QTreeWidget(this);
+    m_List->setObjectName(QStringLiteral("contacts"));
+    m_List->setRootIsDecorated(false);
+    m_List->setItemsExpandable(false);
+    m_List->setUniformRowHeights(true);
+    m_List->setAllColumnsShowFocus(true);
+    m_List->setAlternatingRowColors(true);
+    m_List->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_List->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_List->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("E-Mail"),
+                             QStringLiteral("E-Mail2"), QStringLiteral("Wireless")});
+    // The widths the list was drawn for, widened where the font needs more.
+    const int average = m_List->fontMetrics().averageCharWidth();
+    const int widths[] = {std::max(100, average * 22), std::max(150, average * 28),
+                          std::max(150, average * 28), std::max(150, average * 16)};
+    int total = 0;
+    for (int column = 0; column < 4; ++column) {
+        m_List->setColumnWidth(column, widths[column]);
+        total += widths[column];
+    }
+    m_List->setMinimumSize(total + 2 * m_List->frameWidth() + 4,
+                           m_List->fontMetrics().height() * 14);
+    connect(m_List, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        m_nCurItem = current ? m_List->indexOfTopLevelItem(current) : -1;
+    });
+
+    auto* kindBox = new QGroupBox(QStringLiteral("Kind"), this);
+    m_pKind = new QButtonGroup(this);
+    auto* kindLayout = new QHBoxLayout(kindBox);
+    const char* kinds[] = {"E-Mail", "E-Mail2", "Wireless"};
+    for (int choice = ChoiceEmail1; choice <= ChoiceWireless; ++choice) {
+        auto* radio = new QRadioButton(QString::fromLatin1(kinds[choice]), kindBox);
+        m_pKind->addButton(radio, choice);
+        kindLayout->addWidget(radio);
+    }
+    kindLayout->addStretch(1);
+
+    m_pSelect = new QPushButton(QStringLiteral("Select"), this);
+    m_pSelect->setObjectName(QStringLiteral("select"));
+    m_pSelect->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setAutoDefault(false);
+    connect(m_pSelect, &QPushButton::clicked, this, &CAddressPickerDlg::OnOK);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_List, 1);
+    layout->addWidget(kindBox);
+    layout->addLayout(buttonRow(m_pSelect, cancel));
+}
+
+CAddressPickerDlg::~CAddressPickerDlg() = default;
+
+QAbstractButton* CAddressPickerDlg::kindButton(int choice) const
+{
+    return m_pKind->button(choice);
+}
+
+void CAddressPickerDlg::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        OnInitDialog();
+    QDialog::setVisible(visible);
+}
+
+void CAddressPickerDlg::OnInitDialog()
+{
+    if (QAbstractButton* radio = m_pKind->button(m_nKindChoice))
+        radio->setChecked(true);
+    m_List->clear();
+    m_nCurItem = -1;
+    if (!m_pPager)
+        return;
+    // Every contact, whatever folder it is filed under; each goes to the top, so the list
+    // shows the address book from its last contact to its first.
+    for (const auto& contact : m_pPager->m_AddressList) {
+        auto* row = new QTreeWidgetItem;
+        row->setText(ColName,
+                     platform::toDisplay(contact->strFirstName + ' ' + contact->strLastName));
+        row->setText(ColEmail1, platform::toDisplay(contact->strEmail1));
+        row->setText(ColEmail2, platform::toDisplay(contact->strEmail2));
+        row->setText(ColWireless, platform::toDisplay(contact->strWireless));
+        m_List->insertTopLevelItem(0, row);
+    }
+    m_List->setFocus(Qt::OtherFocusReason);
+}
+
+void CAddressPickerDlg::OnOK()
+{
+    m_nKindChoice = std::max<int>(ChoiceEmail1, m_pKind->checkedId());
+    const QList<QTreeWidgetItem*> selected = m_List->selectedItems();
+    if (selected.isEmpty())
+        return;
+    QTreeWidgetItem* row = selected.front();
+    m_nCurItem = m_List->indexOfTopLevelItem(row);
+    switch (m_nKindChoice) {
+    case ChoiceEmail2:
+        m_strAddress = platform::fromDisplay(row->text(ColEmail2));
+        m_nKind = MEMBER_EMAIL;
+        break;
+    case ChoiceWireless:
+        m_strAddress = platform::fromDisplay(row->text(ColWireless));
+        m_nKind = MEMBER_WIRELESS;
+        break;
+    default:
+        m_strAddress = platform::fromDisplay(row->text(ColEmail1));
+        m_nKind = MEMBER_EMAIL;
+        break;
+    }
+    m_strContactName = platform::fromDisplay(row->text(ColName));
+    if (!m_strAddress.empty())
+        accept();
+}

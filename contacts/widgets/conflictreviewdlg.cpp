@@ -1,0 +1,176 @@
+#include "contacts/widgets/conflictreviewdlg.h"
+
+#include "platform/messageboxservice.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string_view>
+
+using contactmerge::Conflict;
+using contactmerge::Side;
+
+namespace {
+
+enum Column : int
+{
+    ColKeep,
+    ColName,
+    ColField,
+    ColBase,
+    ColDesktop,
+    ColPager,
+    ColumnCount,
+};
+
+QString text(const std::string& bytes)
+{
+    QString s = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    s.replace(QStringLiteral("\r\n"), QStringLiteral(" / "));
+    return s;
+}
+
+bool endsWith(const std::string& field, std::string_view tail)
+{
+    return field.size() >= tail.size() &&
+           field.compare(field.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+QString fieldName(const Conflict& c)
+{
+    if (c.field == "deleted")
+        return QStringLiteral("Contact");
+    if (c.field == "nGroup")
+        return QStringLiteral("Folder");
+    if (c.field == "group.deleted")
+        return QStringLiteral("Group");
+    if (c.field == "group.strName")
+        return QStringLiteral("Group Name");
+    if (c.field == "group.nParent")
+        return QStringLiteral("Parent Group");
+    const auto it = std::find_if(kContactFields.begin(), kContactFields.end(),
+                                 [&c](const ContactField& f) { return c.field == f.fieldName; });
+    return it != kContactFields.end() ? QLatin1String(it->headerName) : text(c.field);
+}
+
+// A value as the user knows it: folders by their names, deletions in words.
+QString valueText(const Conflict& c, const std::string& value,
+                  const std::vector<GroupRecord>& groups)
+{
+    if (endsWith(c.field, "deleted"))
+        return value.empty() ? QString() : QStringLiteral("(%1)").arg(text(value));
+    if (c.field == "nGroup" || c.field == "group.nParent") {
+        if (value.empty())
+            return {};
+        const qint32 id = text(value).toInt();
+        if (id < 0)
+            return c.field == "nGroup" ? QStringLiteral("Contacts") : QStringLiteral("(top level)");
+        const auto it = std::find_if(groups.begin(), groups.end(),
+                                     [id](const GroupRecord& g) { return g.nGroupId == id; });
+        return it != groups.end() ? text(it->strName) : QStringLiteral("Group %1").arg(id);
+    }
+    return value.empty() ? QStringLiteral("(empty)") : text(value);
+}
+
+} // namespace
+
+CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidget* parent)
+    : QDialog(parent)
+{
+    const std::vector<Conflict>& conflicts = result.conflicts();
+    for (const Conflict& c : conflicts)
+        m_choices.push_back(c.choice);
+    setWindowTitle(QLatin1String(kConflictReviewTitle));
+    auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel(
+        (conflicts.size() == 1
+             ? QStringLiteral("A change made in Quillbox and one made on the pager since the last "
+                              "synchronize do not agree.")
+             : QStringLiteral("%1 changes made in Quillbox and on the pager since the last "
+                              "synchronize do not agree.")
+                   .arg(conflicts.size())) +
+            QStringLiteral(" Choose for each which to keep."),
+        this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    const int rows = static_cast<int>(conflicts.size());
+    m_pTable = new QTableWidget(rows, ColumnCount, this);
+    m_pTable->setHorizontalHeaderLabels(
+        {QStringLiteral("Keep"), QStringLiteral("Contact or Group"), QStringLiteral("Field"),
+         QStringLiteral("Last Synchronized"), QStringLiteral("In Quillbox"),
+         QStringLiteral("On the Pager")});
+    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTable->setSelectionMode(QAbstractItemView::NoSelection);
+    m_pTable->verticalHeader()->hide();
+    for (int r = 0; r < rows; ++r) {
+        const Conflict& c = conflicts[static_cast<size_t>(r)];
+        auto* combo = new QComboBox(m_pTable);
+        combo->addItems({QStringLiteral("Quillbox"), QStringLiteral("Pager")});
+        combo->setCurrentIndex(c.choice == Side::Local ? 0 : 1);
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, r](int index) {
+            m_choices[static_cast<size_t>(r)] = index == 0 ? Side::Local : Side::Remote;
+        });
+        m_pTable->setCellWidget(r, ColKeep, combo);
+        const QString cells[] = {text(c.name), fieldName(c), valueText(c, c.base, result.groups()),
+                                 valueText(c, c.local, result.groups()),
+                                 valueText(c, c.remote, result.groups())};
+        for (int col = ColName; col < ColumnCount; ++col)
+            m_pTable->setItem(r, col, new QTableWidgetItem(cells[col - ColName]));
+    }
+    m_pTable->resizeColumnsToContents();
+    m_pTable->resizeRowsToContents();
+    m_pTable->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(m_pTable, 1);
+
+    auto* all = new QHBoxLayout;
+    const std::pair<const char*, Side> allButtons[] = {
+        {"Keep All from Quillbox", Side::Local},
+        {"Keep All from the Pager", Side::Remote},
+    };
+    for (const auto& [label, side] : allButtons) {
+        auto* button = new QPushButton(QLatin1String(label), this);
+        connect(button, &QPushButton::clicked, this, [this, side = side] { setAll(side); });
+        all->addWidget(button);
+    }
+    all->addStretch();
+    layout->addLayout(all);
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_pOk = buttons->addButton(QDialogButtonBox::Ok);
+    buttons->addButton(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    // Wide enough for the three values side by side, within the screen.
+    int width = 4 * m_pTable->frameWidth();
+    for (int c = 0; c < ColumnCount; ++c)
+        width += m_pTable->columnWidth(c);
+    resize(std::clamp(width + 40, 640, 1200), 440);
+}
+
+void CConflictReviewDlg::setChoice(int row, Side side)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(m_pTable->cellWidget(row, ColKeep)))
+        combo->setCurrentIndex(side == Side::Local ? 0 : 1); // its signal records the choice
+}
+
+void CConflictReviewDlg::setAll(Side side)
+{
+    for (int r = 0; r < m_pTable->rowCount(); ++r)
+        setChoice(r, side);
+}
+
+bool confirmMassDeletion(QWidget* parent, const contactsync::Guard& guard)
+{
+    return platform::showMessage(parent, contactsync::massDeletionQuestion(guard), {},
+                                 platform::MessageButtons::YesNo,
+                                 platform::MessageIcon::Warning) == platform::MessageAnswer::Yes;
+}

@@ -1,0 +1,38 @@
+#include "platform/renamedelegate.h"
+
+#include <QLineEdit>
+#include <QMetaProperty>
+#include <QTimer>
+
+namespace platform {
+
+RenameDelegate::RenameDelegate(QObject* parent, Edited edited, int maxLength)
+    : QStyledItemDelegate(parent), m_edited(std::move(edited)), m_nMaxLength(maxLength)
+{
+}
+
+QWidget* RenameDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                      const QModelIndex& index) const
+{
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* line = qobject_cast<QLineEdit*>(editor); line && m_nMaxLength > 0)
+        line->setMaxLength(m_nMaxLength);
+    return editor;
+}
+
+void RenameDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
+                                  const QModelIndex& index) const
+{
+    QString text;
+    if (const auto* line = qobject_cast<const QLineEdit*>(editor))
+        text = line->text();
+    else
+        text = editor->metaObject()->userProperty().read(editor).toString();
+    const QPersistentModelIndex at(index);
+    QTimer::singleShot(0, this, [edited = m_edited, at, text] {
+        if (at.isValid() && edited)
+            edited(at, text);
+    });
+}
+
+} // namespace platform
