@@ -3,8 +3,8 @@
 // from at start and written to at close, and the meeting point of the three views that
 // show it (the view half is MessageViews).
 
-#include "messages/messagerecord.h"
-#include "messages/messageviews.h"
+#include "messages/core/messagerecord.h"
+#include "messages/widgets/messageviews.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -5,8 +5,8 @@
 // run in a child process each, so that every one starts on a fresh heap as a program
 // starting up would (a heap warm from an earlier run would hide the cost of new pages).
 
-#include "messages/folderdb.h"
-#include "messages/messagestore.h"
+#include "messages/core/folderdb.h"
+#include "messages/core/messagestore.h"
 
 #include <QElapsedTimer>
 #include <QFile>

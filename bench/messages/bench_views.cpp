@@ -6,13 +6,13 @@
 //    of growing size: the time must grow with the store, not with its square.
 // Each figure is the best of five.
 
-#include "messages/foldertreemodel.h"
-#include "messages/leftview.h"
-#include "messages/messagelistmodel.h"
-#include "messages/messagestore.h"
-#include "messages/messageviews.h"
-#include "messages/rightlistview.h"
-#include "messages/rightview.h"
+#include "messages/core/messagestore.h"
+#include "messages/models/foldertreemodel.h"
+#include "messages/models/messagelistmodel.h"
+#include "messages/widgets/leftview.h"
+#include "messages/widgets/messageviews.h"
+#include "messages/widgets/rightlistview.h"
+#include "messages/widgets/rightview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -11,8 +11,8 @@
 
 #include "contacts/widgets/contactsdlg.h"
 #include "frame/mainframe.h"
-#include "messages/leftview.h"
-#include "messages/rightlistview.h"
+#include "messages/widgets/leftview.h"
+#include "messages/widgets/rightlistview.h"
 #include "platform/messageboxservice.h"
 
 #include "../devlink/device/simpager.h"

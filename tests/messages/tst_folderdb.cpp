@@ -1,5 +1,5 @@
-#include "messages/folderdb.h"
-#include "messages/messagestore.h"
+#include "messages/core/folderdb.h"
+#include "messages/core/messagestore.h"
 #include "platform/atomicfile.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "messages/messagestore.h"
+#include "messages/core/messagestore.h"
 #include "randomstore.h"
 
 #include <QTest>

@@ -1,9 +1,9 @@
 // quillbox-cli folderdb: the folder database file as JSON, and the close of the store.
 
-#include "messages/archive.h"
-#include "messages/folderdb.h"
-#include "messages/mailexport.h"
-#include "messages/messagestore.h"
+#include "messages/core/archive.h"
+#include "messages/core/folderdb.h"
+#include "messages/core/mailexport.h"
+#include "messages/core/messagestore.h"
 #include "platform/inputfile.h"
 #include "tools/cli/command.h"
 #include "tools/common/recordjson.h"
@@ -62,8 +62,8 @@ int search(const QStringList& args)
     std::vector<std::string> words;
     try {
         for (const QString& word : pos) {
-            for (std::string& w : archive::searchWords(
-                     recordjson::utf8ToBytes(word.toStdString(), "WORDS")))
+            for (std::string& w :
+                 archive::searchWords(recordjson::utf8ToBytes(word.toStdString(), "WORDS")))
                 words.push_back(std::move(w));
         }
     } catch (const recordjson::FormError& e) {
@@ -91,8 +91,8 @@ int exportMessages(const QStringList& args)
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The folder database."));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The file to write."));
-    parser.addOption({QStringLiteral("format"), QStringLiteral("mbox or csv."),
-                      QStringLiteral("FORMAT")});
+    parser.addOption(
+        {QStringLiteral("format"), QStringLiteral("mbox or csv."), QStringLiteral("FORMAT")});
     parser.addOption({QStringLiteral("folder"),
                       QStringLiteral("Only the messages of the folder numbered ID."),
                       QStringLiteral("ID")});
@@ -296,11 +296,12 @@ int close(const QStringList& args)
 
 int runFolderDb(const QStringList& args)
 {
-    return dispatch(args, "folderdb", {{"dump", dump},
-                                         {"build", build},
-                                         {"close", close},
-                                         {"search", search},
-                                         {"export", exportMessages}});
+    return dispatch(args, "folderdb",
+                    {{"dump", dump},
+                     {"build", build},
+                     {"close", close},
+                     {"search", search},
+                     {"export", exportMessages}});
 }
 
 } // namespace cli

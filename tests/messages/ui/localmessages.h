@@ -1,7 +1,7 @@
 #pragma once
 // What the tests of the message models and views share.
 
-#include "messages/messagestore.h"
+#include "messages/core/messagestore.h"
 
 #include <QStringList>
 

@@ -1,9 +1,10 @@
 // The two item models over the message store, without any view: rows, texts and flags,
 // the folder commands, and drops, each under QAbstractItemModelTester.
 
-#include "messages/foldertreemodel.h"
-#include "messages/messagelistmodel.h"
-#include "messages/searchresultsmodel.h"
+#include "messages/models/foldertreemodel.h"
+#include "messages/models/messagedrag.h"
+#include "messages/models/messagelistmodel.h"
+#include "messages/models/searchresultsmodel.h"
 
 #include "localmessages.h"
 
@@ -257,7 +258,7 @@ private Q_SLOTS:
         QVERIFY(drag);
         QCOMPARE(drag->messageIds, (std::vector<qint32>{3, 5}));
         QCOMPARE(drag->sourceFolderId, 20);
-        QCOMPARE(drag->storeTag, MessageListModel::storeTagOf(s.store));
+        QCOMPARE(drag->storeTag, MessageDrag::storeTagOf(s.store));
         QCOMPARE(drag->encode(), bytes);
         // Damaged payloads decode to nothing: short, cut, a tail, a count beyond the bytes.
         QByteArray huge = bytes;

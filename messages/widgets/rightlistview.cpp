@@ -1,0 +1,66 @@
+#include "messages/widgets/rightlistview.h"
+
+#include "messages/core/archive.h"
+#include "messages/core/messagestore.h"
+#include "messages/models/messagelistmodel.h"
+#include "messages/widgets/exportmessages.h"
+#include "messages/widgets/messageviews.h"
+#include "platform/bytes.h"
+
+CRightListView::CRightListView(MessageViews& doc, QWidget* parent)
+    : CMessageTableView(doc, &doc.listModel(), parent), m_model(&doc.listModel())
+{
+    setObjectName(QStringLiteral("messageList"));
+    m_model->setRowIcon(QIcon::fromTheme(QStringLiteral("mail-message"),
+                                         style()->standardIcon(QStyle::SP_FileIcon)));
+}
+
+CRightListView::~CRightListView() = default;
+
+void CRightListView::InitMessageList()
+{
+    sizeColumns(false);
+    m_doc.SetListView(this);
+}
+
+std::vector<qint32> CRightListView::selectedMessageIds() const
+{
+    std::vector<qint32> ids;
+    for (const int row : selectedRows())
+        ids.push_back(m_model->messageId(row));
+    return ids;
+}
+
+bool CRightListView::offersMenu() const
+{
+    return m_model->hasFolder();
+}
+
+bool CRightListView::mayDelete(const std::vector<int>&) const
+{
+    return !m_model->folderIsPager();
+}
+
+bool CRightListView::copiesOnly(const std::vector<int>&) const
+{
+    return m_model->dragCopiesOnly();
+}
+
+void CRightListView::OnMessageDelete()
+{
+    // Always the rows that are selected now: the row that changed last may be one that
+    // was just taken out of the selection.
+    m_model->deleteRows(selectedRows());
+}
+
+void CRightListView::OnMessageExport()
+{
+    const MessageRecord* folder =
+        m_doc.store().findFolder(m_model->folderParentId(), m_model->folderId());
+    const std::vector<qint32> ids = selectedMessageIds();
+    if (!folder || ids.empty())
+        return;
+    ExportMessages(this, m_doc.store().records(),
+                   archive::findMessages(m_doc.store().records(), ids),
+                   platform::toDisplay(folder->strName));
+}
