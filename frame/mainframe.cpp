@@ -138,8 +138,9 @@ void CMainFrame::createClientArea()
     m_pSplitter = new QSplitter(Qt::Horizontal, m_pClient);
     m_pSplitter->setObjectName(QStringLiteral("splitter"));
     m_pSplitter->setChildrenCollapsible(false);
-    m_pLeftView = new CLeftView(m_doc, m_pSplitter);
-    m_pRightView = new CRightView(m_doc, m_pSplitter);
+    m_pLeftView = new CLeftView(m_doc.models(), m_pSplitter);
+    m_pRightView = new CRightView(m_doc.models(), m_pSplitter);
+    m_pRightView->followTree(m_pLeftView);
     m_pSplitter->addWidget(m_pLeftView);
     m_pSplitter->addWidget(m_pRightView);
     // The tree keeps its width when the window grows; the message panes take the rest.

@@ -9,8 +9,8 @@
 #include "messages/core/messagestore.h"
 #include "messages/models/foldertreemodel.h"
 #include "messages/models/messagelistmodel.h"
+#include "messages/models/messagemodels.h"
 #include "messages/widgets/leftview.h"
-#include "messages/widgets/messageviews.h"
 #include "messages/widgets/rightlistview.h"
 #include "messages/widgets/rightview.h"
 
@@ -75,17 +75,18 @@ void addMessages(MessageStore& store, qint32 folderId, int count)
 struct Window
 {
     MessageStore store;
-    MessageViews doc{store};
+    MessageModels models{store};
     QWidget top;
     CLeftView* tree = nullptr;
     CRightView* right = nullptr;
 
     void build()
     {
-        doc.setFolderDbLoaded(true);
+        store.SetUpFolders(false);
         auto* layout = new QHBoxLayout(&top);
-        tree = new CLeftView(doc);
-        right = new CRightView(doc);
+        tree = new CLeftView(models);
+        right = new CRightView(models);
+        right->followTree(tree);
         layout->addWidget(tree);
         layout->addWidget(right);
         tree->BuildFolderTree();

@@ -110,6 +110,16 @@ void MessageStore::RemovePagerRecords(bool all)
     });
 }
 
+void MessageStore::SetUpFolders(bool createDefaultLocalFolders)
+{
+    RemovePagerRecords(true);
+    AddPagerFolders();
+    if (createDefaultLocalFolders) {
+        for (const char* name : kDefaultLocalFolderNames)
+            InsertFolder(name, "LocalFolder", PARENT_LOCAL);
+    }
+}
+
 void MessageStore::AddPagerFolders()
 {
     qint32 number = 1;

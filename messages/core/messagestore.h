@@ -29,6 +29,11 @@ public:
     void RemovePagerRecords(bool all);
     // Appends the fourteen pager folder records (numbers 1..14, parent -1, "PAGER").
     void AddPagerFolders();
+    // Once the folder database was read (or found missing): the pager side becomes exactly
+    // the fourteen pager folders, for pager records that came in with a database from
+    // elsewhere would show every folder twice; on a first run (no database read) the
+    // default local folders are created.
+    void SetUpFolders(bool createDefaultLocalFolders);
     // Replaces the pager-side messages by a download's (names of folders 4..14 from slots).
     void TakeDownloadedMessages(const std::vector<DeviceMessage>& messages,
                                 const FolderNameSlots& folderNames);

@@ -62,19 +62,6 @@ void FolderTreeModel::setIcons(const QIcon& pagerRoot, const QIcon& localRoot, c
     m_folderIcon = folder;
 }
 
-void FolderTreeModel::buildTree(bool createDefaultLocalFolders)
-{
-    // The pager side is always exactly these fourteen folders; pager records that came in
-    // with a database from elsewhere would otherwise show every folder twice.
-    m_store.RemovePagerRecords(true);
-    m_store.AddPagerFolders();
-    if (createDefaultLocalFolders) {
-        for (const char* name : kDefaultLocalFolderNames)
-            m_store.InsertFolder(name, "LocalFolder", PARENT_LOCAL);
-    }
-    reload();
-}
-
 void FolderTreeModel::reload()
 {
     beginResetModel();

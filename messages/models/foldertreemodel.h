@@ -30,10 +30,8 @@ public:
 
     void setIcons(const QIcon& pagerRoot, const QIcon& localRoot, const QIcon& folder);
 
-    // The pager side becomes exactly the fourteen pager folders; on a first run (no
-    // database) the default local folders are created; then the rows are built anew.
-    void buildTree(bool createDefaultLocalFolders);
-    // Rows built anew from the store (after it was changed behind the model's back).
+    // Rows built anew from the store: once its folders are set up after the folder database
+    // was read, and after it was changed behind the model's back.
     void reload();
     // The pager folders' names and counts again, after a download was taken in.
     void refreshPagerFolders();

@@ -4,9 +4,9 @@
 #include "messages/core/messagerecord.h"
 #include "messages/core/messagestore.h"
 #include "messages/models/foldertreemodel.h"
+#include "messages/models/messagemodels.h"
 #include "messages/models/searchresultsmodel.h"
 #include "messages/widgets/exportmessages.h"
-#include "messages/widgets/messageviews.h"
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 #include "platform/renamedelegate.h"
@@ -38,8 +38,8 @@ QIcon folderIcon(const QStyle* style)
 
 } // namespace
 
-CLeftView::CLeftView(MessageViews& doc, QWidget* parent)
-    : QTreeView(parent), m_doc(doc), m_model(doc.folderModel()),
+CLeftView::CLeftView(MessageModels& models, QWidget* parent)
+    : QTreeView(parent), m_models(models), m_model(models.folderModel()),
       m_actNewFolder(new QAction(QStringLiteral("New Folder"), this)),
       m_actDelete(new QAction(QStringLiteral("Delete"), this)),
       m_actReName(new QAction(QStringLiteral("ReName"), this)),
@@ -51,6 +51,7 @@ CLeftView::CLeftView(MessageViews& doc, QWidget* parent)
                      themedIcon("drive-harddisk", style(), QStyle::SP_DriveHDIcon),
                      folderIcon(style()));
     setModel(&m_model);
+    setSelectionModel(&models.folderSelection());
     setHeaderHidden(true);
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -89,8 +90,7 @@ CLeftView::~CLeftView()
 
 void CLeftView::BuildFolderTree()
 {
-    m_doc.SetTreeView(this);
-    m_model.buildTree(!m_doc.folderDbLoaded());
+    m_model.reload();
     expand(m_model.pagerRoot());
     expand(m_model.localRoot());
 }
@@ -116,7 +116,6 @@ void CLeftView::currentChanged(const QModelIndex& current, const QModelIndex& pr
     QTreeView::currentChanged(current, previous);
     m_nCurrentFolderId =
         current.isValid() ? current.data(FolderTreeModel::FolderIdRole).toInt() : 0;
-    Q_EMIT folderSelected(m_model.folder(current));
 }
 
 void CLeftView::restoreCurrent()
@@ -134,7 +133,7 @@ void CLeftView::restoreCurrent()
         scrollTo(again); // the rows built anew are closed: its branch opens
         setCurrentIndex(again);
     } else {
-        Q_EMIT folderSelected(nullptr);
+        m_models.ShowFolder(nullptr);
     }
 }
 
@@ -161,7 +160,7 @@ void CLeftView::onMessagesDropped(const QModelIndex& target)
 {
     // The list then shows where the messages went.
     if (currentIndex() == target)
-        Q_EMIT folderSelected(m_model.folder(target));
+        m_models.ShowFolder(m_model.folder(target));
     else
         setCurrentIndex(target);
 }
@@ -259,7 +258,7 @@ void CLeftView::exportFolder(bool withSubfolders)
     const MessageRecord* folder = m_model.folder(m_contextIndex);
     if (!folder)
         return;
-    const RecordList& records = m_doc.store().records();
+    const RecordList& records = m_models.store().records();
     ExportMessages(
         this, records,
         archive::folderMessages(records, folder->nParentId, folder->nFolderId, withSubfolders),
@@ -270,7 +269,7 @@ bool CLeftView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* even
 {
     // A click on the current folder while a search is shown goes back to that folder (the
     // search ends): it does not also start editing its name, as it would otherwise.
-    if (trigger == SelectedClicked && m_doc.searchModel().isActive())
+    if (trigger == SelectedClicked && m_models.searchModel().isActive())
         return false;
     return QTreeView::edit(index, trigger, event);
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The folder tree of the Messages window: a view over the document's folder tree model,
-// with the folder commands of its context menu and the editing of a folder's name in
-// place. Its current row tells whoever listens which folder to show; drops of messages go
-// to the model, which asks the store what they do.
+// The folder tree of the Messages window: a view over the folder tree model and its
+// selection model, with the folder commands of its context menu and the editing of a
+// folder's name in place. Its current row is the folder the message list shows; drops of
+// messages go to the model, which asks the store what they do.
 
 #include "messages/core/messagerecord.h"
 
@@ -12,7 +12,7 @@
 #include <memory>
 
 class FolderTreeModel;
-class MessageViews;
+class MessageModels;
 class QMenu;
 
 class CLeftView : public QTreeView
@@ -26,15 +26,14 @@ public:
     static constexpr int ID_FOLDER_EXPORT = 32850;
     static constexpr int ID_FOLDER_EXPORT_SUBFOLDERS = 32851;
 
-    explicit CLeftView(MessageViews& doc, QWidget* parent = nullptr);
+    explicit CLeftView(MessageModels& models, QWidget* parent = nullptr);
     ~CLeftView() override;
 
     FolderTreeModel& folderModel() const { return m_model; }
     using QTreeView::edit; // beside the override below
 
-    // Once, after the folder database was read: registers with the document, puts the
-    // pager's folder records in place and opens both branches; on a first run (no database)
-    // also creates the default local folders.
+    // Once, after the folder database was read and the store's folders set up: the rows,
+    // with both branches open.
     void BuildFolderTree();
     // After a message download was taken in: the pager folders with their new names and
     // counts, empty panes, and the user is told.
@@ -66,9 +65,6 @@ public Q_SLOTS:
     void OnFolderExportWithSubfolders();
 
 Q_SIGNALS:
-    // The folder to show (nullptr: a root, or nothing): the current row changed, or messages
-    // were dropped into the current folder, or the rows were built anew.
-    void folderSelected(const MessageRecord* folder);
     // The user chose a row: clicked it (the current one too), or moved to it with the keys.
     void folderChosen();
 
@@ -85,7 +81,7 @@ private:
     void exportFolder(bool withSubfolders);
     void restoreCurrent();
 
-    MessageViews& m_doc;
+    MessageModels& m_models;
     FolderTreeModel& m_model;
     QAction* m_actNewFolder;
     QAction* m_actDelete;

@@ -9,11 +9,13 @@
 
 #include <algorithm>
 
-CMessageTableView::CMessageTableView(MessageViews& doc, QAbstractItemModel* model, QWidget* parent)
-    : QTreeView(parent), m_doc(doc), m_actDelete(new QAction(QStringLiteral("Delete"), this)),
+CMessageTableView::CMessageTableView(MessageModels& models, QAbstractItemModel* model,
+                                     QItemSelectionModel* selection, QWidget* parent)
+    : QTreeView(parent), m_models(models), m_actDelete(new QAction(QStringLiteral("Delete"), this)),
       m_actExport(new QAction(QStringLiteral("Export Messages..."), this))
 {
     setModel(model);
+    setSelectionModel(selection);
     // A report list: no tree decoration, whole rows selected, several at once, and rows of
     // one height so that a folder of any size is laid out at once.
     setRootIsDecorated(false);

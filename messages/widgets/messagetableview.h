@@ -8,7 +8,8 @@
 #include <memory>
 #include <vector>
 
-class MessageViews;
+class MessageModels;
+class QItemSelectionModel;
 class QMenu;
 
 class CMessageTableView : public QTreeView
@@ -36,7 +37,8 @@ public Q_SLOTS:
     virtual void OnMessageExport() = 0;
 
 protected:
-    CMessageTableView(MessageViews& doc, QAbstractItemModel* model, QWidget* parent);
+    CMessageTableView(MessageModels& models, QAbstractItemModel* model,
+                      QItemSelectionModel* selection, QWidget* parent);
 
     // The four columns' widths; the last one stretches to the edge or not.
     void sizeColumns(bool stretchLast);
@@ -49,7 +51,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
     void startDrag(Qt::DropActions supportedActions) override;
 
-    MessageViews& m_doc;
+    MessageModels& m_models;
 
 private:
     QAction* m_actDelete;

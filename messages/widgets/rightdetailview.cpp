@@ -1,15 +1,14 @@
 #include "messages/widgets/rightdetailview.h"
 
 #include "messages/core/messagerecord.h"
-#include "messages/widgets/messageviews.h"
 #include "platform/bytes.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
 
-CRightDetailView::CRightDetailView(MessageViews& doc, QWidget* parent)
-    : QPlainTextEdit(parent), m_doc(doc), m_actCopy(new QAction(QStringLiteral("Copy"), this))
+CRightDetailView::CRightDetailView(QWidget* parent)
+    : QPlainTextEdit(parent), m_actCopy(new QAction(QStringLiteral("Copy"), this))
 {
     setObjectName(QStringLiteral("detailView"));
     setReadOnly(true);
@@ -26,7 +25,6 @@ CRightDetailView::~CRightDetailView() = default;
 
 void CRightDetailView::initialUpdate()
 {
-    m_doc.SetDetailView(this);
     // A cell height of 16 pixels in the proportional face of the system, which gives a
     // character height of about 14.
     QFont face(QStringLiteral("Arial"));

@@ -8,7 +8,6 @@
 
 #include <memory>
 
-class MessageViews;
 class QMenu;
 struct MessageRecord;
 
@@ -19,10 +18,10 @@ class CRightDetailView : public QPlainTextEdit
 public:
     static constexpr int ID_EDIT_COPY = 32808;
 
-    explicit CRightDetailView(MessageViews& doc, QWidget* parent = nullptr);
+    explicit CRightDetailView(QWidget* parent = nullptr);
     ~CRightDetailView() override;
 
-    // Registers with the document and sets the font.
+    // Sets the font.
     void initialUpdate();
     // The header line, then the text; nullptr empties the pane.
     void showMessage(const MessageRecord* message);
@@ -40,6 +39,5 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
-    MessageViews& m_doc;
     QAction* m_actCopy;
 };

@@ -3,12 +3,13 @@
 #include "messages/core/archive.h"
 #include "messages/core/messagestore.h"
 #include "messages/models/messagelistmodel.h"
+#include "messages/models/messagemodels.h"
 #include "messages/widgets/exportmessages.h"
-#include "messages/widgets/messageviews.h"
 #include "platform/bytes.h"
 
-CRightListView::CRightListView(MessageViews& doc, QWidget* parent)
-    : CMessageTableView(doc, &doc.listModel(), parent), m_model(&doc.listModel())
+CRightListView::CRightListView(MessageModels& models, QWidget* parent)
+    : CMessageTableView(models, &models.listModel(), &models.messageSelection(), parent),
+      m_model(&models.listModel())
 {
     setObjectName(QStringLiteral("messageList"));
     m_model->setRowIcon(QIcon::fromTheme(QStringLiteral("mail-message"),
@@ -20,7 +21,6 @@ CRightListView::~CRightListView() = default;
 void CRightListView::InitMessageList()
 {
     sizeColumns(false);
-    m_doc.SetListView(this);
 }
 
 std::vector<qint32> CRightListView::selectedMessageIds() const
@@ -56,11 +56,11 @@ void CRightListView::OnMessageDelete()
 void CRightListView::OnMessageExport()
 {
     const MessageRecord* folder =
-        m_doc.store().findFolder(m_model->folderParentId(), m_model->folderId());
+        m_models.store().findFolder(m_model->folderParentId(), m_model->folderId());
     const std::vector<qint32> ids = selectedMessageIds();
     if (!folder || ids.empty())
         return;
-    ExportMessages(this, m_doc.store().records(),
-                   archive::findMessages(m_doc.store().records(), ids),
+    ExportMessages(this, m_models.store().records(),
+                   archive::findMessages(m_models.store().records(), ids),
                    platform::toDisplay(folder->strName));
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The message list: a view over the document's message list model, one row per message of
-// the folder shown. It deletes messages of local folders and is where messages are
-// dragged from onto the folder tree.
+// The message list: a view over the message list model and its selection model, one row per message
+// of the folder shown. It deletes messages of local folders and is where messages are dragged from
+// onto the folder tree.
 
 #include "messages/widgets/messagetableview.h"
 
@@ -12,10 +12,10 @@ class CRightListView : public CMessageTableView
     Q_OBJECT
 
 public:
-    explicit CRightListView(MessageViews& doc, QWidget* parent = nullptr);
+    explicit CRightListView(MessageModels& models, QWidget* parent = nullptr);
     ~CRightListView() override;
 
-    // Columns and their widths, and registration with the document.
+    // Columns and their widths.
     void InitMessageList();
 
     MessageListModel* messageModel() const { return m_model; }

@@ -1,8 +1,10 @@
 #include "messages/widgets/rightview.h"
 
+#include "messages/models/foldertreemodel.h"
 #include "messages/models/messagelistmodel.h"
+#include "messages/models/messagemodels.h"
 #include "messages/models/searchresultsmodel.h"
-#include "messages/widgets/messageviews.h"
+#include "messages/widgets/leftview.h"
 #include "messages/widgets/rightdetailview.h"
 #include "messages/widgets/rightlistview.h"
 #include "messages/widgets/searchresultsview.h"
@@ -14,12 +16,12 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-CRightView::CRightView(MessageViews& doc, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_pSearchField(new QLineEdit(this)),
+CRightView::CRightView(MessageModels& models, QWidget* parent)
+    : QWidget(parent), m_models(models), m_pSearchField(new QLineEdit(this)),
       m_pSplitter(new QSplitter(Qt::Vertical, this)), m_pListStack(new QStackedWidget(m_pSplitter)),
-      m_pListView(new CRightListView(doc, m_pListStack)),
-      m_pDetailView(new CRightDetailView(doc, m_pSplitter)),
-      m_pSearchView(new CSearchResultsView(doc, m_pListStack))
+      m_pListView(new CRightListView(models, m_pListStack)),
+      m_pDetailView(new CRightDetailView(m_pSplitter)),
+      m_pSearchView(new CSearchResultsView(models, m_pListStack))
 {
     setObjectName(QStringLiteral("rightView"));
     auto* layout = new QVBoxLayout(this);
@@ -36,8 +38,24 @@ CRightView::CRightView(MessageViews& doc, QWidget* parent)
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, &CRightView::focusSearch);
     connect(m_pSearchView, &CSearchResultsView::messageOpened, this, &CRightView::openResult);
-    // The list already holds the folder the tree chose: ending the search shows it.
-    connect(&m_doc, &MessageViews::folderChosen, m_pSearchField, &QLineEdit::clear);
+    // The detail pane shows the current row of the list, or of the results while they show.
+    connect(&models.messageSelection(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                showMessage(current.isValid() ? m_models.listModel().message(current.row())
+                                              : nullptr);
+            });
+    connect(&models.resultSelection(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                showMessage(current.isValid() ? m_models.searchModel().message(current.row())
+                                              : nullptr);
+            });
+    // A list filled anew has no current message; nor have results found anew.
+    connect(&models.listModel(), &QAbstractItemModel::modelReset, this,
+            [this] { showMessage(nullptr); });
+    connect(&models.searchModel(), &QAbstractItemModel::modelReset, this, [this] {
+        if (m_pSearchView->isVisible())
+            showMessage(nullptr);
+    });
 
     m_pListStack->addWidget(m_pListView);
     m_pListStack->addWidget(m_pSearchView);
@@ -75,14 +93,14 @@ bool CRightView::eventFilter(QObject* watched, QEvent* event)
         }
         // The user is about to type: what the search needs is built now.
         if (event->type() == QEvent::FocusIn)
-            m_doc.searchModel().prepare();
+            m_models.searchModel().prepare();
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void CRightView::searchTextChanged(const QString& text)
 {
-    SearchResultsModel& results = m_doc.searchModel();
+    SearchResultsModel& results = m_models.searchModel();
     results.setSearchText(text);
     QWidget* shown = results.isActive() ? static_cast<QWidget*>(m_pSearchView) : m_pListView;
     if (m_pListStack->currentWidget() == shown)
@@ -91,9 +109,9 @@ void CRightView::searchTextChanged(const QString& text)
     // Back to the folder that was shown, with its current message.
     if (shown == m_pListView) {
         const QModelIndex current = m_pListView->currentIndex();
-        m_doc.ShowMessage(current.isValid() ? m_doc.listModel().message(current.row()) : nullptr);
+        showMessage(current.isValid() ? m_models.listModel().message(current.row()) : nullptr);
     } else {
-        m_doc.ShowMessage(nullptr);
+        showMessage(nullptr);
     }
 }
 
@@ -101,5 +119,36 @@ void CRightView::openResult(const MessageRecord* message)
 {
     // The message lives on while the search ends: ending it changes no record.
     m_pSearchField->clear();
-    m_doc.OpenMessage(message);
+    if (!message || !m_pTree)
+        return;
+    const qint32 messageId = message->nMessageId;
+    const QModelIndex folder = m_models.folderModel().findFolder(message->nFolderId);
+    if (!folder.isValid())
+        return;
+    m_pTree->scrollTo(folder); // opens the branches above it
+    m_pTree->setCurrentIndex(folder);
+    const MessageListModel& list = m_models.listModel();
+    for (int row = 0; row < list.rowCount(); ++row) {
+        if (list.messageId(row) == messageId) {
+            const QModelIndex at = list.index(row, 0);
+            m_pListView->setCurrentIndex(at);
+            m_pListView->scrollTo(at);
+            break;
+        }
+    }
+}
+
+void CRightView::followTree(CLeftView* tree)
+{
+    if (m_pTree)
+        disconnect(m_pTree, nullptr, m_pSearchField, nullptr);
+    m_pTree = tree;
+    // The list already holds the folder the tree chose: ending the search shows it.
+    if (tree)
+        connect(tree, &CLeftView::folderChosen, m_pSearchField, &QLineEdit::clear);
+}
+
+void CRightView::showMessage(const MessageRecord* message)
+{
+    m_pDetailView->showMessage(message);
 }

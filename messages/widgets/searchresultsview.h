@@ -1,7 +1,7 @@
 #pragma once
-// The results of a search across all folders: a view over the document's search model, in
-// place of the message list while a search is on. A result's own folder decides what may be
-// done with it: local messages are deleted and moved, pager messages only copied.
+// The results of a search across all folders: a view over the search results model and its
+// selection model, in place of the message list while a search is on. A result's own folder decides
+// what may be done with it: local messages are deleted and moved, pager messages only copied.
 
 #include "messages/widgets/messagetableview.h"
 
@@ -13,7 +13,7 @@ class CSearchResultsView : public CMessageTableView
     Q_OBJECT
 
 public:
-    explicit CSearchResultsView(MessageViews& doc, QWidget* parent = nullptr);
+    explicit CSearchResultsView(MessageModels& models, QWidget* parent = nullptr);
     ~CSearchResultsView() override;
 
     SearchResultsModel* resultsModel() const { return m_model; }

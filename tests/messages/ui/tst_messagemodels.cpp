@@ -41,7 +41,8 @@ struct Store
 
     Store()
     {
-        tree.buildTree(true);
+        store.SetUpFolders(true);
+        tree.reload();
         store.TakeDownloadedMessages({download(1, "p1"), download(1, "p2")}, {});
         tree.refreshPagerFolders();
         for (const char* text : {"l1", "l2", "l3"})
@@ -136,7 +137,8 @@ private Q_SLOTS:
         db.InsertFolder("Loop B", "x", 40);
         FolderTreeModel tree(db);
         Tester tester(&tree, kReport);
-        tree.buildTree(false);
+        db.SetUpFolders(false);
+        tree.reload();
         QCOMPARE(childTexts(tree, tree.localRoot()), texts("Work(0)"));
         QCOMPARE(childTexts(tree, tree.findFolder(30)), texts("Old(0)"));
         QCOMPARE(tree.rowCount(tree.pagerRoot()), PAGER_FOLDER_COUNT);
