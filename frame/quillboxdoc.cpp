@@ -34,8 +34,8 @@ int CQuillboxDoc::LoadFolderDb(QWidget* parent)
 bool CQuillboxDoc::ReadFolderDb(QWidget* parent)
 {
     MessageStore& s = store();
-    s.counters().ListItemDataCNT = m_settings.ListItemDataCNT;
-    s.counters().TreeItemDataCNT = m_settings.TreeItemDataCNT;
+    s.counters().nextMessageId = m_settings.ListItemDataCNT;
+    s.counters().nextFolderId = m_settings.TreeItemDataCNT;
 
     const QString path = folderDbPath();
     m_strReadPath = path;
@@ -151,8 +151,8 @@ bool CQuillboxDoc::SaveFolderDb(QString* error)
     StoreCounters counters;
     const bool written = store().SaveFolderDb(path, m_dwFileHeader, error, &counters);
     if (written) {
-        m_settings.ListItemDataCNT = counters.ListItemDataCNT;
-        m_settings.TreeItemDataCNT = counters.TreeItemDataCNT;
+        m_settings.ListItemDataCNT = counters.nextMessageId;
+        m_settings.TreeItemDataCNT = counters.nextFolderId;
     }
     return written;
 }

@@ -62,7 +62,7 @@ void addMessages(MessageStore& store, qint32 folderId, int count)
         m.strTitle = MessageTitle(m.strText);
         m.strDate = "2024-03-09 07:05";
         m.strOrigin = std::to_string(1);
-        m.nMessageId = store.counters().ListItemDataCNT++;
+        m.nMessageId = store.counters().nextMessageId++;
         MessageRecord companion = m;
         companion.nKind = KIND_COMPANION;
         companion.strAddress.clear();
@@ -110,7 +110,7 @@ void fillStore(MessageStore& store, int folders, int messagesEach)
 
 void selectFolder(Window& w, int messages)
 {
-    w.store.counters().TreeItemDataCNT = FIRST_LOCAL_FOLDER_ID;
+    w.store.counters().nextFolderId = FIRST_LOCAL_FOLDER_ID;
     fillStore(w.store, 10, 10000); // 100,000 other messages around the big folder
     const qint32 big = w.store.InsertFolder("Big", "LocalFolder", PARENT_LOCAL).nFolderId;
     addMessages(w.store, big, messages);

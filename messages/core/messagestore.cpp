@@ -170,8 +170,8 @@ void MessageStore::TakeDownloadedMessages(const std::vector<DeviceMessage>& mess
             message.strTitle = MessageTitle(in.strText);
             message.strDate = MessageDate(in.nYear, in.nMonth, in.nDay, in.nHour, in.nMinute);
             message.strOrigin = std::to_string(in.nFolder);
-            message.nMessageId = m_counters.ListItemDataCNT;
-            m_counters.ListItemDataCNT = nextNumber(m_counters.ListItemDataCNT);
+            message.nMessageId = m_counters.nextMessageId;
+            m_counters.nextMessageId = nextNumber(m_counters.nextMessageId);
 
             MessageRecord companion = message;
             companion.nKind = KIND_COMPANION;
@@ -276,9 +276,9 @@ MessageRecord& MessageStore::InsertFolder(std::string_view name, std::string_vie
     folder.strName = name;
     folder.strParentName = parentName;
     folder.nKind = KIND_FOLDER;
-    folder.nFolderId = m_counters.TreeItemDataCNT;
+    folder.nFolderId = m_counters.nextFolderId;
     folder.nParentId = parentId;
-    m_counters.TreeItemDataCNT = nextNumber(m_counters.TreeItemDataCNT);
+    m_counters.nextFolderId = nextNumber(m_counters.nextFolderId);
     m_records.push_back(std::move(folder));
     return m_records.back();
 }
@@ -441,7 +441,7 @@ int MessageStore::CopyMessages(std::span<const qint32> messageIds, qint32 destFo
         copy.strAddress = message.strAddress;
         copy.strHeader = message.strHeader;
         copy.strText = message.strText;
-        copy.nMessageId = m_counters.ListItemDataCNT;
+        copy.nMessageId = m_counters.nextMessageId;
         const qint32 newId = copy.nMessageId;
         const qint32 oldId = message.nMessageId;
         m_records.push_back(std::move(copy));
@@ -476,7 +476,7 @@ int MessageStore::CopyMessages(std::span<const qint32> messageIds, qint32 destFo
             }
         }
         ++dest->nCount;
-        m_counters.ListItemDataCNT = nextNumber(m_counters.ListItemDataCNT);
+        m_counters.nextMessageId = nextNumber(m_counters.nextMessageId);
         ++done;
     }
     return done;

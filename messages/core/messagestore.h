@@ -11,8 +11,9 @@
 // The two number counters of the settings that the store hands out and recomputes.
 struct StoreCounters
 {
-    qint32 ListItemDataCNT = 1;  // next free message number
-    qint32 TreeItemDataCNT = 20; // next free folder number
+    // The store's side of the settings' ListItemDataCNT and TreeItemDataCNT.
+    qint32 nextMessageId = 1; // next free message number
+    qint32 nextFolderId = 20; // next free folder number
 };
 
 class MessageStore
@@ -54,7 +55,7 @@ public:
     // --- folders ----------------------------------------------------------------------
     // "New Folder", then "New Folder-1", ... : one pass over the sibling texts as shown.
     static std::string NewFolderName(std::span<const std::string> siblingTexts);
-    // Appends a local folder numbered TreeItemDataCNT (which then goes up by one).
+    // Appends a local folder numbered nextFolderId (which then goes up by one).
     MessageRecord& InsertFolder(std::string_view name, std::string_view parentName,
                                 qint32 parentId);
     // The folder, its subfolders at any depth, and all their messages and companions.

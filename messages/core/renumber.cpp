@@ -62,8 +62,8 @@ public:
                 ++messageCounter;
             }
         }
-        m_counters.TreeItemDataCNT = clampToNumber(folderCounter + 1);
-        m_counters.ListItemDataCNT = clampToNumber(messageCounter + 1);
+        m_counters.nextFolderId = clampToNumber(folderCounter + 1);
+        m_counters.nextMessageId = clampToNumber(messageCounter + 1);
     }
 
     // Only the local side is ever renumbered (and written).
@@ -142,8 +142,8 @@ void MessageStore::RaiseCountersAboveRecords()
         topFolder = std::max<qint64>(topFolder, r.nParentId);
         topMessage = std::max<qint64>(topMessage, r.nMessageId);
     }
-    if (m_counters.TreeItemDataCNT <= topFolder)
-        m_counters.TreeItemDataCNT = clampToNumber(topFolder + 1);
-    if (m_counters.ListItemDataCNT <= topMessage)
-        m_counters.ListItemDataCNT = clampToNumber(topMessage + 1);
+    if (m_counters.nextFolderId <= topFolder)
+        m_counters.nextFolderId = clampToNumber(topFolder + 1);
+    if (m_counters.nextMessageId <= topMessage)
+        m_counters.nextMessageId = clampToNumber(topMessage + 1);
 }

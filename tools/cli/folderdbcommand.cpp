@@ -267,8 +267,8 @@ int close(const QStringList& args)
         return status;
     MessageStore store;
     if (!intOption(parser, QStringLiteral("folder-counter"), 20,
-                   &store.counters().TreeItemDataCNT) ||
-        !intOption(parser, QStringLiteral("message-counter"), 1, &store.counters().ListItemDataCNT))
+                   &store.counters().nextFolderId) ||
+        !intOption(parser, QStringLiteral("message-counter"), 1, &store.counters().nextMessageId))
         return EXIT_USAGE;
     const QStringList pos = parser.positionalArguments();
     const folderdb::ReadResult result = folderdb::readFile(pos.at(0), store.records());
@@ -287,8 +287,8 @@ int close(const QStringList& args)
         printError(QStringLiteral("%1: %2").arg(pos.at(1), error));
         return EXIT_INPUT;
     }
-    printOut("TreeItemDataCNT=" + std::to_string(written.TreeItemDataCNT) + "\n" +
-             "ListItemDataCNT=" + std::to_string(written.ListItemDataCNT) + "\n");
+    printOut("TreeItemDataCNT=" + std::to_string(written.nextFolderId) + "\n" +
+             "ListItemDataCNT=" + std::to_string(written.nextMessageId) + "\n");
     return EXIT_OK;
 }
 

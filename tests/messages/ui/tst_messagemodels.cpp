@@ -130,7 +130,7 @@ private Q_SLOTS:
         // it carried give no second set, and folders naming each other as parents end.
         MessageStore db;
         db.AddPagerFolders();
-        db.counters().TreeItemDataCNT = 30;
+        db.counters().nextFolderId = 30;
         db.InsertFolder("Work", "LocalFolder", PARENT_LOCAL);
         db.InsertFolder("Old", "Work(0)", 30);
         db.InsertFolder("Loop A", "x", 41);
