@@ -8,6 +8,7 @@
 // Run it on a real X server (Xvfb will do) for the desktop's fonts and icons.
 
 #include "programrun.h"
+#include "tests/support/scripteddialogs.h"
 
 #include "contacts/widgets/contactsdlg.h"
 #include "frame/mainframe.h"

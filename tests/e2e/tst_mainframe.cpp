@@ -3,6 +3,7 @@
 // copy at start-up, a download with no pager, Help, and the command line.
 
 #include "programrun.h"
+#include "tests/support/scripteddialogs.h"
 
 #include "contacts/core/recoverycopy.h"
 #include "contacts/widgets/contactsdlg.h"

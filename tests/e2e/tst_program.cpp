@@ -5,6 +5,7 @@
 // the same database, a stop signal during start-up).
 
 #include "programrun.h"
+#include "tests/support/scripteddialogs.h"
 
 #include "contacts/core/recoverycopy.h"
 #include "contacts/widgets/contactdlg.h"

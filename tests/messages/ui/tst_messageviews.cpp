@@ -10,6 +10,7 @@
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "tests/platform/widgettest.h"
+#include "tests/support/scripteddialogs.h"
 
 #include "localmessages.h"
 
