@@ -227,11 +227,10 @@ void Sync::readChanges(SyncState& state, Outcome& out)
             if (!ms.syncToken.isEmpty())
                 state.syncToken = ms.syncToken;
             listed = true;
-        } else if (reply.status >= 500) {
-            refused(reply, QStringLiteral("the list of changes"));
         }
-        // Any other answer (a stale token: 403 or 409 with valid-sync-token, a server
-        // without sync-collection) falls back to the listing.
+        // Any other answer falls back to the listing: a stale token (403 or 409 with
+        // valid-sync-token), a server without sync-collection, or one that fails on a token
+        // it no longer knows (500). A server that is down fails the listing too.
     }
     if (!listed) {
         state.syncToken.clear();
@@ -377,6 +376,7 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                 QByteArray card; // empty: a delete
                 bool create = false;
                 std::string name;
+                size_t index = 0; // in the merged book
             };
             std::vector<Change> changes;
             QSet<QString> kept;
@@ -390,14 +390,14 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                     const StoredCard& card = state.cards[found->second];
                     const QByteArray edited = editCard(card.bytes, contact);
                     if (edited != card.bytes)
-                        changes.push_back({found->second, edited, false, displayName(contact)});
+                        changes.push_back({found->second, edited, false, displayName(contact), i});
                     continue;
                 }
                 const QString name =
                     QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral(".vcf");
                 const QString href = key(m_collection.resolved(QUrl(name)).toString());
                 changes.push_back({href, newCard(contact, uid, newVersion), true,
-                                   displayName(contact)});
+                                   displayName(contact), i});
             }
             QSet<std::string> unfitUids;
             for (const contactmerge::Unfit& u : result.unfit())
@@ -417,6 +417,10 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
             if (round == 0 && beforeChanges)
                 beforeChanges();
 
+            // The book keeps what the server's cards read as, so that a field the card
+            // cannot give back as it was (an empty e-mail before a filled one) does not
+            // count as a change at every sync.
+            std::vector<ContactRecord> contacts = result.contacts();
             bool again = false;
             for (const Change& c : changes) {
                 const QUrl target = m_collection.resolved(QUrl(c.href));
@@ -459,6 +463,9 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                     card.bytes = back.body;
                     card.etag = back.etag;
                 }
+                const ContactRecord readBack = readServerCard(card.bytes).contact;
+                for (const ContactField& field : kContactFields)
+                    contacts[c.index].*field.member = readBack.*field.member;
                 (c.create ? out.created : out.updated)++;
             }
             if (!again || round + 1 >= kMaxRounds) {
@@ -473,7 +480,7 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                     const ServerCard read = readServerCard(card.bytes);
                     card.base = merged.contains(read.uid.empty() ? href.toStdString() : read.uid);
                 }
-                out.book = {result.contacts(), result.uids(), local.groups};
+                out.book = {contacts, result.uids(), local.groups};
                 out.state = state;
                 return out;
             }

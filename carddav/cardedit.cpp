@@ -110,6 +110,15 @@ QByteArray freshLines(const ContactRecord& contact, FieldSet only, vcard::Versio
     return out;
 }
 
+// The fresh lines with the card's own line ends: a card that came through XML has LF only.
+QByteArray inCardLineEnds(const QByteArray& card, QByteArray lines)
+{
+    const qsizetype end = card.indexOf('\n');
+    if (end > 0 && card[end - 1] != '\r')
+        lines.replace("\r\n", "\n");
+    return lines;
+}
+
 QByteArray withInserted(QByteArray card, const QByteArray& lines)
 {
     // Before the last END:VCARD; a card damaged there gets them at its end.
@@ -182,48 +191,57 @@ QByteArray editCard(const QByteArray& stored, const ContactRecord& contact)
         return stored;
     const std::vector<Entry> entries = splitCard(stored);
 
-    // What each property feeds: the fields that change when the card is read without it.
+    // The field each property holds: of the fields that change when the card is read
+    // without it, the first (the others are numbers or e-mails that move up into its
+    // place); an N holds both names.
     std::vector<FieldSet> feeds(entries.size());
+    std::vector<FieldSet> holds(entries.size());
     std::vector<bool> dropped(entries.size(), false);
+    FieldSet names;
+    names[0] = names[1] = true;
     for (size_t i = 0; i < entries.size(); ++i) {
         if (structural(entries[i].name))
             continue;
         dropped[i] = true;
         feeds[i] = differing(readServerCard(joinCard(entries, dropped)).contact, current.contact);
         dropped[i] = false;
-    }
-    // Rewritten: every property behind a changed field, and with it the fields it feeds (an
-    // N holds both names); the names bring the FN along.
-    FieldSet rewritten = changed;
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if ((feeds[i] & changed).any()) {
-            dropped[i] = true;
-            rewritten |= feeds[i];
+        if ((feeds[i] & ~names).none()) {
+            holds[i] = feeds[i];
+            continue;
         }
-    }
-    if (rewritten[0] || rewritten[1]) {
-        for (size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i].name == "FN" || entries[i].name == "N") {
-                dropped[i] = true;
-                rewritten |= feeds[i];
+        for (size_t f = 0; f < kContactFields.size(); ++f) {
+            if (feeds[i][f]) {
+                holds[i][f] = true;
+                break;
             }
         }
-        rewritten[0] = rewritten[1] = true;
     }
-    // The fresh lines take the place of the first property they replace.
-    QByteArray edited;
-    bool placed = false;
-    const QByteArray lines = freshLines(contact, rewritten, current.version);
+    // Rewritten: the changed fields, both names when either changed (with FN and N).
+    FieldSet rewritten = changed;
+    if ((changed & names).any())
+        rewritten |= names;
     for (size_t i = 0; i < entries.size(); ++i) {
-        if (dropped[i] && !placed) {
-            edited += lines;
-            placed = true;
-        }
-        if (!dropped[i])
-            edited += entries[i].raw;
+        const bool nameLine = entries[i].name == "FN" || entries[i].name == "N";
+        dropped[i] = (holds[i] & rewritten).any() || (nameLine && (rewritten & names).any());
     }
-    if (!placed)
-        edited = withInserted(edited, lines);
+    // Each property rewritten in its place; a field no property held goes before END.
+    QByteArray edited;
+    FieldSet placed;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (!dropped[i]) {
+            edited += entries[i].raw;
+            continue;
+        }
+        const bool nameLine = entries[i].name == "FN" || entries[i].name == "N";
+        const FieldSet here = ((nameLine ? names : holds[i]) & rewritten) & ~placed;
+        if (here.any())
+            edited += inCardLineEnds(stored, freshLines(contact, here, current.version));
+        placed |= here;
+    }
+    if ((rewritten & ~placed).any()) {
+        edited = withInserted(edited, inCardLineEnds(stored, freshLines(contact, rewritten & ~placed,
+                                                                        current.version)));
+    }
     if (sameFields(readServerCard(edited).contact, contact))
         return edited;
     // The card's other numbers or e-mails took the places differently: every mapped property
@@ -235,13 +253,13 @@ QByteArray editCard(const QByteArray& stored, const ContactRecord& contact)
         const bool mapped = std::find(std::begin(kMapped), std::end(kMapped),
                                       entries[i].name) != std::end(kMapped);
         dropped[i] = mapped || feeds[i].any();
-        if (dropped[i] && feeds[i].none() && entries[i].name != "FN" && entries[i].name != "N")
+        if (mapped && feeds[i].none() && entries[i].name != "FN" && entries[i].name != "N")
             extras += entries[i].raw;
     }
     FieldSet all;
     all.set();
     return withInserted(joinCard(entries, dropped),
-                        freshLines(contact, all, current.version) + extras);
+                        inCardLineEnds(stored, freshLines(contact, all, current.version)) + extras);
 }
 
 } // namespace carddav

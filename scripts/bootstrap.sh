@@ -13,6 +13,8 @@ packages=(
   dpkg-dev file desktop-file-utils appstream groff-base
   # The message export is read back by Python's own mail and CSV readers.
   python3
+  # The CardDAV tests and bench run against real servers on 127.0.0.1.
+  python3-radicale xandikos
 )
 
 missing=()

@@ -178,6 +178,8 @@ int sync(const QStringList& args)
         }
     }
     Json report = mergeToJson(*outcome.merge);
+    // The book as kept: the merge's, with what the server's cards read back as.
+    report["merged"] = bookToJson(outcome.book.contacts, outcome.book.groups, outcome.book.uids);
     Json left = Json::array();
     for (const carddav::LeftOnServer& l : outcome.left) {
         left.push_back({{"href", l.href.toStdString()},
