@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QUuid>
 
+#include <algorithm>
 #include <map>
 
 namespace carddav {
@@ -357,18 +358,6 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                 {remoteContacts, remoteUids, {}});
             result.chooseAll(options.prefer);
             out.merge = result;
-            if (result.massDeletion() && !options.allowDeletes) {
-                using contactmerge::Side;
-                throw Stop{Failure::MassDeletion,
-                           QStringLiteral("the sync would delete %1 of the %2 contacts of the "
-                                          "book and %3 of the %4 on the server; "
-                                          "--allow-deletes syncs all the same")
-                               .arg(result.deleted(Side::Local))
-                               .arg(result.sideContacts(Side::Local))
-                               .arg(result.deleted(Side::Remote))
-                               .arg(result.sideContacts(Side::Remote))};
-            }
-
             // What goes to the server: cards edited or made, cards deleted.
             struct Change
             {
@@ -405,6 +394,30 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
             for (const auto& [uid, href] : hrefOf) {
                 if (!kept.contains(href) && !unfitUids.contains(uid))
                     changes.push_back({href, {}, false, uid});
+            }
+
+            // The guard against mass deletion counts what would really go: a card the book
+            // cannot hold stays on the server and is not deleted, whatever the merge's own
+            // count of contacts left out says.
+            const int serverDeletes = int(std::count_if(
+                changes.begin(), changes.end(), [](const Change& c) { return c.card.isEmpty(); }));
+            QSet<std::string> mergedUids(result.uids().begin(), result.uids().end());
+            const int localDeletes = int(std::count_if(
+                mine.uids.begin(), mine.uids.end(), [&](const std::string& uid) {
+                    return !mergedUids.contains(uid) && !unfitUids.contains(uid);
+                }));
+            const int serverCards = int(remoteUids.size());
+            const int localContacts = int(mine.uids.size());
+            if (!options.allowDeletes &&
+                (serverDeletes * 2 > serverCards || localDeletes * 2 > localContacts)) {
+                throw Stop{Failure::MassDeletion,
+                           QStringLiteral("the sync would delete %1 of the %2 contacts of the "
+                                          "book and %3 of the %4 cards on the server; "
+                                          "--allow-deletes syncs all the same")
+                               .arg(localDeletes)
+                               .arg(localContacts)
+                               .arg(serverDeletes)
+                               .arg(serverCards)};
             }
 
             if (options.dryRun) {

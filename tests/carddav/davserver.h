@@ -102,6 +102,9 @@ public:
                                            : QStringLiteral("user/contacts/addressbook/"));
     }
 
+    // Radicale's folder of the address book: cards written there are the server's at once.
+    QString bookFolder() const { return m_dir.path() + QStringLiteral("/store/collection-root/alice/book"); }
+
     // PUT, GET and DELETE of one card of the address book, as another client would.
     carddav::HttpReply send(const QByteArray& verb, const QString& name, const QByteArray& body = {})
     {

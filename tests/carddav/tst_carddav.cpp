@@ -98,7 +98,7 @@ private:
                           std::function<void()> beforeChanges = {}, int* requests = nullptr)
     {
         carddav::DavClient client(m_server->user, m_server->password);
-        client.setTimeout(10000);
+        client.setTimeout(60000);
         carddav::Sync run(client);
         run.beforeChanges = std::move(beforeChanges);
         carddav::Outcome out =
@@ -312,6 +312,28 @@ private Q_SLOTS:
         QCOMPARE(out.fetched, 1);
         QCOMPARE(desk.book.contacts.size(), size_t(2));
         QVERIFY(!desk.state.syncToken.contains(QLatin1String("0bad")));
+    }
+
+    // More cards than the book holds: the ones left out stay on the server, and are not
+    // counted as deletions that would stop the sync.
+    void moreCardsThanTheBookHolds()
+    {
+        if (!startServer(DavServer::Radicale))
+            QSKIP(qPrintable(m_skip));
+        for (int i = 0; i < 2 * MAX_CONTACTS + 5; ++i) {
+            QFile file(m_server->bookFolder() + QStringLiteral("/c%1.vcf").arg(i));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nUID:c%1\r\nFN:C%1\r\nEND:VCARD\r\n")
+                           .arg(i)
+                           .toUtf8());
+        }
+        Desktop desk;
+        const carddav::Outcome out = sync(desk);
+        QCOMPARE(out.error, QString());
+        QCOMPARE(desk.book.contacts.size(), size_t(MAX_CONTACTS));
+        QCOMPARE(out.merge->unfit().size(), size_t(MAX_CONTACTS + 5));
+        QCOMPARE(out.deleted, 0);
+        QCOMPARE(int(desk.state.cards.size()), 2 * MAX_CONTACTS + 5);
     }
 
     // The server stops between the merge and the uploads: a failure, and the state handed
