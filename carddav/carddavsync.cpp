@@ -127,13 +127,22 @@ QUrl Sync::discover(const QUrl& start, Outcome& out)
 {
     const QByteArray props = "<D:resourcetype/><D:current-user-principal/><C:addressbook-home-set/>";
     QString principal;
+    bool isPrincipal = false;
     for (const DavResponse& r : propfind(start, "0", props, true)) {
         if (r.addressBook)
             return QUrl(r.href);
         if (!r.principal.isEmpty())
             principal = r.principal;
-        if (!r.homeSet.isEmpty())
-            principal = r.href; // the URL is a principal
+        if (!r.homeSet.isEmpty()) {
+            principal = r.href;
+            isPrincipal = true;
+        }
+    }
+    // A URL with a path names what to sync: when it is neither an address book nor a
+    // principal, another address book of the account is not taken in its place.
+    if (!isPrincipal && start.path() != QLatin1String("/")) {
+        throw Stop{Failure::NotAddressBook,
+                   QStringLiteral("%1 is not a CardDAV address book").arg(start.toDisplayString())};
     }
     if (principal.isEmpty()) {
         const QUrl wellKnown = start.resolved(QUrl(QStringLiteral("/.well-known/carddav")));
@@ -315,11 +324,15 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
         }
         // Every local contact gets its UID now, so that a new one is the same contact in
         // every round.
+        // every round; a UID given twice gets a new one for its second contact, which would
+        // otherwise go to the first one's card.
         LocalBook mine = local;
         mine.uids.resize(mine.contacts.size());
+        QSet<std::string> seen;
         for (std::string& uid : mine.uids) {
-            if (uid.empty())
+            if (uid.empty() || seen.contains(uid))
                 uid = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+            seen.insert(uid);
         }
 
         for (int round = 0;; ++round) {

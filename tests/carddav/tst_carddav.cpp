@@ -314,6 +314,23 @@ private Q_SLOTS:
         QVERIFY(!desk.state.syncToken.contains(QLatin1String("0bad")));
     }
 
+    // A UID given to two contacts of the book: each gets a card of its own.
+    void sameUidTwiceInTheBook()
+    {
+        if (!startServer(DavServer::Radicale))
+            QSKIP(qPrintable(m_skip));
+        Desktop desk;
+        desk.book.contacts = {person("Bob", "Day", "bob@example.org"),
+                              person("Cy", "Ng", "cy@example.org")};
+        desk.book.uids = {"dup", "dup"};
+        const carddav::Outcome out = sync(desk);
+        QCOMPARE(out.error, QString());
+        QCOMPARE(out.created, 2);
+        Desktop other;
+        QCOMPARE(sync(other).error, QString());
+        QCOMPARE(other.book.contacts.size(), size_t(2));
+    }
+
     // More cards than the book holds: the ones left out stay on the server, and are not
     // counted as deletions that would stop the sync.
     void moreCardsThanTheBookHolds()
@@ -358,21 +375,26 @@ private Q_SLOTS:
     // state folder untouched.
     void cliFailures_data()
     {
+        QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("user");
         QTest::addColumn<QByteArray>("password");
         QTest::addColumn<bool>("serverUp");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("wrong password") << QStringLiteral("alice") << QByteArray("wrong\n") << true
+        QTest::newRow("wrong password") << QString() << QStringLiteral("alice") << QByteArray("wrong\n") << true
                                         << 3 << QStringLiteral("refused the login of user 'alice'");
-        QTest::newRow("no address book") << QStringLiteral("bob") << QByteArray("secret\n") << true
+        QTest::newRow("not an address book")
+            << QStringLiteral("alice/other/") << QStringLiteral("alice") << QByteArray("secret\n")
+            << true << 3 << QStringLiteral("alice/other/ is not a CardDAV address book");
+        QTest::newRow("no address book") << QString() << QStringLiteral("bob") << QByteArray("secret\n") << true
                                          << 3 << QStringLiteral("has no address book");
-        QTest::newRow("no server") << QStringLiteral("alice") << QByteArray("secret\n") << false << 2
+        QTest::newRow("no server") << QString() << QStringLiteral("alice") << QByteArray("secret\n") << false << 2
                                    << QStringLiteral("no connection to");
     }
 
     void cliFailures()
     {
+        QFETCH(QString, path);
         QFETCH(QString, user);
         QFETCH(QByteArray, password);
         QFETCH(bool, serverUp);
@@ -391,7 +413,7 @@ private Q_SLOTS:
         file.close();
         QProcess cli;
         cli.start(QStringLiteral(QUILLBOX_CLI),
-                  {QStringLiteral("carddav"), QStringLiteral("sync"), m_server->url(),
+                  {QStringLiteral("carddav"), QStringLiteral("sync"), m_server->url() + path,
                    QStringLiteral("--user"), user, QStringLiteral("--book"), book,
                    QStringLiteral("--state"), dir.filePath(QStringLiteral("state"))});
         cli.write(password);
