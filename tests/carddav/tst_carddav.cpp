@@ -229,6 +229,10 @@ private Q_SLOTS:
         ann.strCompany = "Desk Co";
         carddav::Options options;
         options.prefer = prefer;
+        options.dryRun = true; // tells, sends nothing
+        QCOMPARE(sync(desk, options).updated, 1);
+        QCOMPARE(m_server->send("GET", QStringLiteral("ann.vcf")).body, theirs);
+        options.dryRun = false;
         const carddav::Outcome out = sync(desk, options);
         QCOMPARE(out.error, QString());
         QCOMPARE(out.merge->counts().conflicts, 1);
