@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev qtkeychain-qt6-dev
   libbenchmark-dev nlohmann-json3-dev
   xvfb xauth
   # The package and its checks: dpkg-shlibdeps (dpkg-dev, file) computes its dependencies;

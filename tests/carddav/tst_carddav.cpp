@@ -4,6 +4,9 @@
 #include "carddav/carddavsync.h"
 #include "carddav/cardedit.h"
 #include "tests/carddav/davserver.h"
+#ifdef QUILLBOX_HAVE_KEYCHAIN
+#include "carddav/keychainstore.h"
+#endif
 
 #include <QFile>
 #include <QProcess>
@@ -166,6 +169,26 @@ private Q_SLOTS:
         ContactRecord contact = carddav::readServerCard(stored).contact;
         *::field(contact, field.constData()) = value.toStdString();
         QCOMPARE(carddav::editCard(stored, contact), expected);
+    }
+
+    // Where no keychain answers, the password is kept for this run only, and the user is
+    // told why.
+    void noKeychain()
+    {
+#ifndef QUILLBOX_HAVE_KEYCHAIN
+        QSKIP("built without qtkeychain (qtkeychain-qt6-dev)");
+#else
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        qunsetenv("DISPLAY");
+        QString why;
+        const auto store = carddav::systemPasswordStore(&why);
+        QVERIFY(!store->persistent());
+        QVERIFY2(why.startsWith(QLatin1String("no keychain answered")), qPrintable(why));
+        QString password;
+        QVERIFY(store->write(QStringLiteral("k"), QStringLiteral("pw"), &why));
+        QVERIFY(store->read(QStringLiteral("k"), &password, &why));
+        QCOMPARE(password, QStringLiteral("pw"));
+#endif
     }
 
     void servers_data()
