@@ -46,10 +46,8 @@ Run syncOnce(DavServer& server, const carddav::LocalBook& book, const carddav::S
     run.outcome = sync.run(server.url(), server.user, book, state, {});
     run.ms = timer.elapsed();
     run.requests = client.requests();
-    if (run.outcome.failure != carddav::Failure::None) {
+    if (run.outcome.failure != carddav::Failure::None)
         std::fprintf(stderr, "sync failed: %s\n", qPrintable(run.outcome.error));
-        std::exit(1);
-    }
     return run;
 }
 
@@ -77,7 +75,11 @@ int main(int argc, char* argv[])
     Run unchanged;
     for (int round = 0; round < 5; ++round) {
         first = syncOnce(server, {}, {});
+        if (first.outcome.failure != carddav::Failure::None)
+            return 1;
         unchanged = syncOnce(server, first.outcome.book, first.outcome.state);
+        if (unchanged.outcome.failure != carddav::Failure::None)
+            return 1;
         firstBest = firstBest < 0 ? first.ms : std::min(firstBest, first.ms);
         unchangedBest = unchangedBest < 0 ? unchanged.ms : std::min(unchangedBest, unchanged.ms);
     }

@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 class DavServer
 {
 public:
@@ -66,6 +69,8 @@ public:
                     QStringLiteral("-l"), QStringLiteral("127.0.0.1"), QStringLiteral("-p"),
                     QString::number(m_port)};
         }
+        // The server ends with the test even when the test aborts.
+        m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_process.setStandardOutputFile(QProcess::nullDevice());
         m_process.setStandardErrorFile(QProcess::nullDevice());
         m_process.start(program, args);
