@@ -323,7 +323,6 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
             baseUids.push_back(read.uid.empty() ? href.toStdString() : read.uid);
         }
         // Every local contact gets its UID now, so that a new one is the same contact in
-        // every round.
         // every round; a UID given twice gets a new one for its second contact, which would
         // otherwise go to the first one's card.
         LocalBook mine = local;
