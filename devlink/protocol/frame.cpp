@@ -1,6 +1,9 @@
 #include "devlink/protocol/frame.h"
 
 #include "devlink/protocol/crc.h"
+#include "devlink/protocol/reedsolomon.h"
+
+#include <cstring>
 
 namespace devlink::protocol {
 
@@ -24,7 +27,69 @@ void appendU16(QByteArray& out, quint16 value)
     out.append(static_cast<char>(value >> 8));
 }
 
+// The sizes of a coded frame's body blocks: `data` bytes (payload and crc32) cut into the
+// fewest blocks that fit the code, the first ones a byte longer when they do not share
+// evenly.
+struct BlockLayout
+{
+    qsizetype count = 1;
+    qsizetype base = 0;
+    qsizetype longer = 0; // blocks of base + 1 bytes
+    qsizetype size(qsizetype block) const { return base + (block < longer ? 1 : 0); }
+};
+
+BlockLayout blockLayout(qsizetype data, int parity)
+{
+    BlockLayout layout;
+    if (parity > 0) {
+        const qsizetype room = rs::kBlockBytes - parity;
+        layout.count = (data + room - 1) / room;
+    }
+    layout.base = data / layout.count;
+    layout.longer = data % layout.count;
+    return layout;
+}
+
+bool validParity(quint8 parity)
+{
+    return parity <= kMaxParity && parity % 2 == 0;
+}
+
+// A coded frame's crc32: over its header fields (bytes 2 to 10) and its payload, as they
+// are once the parity has put them right.
+quint32 codedCheck(QByteArrayView header, QByteArrayView payload)
+{
+    QByteArray checked;
+    checked.reserve(header.size() + payload.size());
+    checked.append(header);
+    checked.append(payload);
+    return crc32(checked);
+}
+
 } // namespace
+
+qsizetype codedBlockCount(qsizetype payload, int parity)
+{
+    return blockLayout(payload + kTrailerBytes, parity).count;
+}
+
+qsizetype codedFrameBytes(qsizetype payload, int parity)
+{
+    return kCodedHeaderBytes + payload + kTrailerBytes + codedBlockCount(payload, parity) * parity;
+}
+
+qsizetype writtenFrameBytes(QByteArrayView bytes)
+{
+    const bool coded = bytes.size() > 1 && static_cast<quint8>(bytes[1]) == kCodedMarker1;
+    if (bytes.size() < (coded ? kCodedHeaderBytes : kHeaderBytes))
+        return bytes.size();
+    const qsizetype length =
+        static_cast<quint8>(bytes[7]) | (qsizetype(static_cast<quint8>(bytes[8])) << 8);
+    return qMin(bytes.size(), coded ? codedFrameBytes(length, static_cast<quint8>(bytes[9]))
+                                    : kFrameOverhead + length);
+}
+
+static_assert(kMaxFrameBytes == kCodedHeaderBytes + kMaxPayload + kTrailerBytes + 5 * kMaxParity);
 
 bool isKnownFrameType(quint8 type)
 {
@@ -54,6 +119,49 @@ QByteArray encodeFrame(FrameType type, quint16 seq, quint16 ack, QByteArrayView 
 {
     QByteArray out;
     appendFrame(out, type, seq, ack, payload);
+    return out;
+}
+
+void appendCodedFrame(QByteArray& out, FrameType type, quint16 seq, quint16 ack,
+                      QByteArrayView payload, int parity)
+{
+    Q_ASSERT(payload.size() <= kMaxPayload && validParity(quint8(parity)));
+    const qsizetype start = out.size();
+    out.reserve(start + codedFrameBytes(payload.size(), parity));
+    out.append(static_cast<char>(kMarker0));
+    out.append(static_cast<char>(kCodedMarker1));
+    out.append(static_cast<char>(type));
+    appendU16(out, seq);
+    appendU16(out, ack);
+    appendU16(out, static_cast<quint16>(payload.size()));
+    out.append(static_cast<char>(parity));
+    out.append(static_cast<char>(crc8(QByteArrayView(out).sliced(start, 10))));
+    char headerParity[kHeaderParityBytes];
+    rs::encode(out.constData() + start + 2, 9, kHeaderParityBytes, headerParity);
+    out.append(headerParity, kHeaderParityBytes);
+
+    QByteArray data(payload.toByteArray());
+    const quint32 check = codedCheck(QByteArrayView(out).sliced(start + 2, 9), payload);
+    appendU16(data, static_cast<quint16>(check & 0xFFFFu));
+    appendU16(data, static_cast<quint16>(check >> 16));
+    const BlockLayout layout = blockLayout(data.size(), parity);
+    char blockParity[kMaxParity];
+    for (qsizetype block = 0, at = 0; block < layout.count; ++block) {
+        const qsizetype size = layout.size(block);
+        out.append(data.constData() + at, size);
+        if (parity > 0) {
+            rs::encode(data.constData() + at, size, parity, blockParity);
+            out.append(blockParity, parity);
+        }
+        at += size;
+    }
+}
+
+QByteArray encodeCodedFrame(FrameType type, quint16 seq, quint16 ack, QByteArrayView payload,
+                            int parity)
+{
+    QByteArray out;
+    appendCodedFrame(out, type, seq, ack, payload, parity);
     return out;
 }
 
@@ -120,10 +228,12 @@ void FrameDecoder::feed(QByteArrayView input, const Sink& sink)
         case State::Marker:
             if (!fill(2, input, pos))
                 return;
-            if (static_cast<quint8>(m_buf[1]) != kMarker1)
-                rejectCandidate();
-            else
+            if (static_cast<quint8>(m_buf[1]) == kMarker1)
                 m_state = State::Header;
+            else if (static_cast<quint8>(m_buf[1]) == kCodedMarker1)
+                m_state = State::CodedHeader;
+            else
+                rejectCandidate();
             break;
         case State::Header: {
             if (!fill(kHeaderBytes, input, pos))
@@ -141,6 +251,21 @@ void FrameDecoder::feed(QByteArrayView input, const Sink& sink)
             m_state = State::Body;
             break;
         }
+        case State::CodedHeader:
+            if (!fill(kCodedHeaderBytes, input, pos))
+                return;
+            if (!acceptCodedHeader()) {
+                ++m_stats.badHeaders;
+                rejectCandidate();
+                break;
+            }
+            m_state = State::CodedBody;
+            break;
+        case State::CodedBody:
+            if (!fill(m_need, input, pos))
+                return;
+            takeCodedBody(sink);
+            break;
         case State::Body: {
             if (!fill(m_need, input, pos))
                 return;
@@ -167,6 +292,104 @@ void FrameDecoder::feed(QByteArrayView input, const Sink& sink)
         }
         }
     }
+}
+
+// The header of a coded frame, put right by its parity when its check fails; false when it
+// is no header (a false start, or more damage than the parity repairs).
+bool FrameDecoder::acceptCodedHeader()
+{
+    const auto sound = [](const QByteArray& header) {
+        return crc8(QByteArrayView(header).first(10)) == static_cast<quint8>(header[10]) &&
+               isKnownFrameType(static_cast<quint8>(header[2])) &&
+               readU16(header, 7) <= kMaxPayload && validParity(static_cast<quint8>(header[9]));
+    };
+    if (!sound(m_buf)) {
+        QByteArray repaired = m_buf.first(kCodedHeaderBytes);
+        const int fixed =
+            rs::decode(repaired.data() + 2, kCodedHeaderBytes - 2, kHeaderParityBytes);
+        if (fixed <= 0 || !sound(repaired))
+            return false;
+        m_buf.replace(0, kCodedHeaderBytes, repaired);
+        m_stats.repairedBytes += static_cast<quint64>(fixed);
+        m_headerRepairs = fixed;
+    } else {
+        m_headerRepairs = 0;
+    }
+    m_parity = static_cast<quint8>(m_buf[9]);
+    m_need = codedFrameBytes(readU16(m_buf, 7), m_parity);
+    return true;
+}
+
+// The body of a coded frame: each block put right by its parity. A block that its parity
+// cannot put right as it stands is tried once more as if one of its bytes had been dropped
+// on the line (a dropped byte shifts everything after it, which no parity repairs): a
+// stand-in byte, known to be wrong, is put at each place in turn. The crc32 then judges
+// the frame as repaired. Bytes of the candidate that the dropped ones leave over belong to
+// whatever followed, and are searched again.
+void FrameDecoder::takeCodedBody(const Sink& sink)
+{
+    const qsizetype length = readU16(m_buf, 7);
+    const qsizetype dataBytes = length + kTrailerBytes;
+    const BlockLayout layout = blockLayout(dataBytes, m_parity);
+    DecodedFrame decoded;
+    decoded.coded = true;
+    decoded.frame.type = static_cast<FrameType>(static_cast<quint8>(m_buf[2]));
+    decoded.frame.seq = readU16(m_buf, 3);
+    decoded.frame.ack = readU16(m_buf, 5);
+    decoded.spoiltBytes = m_headerRepairs;
+
+    QByteArray data;
+    data.reserve(dataBytes);
+    qsizetype at = kCodedHeaderBytes;
+    bool whole = true;
+    char block[rs::kBlockBytes];
+    for (qsizetype b = 0; b < layout.count; ++b) {
+        const qsizetype size = layout.size(b);
+        if (m_parity == 0) {
+            data.append(m_buf.constData() + at, size);
+            at += size;
+            continue;
+        }
+        const qsizetype span = size + m_parity;
+        std::memcpy(block, m_buf.constData() + at, size_t(span));
+        int fixed = rs::decode(block, span, m_parity);
+        qsizetype used = span;
+        for (qsizetype dropped = 0; fixed < 0 && dropped < span; ++dropped) {
+            std::memcpy(block, m_buf.constData() + at, size_t(dropped));
+            block[dropped] = 0;
+            std::memcpy(block + dropped + 1, m_buf.constData() + at + dropped,
+                        size_t(span - dropped - 1));
+            fixed = rs::decode(block, span, m_parity, int(dropped));
+            used = span - 1;
+        }
+        if (fixed < 0) {
+            // Beyond repair: it held at least one byte more than its parity puts right.
+            decoded.spoiltBytes += m_parity / 2 + 1;
+            whole = false;
+            break;
+        }
+        decoded.spoiltBytes += fixed;
+        data.append(block, size);
+        at += used;
+    }
+    if (whole && codedCheck(QByteArrayView(m_buf).sliced(2, 9),
+                            QByteArrayView(data).first(length)) == readU32(data, length)) {
+        decoded.frame.payload = data.first(length);
+        decoded.lineBytes = at;
+        m_stats.repairedBytes += static_cast<quint64>(decoded.spoiltBytes - m_headerRepairs);
+        m_buf.remove(0, at);
+        m_state = State::Hunt;
+        ++m_stats.frames;
+        sink(decoded);
+        return;
+    }
+    if (whole || m_parity == 0)
+        decoded.spoiltBytes = qMax(decoded.spoiltBytes, 1);
+    decoded.lineBytes = m_need;
+    ++m_stats.damagedFrames;
+    decoded.intact = false;
+    rejectCandidate();
+    sink(decoded);
 }
 
 } // namespace devlink::protocol
