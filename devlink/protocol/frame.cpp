@@ -3,7 +3,9 @@
 #include "devlink/protocol/crc.h"
 #include "devlink/protocol/reedsolomon.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace devlink::protocol {
 
@@ -49,6 +51,9 @@ BlockLayout blockLayout(qsizetype data, int parity)
     layout.longer = data % layout.count;
     return layout;
 }
+
+// Other readings of a block that lost a byte, kept for the crc32 to choose from.
+constexpr size_t kMaxReadings = 8;
 
 bool validParity(quint8 parity)
 {
@@ -320,71 +325,137 @@ bool FrameDecoder::acceptCodedHeader()
     return true;
 }
 
-// The body of a coded frame: each block put right by its parity. A block that its parity
-// cannot put right as it stands is tried once more as if one of its bytes had been dropped
-// on the line (a dropped byte shifts everything after it, which no parity repairs): a
-// stand-in byte, known to be wrong, is put at each place in turn. The crc32 then judges
-// the frame as repaired. Bytes of the candidate that the dropped ones leave over belong to
-// whatever followed, and are searched again.
-void FrameDecoder::takeCodedBody(const Sink& sink)
+// The body's blocks, each put right by its parity, into `data`. A block that its parity
+// cannot put right as it stands (or the block `dropAt`, whatever its parity says: with
+// little parity, a block shifted by a dropped byte often decodes to a wrong one) is read as
+// if one of its bytes had been dropped on the line: a stand-in byte, known to be wrong, is
+// put at each place in turn. A place near the right one decodes too (the bytes between
+// them count as spoilt), and now and then a place far from it decodes to a wrong block: the
+// readings that put the fewest bytes right come first, and the crc32 chooses among them.
+FrameDecoder::CodedBody FrameDecoder::readCodedBody(qsizetype dropAt) const
 {
     const qsizetype length = readU16(m_buf, 7);
-    const qsizetype dataBytes = length + kTrailerBytes;
-    const BlockLayout layout = blockLayout(dataBytes, m_parity);
-    DecodedFrame decoded;
-    decoded.coded = true;
-    decoded.frame.type = static_cast<FrameType>(static_cast<quint8>(m_buf[2]));
-    decoded.frame.seq = readU16(m_buf, 3);
-    decoded.frame.ack = readU16(m_buf, 5);
-    decoded.spoiltBytes = m_headerRepairs;
-
-    QByteArray data;
-    data.reserve(dataBytes);
-    qsizetype at = kCodedHeaderBytes;
-    bool whole = true;
+    const BlockLayout layout = blockLayout(length + kTrailerBytes, m_parity);
+    CodedBody body;
+    body.data.reserve(length + kTrailerBytes);
+    body.end = kCodedHeaderBytes;
+    // Blocks read as having lost a byte, with the other readings that also decoded.
+    struct Readings
+    {
+        qsizetype offset; // in data
+        std::vector<QByteArray> others;
+    };
+    std::vector<Readings> doubtful;
     char block[rs::kBlockBytes];
     for (qsizetype b = 0; b < layout.count; ++b) {
         const qsizetype size = layout.size(b);
+        qsizetype& at = body.end;
         if (m_parity == 0) {
-            data.append(m_buf.constData() + at, size);
+            body.data.append(m_buf.constData() + at, size);
             at += size;
             continue;
         }
         const qsizetype span = size + m_parity;
         std::memcpy(block, m_buf.constData() + at, size_t(span));
-        int fixed = rs::decode(block, span, m_parity);
+        int fixed = b == dropAt ? -1 : rs::decode(block, span, m_parity);
+        if (fixed > 0)
+            body.repairedBlocks.push_back(b);
         qsizetype used = span;
-        for (qsizetype dropped = 0; fixed < 0 && dropped < span; ++dropped) {
-            std::memcpy(block, m_buf.constData() + at, size_t(dropped));
-            block[dropped] = 0;
-            std::memcpy(block + dropped + 1, m_buf.constData() + at + dropped,
-                        size_t(span - dropped - 1));
-            fixed = rs::decode(block, span, m_parity, int(dropped));
+        if (fixed < 0) {
+            std::vector<std::pair<int, QByteArray>> readings;
+            char trial[rs::kBlockBytes];
+            for (qsizetype dropped = 0; dropped < span; ++dropped) {
+                std::memcpy(trial, m_buf.constData() + at, size_t(dropped));
+                trial[dropped] = 0;
+                std::memcpy(trial + dropped + 1, m_buf.constData() + at + dropped,
+                            size_t(span - dropped - 1));
+                const int repaired = rs::decode(trial, span, m_parity, int(dropped));
+                if (repaired >= 0)
+                    readings.emplace_back(repaired, QByteArray(trial, size));
+            }
+            std::stable_sort(readings.begin(), readings.end(),
+                             [](const auto& x, const auto& y) { return x.first < y.first; });
+            Readings others{body.data.size(), {}};
+            for (const auto& [repaired, reading] : readings) {
+                if (fixed < 0) {
+                    fixed = repaired;
+                    std::memcpy(block, reading.constData(), size_t(size));
+                } else if (others.others.size() < kMaxReadings &&
+                           reading != QByteArrayView(block, size) &&
+                           std::find(others.others.begin(), others.others.end(), reading) ==
+                               others.others.end()) {
+                    others.others.push_back(reading);
+                }
+            }
+            if (!others.others.empty())
+                doubtful.push_back(std::move(others));
             used = span - 1;
         }
         if (fixed < 0) {
             // Beyond repair: it held at least one byte more than its parity puts right.
-            decoded.spoiltBytes += m_parity / 2 + 1;
-            whole = false;
-            break;
+            body.spoilt += m_parity / 2 + 1;
+            return body;
         }
-        decoded.spoiltBytes += fixed;
-        data.append(block, size);
+        body.spoilt += fixed;
+        body.data.append(block, size);
+        // The last byte of the frame put right, where the next frame's first byte stood: the
+        // frame lost a byte near its end (the shifted bytes were few enough to be repaired as
+        // spoilt ones), and that byte is the next frame's.
+        if (b == layout.count - 1 && used == span && block[span - 1] != m_buf[at + span - 1] &&
+            static_cast<quint8>(m_buf[at + span - 1]) == kMarker0)
+            --used;
         at += used;
     }
-    if (whole && codedCheck(QByteArrayView(m_buf).sliced(2, 9),
-                            QByteArrayView(data).first(length)) == readU32(data, length)) {
-        decoded.frame.payload = data.first(length);
-        decoded.lineBytes = at;
-        m_stats.repairedBytes += static_cast<quint64>(decoded.spoiltBytes - m_headerRepairs);
-        m_buf.remove(0, at);
+    QByteArray& data = body.data;
+    const auto checks = [this, &data, length] {
+        return codedCheck(QByteArrayView(m_buf).sliced(2, 9), QByteArrayView(data).first(length)) ==
+               readU32(data, length);
+    };
+    body.intact = checks();
+    for (const Readings& doubt : doubtful) {
+        const QByteArray first = data.sliced(doubt.offset, doubt.others.front().size());
+        for (auto other = doubt.others.begin(); !body.intact && other != doubt.others.end();
+             ++other) {
+            data.replace(doubt.offset, other->size(), *other);
+            body.intact = checks();
+        }
+        if (body.intact)
+            break;
+        data.replace(doubt.offset, first.size(), first);
+    }
+    return body;
+}
+
+// The body of a coded frame, repaired. Bytes of the candidate that dropped ones leave over
+// belong to whatever followed, and are searched again. The work is bounded: at most one
+// reading more than the frame has blocks, each trying a block's places at most once a block.
+void FrameDecoder::takeCodedBody(const Sink& sink)
+{
+    DecodedFrame decoded;
+    decoded.coded = true;
+    decoded.frame.type = static_cast<FrameType>(static_cast<quint8>(m_buf[2]));
+    decoded.frame.seq = readU16(m_buf, 3);
+    decoded.frame.ack = readU16(m_buf, 5);
+    CodedBody body = readCodedBody(-1);
+    // A block that its parity "repaired" may have lost a byte instead.
+    for (size_t i = 0; !body.intact && i < body.repairedBlocks.size(); ++i) {
+        CodedBody other = readCodedBody(body.repairedBlocks[i]);
+        if (other.intact)
+            body = std::move(other);
+    }
+    decoded.spoiltBytes = m_headerRepairs + body.spoilt;
+    if (body.intact) {
+        const qsizetype length = readU16(m_buf, 7);
+        decoded.frame.payload = body.data.first(length);
+        decoded.lineBytes = body.end;
+        m_stats.repairedBytes += static_cast<quint64>(body.spoilt);
+        m_buf.remove(0, body.end);
         m_state = State::Hunt;
         ++m_stats.frames;
         sink(decoded);
         return;
     }
-    if (whole || m_parity == 0)
-        decoded.spoiltBytes = qMax(decoded.spoiltBytes, 1);
+    decoded.spoiltBytes = qMax(decoded.spoiltBytes, 1);
     decoded.lineBytes = m_need;
     ++m_stats.damagedFrames;
     decoded.intact = false;

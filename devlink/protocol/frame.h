@@ -34,6 +34,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <vector>
 
 namespace devlink::protocol {
 
@@ -140,7 +141,16 @@ private:
 
     bool fill(qsizetype count, QByteArrayView input, qsizetype& pos);
     void rejectCandidate();
+    struct CodedBody
+    {
+        bool intact = false;
+        QByteArray data;   // payload and crc32
+        qsizetype end = 0; // the frame's bytes (fewer than announced when some were dropped)
+        int spoilt = 0;    // bytes put right
+        std::vector<qsizetype> repairedBlocks; // by their parity as they stood
+    };
     bool acceptCodedHeader();
+    CodedBody readCodedBody(qsizetype dropAt) const;
     void takeCodedBody(const Sink& sink);
 
     State m_state = State::Hunt;

@@ -147,29 +147,36 @@ void TestProtocolFrames::boundedWhateverItIsFed()
 
 void TestProtocolFrames::parityAtItsLimit_data()
 {
-    // A coded frame with 8 parity bytes to its one block (215 bytes): four spoilt bytes are
-    // put right, a fifth is too many; a dropped byte costs one and a half spoilt ones. Its
-    // header's parity puts two of its bytes right.
+    // A coded frame of one block (215 bytes with 8 parity bytes): four spoilt bytes are put
+    // right, a fifth is too many; a dropped byte costs one and a half spoilt ones, also with
+    // the least parity (where the shifted block often passes for a spoilt one). The header's
+    // parity puts two of its bytes right.
+    QTest::addColumn<int>("parity");
     QTest::addColumn<QList<int>>("spoilt"); // offsets in the frame
     QTest::addColumn<int>("dropped");       // offset in the frame, or -1
     QTest::addColumn<int>("outcome");       // 0 repaired, 1 damaged, 2 no frame
     const QList<int> body{20, 60, 100, 150, 200};
-    QTest::newRow("four spoilt") << body.first(4) << -1 << 0;
-    QTest::newRow("five spoilt") << body << -1 << 1;
-    QTest::newRow("dropped, three spoilt") << body.first(3) << 120 << 0;
-    QTest::newRow("dropped, four spoilt") << body.first(4) << 120 << 1;
-    QTest::newRow("two in the header") << QList<int>{3, 8} << -1 << 0;
-    QTest::newRow("three in the header") << QList<int>{3, 6, 8} << -1 << 2;
+    QTest::newRow("four spoilt") << 8 << body.first(4) << -1 << 0;
+    QTest::newRow("five spoilt") << 8 << body << -1 << 1;
+    QTest::newRow("dropped, three spoilt") << 8 << body.first(3) << 120 << 0;
+    QTest::newRow("dropped, four spoilt") << 8 << body.first(4) << 120 << 1;
+    QTest::newRow("dropped, two parity bytes") << 2 << QList<int>{} << 120 << 0;
+    QTest::newRow("two in the header") << 8 << QList<int>{3, 8} << -1 << 0;
+    QTest::newRow("three in the header") << 8 << QList<int>{3, 6, 8} << -1 << 2;
 }
 
 void TestProtocolFrames::parityAtItsLimit()
 {
+    QFETCH(int, parity);
     QFETCH(QList<int>, spoilt);
     QFETCH(int, dropped);
     QFETCH(int, outcome);
-    const Frame sent{FrameType::Data, 7, 9, QByteArray(200, 'x') + QByteArray(3, '\x5A')};
-    QByteArray bytes = encodeCodedFrame(sent.type, sent.seq, sent.ack, sent.payload, 8);
-    QCOMPARE(bytes.size(), 15 + 203 + 4 + 8);
+    QByteArray payload(203, Qt::Uninitialized);
+    for (qsizetype i = 0; i < payload.size(); ++i)
+        payload[i] = static_cast<char>(i * 37);
+    const Frame sent{FrameType::Data, 7, 9, payload};
+    QByteArray bytes = encodeCodedFrame(sent.type, sent.seq, sent.ack, sent.payload, parity);
+    QCOMPARE(bytes.size(), 15 + 203 + 4 + parity);
     for (const int at : spoilt)
         bytes[at] = static_cast<char>(bytes[at] ^ 0x5A);
     if (dropped >= 0)
