@@ -198,11 +198,11 @@ void TestLink::noisyLine_data()
     // A session of the current version repairs a noisy line's bytes with parity, whose
     // strength follows the error rate; one with a peer of version 2 (either end) speaks
     // plain frames and cuts them shorter instead.
-    QTest::addColumn<int>("versionA");
-    QTest::addColumn<int>("versionB");
+    QTest::addColumn<int>("versionA"); // the program's end, which opens the session
+    QTest::addColumn<int>("versionB"); // the pager's
     QTest::newRow("parity") << int(kLinkVersion) << int(kLinkVersion);
-    QTest::newRow("old pager") << int(kPlainLinkVersion) << int(kLinkVersion);
-    QTest::newRow("old program") << int(kLinkVersion) << int(kPlainLinkVersion);
+    QTest::newRow("old pager") << int(kLinkVersion) << int(kPlainLinkVersion);
+    QTest::newRow("old program") << int(kPlainLinkVersion) << int(kLinkVersion);
 }
 
 void TestLink::noisyLine()
