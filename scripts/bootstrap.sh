@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev qtkeychain-qt6-dev
   libbenchmark-dev nlohmann-json3-dev
+  # The Reed–Solomon codec of the device link's frames.
+  libfec-dev
   xvfb xauth
   # The package and its checks: dpkg-shlibdeps (dpkg-dev, file) computes its dependencies;
   # the desktop entry, the AppStream metadata and the manual pages are validated.
