@@ -91,10 +91,10 @@ void ContactsSynchronizer::downloaded(const AddressBookCopy& onPager)
     if (const contactsync::Guard guard = contactsync::guard(*m_result);
         guard.ask && !confirmMassDeletion(m_pParent, guard))
         return;
-    // The questions are modal, but a book replaced meanwhile (a restore from another
-    // window, say) is not the one merged: nothing is done then.
-    if (m_book.snapshot().contacts != m_desktop.contacts ||
-        m_book.snapshot().groups != m_desktop.groups) {
+    // The questions run their own event loops: a book changed meanwhile by whatever ran in
+    // them is not the book merged, and merging it again is the user's to start.
+    if (const AddressBookCopy now = m_book.snapshot();
+        now.contacts != m_desktop.contacts || now.groups != m_desktop.groups) {
         platform::tell(m_pParent, QStringLiteral("The address book changed while Synchronize "
                                                  "Contacts waited.\nNothing was synchronized."));
         return;
@@ -131,8 +131,7 @@ void ContactsSynchronizer::finish()
         m_result.reset();
         return;
     }
-    if (changed)
-        Q_EMIT bookChanged();
+    Q_EMIT bookApplied(changed);
     writeBase(m_outcome.book);
     platform::inform(m_pParent, report());
     m_result.reset();

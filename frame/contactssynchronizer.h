@@ -43,8 +43,9 @@ public:
     void storeBase(const AddressBookCopy& book);
 
 Q_SIGNALS:
-    // The synchronize changed the program's book (the window marks it unsaved).
-    void bookChanged();
+    // The synchronized book has taken the program's book's place; changed: with other
+    // contents than it had (the window marks it unsaved).
+    void bookApplied(bool changed);
 
 private:
     void downloaded(const AddressBookCopy& onPager);

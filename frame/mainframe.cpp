@@ -401,8 +401,12 @@ void CMainFrame::OnInitialSetup()
         QDir(platform::defaultDataFolder()).filePath(QLatin1String(contacthistory::kFolderName)));
     m_pContacts->SetHistory(m_pHistory.get());
     m_pSync = new ContactsSynchronizer(m_book, m_pager, m_driver, *m_pHistory, this);
-    connect(m_pSync, &ContactsSynchronizer::bookChanged, m_pContacts,
-            [this] { m_pContacts->SetModified(true); });
+    connect(m_pSync, &ContactsSynchronizer::bookApplied, m_pContacts, [this](bool changed) {
+        // The tree and the list stand where a download leaves them.
+        m_pContacts->FillTree();
+        if (changed)
+            m_pContacts->SetModified(true);
+    });
 
     connect(&m_driver, &CSyncDriver::messagesDownloaded, this,
             [this](const std::vector<DeviceMessage>& messages, const FolderNameSlots& names) {

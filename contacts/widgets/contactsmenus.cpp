@@ -286,5 +286,6 @@ void CContactsDlg::ContactsHistory()
         platform::tell(this, addressbook::errorText(result));
         return;
     }
+    FillTree();
     m_bModified = 1;
 }
