@@ -167,6 +167,9 @@ QString ContactsSynchronizer::report() const
                              : QStringLiteral("%1 conflicts.").arg(conflicts));
     if (m_outcome.pagerHoldsIt)
         lines << QStringLiteral("The pager held this address book already: nothing was uploaded.");
+    if (m_bEditedMeanwhile)
+        lines << QStringLiteral("Changes made in Quillbox while the upload ran were replaced; "
+                                "Contacts History holds them.");
     const std::vector<contactmerge::Unfit>& unfit = m_result->unfit();
     if (!unfit.empty()) {
         lines << QString() << QStringLiteral("The address book could not hold:");
