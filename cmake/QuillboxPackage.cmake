@@ -22,8 +22,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION comm)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUILLBOX_HOMEPAGE})
-# The libraries the programs link (Qt 6 and the C++ runtime), with their versions, come
-# from dpkg-shlibdeps.
+# The libraries the programs link (Qt 6, the C++ runtime, and libfec0 for the device link's
+# Reed-Solomon parity), with their versions, come from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 include(CPack)

@@ -5,14 +5,18 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev qtkeychain-qt6-dev
   libbenchmark-dev nlohmann-json3-dev
+  # The Reed–Solomon codec of the device link's frames.
+  libfec-dev
   xvfb xauth
   # The package and its checks: dpkg-shlibdeps (dpkg-dev, file) computes its dependencies;
   # the desktop entry, the AppStream metadata and the manual pages are validated.
   dpkg-dev file desktop-file-utils appstream groff-base
   # The message export is read back by Python's own mail and CSV readers.
   python3
+  # The CardDAV tests and bench run against real servers on 127.0.0.1.
+  python3-radicale xandikos
 )
 
 missing=()

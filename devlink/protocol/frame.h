@@ -14,12 +14,27 @@
 // No byte stuffing: the length gives the end, the header check rejects a false start early,
 // and after a bad frame the decoder searches the bytes it holds again, so a good frame that
 // followed a damaged one is still found.
+//
+// A coded frame (link version 3) carries Reed-Solomon parity, so that a few spoilt or
+// dropped bytes are put right where they arrive instead of being sent again:
+//
+//   0       2     start marker 0x5A 0xA5
+//   2       1     type
+//   3       2     sequence number
+//   5       2     acknowledgement
+//   7       2     payload length N, 0..kMaxPayload
+//   9       1     parity bytes per block R: 0 or an even number up to kMaxParity
+//   10      1     header check: crc8 of bytes 0..9
+//   11      4     header parity: Reed-Solomon over bytes 2..10 (puts two bytes right)
+//   15      ...   the body: payload and the crc32 of bytes 2..10 and the payload, cut into
+//                 blocks of at most 255 - R bytes, each followed by its R parity bytes
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QtGlobal>
 
 #include <functional>
+#include <vector>
 
 namespace devlink::protocol {
 
@@ -29,7 +44,17 @@ constexpr qsizetype kHeaderBytes = 10;
 constexpr qsizetype kTrailerBytes = 4;
 constexpr qsizetype kFrameOverhead = kHeaderBytes + kTrailerBytes;
 constexpr qsizetype kMaxPayload = 1024;
-constexpr qsizetype kMaxFrameBytes = kFrameOverhead + kMaxPayload;
+constexpr qsizetype kMaxPlainFrameBytes = kFrameOverhead + kMaxPayload;
+
+constexpr quint8 kCodedMarker1 = 0xA5;
+constexpr qsizetype kCodedHeaderBytes = 15; // with the header's parity
+constexpr qsizetype kHeaderParityBytes = 4;
+constexpr int kMaxParity = 32;
+// The payload and its crc32 cut into blocks, each with `parity` bytes of its own.
+qsizetype codedBlockCount(qsizetype payload, int parity);
+qsizetype codedFrameBytes(qsizetype payload, int parity);
+// The longest frame of either form (a full payload with the most parity: 1,203 bytes).
+constexpr qsizetype kMaxFrameBytes = 1203;
 
 enum class FrameType : quint8
 {
@@ -56,6 +81,14 @@ struct Frame
 // The bytes of one frame; the payload must not exceed kMaxPayload.
 QByteArray encodeFrame(FrameType type, quint16 seq, quint16 ack, QByteArrayView payload);
 void appendFrame(QByteArray& out, FrameType type, quint16 seq, quint16 ack, QByteArrayView payload);
+// The bytes of the frame at the start of `bytes`, as an encoder wrote it (plain or coded);
+// all of them when they hold less than its header.
+qsizetype writtenFrameBytes(QByteArrayView bytes);
+// The same as a coded frame with `parity` bytes per block (0 or even, at most kMaxParity).
+QByteArray encodeCodedFrame(FrameType type, quint16 seq, quint16 ack, QByteArrayView payload,
+                            int parity);
+void appendCodedFrame(QByteArray& out, FrameType type, quint16 seq, quint16 ack,
+                      QByteArrayView payload, int parity);
 
 // What the decoder found: a whole frame, or a frame whose header was sound but whose body
 // failed its check (intact == false, payload empty), which the link uses to ask for it
@@ -64,6 +97,11 @@ struct DecodedFrame
 {
     bool intact = true;
     Frame frame;
+    bool coded = false;
+    // Coded frames: the bytes found spoilt or dropped (for a block beyond repair, the fewest
+    // it must have had), and the frame's bytes on the line; they tell the line's error rate.
+    int spoiltBytes = 0;
+    qsizetype lineBytes = 0;
 };
 
 struct DecoderStats
@@ -72,6 +110,7 @@ struct DecoderStats
     quint64 damagedFrames = 0; // header sound, body check failed
     quint64 badHeaders = 0;    // marker found, header check failed
     quint64 garbageBytes = 0;  // bytes that belonged to no frame
+    quint64 repairedBytes = 0; // put right by the parity (a dropped byte counts one)
 };
 
 // Turns a byte stream into frames. States: Hunt (looking for the first marker byte),
@@ -95,14 +134,29 @@ private:
         Hunt,
         Marker,
         Header,
-        Body
+        CodedHeader,
+        Body,
+        CodedBody
     };
 
     bool fill(qsizetype count, QByteArrayView input, qsizetype& pos);
     void rejectCandidate();
+    struct CodedBody
+    {
+        bool intact = false;
+        QByteArray data;   // payload and crc32
+        qsizetype end = 0; // the frame's bytes (fewer than announced when some were dropped)
+        int spoilt = 0;    // bytes put right
+        std::vector<qsizetype> repairedBlocks; // by their parity as they stood
+    };
+    bool acceptCodedHeader();
+    CodedBody readCodedBody(qsizetype dropAt) const;
+    void takeCodedBody(const Sink& sink);
 
     State m_state = State::Hunt;
-    QByteArray m_buf; // the candidate frame from its first marker byte
+    int m_parity = 0;        // of the coded frame being read
+    int m_headerRepairs = 0; // its header's bytes put right
+    QByteArray m_buf;        // the candidate frame from its first marker byte
     qsizetype m_need = 0;
     DecoderStats m_stats;
 };

@@ -44,6 +44,40 @@ constexpr double kOutcomeMemory = 48;
 constexpr double kOutcomePrior = 8;
 constexpr double kOutcomeDecay = 1 - 1 / kOutcomeMemory;
 
+// The rate of spoilt bytes is judged from about the last 32 KiB that arrived.
+constexpr double kSpoiltMemoryBytes = 32 * 1024;
+
+// The rate of spoilt bytes travels in ACKs and NAKs as bytes per million (at most 65,535).
+constexpr double kRateScale = 1e6;
+
+// The parity bytes per block that move the most data when each byte is spoilt with
+// probability `rate`: a block of 255 bytes with R parity bytes is put right as long as it
+// holds at most R/2 spoilt bytes (Poisson), and a frame of several blocks goes again when
+// one of them holds more.
+int bestParity(double rate)
+{
+    if (rate <= 0)
+        return 0;
+    const double mean = rate * 255;
+    int best = 0;
+    double bestYield = 0;
+    double term = std::exp(-mean); // P(k spoilt bytes), k = 0, 1, ...
+    double within = 0;             // P(at most k)
+    int k = 0;
+    for (int parity = 0; parity <= kMaxParity; parity += 2) {
+        for (; k <= parity / 2; ++k) {
+            within += term;
+            term *= mean / (k + 1);
+        }
+        const double yield = (255.0 - parity) * std::pow(within, 4);
+        if (yield > bestYield) {
+            bestYield = yield;
+            best = parity;
+        }
+    }
+    return best;
+}
+
 bool covers(const std::vector<LinkEndpoint::Span>& set, qint64 start, qint64 end)
 {
     for (const auto& span : set) {
@@ -97,6 +131,11 @@ void LinkEndpoint::setTimeout(int ms)
     m_timeoutMs = qMax(1, ms);
 }
 
+void LinkEndpoint::setLinkVersion(quint8 version)
+{
+    m_maxVersion = std::clamp(version, kPlainLinkVersion, kLinkVersion);
+}
+
 void LinkEndpoint::setBaudRate(int baud)
 {
     m_baud = qMax(0, baud);
@@ -123,7 +162,11 @@ void LinkEndpoint::resetSession()
     m_segment = kMaxPayload;
     m_outcomeFrames = kOutcomePrior;
     m_outcomeLost = 0;
-    m_outcomeBytes = kOutcomePrior * double(kMaxFrameBytes);
+    m_outcomeBytes = kOutcomePrior * double(kMaxPlainFrameBytes);
+    m_version = kPlainLinkVersion;
+    m_parity = 0;
+    m_spoiltBytes = 0;
+    m_lineBytes = kOutcomePrior * double(kMaxPlainFrameBytes);
     m_retries = 0;
     m_resetReason = 0;
     m_silentTimeouts = 0;
@@ -264,6 +307,8 @@ void LinkEndpoint::receiveBytes(QByteArrayView bytes, qint64 nowMs)
 void LinkEndpoint::handleFrame(const DecodedFrame& decoded, qint64 nowMs)
 {
     const Frame& frame = decoded.frame;
+    if (decoded.coded && coded())
+        noteSpoilt(decoded);
     if (!decoded.intact) {
         // Only the header can be trusted: name the transmission, so that it comes again now
         // rather than after a time-out (at the end of a stream no later frame shows it lost).
@@ -300,9 +345,18 @@ void LinkEndpoint::handleFrame(const DecodedFrame& decoded, qint64 nowMs)
         onData(frame, nowMs);
         return;
     }
-    if (frame.payload.size() % 4 != 0)
+    // Coded sessions: the rate of spoilt bytes the peer measures, then the ranges held.
+    QByteArrayView sack(frame.payload);
+    if (coded()) {
+        if (sack.size() < 2)
+            return;
+        ByteReader in(sack.first(2));
+        m_parity = bestParity(in.u16() / kRateScale);
+        sack = sack.sliced(2);
+    }
+    if (sack.size() % 4 != 0)
         return;
-    processAck(frame.ack, frame.payload, nowMs);
+    processAck(frame.ack, sack, nowMs);
     onReport(frame.seq, frame.type == FrameType::Nak);
 }
 
@@ -311,7 +365,9 @@ void LinkEndpoint::onSyn(const Frame& frame, qint64 nowMs)
     if (m_role != Role::Responder || frame.payload.size() != 5)
         return;
     ByteReader in(frame.payload);
-    in.u8(); // the initiator's version: it judges the versions from our answer
+    // The initiator judges the versions from our answer: its own when we speak it, else
+    // ours (an initiator of version 2 is answered in version 2).
+    const quint8 version = in.u8();
     const quint32 session = in.u32();
     if (m_state == State::Established && session == m_session) {
         m_synAckDue = true; // our answer was lost
@@ -319,6 +375,7 @@ void LinkEndpoint::onSyn(const Frame& frame, qint64 nowMs)
     }
     resetSession();
     m_session = session;
+    m_version = std::clamp(version, kPlainLinkVersion, m_maxVersion);
     m_state = State::Established;
     m_sessionChanged = true;
     m_synAckDue = true;
@@ -334,10 +391,11 @@ void LinkEndpoint::onSynAck(const Frame& frame, qint64 nowMs)
     const quint8 version = in.u8();
     if (in.u32() != m_session)
         return;
-    if (version != kLinkVersion) {
+    if (version < kPlainLinkVersion || version > m_maxVersion) {
         abort(ErrUnsupportedPager);
         return;
     }
+    m_version = version;
     m_state = State::Established;
     m_synDue = false;
     noteProgress(nowMs);
@@ -418,7 +476,7 @@ void LinkEndpoint::settleInFlight()
 {
     for (auto it = m_inFlight.begin(); it != m_inFlight.end();) {
         if (it->end <= m_sendBase || covers(m_peerHolds, qMax(it->start, m_sendBase), it->end)) {
-            noteOutcome(kFrameOverhead + it->end - it->start, false);
+            noteOutcome(frameBytes(it->end - it->start), false);
             it = m_inFlight.erase(it);
         } else {
             ++it;
@@ -440,7 +498,7 @@ void LinkEndpoint::markLost(const InFlight& frame, bool judged)
 {
     ++m_stats.lostFrames;
     if (judged)
-        noteOutcome(kFrameOverhead + frame.end - frame.start, true);
+        noteOutcome(frameBytes(frame.end - frame.start), true);
     const qint64 start = qMax(frame.start, m_sendBase);
     if (start >= frame.end)
         return;
@@ -458,6 +516,19 @@ void LinkEndpoint::noteOutcome(qsizetype frameBytes, bool lost)
     const double lostShare = qMin(0.9, m_outcomeLost / m_outcomeFrames);
     const double perByte = -std::log1p(-lostShare) / (m_outcomeBytes / m_outcomeFrames);
     m_segment = perByte > 1e-9 ? bestSegment(perByte) : kMaxPayload;
+}
+
+qsizetype LinkEndpoint::frameBytes(qsizetype payload) const
+{
+    return coded() ? codedFrameBytes(payload, m_parity) : kFrameOverhead + payload;
+}
+
+void LinkEndpoint::noteSpoilt(const DecodedFrame& decoded)
+{
+    // Counted by the byte, not by the frame: short ACKs carry little evidence each.
+    const double decay = std::exp(-double(decoded.lineBytes) / kSpoiltMemoryBytes);
+    m_spoiltBytes = m_spoiltBytes * decay + decoded.spoiltBytes;
+    m_lineBytes = m_lineBytes * decay + double(decoded.lineBytes);
 }
 
 void LinkEndpoint::noteProgress(qint64 nowMs)
@@ -638,7 +709,10 @@ qint64 LinkEndpoint::appendTimed(QByteArray& out, FrameType type, quint16 seq, q
                                  QByteArrayView payload, qint64 nowMs)
 {
     const qsizetype before = out.size();
-    appendFrame(out, type, seq, ack, payload);
+    if (coded() && type != FrameType::Syn && type != FrameType::SynAck)
+        appendCodedFrame(out, type, seq, ack, payload, m_parity);
+    else
+        appendFrame(out, type, seq, ack, payload);
     const qsizetype bytes = out.size() - before;
     ++m_stats.framesSent;
     m_stats.bytesSent += static_cast<quint64>(bytes);
@@ -727,6 +801,10 @@ void LinkEndpoint::sendData(QByteArray& out, qint64 nowMs)
 QByteArray LinkEndpoint::sackPayload() const
 {
     ByteWriter out;
+    if (coded()) {
+        const double rate = m_lineBytes > 0 ? m_spoiltBytes / m_lineBytes : 0;
+        out.u16(static_cast<quint16>(std::clamp(std::lround(rate * kRateScale), 0L, 65535L)));
+    }
     int blocks = 0;
     for (const Span& span : m_held) {
         if (++blocks > kMaxSackBlocks)
@@ -752,13 +830,13 @@ QByteArray LinkEndpoint::poll(qint64 nowMs)
     if (m_state == State::Failed || m_state == State::Closed)
         return out;
     if (m_synAckDue) {
-        appendTimed(out, FrameType::SynAck, 0, 0, sessionPayload(kLinkVersion, m_session), nowMs);
+        appendTimed(out, FrameType::SynAck, 0, 0, sessionPayload(m_version, m_session), nowMs);
         m_synAckDue = false;
     }
     if (m_state == State::Connecting) {
         if (m_synDue) {
             m_synArrivalMs = appendTimed(out, FrameType::Syn, 0, 0,
-                                         sessionPayload(kLinkVersion, m_session), nowMs);
+                                         sessionPayload(m_maxVersion, m_session), nowMs);
             m_synDue = false;
         }
         return out;

@@ -14,6 +14,12 @@
 // sent twice. The frame size follows the error rate the link measures: full frames on a
 // clean line, the size that moves the most data on a noisy one.
 //
+// From link version 3 on, the frames of a session carry Reed-Solomon parity (coded frames),
+// so that the few bytes a noisy line spoils or drops are put right where they arrive; what
+// the parity cannot put right goes again as before. Each end measures the bytes its decoder
+// put right and tells the peer in its ACKs, and the peer chooses its parity from that rate.
+// A peer of version 2 is answered in version 2: plain frames, no parity.
+//
 // Messages in the stream are a length (LEB128, 1..3 bytes) followed by that many bytes, so
 // small messages share a frame and a large one spans several.
 
@@ -29,7 +35,10 @@
 
 namespace devlink::protocol {
 
-constexpr quint8 kLinkVersion = 2;
+constexpr quint8 kLinkVersion = 3;
+// The first version with coded frames; the one before it is still spoken.
+constexpr quint8 kCodedLinkVersion = 3;
+constexpr quint8 kPlainLinkVersion = 2;
 constexpr int kDefaultTimeoutMs = 300;
 // Retransmissions of the same data before the link gives up (so at most eight sends).
 constexpr int kMaxRetries = 7;
@@ -92,6 +101,9 @@ public:
     void setTimeout(int ms);
     // Bits per second of the line (8N1: ten bits a byte); 0 = unpaced.
     void setBaudRate(int baud);
+    // The newest link version this end speaks (kLinkVersion; kPlainLinkVersion stands in for
+    // an end that has no parity).
+    void setLinkVersion(quint8 version);
     int timeoutMs() const { return m_timeoutMs; }
     int baudRate() const { return m_baud; }
 
@@ -136,6 +148,9 @@ public:
     qint64 streamBytesAcknowledged() const { return m_sendBase; }
     qint64 streamBytesReceived() const { return m_recvNext; }
     qsizetype segmentSize() const { return m_segment; }
+    // The version the session speaks, and the parity bytes per block this end sends.
+    quint8 sessionVersion() const { return m_version; }
+    int parity() const { return m_parity; }
     const LinkStats& stats() const { return m_stats; }
     const DecoderStats& decoderStats() const { return m_decoder.stats(); }
 
@@ -178,6 +193,9 @@ private:
     qint64 appendTimed(QByteArray& out, FrameType type, quint16 seq, quint16 ack,
                        QByteArrayView payload, qint64 nowMs);
     QByteArray sackPayload() const;
+    bool coded() const { return m_version >= kCodedLinkVersion; }
+    qsizetype frameBytes(qsizetype payload) const;
+    void noteSpoilt(const DecodedFrame& decoded);
     bool freshReady() const;
     bool dataReady() const;
     qint64 lineUs(qsizetype bytes) const;
@@ -191,6 +209,8 @@ private:
     int m_timeoutMs = kDefaultTimeoutMs;
     int m_baud = 0;
     quint32 m_session = 0;
+    quint8 m_maxVersion = kLinkVersion;
+    quint8 m_version = kPlainLinkVersion; // of the session
     FrameDecoder m_decoder;
     LinkStats m_stats;
 
@@ -214,6 +234,11 @@ private:
     double m_outcomeFrames = 0;
     double m_outcomeLost = 0;
     double m_outcomeBytes = 0;
+    // Parity: what this end sends (chosen from the rate the peer reports), and the rate of
+    // bytes spoilt or dropped on the way here (decaying counts over recent coded frames).
+    int m_parity = 0;
+    double m_spoiltBytes = 0;
+    double m_lineBytes = 0;
     int m_retries = 0;
     int m_silentTimeouts = 0;
     bool m_heardSinceTimeout = false;  // any byte since the last time-out

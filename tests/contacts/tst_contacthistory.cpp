@@ -21,12 +21,12 @@ class TestContactHistory : public QObject
         for (int i = 0; i < contacts; ++i) {
             ContactRecord& c = contents.contacts.emplace_back();
             c.nIndex = i;
-            c.strFirstName = "N" + std::to_string(i);
+            c.strFirstName = std::to_string(i).insert(0, 1, 'N');
         }
         for (int i = 0; i < groups; ++i) {
             GroupRecord& g = contents.groups.emplace_back();
             g.nGroupId = i + 1;
-            g.strName = "G" + std::to_string(i);
+            g.strName = std::to_string(i).insert(0, 1, 'G');
         }
         return contents;
     }

@@ -6,6 +6,7 @@
 #include "devlink/protocol/transfermessages.h"
 
 #include <cstdlib>
+#include <utility>
 
 using namespace devlink::protocol;
 
@@ -30,11 +31,39 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8* data, size_t size)
         at += n;
     }
 
-    // The same bytes as what the peer sends into a session, at both ends: acknowledgements
-    // naming ranges, NAKs, DATA anywhere in the window.
-    for (const auto role : {LinkEndpoint::Role::Initiator, LinkEndpoint::Role::Responder}) {
+    // A coded frame spoilt by the same bytes: the first byte chooses the parity, the first
+    // half of the rest is the payload, the other half says what becomes of each byte of the
+    // frame in turn (0 it arrives, 1 it is dropped, else it is changed by that much). The
+    // parity's repairs, and the search for a dropped byte, on any damage.
+    if (bytes.size() > 1) {
+        const int parity = (static_cast<quint8>(bytes[0]) % (kMaxParity / 2 + 1)) * 2;
+        const QByteArrayView rest = bytes.sliced(1);
+        const QByteArrayView payload = rest.first(qMin(rest.size() / 2, kMaxPayload));
+        const QByteArrayView damage = rest.sliced(payload.size());
+        const QByteArray frame = encodeCodedFrame(FrameType::Data, 1, 2, payload, parity);
+        QByteArray line;
+        for (qsizetype i = 0; i < frame.size(); ++i) {
+            const quint8 what = i < damage.size() ? static_cast<quint8>(damage[i]) : 0;
+            if (what != 1)
+                line.append(static_cast<char>(frame[i] ^ static_cast<char>(what)));
+        }
+        FrameDecoder coded;
+        coded.feed(line + encodeCodedFrame(FrameType::Ack, 0, 0, {}, 0), sink);
+        if (coded.bufferedBytes() > kMaxFrameBytes)
+            std::abort();
+    }
+
+    // The same bytes as what the peer sends into a session, at both ends, with plain frames
+    // (link version 2) and with coded ones: acknowledgements naming ranges, NAKs, DATA
+    // anywhere in the window.
+    using Role = LinkEndpoint::Role;
+    const std::pair<Role, quint8> ends[] = {{Role::Initiator, kPlainLinkVersion},
+                                            {Role::Initiator, kCodedLinkVersion},
+                                            {Role::Responder, kPlainLinkVersion},
+                                            {Role::Responder, kCodedLinkVersion}};
+    for (const auto& [role, version] : ends) {
         LinkEndpoint link(role);
-        const QByteArray session("\x02\x01\x00\x00\x00", 5);
+        const QByteArray session = QByteArray(1, char(version)) + QByteArray("\x01\x00\x00\x00", 4);
         if (role == LinkEndpoint::Role::Initiator) {
             link.open(0, 1);
             link.poll(0);

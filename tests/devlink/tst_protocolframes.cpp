@@ -33,8 +33,9 @@ QByteArray bytesOf(const Frame& f)
     return encodeFrame(f.type, f.seq, f.ack, f.payload);
 }
 
-// A DATA frame at the start of a stream carrying one message (length prefix, then bytes).
-QByteArray dataFrameWith(const QByteArray& message, quint16 seq, quint16 ack)
+// A DATA frame at the start of a stream carrying one message (length prefix, then bytes);
+// coded with this parity when it is given.
+QByteArray dataFrameWith(const QByteArray& message, quint16 seq, quint16 ack, int parity = -1)
 {
     QByteArray stream;
     for (quint32 length = quint32(message.size());; length >>= 7) {
@@ -42,6 +43,8 @@ QByteArray dataFrameWith(const QByteArray& message, quint16 seq, quint16 ack)
         if (length < 0x80)
             break;
     }
+    if (parity >= 0)
+        return encodeCodedFrame(FrameType::Data, seq, ack, stream + message, parity);
     return encodeFrame(FrameType::Data, seq, ack, stream + message);
 }
 
@@ -55,6 +58,8 @@ private Q_SLOTS:
     void frameSplitAnywhere();
     void resynchronises();
     void boundedWhateverItIsFed();
+    void parityAtItsLimit_data();
+    void parityAtItsLimit();
     void wireFormatIsPinned();
 };
 
@@ -140,6 +145,54 @@ void TestProtocolFrames::boundedWhateverItIsFed()
     QCOMPARE(got.frames, sent);
 }
 
+void TestProtocolFrames::parityAtItsLimit_data()
+{
+    // A coded frame of one block (215 bytes with 8 parity bytes): four spoilt bytes are put
+    // right, a fifth is too many; a dropped byte costs one and a half spoilt ones, also with
+    // the least parity (where the shifted block often passes for a spoilt one). The header's
+    // parity puts two of its bytes right.
+    QTest::addColumn<int>("parity");
+    QTest::addColumn<QList<int>>("spoilt"); // offsets in the frame
+    QTest::addColumn<int>("dropped");       // offset in the frame, or -1
+    QTest::addColumn<int>("outcome");       // 0 repaired, 1 damaged, 2 no frame
+    const QList<int> body{20, 60, 100, 150, 200};
+    QTest::newRow("four spoilt") << 8 << body.first(4) << -1 << 0;
+    QTest::newRow("five spoilt") << 8 << body << -1 << 1;
+    QTest::newRow("dropped, three spoilt") << 8 << body.first(3) << 120 << 0;
+    QTest::newRow("dropped, four spoilt") << 8 << body.first(4) << 120 << 1;
+    QTest::newRow("dropped, two parity bytes") << 2 << QList<int>{} << 120 << 0;
+    QTest::newRow("two in the header") << 8 << QList<int>{3, 8} << -1 << 0;
+    QTest::newRow("three in the header") << 8 << QList<int>{3, 6, 8} << -1 << 2;
+}
+
+void TestProtocolFrames::parityAtItsLimit()
+{
+    QFETCH(int, parity);
+    QFETCH(QList<int>, spoilt);
+    QFETCH(int, dropped);
+    QFETCH(int, outcome);
+    QByteArray payload(203, Qt::Uninitialized);
+    for (qsizetype i = 0; i < payload.size(); ++i)
+        payload[i] = static_cast<char>(i * 37);
+    const Frame sent{FrameType::Data, 7, 9, payload};
+    QByteArray bytes = encodeCodedFrame(sent.type, sent.seq, sent.ack, sent.payload, parity);
+    QCOMPARE(bytes.size(), 15 + 203 + 4 + parity);
+    for (const int at : spoilt)
+        bytes[at] = static_cast<char>(bytes[at] ^ 0x5A);
+    if (dropped >= 0)
+        bytes.remove(dropped, 1);
+    // What follows is found whatever became of the frame before it.
+    const Frame next{FrameType::Ack, 1, 2, {}};
+    FrameDecoder decoder;
+    Collector got;
+    got.feed(decoder, bytes + encodeCodedFrame(next.type, next.seq, next.ack, {}, 2));
+    QCOMPARE(got.frames.back(), next);
+    QCOMPARE(got.frames.size(), outcome == 0 ? size_t(2) : size_t(1));
+    QCOMPARE(got.damaged.size(), outcome == 1 ? size_t(1) : size_t(0));
+    if (outcome == 0)
+        QCOMPARE(got.frames.front(), sent);
+}
+
 void TestProtocolFrames::wireFormatIsPinned()
 {
     ContactRecord contact;
@@ -164,11 +217,17 @@ void TestProtocolFrames::wireFormatIsPinned()
     names[10] = "Sixteen-byte-nam";
 
     const std::pair<const char*, QByteArray> pinned[] = {
-        {"syn.bin", encodeFrame(FrameType::Syn, 0, 0, QByteArray("\x02\x78\x56\x34\x12", 5))},
+        {"syn.bin", encodeFrame(FrameType::Syn, 0, 0, QByteArray("\x03\x78\x56\x34\x12", 5))},
         // Acknowledges up to 0x0102 and holds 0x0200..0x0280 and 0x0300..0x0310.
         {"ack.bin",
          encodeFrame(FrameType::Ack, 0, 0x0102, QByteArray("\x00\x02\x80\x02\x00\x03\x10\x03", 8))},
         {"data-hello.bin", dataFrameWith(encodeHello(), 0, 1)},
+        // Coded: 1,000 spoilt bytes in a million seen, the same ranges held; the greeting
+        // with four parity bytes.
+        {"coded-ack.bin",
+         encodeCodedFrame(FrameType::Ack, 0, 0x0102,
+                          QByteArray("\xE8\x03\x00\x02\x80\x02\x00\x03\x10\x03", 10), 0)},
+        {"coded-data-hello.bin", dataFrameWith(encodeHello(), 0, 1, 4)},
         {"data-ident.bin", dataFrameWith(*encodeIdent(PagerIdentity{}), 0, 2)},
         {"data-folder-names.bin", dataFrameWith(*encodeFolderNames(names), 300, 4)},
         {"data-message.bin", dataFrameWith(*encodeMessage(message), 0xFFF0, 4)},

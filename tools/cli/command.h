@@ -50,5 +50,6 @@ int runFolderDb(const QStringList& args);
 int runGroupBlock(const QStringList& args);
 int runContacts(const QStringList& args);
 int runPager(const QStringList& args);
+int runCardDav(const QStringList& args);
 
 } // namespace cli

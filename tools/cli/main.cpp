@@ -32,6 +32,10 @@ const char* const kUsage =
     "                                     print the merged book and the conflicts\n"
     "  contacts history [show ID] [--dir DIR]\n"
     "                                     list the snapshots of the address book, or print one\n"
+    "  carddav sync URL --user U [--password-file F] --book BOOK.json [--state DIR]\n"
+    "               [--prefer local|server] [--dry-run] [--allow-deletes]\n"
+    "                                     merge BOOK.json with a CardDAV address book and\n"
+    "                                     send the merged book back\n"
     "  pager --port PORT download-messages|download-contacts\n"
     "                                     download from the pager on PORT, print JSON\n"
     "  pager --port PORT upload-contacts FILE\n"
@@ -64,6 +68,8 @@ int run(const QStringList& args)
         return cli::runGroupBlock(args);
     if (command == QStringLiteral("contacts"))
         return cli::runContacts(args);
+    if (command == QStringLiteral("carddav"))
+        return cli::runCardDav(args);
     if (command == QStringLiteral("pager"))
         return cli::runPager(args);
     if (command.isEmpty())

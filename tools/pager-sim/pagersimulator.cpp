@@ -55,11 +55,7 @@ void note(const QString& text)
 // The bytes of the frame that starts at `at`; poll hands out whole frames back to back.
 qsizetype frameBytes(const QByteArray& out, qsizetype at)
 {
-    if (out.size() - at < kHeaderBytes)
-        return out.size() - at;
-    const auto low = static_cast<quint8>(out[at + 7]);
-    const auto high = static_cast<quint8>(out[at + 8]);
-    return qMin<qsizetype>(kFrameOverhead + (low | high << 8), out.size() - at);
+    return writtenFrameBytes(QByteArrayView(out).sliced(at));
 }
 
 } // namespace
