@@ -17,6 +17,7 @@
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
 #include "platform/settings.h"
+#include "platform/themeicon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,21 +50,7 @@ namespace {
 constexpr int kToolbarIconSize = 24;
 constexpr int kLeftPaneWidth = 200;
 
-QIcon themed(std::initializer_list<const char*> names, QStyle::StandardPixmap fallback)
-{
-    // The first name the desktop's theme knows, else the style's own picture.
-    for (const char* name : names) {
-        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(name));
-        if (!icon.isNull())
-            return icon;
-    }
-    return QApplication::style()->standardIcon(fallback);
-}
-
-QIcon themed(const char* name, QStyle::StandardPixmap fallback)
-{
-    return themed({name}, fallback);
-}
+using platform::themedIcon;
 
 // An icon of the theme with an arrow in a disc in its lower right corner: the address book
 // with its contents coming from the pager (down), going to it (up) or both (Qt::NoArrow,
@@ -169,7 +156,7 @@ QAction* CMainFrame::addCommand(int command, const QString& text, const QString&
 
 void CMainFrame::createActions()
 {
-    const QIcon book = themed("x-office-address-book", QStyle::SP_FileDialogContentsView);
+    const QIcon book = themedIcon("x-office-address-book", QStyle::SP_FileDialogContentsView);
 
     // Toolbar positions: the status-bar prompt and the tooltip of each.
     QAction* act =
@@ -194,12 +181,12 @@ void CMainFrame::createActions()
 
     act = addCommand(ID_IMPORT_CONTACTS, QStringLiteral("Import/Open Contacts"),
                      QStringLiteral("Import/Open Contacts"), QStringLiteral("Import/Open Contacts"),
-                     themed("document-open", QStyle::SP_DialogOpenButton));
+                     themedIcon("document-open", QStyle::SP_DialogOpenButton));
     connect(act, &QAction::triggered, this, &CMainFrame::OnImportContacts);
 
     act = addCommand(ID_EXPORT_CONTACTS, QStringLiteral("Export/Save Contacts"),
                      QStringLiteral("Export/Save Contacts"), QStringLiteral("Export/Save Contacts"),
-                     themed("document-save", QStyle::SP_DialogSaveButton));
+                     themedIcon("document-save", QStyle::SP_DialogSaveButton));
     connect(act, &QAction::triggered, this, &CMainFrame::OnExportContacts);
 
     // Menu only.
@@ -218,52 +205,48 @@ void CMainFrame::createActions()
                      QString(), QIcon());
     connect(act, &QAction::triggered, this, &CMainFrame::OnContactsHistory);
 
-    act = addCommand(
-        ID_EDIT_CONTACT, QStringLiteral("Edit Contact"), QStringLiteral("Edit Contact"),
-        QStringLiteral("Edit Contact"),
-        themed({"document-edit", "accessories-text-editor"}, QStyle::SP_FileDialogDetailedView));
+    act = addCommand(ID_EDIT_CONTACT, QStringLiteral("Edit Contact"),
+                     QStringLiteral("Edit Contact"), QStringLiteral("Edit Contact"),
+                     themedIcon({"document-edit", "accessories-text-editor"},
+                                QStyle::SP_FileDialogDetailedView));
     connect(act, &QAction::triggered, this, &CMainFrame::OnEditContact);
 
     act = addCommand(ID_NEW_CONTACT, QStringLiteral("New Contact"), QStringLiteral("New Contact"),
-                     QStringLiteral("New Contact"), themed("contact-new", QStyle::SP_FileIcon));
+                     QStringLiteral("New Contact"), themedIcon("contact-new", QStyle::SP_FileIcon));
     connect(act, &QAction::triggered, this, &CMainFrame::OnNewContact);
 
     act = addCommand(ID_VIEW_MESSAGES, QStringLiteral("Messages"),
                      QStringLiteral("View Messages Window"), QStringLiteral("View Messages"),
-                     themed({"mail-unread", "mail-read"}, QStyle::SP_FileDialogListView));
+                     themedIcon({"mail-unread", "mail-read"}, QStyle::SP_FileDialogListView));
     connect(act, &QAction::triggered, this, &CMainFrame::OnViewMessages);
 
     act = addCommand(ID_DOWNLOAD_MESSAGES, QStringLiteral("Download Messages"),
                      QStringLiteral("Download Messages From Pager "),
                      QStringLiteral("Download Messages"),
-                     themed("mail-send-receive", QStyle::SP_BrowserReload));
+                     themedIcon("mail-send-receive", QStyle::SP_BrowserReload));
     connect(act, &QAction::triggered, this, &CMainFrame::OnDownloadMessages);
 
     act = addCommand(ID_APP_EXIT, QStringLiteral("E&xit"), QStringLiteral("Quit the application"),
                      QStringLiteral("Exit"),
-                     themed("application-exit", QStyle::SP_DialogCloseButton));
+                     themedIcon("application-exit", QStyle::SP_DialogCloseButton));
     act->setMenuRole(QAction::QuitRole);
     connect(act, &QAction::triggered, this, &QWidget::close);
 
     // Menu only.
     act = addCommand(ID_SETTINGS, QStringLiteral("Settings"), {}, {},
-                     themed("preferences-system", QStyle::SP_FileDialogInfoView));
+                     themedIcon("preferences-system", QStyle::SP_FileDialogInfoView));
     act->setMenuRole(QAction::PreferencesRole);
     connect(act, &QAction::triggered, this, &CMainFrame::OnSettings);
 
     // Carried out by the application object, which connects them.
     act = addCommand(ID_HELP, QStringLiteral("Help"), {}, {},
-                     themed("help-browser", QStyle::SP_DialogHelpButton));
+                     themedIcon("help-browser", QStyle::SP_DialogHelpButton));
     act->setShortcut(QKeySequence::HelpContents);
     act->setShortcutContext(Qt::WindowShortcut);
     act = addCommand(ID_APP_ABOUT, QStringLiteral("&About Quillbox..."), {}, {},
-                     themed("help-about", QStyle::SP_MessageBoxInformation));
+                     themedIcon("help-about", QStyle::SP_MessageBoxInformation));
     act->setMenuRole(QAction::AboutRole);
 
-    // Keys only. No menu item or key sends 32793: closing writes the database itself.
-    addCommand(ID_SAVE_FOLDERDB, QStringLiteral("Save Folders"), {}, {}, {});
-    connect(m_actions.value(ID_SAVE_FOLDERDB), &QAction::triggered, this,
-            &CMainFrame::OnSaveFolderDb);
     act = addCommand(ID_NEXT_PANE, QStringLiteral("Next Pane"), {}, {}, {});
     act->setShortcut(QKeySequence(Qt::Key_F6));
     connect(act, &QAction::triggered, this, &CMainFrame::OnNextPane);

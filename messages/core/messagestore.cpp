@@ -1,5 +1,7 @@
 #include "messages/core/messagestore.h"
 
+#include "platform/newfoldername.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <deque>
@@ -255,18 +257,7 @@ bool MessageStore::isPagerFolderId(qint32 folderId) const
 
 std::string MessageStore::NewFolderName(std::span<const std::string> siblingTexts)
 {
-    // One pass, never restarted: a sibling that matches an earlier candidate after a
-    // later one was taken does not count again.
-    const std::string base = "New Folder";
-    std::string name = base;
-    int counter = 0;
-    for (const std::string& text : siblingTexts) {
-        if (text == name) {
-            ++counter;
-            name = base + "-" + std::to_string(counter);
-        }
-    }
-    return name;
+    return platform::newFolderName(siblingTexts);
 }
 
 MessageRecord& MessageStore::InsertFolder(std::string_view name, std::string_view parentName,

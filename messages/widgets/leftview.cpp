@@ -10,6 +10,7 @@
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 #include "platform/renamedelegate.h"
+#include "platform/themeicon.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -18,16 +19,11 @@
 
 namespace {
 
-QIcon themedIcon(const char* name, const QStyle* style, QStyle::StandardPixmap fallback)
-{
-    return QIcon::fromTheme(QLatin1String(name), style->standardIcon(fallback));
-}
-
 // A closed folder that shows open while its row is selected.
 QIcon folderIcon(const QStyle* style)
 {
-    const QIcon closed = themedIcon("folder", style, QStyle::SP_DirClosedIcon);
-    const QIcon open = themedIcon("folder-open", style, QStyle::SP_DirOpenIcon);
+    const QIcon closed = platform::themedIcon("folder", QStyle::SP_DirClosedIcon, style);
+    const QIcon open = platform::themedIcon("folder-open", QStyle::SP_DirOpenIcon, style);
     QIcon icon;
     for (const int side : {16, 32}) {
         icon.addPixmap(closed.pixmap(side), QIcon::Normal);
@@ -47,8 +43,8 @@ CLeftView::CLeftView(MessageModels& models, QWidget* parent)
       m_actExportSubfolders(new QAction(QStringLiteral("Export Messages with Subfolders..."), this))
 {
     setObjectName(QStringLiteral("folderTree"));
-    m_model.setIcons(themedIcon("drive-removable-media", style(), QStyle::SP_DriveFDIcon),
-                     themedIcon("drive-harddisk", style(), QStyle::SP_DriveHDIcon),
+    m_model.setIcons(platform::themedIcon("drive-removable-media", QStyle::SP_DriveFDIcon, style()),
+                     platform::themedIcon("drive-harddisk", QStyle::SP_DriveHDIcon, style()),
                      folderIcon(style()));
     setModel(&m_model);
     setSelectionModel(&models.folderSelection());

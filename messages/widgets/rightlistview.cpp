@@ -6,14 +6,14 @@
 #include "messages/models/messagemodels.h"
 #include "messages/widgets/exportmessages.h"
 #include "platform/bytes.h"
+#include "platform/themeicon.h"
 
 CRightListView::CRightListView(MessageModels& models, QWidget* parent)
     : CMessageTableView(models, &models.listModel(), &models.messageSelection(), parent),
       m_model(&models.listModel())
 {
     setObjectName(QStringLiteral("messageList"));
-    m_model->setRowIcon(QIcon::fromTheme(QStringLiteral("mail-message"),
-                                         style()->standardIcon(QStyle::SP_FileIcon)));
+    m_model->setRowIcon(platform::themedIcon("mail-message", QStyle::SP_FileIcon, style()));
 }
 
 CRightListView::~CRightListView() = default;

@@ -4,6 +4,7 @@
 #include "messages/models/messagemodels.h"
 #include "messages/models/searchresultsmodel.h"
 #include "messages/widgets/exportmessages.h"
+#include "platform/themeicon.h"
 
 #include <algorithm>
 
@@ -12,8 +13,7 @@ CSearchResultsView::CSearchResultsView(MessageModels& models, QWidget* parent)
       m_model(&models.searchModel())
 {
     setObjectName(QStringLiteral("searchResults"));
-    m_model->setRowIcon(QIcon::fromTheme(QStringLiteral("mail-message"),
-                                         style()->standardIcon(QStyle::SP_FileIcon)));
+    m_model->setRowIcon(platform::themedIcon("mail-message", QStyle::SP_FileIcon, style()));
     // Laid out as the message list, with the folder of each message after its date.
     sizeColumns(true);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
