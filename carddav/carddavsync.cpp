@@ -441,11 +441,13 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
             // count of contacts left out says.
             const int serverDeletes = int(std::count_if(
                 changes.begin(), changes.end(), [](const Change& c) { return c.card.isEmpty(); }));
-            QSet<std::string> mergedUids(result.uids().begin(), result.uids().end());
-            const int localDeletes = int(std::count_if(
-                mine.uids.begin(), mine.uids.end(), [&](const std::string& uid) {
-                    return !mergedUids.contains(uid) && !unfitUids.contains(uid);
-                }));
+            // On the book's side the merge's own count: a contact without a UID (the
+            // program's book keeps none) is paired with its card by the duplicate rules and
+            // takes the card's UID, so the UIDs given here are not found in the merged book.
+            const int localDeletes =
+                result.deleted(contactmerge::Side::Local) -
+                int(std::count_if(mine.uids.begin(), mine.uids.end(),
+                                  [&](const std::string& uid) { return unfitUids.contains(uid); }));
             const int serverCards = int(remoteUids.size());
             const int localContacts = int(mine.uids.size());
             if (!options.allowDeletes &&

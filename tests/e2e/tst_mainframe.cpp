@@ -138,6 +138,14 @@ void TestMainFrame::cardDavSync()
     QCOMPARE(snapshots.size(), size_t(1));
     QCOMPARE(snapshots.front().contacts, 1);
 
+    // The book holds no UIDs: a second sync pairs its contacts with the same cards.
+    dav.Synchronize();
+    QVERIFY(finished.wait(60000));
+    QVERIFY2(boxes.requests.isEmpty(), qPrintable(boxes.texts().join(QLatin1Char('\n'))));
+    QCOMPARE(finished.takeFirst().at(0).toBool(), true);
+    QCOMPARE(frame.book().snapshot().contacts.size(), size_t(2));
+    QCOMPARE(QDir(server.bookFolder()).entryList({QStringLiteral("*.vcf")}, QDir::Files).size(), 2);
+
     QString error;
     QVERIFY(passwords->write(carddav::passwordKey(server.url(), server.user),
                              QStringLiteral("wrong"), &error));
