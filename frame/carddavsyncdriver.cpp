@@ -79,11 +79,11 @@ carddav::PasswordStore& CCardDavSyncDriver::store()
 #endif
         if (!why.isEmpty() && !m_toldNoKeychain) {
             m_toldNoKeychain = true;
+            why[0] = why[0].toUpper();
             platform::inform(m_pFrame,
-                             QStringLiteral("No keychain answered (%1).\nThe address book's "
-                                            "password is kept until Quillbox closes, never in "
-                                            "a file; it is asked for again at the next start.")
-                                 .arg(why));
+                             why + QStringLiteral(".\nThe address book's password is never "
+                                                  "written to a file: Quillbox asks for it "
+                                                  "again at its next start."));
         }
     }
     return *m_pStore;
@@ -114,27 +114,27 @@ void CCardDavSyncDriver::Cancel()
     showProgress(QStringLiteral("Cancelling the address book's synchronization..."));
 }
 
-void CCardDavSyncDriver::runInThread(const QString& user, const QString& password, Work work,
+void CCardDavSyncDriver::runInThread(const QString& what, const QString& user,
+                                     const QString& password, Work work,
                                      std::function<void()> done)
 {
     m_cancel = false;
     m_requests = 0;
     const int timeout = m_timeout;
-    m_pThread = QThread::create([this, user, password, timeout, work = std::move(work)] {
+    showProgress(what + QStringLiteral("..."));
+    m_pThread = QThread::create([this, what, user, password, timeout, work = std::move(work)] {
         carddav::DavClient client(user, password);
         client.setTimeout(timeout);
-        client.onRequest = [this](const QByteArray& verb, const QUrl&) {
+        client.onRequest = [this, what](const QByteArray& verb, const QUrl&) {
             const int n = ++m_requests;
-            const QString what = verb == "PUT"      ? QStringLiteral("sending cards")
+            const QString step = verb == "PUT"      ? QStringLiteral("sending cards")
                                  : verb == "DELETE" ? QStringLiteral("deleting cards")
                                                     : QStringLiteral("reading the server");
             QMetaObject::invokeMethod(
                 this,
-                [this, n, what] {
+                [this, n, what, step] {
                     if (m_pThread && !m_cancel)
-                        showProgress(QStringLiteral("Synchronizing the address book: %1 (request %2)...")
-                                         .arg(what)
-                                         .arg(n));
+                        showProgress(QStringLiteral("%1: %2 (request %3)...").arg(what, step).arg(n));
                 },
                 Qt::QueuedConnection);
         };
@@ -208,9 +208,10 @@ void CCardDavSyncDriver::confirmAccount(CCardDavAccountDlg& dlg)
     dlg.setBusy(true);
     auto found = std::make_shared<carddav::Outcome>();
     QPointer<CCardDavAccountDlg> target(&dlg);
-    runInThread(user, dlg.passwordEdit()->text(),
+    runInThread(QStringLiteral("Looking for the address books"), user, dlg.passwordEdit()->text(),
                 [found, url, user](carddav::Sync& sync) { *found = sync.findAddressBooks(url, user); },
                 [this, found, target] {
+                    showProgress({});
                     if (!target || !target->isVisible())
                         return;
                     target->setBusy(false);
@@ -278,9 +279,8 @@ void CCardDavSyncDriver::Synchronize()
     auto out = std::make_shared<carddav::Outcome>();
     const QString url = m_settings.CardDavBook;
     const QString user = m_settings.CardDavUser;
-    showProgress(QStringLiteral("Synchronizing the address book..."));
     runInThread(
-        user, password,
+        QStringLiteral("Synchronizing the address book"), user, password,
         [this, out, url, user, local, state](carddav::Sync& sync) {
             sync.review = [this](contactmerge::Result& merge) {
                 return askOnWindowThread([this, &merge] {

@@ -66,9 +66,9 @@ Q_SIGNALS:
 private:
     using Work = std::function<void(carddav::Sync&)>;
     // Runs work on a thread of its own with a client for user and password, then done on
-    // the window's thread.
-    void runInThread(const QString& user, const QString& password, Work work,
-                     std::function<void()> done);
+    // the window's thread; the status bar tells what (with the requests sent) meanwhile.
+    void runInThread(const QString& what, const QString& user, const QString& password,
+                     Work work, std::function<void()> done);
     // Asks on the window's thread and waits (from the sync's thread).
     bool askOnWindowThread(const std::function<bool()>& ask);
     carddav::PasswordStore& store();
