@@ -157,13 +157,23 @@ int CPager::PagerControl(PagerMode pagerMode, int /*param*/)
     const int mode = static_cast<int>(pagerMode);
     if (mode != ModeDownloadMessages && mode != ModeDownloadContacts && mode != ModeUploadContacts)
         return ErrUnknownMode;
+    return start(mode, mode == ModeUploadContacts
+                           ? std::make_shared<AddressBookCopy>(m_book.snapshot())
+                           : nullptr);
+}
+
+int CPager::UploadBook(const AddressBookCopy& book)
+{
+    return start(ModeUploadContacts, std::make_shared<AddressBookCopy>(book));
+}
+
+int CPager::start(int mode, std::shared_ptr<AddressBookCopy> upload)
+{
     if (m_bTransferRunning)
         return ErrBusy;
     if (!threadRunning())
         return ErrPortCannotOpen;
-    std::shared_ptr<AddressBookCopy> upload;
-    if (mode == ModeUploadContacts) {
-        upload = std::make_shared<AddressBookCopy>(m_book.snapshot());
+    if (upload) {
         // Refused before anything is sent, rather than half way through.
         if (upload->contacts.size() > 0xFFFF || upload->groups.size() > 0xFFFF)
             return ErrUnsendableRecord;
@@ -177,6 +187,7 @@ int CPager::PagerControl(PagerMode pagerMode, int /*param*/)
         }
     }
     m_bTransferRunning = true;
+    m_pSending = upload;
     QMetaObject::invokeMethod(
         m_thread->worker(),
         [worker = m_thread->worker(), mode, timeout = m_nTimeoutMs, upload] {
@@ -213,6 +224,9 @@ void CPager::deliver(WorkerEvent& event)
         m_lastRate = {};
     if (code == EventFinished && event.outcome) {
         TransferOutcome& outcome = *event.outcome;
+        m_strPagerModel = outcome.model;
+        if (outcome.nMode == ModeUploadContacts && m_pSending)
+            m_UploadedContacts = *m_pSending;
         if (outcome.nMode == ModeDownloadMessages) {
             m_FolderNames = std::move(outcome.folderNames);
             m_DeviceMessages = std::move(outcome.messages);
@@ -232,8 +246,10 @@ void CPager::deliver(WorkerEvent& event)
         m_strErrorDetail.clear();
     if (code == EventFailed)
         m_strErrorDetail = event.outcome ? event.outcome->detail : QString();
-    if (code == EventFinished || code == EventFailed)
+    if (code == EventFinished || code == EventFailed) {
         m_bTransferRunning = false;
+        m_pSending.reset();
+    }
     if (m_target) {
         PagerNotifyEvent notify(static_cast<PagerEvent>(code), arg);
         QCoreApplication::sendEvent(m_target, &notify);

@@ -143,6 +143,9 @@ public:
     // events follow), otherwise an error code and no event comes. An upload sends the book
     // as it is at this call.
     int PagerControl(PagerMode mode, int param);
+    // Starts an upload of this book instead of the program's (a synchronize sends the merged
+    // book while the program's stays as it is until the upload has completed).
+    int UploadBook(const AddressBookCopy& book);
     bool IsTransferRunning() const { return m_bTransferRunning; }
     // Called on the target's thread with a running transfer's bytes and rate, a few times a
     // second, and once more (ended) after its finished or failed notification.
@@ -167,12 +170,18 @@ public:
     // checked against the book's rules (replaceAll takes it as it is). The program puts it in
     // its book when the finished event comes.
     AddressBookCopy m_DownloadedContacts;
+    // The book the last completed contacts upload sent, as it was sent.
+    AddressBookCopy m_UploadedContacts;
+    // The model the pager named at the last completed transfer (its identity without the
+    // version).
+    QString m_strPagerModel;
 
 private:
     friend class devlink::PagerRelay;
     // On the target's thread: installs a finished download and hands the event on.
     void deliver(devlink::WorkerEvent& event);
     bool threadRunning() const;
+    int start(int mode, std::shared_ptr<AddressBookCopy> upload);
 
     AddressBook& m_book;
     int m_nLevel = 0;
@@ -182,6 +191,8 @@ private:
     int m_nBaud = 38400;
     bool m_bWantOpen = false;
     std::atomic<bool> m_bTransferRunning{false};
+    // What the running upload sends, until it completes.
+    std::shared_ptr<AddressBookCopy> m_pSending;
     QPointer<QObject> m_target;
     std::function<void(const devlink::TransferRate&)> m_rateListener;
     devlink::TransferRate m_lastRate;

@@ -1,5 +1,6 @@
 #include "devlink/serialworker.h"
 
+#include "devlink/portdetector.h"
 #include "devlink/protocol/errors.h"
 
 #include <QCoreApplication>
@@ -193,6 +194,7 @@ void SerialWorker::deliverEvents()
         if (event.nCode == EventFinished) {
             outcome = std::make_unique<TransferOutcome>();
             outcome->nMode = event.nArg;
+            outcome->model = splitModelVersion(m_client.pagerIdentity().strModel).first;
             if (event.nArg == ModeDownloadMessages) {
                 outcome->folderNames = m_client.folderNames();
                 outcome->messages = m_client.takeMessages();

@@ -32,6 +32,8 @@ struct TransferOutcome
     std::vector<DeviceMessage> messages;
     std::vector<ContactRecord> contacts;
     std::vector<GroupRecord> groups;
+    // The model the pager named when it was greeted (any completed transfer).
+    QString model;
     // Why a transfer failed, in the system's words, where there is more to say than the
     // code (the device and the reason of a port that cannot be opened).
     QString detail;

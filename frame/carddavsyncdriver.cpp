@@ -3,6 +3,7 @@
 #include "carddav/syncstate.h"
 #include "contacts/core/addressbook.h"
 #include "contacts/core/contacthistory.h"
+#include "contacts/widgets/contactshistorykeeper.h"
 #include "contacts/widgets/conflictreviewdlg.h"
 #include "frame/carddavaccountdlg.h"
 #include "platform/messageboxservice.h"
@@ -373,21 +374,10 @@ void CCardDavSyncDriver::syncFinished(const carddav::Outcome& out)
         Q_EMIT finished(false);
         return;
     }
-    // The book as it was, kept in the history before it is replaced.
-    const AddressBookCopy before = m_book.snapshot();
-    QString error;
-    contacthistory::History history(dataPath(contacthistory::kFolderName));
-    if (history.keep(contacthistory::Event::Synchronize,
-                     {before.contacts, before.groups, m_book.m_strAddressFile}, &error)
-            .isEmpty()) {
-        platform::stop(m_pFrame,
-                       QStringLiteral("The address book could not be kept in its history: %1\n")
-                               .arg(error) +
-                           nothing,
-                       QLatin1String(kCardDavSyncTitle));
-        Q_EMIT finished(false);
-        return;
-    }
+    // The book as it was, kept in the history before it is replaced (a snapshot that cannot
+    // be written is told and does not stop the step, as for the other steps).
+    if (m_pHistory)
+        m_pHistory->keep(contacthistory::Event::Synchronize, m_pFrame);
     std::vector<ContactRecord> contacts = out.book.contacts;
     std::vector<GroupRecord> groups = out.book.groups;
     std::set<qint32> ids;

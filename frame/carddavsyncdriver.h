@@ -20,6 +20,7 @@
 #include <memory>
 
 class AddressBook;
+class ContactsHistoryKeeper;
 class QPushButton;
 class QStatusBar;
 class QThread;
@@ -40,6 +41,8 @@ public:
     // The password store; the system's keychain unless one was given (tests give a
     // stand-in).
     void setPasswordStore(std::unique_ptr<carddav::PasswordStore> store);
+    // The history the book is kept in before the merged book replaces it.
+    void setHistory(ContactsHistoryKeeper* history) { m_pHistory = history; }
     // The progress goes to bar's message, with a Cancel button at its right while a sync
     // runs.
     void attachStatusBar(QStatusBar* bar);
@@ -85,6 +88,7 @@ private:
     QPushButton* m_pCancel = nullptr;
     QPointer<CCardDavAccountDlg> m_pAccountDlg;
     std::unique_ptr<carddav::PasswordStore> m_pStore;
+    ContactsHistoryKeeper* m_pHistory = nullptr;
     QThread* m_pThread = nullptr;
     std::atomic<bool> m_cancel{false};
     std::atomic<int> m_requests{0};

@@ -1,8 +1,11 @@
 #include "frame/mainframe.h"
 
+#include "contacts/core/contacthistory.h"
 #include "contacts/core/recoverycopy.h"
 #include "contacts/widgets/contactsdlg.h"
+#include "contacts/widgets/contactshistorykeeper.h"
 #include "frame/carddavsyncdriver.h"
+#include "frame/contactssynchronizer.h"
 #include "frame/quillboxdoc.h"
 #include "frame/rateline.h"
 #include "frame/settingsdlg.h"
@@ -30,23 +33,16 @@
 #include <QStyle>
 #include <QToolBar>
 
-const int CMainFrame::kToolbarLayout[12] = {
-    ID_VIEW_CONTACTS,
-    ID_DOWNLOAD_CONTACTS,
-    ID_UPLOAD_CONTACTS,
-    ID_IMPORT_CONTACTS,
-    ID_EXPORT_CONTACTS,
-    ID_EDIT_CONTACT,
-    ID_NEW_CONTACT,
-    0,
-    ID_VIEW_MESSAGES,
-    ID_DOWNLOAD_MESSAGES,
-    0,
+const int CMainFrame::kToolbarLayout[13] = {
+    ID_VIEW_CONTACTS, ID_DOWNLOAD_CONTACTS, ID_UPLOAD_CONTACTS,
+    ID_SYNC_CONTACTS, ID_IMPORT_CONTACTS,   ID_EXPORT_CONTACTS,
+    ID_EDIT_CONTACT,  ID_NEW_CONTACT,       0,
+    ID_VIEW_MESSAGES, ID_DOWNLOAD_MESSAGES, 0,
     ID_APP_EXIT,
 };
 
-const int CMainFrame::kContactButtons[6] = {
-    ID_DOWNLOAD_CONTACTS, ID_UPLOAD_CONTACTS, ID_IMPORT_CONTACTS,
+const int CMainFrame::kContactButtons[7] = {
+    ID_DOWNLOAD_CONTACTS, ID_UPLOAD_CONTACTS, ID_SYNC_CONTACTS, ID_IMPORT_CONTACTS,
     ID_EXPORT_CONTACTS,   ID_EDIT_CONTACT,    ID_NEW_CONTACT,
 };
 
@@ -72,11 +68,13 @@ QIcon themed(const char* name, QStyle::StandardPixmap fallback)
 }
 
 // An icon of the theme with an arrow in a disc in its lower right corner: the address book
-// with its contents coming from the pager or going to it.
+// with its contents coming from the pager (down), going to it (up) or both (Qt::NoArrow,
+// Synchronize Contacts: an arrow up and an arrow down side by side).
 QIcon withArrow(const QIcon& base, Qt::ArrowType direction)
 {
-    const QColor disc =
-        direction == Qt::DownArrow ? QColor(0x2e, 0x8b, 0x3e) : QColor(0x1f, 0x6f, 0xc5);
+    const QColor disc = direction == Qt::DownArrow ? QColor(0x2e, 0x8b, 0x3e)
+                        : direction == Qt::UpArrow ? QColor(0x1f, 0x6f, 0xc5)
+                                                   : QColor(0x8a, 0x4b, 0xaf);
     QIcon result;
     for (const int side : {16, 22, 24, 32, 48}) {
         QPixmap pixmap(side, side);
@@ -91,19 +89,26 @@ QIcon withArrow(const QIcon& base, Qt::ArrowType direction)
         painter.setBrush(disc);
         painter.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
 
-        // A white arrow along the disc's vertical middle.
-        const QPointF c = circle.center();
-        const qreal h = d * 0.30;
-        const qreal w = d * 0.24;
-        const qreal sign = direction == Qt::DownArrow ? 1.0 : -1.0;
-        QPolygonF arrow;
-        arrow << QPointF(c.x(), c.y() + sign * h) << QPointF(c.x() - w, c.y())
-              << QPointF(c.x() - w / 2.4, c.y()) << QPointF(c.x() - w / 2.4, c.y() - sign * h)
-              << QPointF(c.x() + w / 2.4, c.y() - sign * h) << QPointF(c.x() + w / 2.4, c.y())
-              << QPointF(c.x() + w, c.y());
+        // A white arrow along a vertical line of the disc: its middle, or a third of the
+        // way in from either side for the pair.
+        const auto arrow = [&](qreal x, qreal sign, qreal w) {
+            const QPointF c(x, circle.center().y());
+            const qreal h = d * 0.30;
+            QPolygonF shape;
+            shape << QPointF(c.x(), c.y() + sign * h) << QPointF(c.x() - w, c.y())
+                  << QPointF(c.x() - w / 2.4, c.y()) << QPointF(c.x() - w / 2.4, c.y() - sign * h)
+                  << QPointF(c.x() + w / 2.4, c.y() - sign * h) << QPointF(c.x() + w / 2.4, c.y())
+                  << QPointF(c.x() + w, c.y());
+            painter.drawPolygon(shape);
+        };
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::white);
-        painter.drawPolygon(arrow);
+        if (direction == Qt::NoArrow) {
+            arrow(circle.left() + d * 0.33, -1.0, d * 0.17);
+            arrow(circle.left() + d * 0.67, 1.0, d * 0.17);
+        } else {
+            arrow(circle.center().x(), direction == Qt::DownArrow ? 1.0 : -1.0, d * 0.24);
+        }
         painter.end();
         result.addPixmap(pixmap);
     }
@@ -184,6 +189,11 @@ void CMainFrame::createActions()
                      withArrow(book, Qt::UpArrow));
     connect(act, &QAction::triggered, this, &CMainFrame::OnUploadContacts);
 
+    act = addCommand(ID_SYNC_CONTACTS, QStringLiteral("Synchronize Contacts"),
+                     QStringLiteral("Keep the changes made in Quillbox and on the pager"),
+                     QStringLiteral("Synchronize Contacts"), withArrow(book, Qt::NoArrow));
+    connect(act, &QAction::triggered, this, &CMainFrame::OnSynchronizeContacts);
+
     act = addCommand(ID_IMPORT_CONTACTS, QStringLiteral("Import/Open Contacts"),
                      QStringLiteral("Import/Open Contacts"), QStringLiteral("Import/Open Contacts"),
                      themed("document-open", QStyle::SP_DialogOpenButton));
@@ -204,6 +214,11 @@ void CMainFrame::createActions()
                                     "vCard file"),
                      QString(), QIcon());
     connect(act, &QAction::triggered, this, &CMainFrame::OnExportVCard);
+    act = addCommand(ID_CONTACTS_HISTORY, QStringLiteral("Contacts History..."),
+                     QStringLiteral("The address book as it was before each transfer, import "
+                                    "and restore, to look at and restore"),
+                     QString(), QIcon());
+    connect(act, &QAction::triggered, this, &CMainFrame::OnContactsHistory);
 
     act = addCommand(
         ID_EDIT_CONTACT, QStringLiteral("Edit Contact"), QStringLiteral("Edit Contact"),
@@ -316,6 +331,9 @@ void CMainFrame::createActions()
 void CMainFrame::createMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(action(ID_SYNC_CONTACTS));
+    file->addAction(action(ID_CONTACTS_HISTORY));
+    file->addSeparator();
     file->addAction(action(ID_IMPORT_VCARD));
     file->addAction(action(ID_EXPORT_VCARD));
     file->addSeparator();
@@ -406,6 +424,18 @@ void CMainFrame::OnInitialSetup()
     m_pContacts->SetBook(&m_book);
     m_pContacts->SetTransfers(&m_driver);
     m_pContacts->SetAddressPath(&m_settings.szAddressPath);
+    m_pHistory = std::make_unique<ContactsHistoryKeeper>(
+        m_book,
+        QDir(platform::defaultDataFolder()).filePath(QLatin1String(contacthistory::kFolderName)));
+    m_pContacts->SetHistory(m_pHistory.get());
+    m_pSync = new ContactsSynchronizer(m_book, m_pager, m_driver, *m_pHistory, this);
+    m_pCardDav->setHistory(m_pHistory.get());
+    connect(m_pSync, &ContactsSynchronizer::bookApplied, m_pContacts, [this](bool changed) {
+        // The tree and the list stand where a download leaves them.
+        m_pContacts->FillTree();
+        if (changed)
+            m_pContacts->SetModified(true);
+    });
 
     connect(&m_driver, &CSyncDriver::messagesDownloaded, this,
             [this](const std::vector<DeviceMessage>& messages, const FolderNameSlots& names) {
@@ -421,9 +451,13 @@ void CMainFrame::OnInitialSetup()
             platform::inform(this, CPager::GetErrorMessage(result));
             return;
         }
+        m_pSync->storeBase(book);
         m_pContacts->DownloadCompleted();
     });
-    connect(&m_driver, &CSyncDriver::contactsUploaded, m_pContacts, &CContactsDlg::UploadCompleted);
+    connect(&m_driver, &CSyncDriver::contactsUploaded, m_pContacts, [this] {
+        m_pSync->storeBase(m_pager.m_UploadedContacts);
+        m_pContacts->UploadCompleted();
+    });
     connect(&m_driver, &CSyncDriver::contactsDownloadFailed, m_pContacts, [this] {
         m_pContacts->ClearList();
         m_pContacts->FillTree();
@@ -639,6 +673,18 @@ void CMainFrame::OnUploadContacts()
         m_pContacts->UploadContacts();
 }
 
+void CMainFrame::OnSynchronizeContacts()
+{
+    if (m_pContacts && m_pSync)
+        m_pSync->start();
+}
+
+void CMainFrame::OnContactsHistory()
+{
+    if (m_pContacts)
+        m_pContacts->ContactsHistory();
+}
+
 void CMainFrame::cyclePane(int direction)
 {
     // The panes of the message presentation, in the order F6 visits them.
@@ -702,6 +748,10 @@ void CMainFrame::closeEvent(QCloseEvent* e)
         return;
     }
     QMainWindow::closeEvent(e);
+    // Whatever was answered about saving, the book can be had back from the history (an
+    // empty one has nothing to give back).
+    if (m_pHistory && !m_book.m_AddressList.empty())
+        m_pHistory->keep(contacthistory::Event::Close, this);
     m_driver.Stop();
     // A normal close, whatever was answered: the recovery copy has done its work.
     if (m_pRecovery)

@@ -17,6 +17,8 @@
 
 class CCardDavSyncDriver;
 class CContactsDlg;
+class ContactsHistoryKeeper;
+class ContactsSynchronizer;
 class CLeftView;
 class CQuillboxDoc;
 class CRightView;
@@ -50,6 +52,8 @@ public:
         ID_EXPORT_VCARD = 32891,
         ID_CARDDAV_ACCOUNT = 32900,
         ID_CARDDAV_SYNC = 32901,
+        ID_SYNC_CONTACTS = 32892,
+        ID_CONTACTS_HISTORY = 32893,
         ID_FILE_NEW = 57600,
         ID_FILE_OPEN = 57601,
         ID_FILE_SAVE = 57603,
@@ -64,11 +68,11 @@ public:
         ID_PREV_PANE = 57681,
     };
 
-    // The toolbar's twelve positions, in order; 0 stands for a separator.
-    static const int kToolbarLayout[12];
+    // The toolbar's positions, in order; 0 stands for a separator.
+    static const int kToolbarLayout[13];
     // The buttons that belong to the Contacts window: shown with it, hidden with the
     // message panes.
-    static const int kContactButtons[6];
+    static const int kContactButtons[7];
 
     CMainFrame(Settings& settings, CQuillboxDoc& doc, AddressBook& book, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -96,6 +100,9 @@ public:
     // the contacts unsaved, No discards it); then the copy follows the book.
     void OfferRecovery();
     RecoveryCopyKeeper* recovery() const { return m_pRecovery.get(); }
+    // The address book's history and Synchronize Contacts, from OnInitialSetup on.
+    ContactsHistoryKeeper* history() const { return m_pHistory.get(); }
+    ContactsSynchronizer* synchronizer() const { return m_pSync; }
 
     // The close sequence up to the frame's own closing: the folder database written (or
     // its failure answered), then the unsaved-contacts question. False: the program stays.
@@ -123,6 +130,8 @@ public Q_SLOTS:
     void OnExportVCard();
     void OnDownloadContacts();
     void OnUploadContacts();
+    void OnSynchronizeContacts();
+    void OnContactsHistory();
     void OnNextPane();
     void OnPrevPane();
 
@@ -163,5 +172,7 @@ private:
     QHash<int, QAction*> m_actions;
     // The recovery copy of the address book, from OnInitialSetup on.
     std::unique_ptr<RecoveryCopyKeeper> m_pRecovery;
+    std::unique_ptr<ContactsHistoryKeeper> m_pHistory;
+    ContactsSynchronizer* m_pSync = nullptr;
     FolderDbMove m_folderDbMove;
 };

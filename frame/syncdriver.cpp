@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 constexpr int kBaudRate = 38400;
@@ -98,6 +100,22 @@ int CSyncDriver::DownloadContacts()
 int CSyncDriver::UploadContacts()
 {
     return start(PagerMode::UploadContacts, false);
+}
+
+int CSyncDriver::SynchronizeContacts()
+{
+    const int result = start(PagerMode::DownloadContacts, true);
+    m_bSyncing = result == 0;
+    return result;
+}
+
+int CSyncDriver::UploadSynchronized(const AddressBookCopy& book)
+{
+    const int result = m_pager.UploadBook(book);
+    if (result != 0)
+        platform::inform(m_pFrame, CPager::GetErrorMessage(result));
+    m_bSyncing = result == 0;
+    return result;
 }
 
 void CSyncDriver::ReopenPort()
@@ -208,23 +226,33 @@ void CSyncDriver::handle(PagerEvent code, qint32 argument)
         break;
     }
 
-    case PagerEvent::Finished:
+    case PagerEvent::Finished: {
         m_wndProgress.Hide();
+        const bool syncing = std::exchange(m_bSyncing, false);
         // The finished transfer's own mode, whatever was announced last.
-        if (isMode(argument, PagerMode::DownloadMessages))
+        if (syncing && isMode(argument, PagerMode::DownloadContacts))
+            Q_EMIT syncDownloaded(m_pager.m_DownloadedContacts);
+        else if (syncing && isMode(argument, PagerMode::UploadContacts))
+            Q_EMIT syncUploaded();
+        else if (isMode(argument, PagerMode::DownloadMessages))
             Q_EMIT messagesDownloaded(m_pager.m_DeviceMessages, m_pager.m_FolderNames);
         else if (isMode(argument, PagerMode::DownloadContacts))
             Q_EMIT contactsDownloaded(m_pager.m_DownloadedContacts);
         else if (isMode(argument, PagerMode::UploadContacts))
             Q_EMIT contactsUploaded();
         break;
+    }
 
-    case PagerEvent::Failed:
+    case PagerEvent::Failed: {
         m_wndProgress.Hide();
+        const bool syncing = std::exchange(m_bSyncing, false);
         // The Contacts window shows the address book as it is after a failed download.
-        if (isMode(m_nTransferMode, PagerMode::DownloadContacts))
+        if (!syncing && isMode(m_nTransferMode, PagerMode::DownloadContacts))
             Q_EMIT contactsDownloadFailed();
         platform::inform(m_pFrame, m_pager.errorMessageWithDetail(argument));
+        if (syncing)
+            Q_EMIT syncFailed();
         break;
+    }
     }
 }

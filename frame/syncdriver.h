@@ -37,6 +37,11 @@ public:
     void DownloadMessages();
     int DownloadContacts() override;
     int UploadContacts() override;
+    // The two transfers of Synchronize Contacts: the pager's book downloaded for the
+    // synchronize alone (syncDownloaded; the program's book is not touched), then the merged
+    // book uploaded (syncUploaded). A failure of either is told and ends in syncFailed.
+    int SynchronizeContacts();
+    int UploadSynchronized(const AddressBookCopy& book);
     // Reopens the port named in the settings (a pager plugged in since is found this way);
     // a running transfer keeps the port it has until it ends, and the reopening waits.
     void ReopenPort();
@@ -66,6 +71,9 @@ Q_SIGNALS:
     void contactsUploaded();
     // A contacts download failed.
     void contactsDownloadFailed();
+    void syncDownloaded(const AddressBookCopy& book);
+    void syncUploaded();
+    void syncFailed();
 
 protected:
     bool event(QEvent* e) override;
@@ -89,6 +97,8 @@ private:
     QPointer<QWidget> m_pFrame;
     CSyncProgressWnd m_wndProgress;
     qint32 m_nTransferMode = 0;
+    // The running contacts transfer belongs to a synchronize.
+    bool m_bSyncing = false;
     bool m_bStopped = false;
     PortWish m_portWish = PortWish::Keep;
     bool m_bPortReleased = false;

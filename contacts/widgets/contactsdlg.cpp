@@ -7,6 +7,7 @@
 #include "contacts/models/grouplistmodel.h"
 #include "contacts/widgets/contactcommands.h"
 #include "contacts/widgets/contactsexchangemanager.h"
+#include "contacts/widgets/contactshistorykeeper.h"
 #include "contacts/widgets/groupcommands.h"
 #include "platform/messageboxservice.h"
 #include "platform/renamedelegate.h"
@@ -123,6 +124,7 @@ void CContactsDlg::SetBook(AddressBook* pBook)
         m_pGroupCommands = new GroupCommands(*m_pBook, this, run);
         m_pExchange = new ContactsExchangeManager(*m_pBook, m_pList->selectionModel(), this, run);
         m_pExchange->setAddressPath(m_pszAddressPath);
+        m_pExchange->setHistory(m_pHistory);
         for (ContactsCommand* command : std::initializer_list<ContactsCommand*>{
                  m_pContactCommands, m_pGroupCommands, m_pExchange}) {
             connect(command, &ContactsCommand::resultChanged, this,
@@ -132,6 +134,13 @@ void CContactsDlg::SetBook(AddressBook* pBook)
         }
     }
     FillTree();
+}
+
+void CContactsDlg::SetHistory(ContactsHistoryKeeper* pHistory)
+{
+    m_pHistory = pHistory;
+    if (m_pExchange)
+        m_pExchange->setHistory(pHistory);
 }
 
 void CContactsDlg::SetAddressPath(QString* pszAddressPath)
@@ -303,14 +312,20 @@ void CContactsDlg::DownloadContacts()
     // The book is not emptied first: only a completed download replaces it, so a download
     // that fails or cannot start loses nothing, and the current file is never overwritten
     // with an empty book.
-    if (m_pTransfers)
-        m_nResult = m_pTransfers->DownloadContacts();
+    if (!m_pTransfers)
+        return;
+    if (m_pHistory)
+        m_pHistory->keep(contacthistory::Event::Download, this);
+    m_nResult = m_pTransfers->DownloadContacts();
 }
 
 void CContactsDlg::UploadContacts()
 {
-    if (m_pTransfers)
-        m_nResult = m_pTransfers->UploadContacts();
+    if (!m_pTransfers)
+        return;
+    if (m_pHistory)
+        m_pHistory->keep(contacthistory::Event::Upload, this);
+    m_nResult = m_pTransfers->UploadContacts();
 }
 
 void CContactsDlg::DownloadCompleted()

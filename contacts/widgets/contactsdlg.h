@@ -22,6 +22,7 @@ class CQuillboxDoc;
 class ContactCommands;
 class ContactListModel;
 class ContactsExchangeManager;
+class ContactsHistoryKeeper;
 class ContactsTransfers;
 class ContactsTreeModel;
 class GroupCommands;
@@ -50,6 +51,8 @@ public:
     // vCard exchange, in the menu of the "Contacts" root (and the frame's File menu).
     static constexpr int ID_VCARD_IMPORT = 32890;
     static constexpr int ID_VCARD_EXPORT = 32891;
+    // Contacts History..., there too.
+    static constexpr int ID_CONTACTS_HISTORY = 32893;
 
     explicit CContactsDlg(QWidget* parent = nullptr);
     ~CContactsDlg() override;
@@ -60,6 +63,8 @@ public:
     void SetBook(AddressBook* pBook);
     // Where the contacts transfers start.
     void SetTransfers(ContactsTransfers* pTransfers) { m_pTransfers = pTransfers; }
+    // Where the book is kept before a transfer, an import or a restore changes it.
+    void SetHistory(ContactsHistoryKeeper* pHistory);
     // The setting the contacts file dialogs open in (the import changes it).
     void SetAddressPath(QString* pszAddressPath);
 
@@ -97,6 +102,9 @@ public Q_SLOTS:
     void ExportVCard();
     void DownloadContacts();
     void UploadContacts();
+    // Contacts History...: the snapshots; Restore keeps the book first, then puts the chosen
+    // one in its place and marks it unsaved.
+    void ContactsHistory();
 
     // The end of a contacts transfer, from the device events.
     void DownloadCompleted();
@@ -171,6 +179,7 @@ private:
     ContactsTransfers* m_pTransfers = nullptr;
     CQuillboxDoc* m_pDoc = nullptr;
     QString* m_pszAddressPath = nullptr;
+    ContactsHistoryKeeper* m_pHistory = nullptr;
     // The window's jobs on the book, made for the book given (none without one).
     ContactCommands* m_pContactCommands = nullptr;
     GroupCommands* m_pGroupCommands = nullptr;

@@ -2,6 +2,7 @@
 
 #include "contacts/core/addressbookexchange.h"
 #include "contacts/models/contactlistmodel.h"
+#include "contacts/widgets/contactshistorykeeper.h"
 #include "contacts/widgets/duplicatereviewdlg.h"
 #include "platform/bytes.h"
 #include "platform/filedialogservice.h"
@@ -128,6 +129,8 @@ void ContactsExchangeManager::importText()
     QFile file(path);
     if (!openSource(parentWidget(), file))
         return;
+    if (m_pHistory)
+        m_pHistory->keep(contacthistory::Event::Import, parentWidget());
     b.m_strAddressFile = path;
     // An address book whose list was empty now equals its current file.
     if (m_pSelection && m_pSelection->model() && m_pSelection->model()->rowCount() > 0)
@@ -235,6 +238,8 @@ void ContactsExchangeManager::importVCard()
         return;
     }
 
+    if (m_pHistory)
+        m_pHistory->keep(contacthistory::Event::VCardImport, parentWidget());
     const VCardImportReport report = AddressBookExchange::applyVCard(import, b);
     Q_EMIT resultChanged(report.refused > 0 ? addressbook::DL_INVALID_CONTACT : addressbook::DL_OK);
     if (report.added + report.replaced + report.groupsAdded > 0)

@@ -10,6 +10,7 @@
 
 #include <QPointer>
 
+class ContactsHistoryKeeper;
 class QItemSelectionModel;
 
 class ContactsExchangeManager : public ContactsCommand
@@ -31,6 +32,8 @@ public:
     void setSelectionModel(QItemSelectionModel* selection);
     // The setting the file dialogs open in (an import changes it); may be null.
     void setAddressPath(QString* path) { m_pszAddressPath = path; }
+    // Where the book is kept before an import changes it; may be null.
+    void setHistory(ContactsHistoryKeeper* history) { m_pHistory = history; }
 
     // Reads a contacts text file into the Contacts folder; it becomes the current file.
     void importText();
@@ -48,4 +51,5 @@ private:
 
     QPointer<QItemSelectionModel> m_pSelection;
     QString* m_pszAddressPath = nullptr;
+    ContactsHistoryKeeper* m_pHistory = nullptr;
 };

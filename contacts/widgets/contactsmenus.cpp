@@ -4,11 +4,16 @@
 
 #include "contacts/widgets/contactsdlg.h"
 
+#include "contacts/core/addressbook.h"
+#include "contacts/core/addressbookerrors.h"
 #include "contacts/core/contactrecord.h"
 #include "contacts/models/contactstreemodel.h"
 #include "contacts/widgets/contactcommands.h"
 #include "contacts/widgets/contactsexchangemanager.h"
+#include "contacts/widgets/contactshistorydlg.h"
+#include "contacts/widgets/contactshistorykeeper.h"
 #include "contacts/widgets/groupcommands.h"
+#include "platform/messageboxservice.h"
 
 #include <QItemSelectionModel>
 #include <QMenu>
@@ -190,6 +195,8 @@ std::unique_ptr<QMenu> CContactsDlg::createContextMenu(QWidget* source, const QP
         if (key == KEY_CONTACTS) {
             m_bFolderMenu = 1;
             enabled = {ID_ADDRESS_DELETE, ID_VCARD_IMPORT, ID_VCARD_EXPORT};
+            if (m_pHistory)
+                enabled.push_back(ID_CONTACTS_HISTORY);
         } else if (key == KEY_GROUPS) {
             m_bFolderMenu = 1;
             enabled = {ID_FOLDER_NEW, ID_GROUP_NEW};
@@ -225,6 +232,7 @@ std::unique_ptr<QMenu> CContactsDlg::createContextMenu(QWidget* source, const QP
     menu->addSeparator();
     add(ID_VCARD_IMPORT, QStringLiteral("Import vCard..."), &CContactsDlg::ImportVCard);
     add(ID_VCARD_EXPORT, QStringLiteral("Export vCard..."), &CContactsDlg::ExportVCard);
+    add(ID_CONTACTS_HISTORY, QStringLiteral("Contacts History..."), &CContactsDlg::ContactsHistory);
     return menu;
 }
 
@@ -259,4 +267,25 @@ void CContactsDlg::ExportVCard()
 {
     if (m_pExchange)
         m_pExchange->exportVCard();
+}
+
+void CContactsDlg::ContactsHistory()
+{
+    if (!m_pHistory || !m_pBook)
+        return;
+    CContactsHistoryDlg dlg(m_pHistory->history(), m_pHistory->contents(), this);
+    if (execDialog(dlg) != QDialog::Accepted || dlg.selectedId().isEmpty())
+        return;
+    // The book as it is goes to the history first, so that the restore itself can be undone.
+    // The chosen book then takes its place in one step; the current file stays the book's.
+    m_pHistory->keep(contacthistory::Event::Restore, this);
+    recoverycopy::Contents chosen = dlg.selectedBook();
+    if (const int result =
+            m_pBook->replaceAll(std::move(chosen.contacts), std::move(chosen.groups))) {
+        m_nResult = result;
+        platform::tell(this, addressbook::errorText(result));
+        return;
+    }
+    FillTree();
+    m_bModified = 1;
 }

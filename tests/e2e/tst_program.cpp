@@ -6,9 +6,14 @@
 
 #include "programrun.h"
 
+#include "contacts/core/contacthistory.h"
+#include "contacts/core/contactsync.h"
 #include "contacts/core/recoverycopy.h"
+#include "contacts/widgets/conflictreviewdlg.h"
 #include "contacts/widgets/contactdlg.h"
 #include "contacts/widgets/contactsdlg.h"
+#include "contacts/widgets/contactshistorydlg.h"
+#include "contacts/widgets/contactshistorykeeper.h"
 #include "devlink/cpager.h"
 #include "devlink/protocol/errors.h"
 #include "frame/findpagerdlg.h"
@@ -43,10 +48,12 @@
 #include <QSerialPort>
 #include <QSettings>
 #include <QSysInfo>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
+#include <QTreeWidget>
 
 #include <memory>
 #include <set>
@@ -131,6 +138,7 @@ private Q_SLOTS:
     void downloadFilingAndRestart();
     void settingsDuringDownload();
     void addressBookRoundTrip();
+    void synchronizeAndRestore();
     void cancelledCloseKeepsEverything();
     void databaseElsewhereAtClose();
     void damagedDatabaseAtStartup();
@@ -338,6 +346,94 @@ void TestProgram::addressBookRoundTrip()
     }
     QCOMPARE(boxes.unexpected, 0);
     QCOMPARE(files.unexpected, 0);
+}
+
+// Synchronize Contacts against the simulator with an edit on each side and one field edited
+// on both: each side's edit reaches the other, the conflict takes the side chosen in the
+// review, and the pager, the program and the base hold one book. Then Contacts History
+// puts the book as it was before the synchronize back.
+void TestProgram::synchronizeAndRestore()
+{
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    AddressBook& book = run.frame().book();
+    QVERIFY(transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS, "Download Completed ! "));
+    const AddressBookCopy downloaded = book.snapshot();
+    QVERIFY(downloaded.contacts.size() >= 3);
+    const contactsync::PagerKey key{run.frame().pager().commDevice(),
+                                    run.frame().pager().m_strPagerModel};
+    const QString basePath = contactsync::BaseStore(contactsync::defaultBaseFolder()).path(key);
+    const QByteArray base = fileBytes(basePath);
+    QVERIFY(!base.isEmpty());
+
+    // The pager's edits, uploaded; the base is put back as the download left it.
+    AddressBookCopy pagerSide = downloaded;
+    pagerSide.contacts[0].strCompany = "Pager Edit";
+    pagerSide.contacts[2].strMobileNumber = "555-0001";
+    QCOMPARE(book.replaceAll(pagerSide.contacts, pagerSide.groups), 0);
+    QVERIFY(transfer(run, boxes, CMainFrame::ID_UPLOAD_CONTACTS, "Upload Completed ! "));
+    QVERIFY(platform::writeFileAtomically(basePath, base, nullptr));
+
+    // The program's edits, one of them on the field the pager changed too.
+    AddressBookCopy desktopSide = downloaded;
+    desktopSide.contacts[1].strCompany = "Desktop Edit";
+    desktopSide.contacts[2].strMobileNumber = "555-0002";
+    QCOMPARE(book.replaceAll(desktopSide.contacts, desktopSide.groups), 0);
+    run.frame().contactsDlg()->SetModified(false);
+
+    int conflicts = 0;
+    whenModal<CConflictReviewDlg>([&conflicts](CConflictReviewDlg* dlg) {
+        conflicts = dlg->table()->rowCount();
+        dlg->setAll(contactmerge::Side::Remote);
+        dlg->okButton()->click();
+    });
+    const qsizetype before = boxes.requests.size();
+    run.frame().action(CMainFrame::ID_SYNC_CONTACTS)->trigger();
+    QVERIFY(QTest::qWaitFor([&] { return boxes.requests.size() > before; }, 30000));
+    QCOMPARE(conflicts, 1);
+    QCOMPARE(boxes.requests.constLast().text,
+             QStringLiteral("Synchronize Contacts Completed.\n"
+                            "Quillbox: 0 added, 0 removed, 2 changed.\n"
+                            "Pager: 0 added, 0 removed, 1 changed.\n1 conflict."));
+
+    AddressBookCopy merged = downloaded;
+    merged.contacts[0].strCompany = "Pager Edit";
+    merged.contacts[1].strCompany = "Desktop Edit";
+    merged.contacts[2].strMobileNumber = "555-0001";
+    QVERIFY(book.snapshot().contacts == merged.contacts);
+    QVERIFY(run.frame().contactsDlg()->IsModified());
+    AddressBookCopy baseNow;
+    bool found = false;
+    QString error;
+    QVERIFY(contactsync::BaseStore(contactsync::defaultBaseFolder())
+                .read(key, &baseNow, &found, &error));
+    QVERIFY(found && baseNow.contacts == book.snapshot().contacts);
+    const AddressBookCopy synchronized = book.snapshot();
+    QVERIFY(transfer(run, boxes, CMainFrame::ID_DOWNLOAD_CONTACTS, "Download Completed ! "));
+    QVERIFY(book.snapshot().contacts == synchronized.contacts);
+
+    // Contacts History: the snapshot kept before the synchronize holds the program's edits.
+    whenModal<CContactsHistoryDlg>([](CContactsHistoryDlg* dlg) {
+        QTreeWidget* list = dlg->list();
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            if (list->topLevelItem(row)->text(1) == QLatin1String("Synchronize Contacts")) {
+                list->setCurrentItem(list->topLevelItem(row));
+                break;
+            }
+        }
+        dlg->restoreButton()->click();
+    });
+    run.frame().contactsDlg()->SetModified(false);
+    run.frame().action(CMainFrame::ID_CONTACTS_HISTORY)->trigger();
+    QVERIFY(book.snapshot().contacts == desktopSide.contacts);
+    QVERIFY(run.frame().contactsDlg()->IsModified());
+    const std::vector<contacthistory::Snapshot> kept = run.frame().history()->history().list();
+    QVERIFY(!kept.empty() && kept.front().event == QLatin1String("restore"));
+
+    boxes.answers = {MessageAnswer::No};
+    QVERIFY(run.close());
+    QCOMPARE(boxes.unexpected, 0);
 }
 
 void TestProgram::cancelledCloseKeepsEverything()
