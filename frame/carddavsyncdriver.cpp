@@ -314,15 +314,16 @@ void CCardDavSyncDriver::Synchronize()
             *out = sync.run(url, user, local, state, {});
         },
         [this, out, statePath] {
-            syncFinished(*out);
-            if (out->failure == carddav::Failure::None) {
-                QString error;
-                // The book is in place: a state not kept only makes the next sync merge
-                // from the older base, where it finds both sides alike.
-                if (!carddav::writeSyncState(statePath, out->state, &error))
-                    platform::stop(m_pFrame, QStringLiteral("%1: %2").arg(statePath, error),
-                                   QLatin1String(kCardDavSyncTitle));
-            }
+            // The state only with the book in place: a base the book does not hold would
+            // make the next sync delete on the server what the book never took.
+            if (!syncFinished(*out))
+                return;
+            QString stateError;
+            // A state not kept only makes the next sync merge from the older base, where it
+            // finds both sides alike.
+            if (!carddav::writeSyncState(statePath, out->state, &stateError))
+                platform::stop(m_pFrame, QStringLiteral("%1: %2").arg(statePath, stateError),
+                               QLatin1String(kCardDavSyncTitle));
         });
 }
 
@@ -348,21 +349,21 @@ QString CCardDavSyncDriver::failureText(const carddav::Outcome& out) const
     return out.error;
 }
 
-void CCardDavSyncDriver::syncFinished(const carddav::Outcome& out)
+bool CCardDavSyncDriver::syncFinished(const carddav::Outcome& out)
 {
     const QString nothing = QStringLiteral("Nothing was changed in Quillbox's address book.");
     if (out.failure == carddav::Failure::Cancelled ||
         (out.failure == carddav::Failure::MassDeletion && m_asked)) {
         showProgress(QStringLiteral("Synchronize Address Book cancelled. ") + nothing);
         Q_EMIT finished(false);
-        return;
+        return false;
     }
     if (out.failure != carddav::Failure::None) {
         showProgress(QStringLiteral("Synchronize Address Book failed."));
         platform::stop(m_pFrame, failureText(out) + QLatin1Char('\n') + nothing,
                        QLatin1String(kCardDavSyncTitle));
         Q_EMIT finished(false);
-        return;
+        return false;
     }
     if (m_bookChanged) {
         showProgress(QStringLiteral("Synchronize Address Book stopped."));
@@ -372,7 +373,7 @@ void CCardDavSyncDriver::syncFinished(const carddav::Outcome& out)
                                       "Synchronize Address Book again to merge both."),
                        QLatin1String(kCardDavSyncTitle));
         Q_EMIT finished(false);
-        return;
+        return false;
     }
     // The book as it was, kept in the history before it is replaced (a snapshot that cannot
     // be written is told and does not stop the step, as for the other steps).
@@ -395,7 +396,7 @@ void CCardDavSyncDriver::syncFinished(const carddav::Outcome& out)
                            nothing,
                        QLatin1String(kCardDavSyncTitle));
         Q_EMIT finished(false);
-        return;
+        return false;
     }
     showProgress(QStringLiteral("Address book synchronized: %1 cards sent, %2 deleted on the "
                                 "server, %3 read from it.")
@@ -411,4 +412,5 @@ void CCardDavSyncDriver::syncFinished(const carddav::Outcome& out)
                                        .arg(lines.join(QLatin1Char('\n'))));
     }
     Q_EMIT finished(true);
+    return true;
 }

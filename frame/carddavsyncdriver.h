@@ -77,7 +77,8 @@ private:
     carddav::PasswordStore& store();
     void confirmAccount(CCardDavAccountDlg& dlg);
     void keepAccount(CCardDavAccountDlg& dlg);
-    void syncFinished(const carddav::Outcome& out);
+    // True when the merged book was put in place.
+    bool syncFinished(const carddav::Outcome& out);
     QString failureText(const carddav::Outcome& out) const;
     void showProgress(const QString& text);
 

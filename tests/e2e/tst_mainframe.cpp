@@ -137,14 +137,30 @@ void TestMainFrame::cardDavSync()
     const auto snapshots = history.list();
     QCOMPARE(snapshots.size(), size_t(1));
     QCOMPARE(snapshots.front().contacts, 1);
+    QCOMPARE(snapshots.front().event, QStringLiteral("synchronize"));
 
-    // The book holds no UIDs: a second sync pairs its contacts with the same cards.
+    // An edit while the sync runs drops its result, and the next sync takes the server's
+    // card all the same. The book holds no UIDs: its contacts pair with the same cards.
+    QCOMPARE(server.send("PUT", QStringLiteral("cy.vcf"),
+                         "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:cy\r\nFN:Cy Moss\r\nN:Moss;Cy;;;\r\n"
+                         "END:VCARD\r\n")
+                 .status,
+             201);
+    dav.Synchronize();
+    auto dee = std::make_unique<ContactRecord>();
+    dee->strFirstName = "Dee";
+    dee->nGroup = KEY_CONTACTS;
+    QCOMPARE(frame.book().UpdatePagerAddress(dee, OP_ADD_CONTACT, KEY_CONTACTS), 0);
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.takeFirst().at(0).toBool(), false);
+    QCOMPARE(frame.book().snapshot().contacts.size(), size_t(3));
+    boxes.requests.clear();
     dav.Synchronize();
     QVERIFY(finished.wait(60000));
     QVERIFY2(boxes.requests.isEmpty(), qPrintable(boxes.texts().join(QLatin1Char('\n'))));
     QCOMPARE(finished.takeFirst().at(0).toBool(), true);
-    QCOMPARE(frame.book().snapshot().contacts.size(), size_t(2));
-    QCOMPARE(QDir(server.bookFolder()).entryList({QStringLiteral("*.vcf")}, QDir::Files).size(), 2);
+    QCOMPARE(frame.book().snapshot().contacts.size(), size_t(4));
+    QCOMPARE(QDir(server.bookFolder()).entryList({QStringLiteral("*.vcf")}, QDir::Files).size(), 4);
 
     QString error;
     QVERIFY(passwords->write(carddav::passwordKey(server.url(), server.user),
