@@ -186,6 +186,9 @@ bool CCardDavSyncDriver::EditAccount()
         store().read(carddav::passwordKey(m_settings.CardDavUrl, m_settings.CardDavUser),
                      &password, &error))
         dlg.passwordEdit()->setText(password);
+    // The address book chosen before stays chosen until the server or the user is edited.
+    if (!m_settings.CardDavBook.isEmpty())
+        dlg.setAddressBooks({m_settings.CardDavBook});
     connect(&dlg, &CCardDavAccountDlg::confirmed, this, [this, &dlg] { confirmAccount(dlg); });
     // Cancel while the server is asked: the answer is not waited for.
     connect(&dlg, &QDialog::rejected, this, [this] { m_cancel = true; });
@@ -285,7 +288,7 @@ void CCardDavSyncDriver::Synchronize()
         [this, out, url, user, local, state](carddav::Sync& sync) {
             sync.review = [this](contactmerge::Result& merge) {
                 return askOnWindowThread([this, &merge] {
-                    CConflictReviewDlg dlg(merge, m_pFrame);
+                    CConflictReviewDlg dlg(merge, m_pFrame, QStringLiteral("Server"));
                     dlg.setWindowTitle(QLatin1String(kCardDavSyncTitle));
                     if (dlg.exec() != QDialog::Accepted)
                         return false;
