@@ -2,6 +2,7 @@
 
 #include "contacts/core/addressbookerrors.h"
 #include "devlink/protocol/errors.h"
+#include "devlink/protocol/framelog.h"
 #include "devlink/protocol/transferclient.h"
 #include "devlink/protocol/transfermessages.h"
 #include "devlink/serialworker.h"
@@ -60,7 +61,9 @@ QEvent::Type PagerNotifyEvent::eventType()
     return static_cast<QEvent::Type>(WM_PAGER_NOTIFY);
 }
 
-CPager::CPager(AddressBook& book) : m_book(book), m_relay(std::make_unique<PagerRelay>(*this))
+CPager::CPager(AddressBook& book)
+    : m_book(book), m_linkLog(std::make_shared<FrameLog>()),
+      m_relay(std::make_unique<PagerRelay>(*this))
 {
     PagerNotifyEvent::eventType();
     WorkerEvent::eventType();
@@ -85,7 +88,7 @@ bool CPager::CreateThread()
 {
     if (threadRunning())
         return true;
-    m_thread = std::make_unique<WorkerThread>(m_relay.get());
+    m_thread = std::make_unique<WorkerThread>(m_relay.get(), m_linkLog);
     m_thread->startAndWait();
     if (m_bWantOpen) {
         // An open asked for before the thread ran: the first transfer tries it.
@@ -195,6 +198,11 @@ int CPager::start(int mode, std::shared_ptr<AddressBookCopy> upload)
         },
         Qt::QueuedConnection);
     return ErrNone;
+}
+
+QByteArray CPager::linkLogText() const
+{
+    return m_linkLog->text();
 }
 
 QString CPager::GetErrorMessage(int code)

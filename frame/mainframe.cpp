@@ -13,6 +13,7 @@
 #include "messages/rightdetailview.h"
 #include "messages/rightlistview.h"
 #include "messages/rightview.h"
+#include "platform/atomicfile.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
@@ -258,6 +259,8 @@ void CMainFrame::createActions()
     act = addCommand(ID_APP_ABOUT, QStringLiteral("&About Quillbox..."), {}, {},
                      themed("help-about", QStyle::SP_MessageBoxInformation));
     act->setMenuRole(QAction::AboutRole);
+    act = addCommand(ID_SAVE_LINK_LOG, QStringLiteral("Save &Link Log..."), {}, {}, {});
+    connect(act, &QAction::triggered, this, &CMainFrame::OnSaveLinkLog);
 
     // Keys only. No menu item or key sends 32793: closing writes the database itself.
     addCommand(ID_SAVE_FOLDERDB, QStringLiteral("Save Folders"), {}, {}, {});
@@ -344,6 +347,7 @@ void CMainFrame::createMenus()
 
     QMenu* about = menuBar()->addMenu(QStringLiteral("&About"));
     about->addAction(action(ID_HELP));
+    about->addAction(action(ID_SAVE_LINK_LOG));
     about->addAction(action(ID_APP_ABOUT));
 }
 
@@ -728,4 +732,21 @@ void CMainFrame::closeEvent(QCloseEvent* e)
     if (m_pRecovery)
         m_pRecovery->remove();
     Q_EMIT closed();
+}
+
+void CMainFrame::OnSaveLinkLog()
+{
+    platform::FileDialogRequest request;
+    request.mode = platform::FileDialogMode::Save;
+    request.filter = QStringLiteral("Link Log( *.log )|*.log||");
+    request.defaultExtension = QStringLiteral("log");
+    request.initialName = QStringLiteral("quillbox-link.log");
+    request.title = QStringLiteral("Save Link Log");
+    const QString path = platform::saveFile(this, request);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!platform::writeFileAtomically(path, m_pager.linkLogText(), &error))
+        platform::tell(this, QStringLiteral("Couldn't save the link log:\n%1\n%2")
+                                 .arg(QDir::toNativeSeparators(path), error));
 }
