@@ -5,6 +5,7 @@
 #include "devlink/protocol/framelog.h"
 #include "devlink/protocol/transferclient.h"
 #include "devlink/protocol/transfermessages.h"
+#include "devlink/portidentity.h"
 #include "devlink/serialworker.h"
 
 #include "platform/paths.h"
@@ -118,7 +119,8 @@ void CPager::SetCommTimeOut(int ms)
 
 int CPager::SetCommPort(int port)
 {
-    m_strDevice = platform::serialPortDevice(port);
+    // A pager's adapter that came back under another name is followed there.
+    m_strDevice = devlink::followedPortDevice(port);
     return m_strDevice.isEmpty() ? int(ErrPortCannotOpen) : int(ErrNone);
 }
 

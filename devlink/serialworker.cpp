@@ -1,6 +1,7 @@
 #include "devlink/serialworker.h"
 
 #include "devlink/portdetector.h"
+#include "devlink/portidentity.h"
 #include "devlink/protocol/errors.h"
 
 #include <QCoreApplication>
@@ -109,6 +110,11 @@ bool SerialWorker::tryOpen()
     m_port->setPortName(m_device);
     if (!m_port->open(QIODevice::ReadWrite)) {
         m_openError = QStringLiteral("%1: %2").arg(m_device, m_port->errorString());
+        // Refused for want of permission: who may open it, and how the user gets to.
+        if (m_port->error() == QSerialPort::PermissionError) {
+            if (const QString advice = permissionProblem(m_device); !advice.isEmpty())
+                m_openError += QStringLiteral("\n") + advice;
+        }
         return false;
     }
     if (!m_port->setBaudRate(m_baud) || !m_port->setDataBits(QSerialPort::Data8) ||

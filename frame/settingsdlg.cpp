@@ -143,7 +143,14 @@ void CSettingsDlg::OnButtonFind()
 bool CSettingsDlg::ChooseFoundPort(const devlink::PortCandidate& where)
 {
     int n = where.port.startsWith(QLatin1String("COM")) ? where.port.mid(3).toInt() : 0;
-    if (n < 1 || n > kPortCount) {
+    if (n >= 1 && n <= kPortCount && !where.identity.isEmpty() &&
+        !platform::serialPortFromEnvironment(n)) {
+        // An adapter's port: remembered by what identifies the adapter, so that it is
+        // followed when it comes back under another name.
+        m_nMappedPort = n;
+        m_strMappedDevice = where.device;
+        m_strMappedIdentity = where.identity;
+    } else if (n < 1 || n > kPortCount) {
         n = m_comboPort->currentIndex() + 1;
         if (n < 1 || platform::serialPortFromEnvironment(n)) {
             n = 0;
@@ -161,6 +168,7 @@ bool CSettingsDlg::ChooseFoundPort(const devlink::PortCandidate& where)
         }
         m_nMappedPort = n;
         m_strMappedDevice = where.device;
+        m_strMappedIdentity = where.identity;
         m_comboPort->setItemData(n - 1, where.device, Qt::ToolTipRole);
     }
     m_comboPort->setCurrentIndex(n - 1);
@@ -227,6 +235,6 @@ void CSettingsDlg::accept()
     if (m_comboPort->currentIndex() >= 0)
         m_nCommPort = m_comboPort->currentIndex() + 1;
     if (m_nMappedPort > 0)
-        platform::storeSerialPortDevice(m_nMappedPort, m_strMappedDevice);
+        platform::storeSerialPortDevice(m_nMappedPort, m_strMappedDevice, m_strMappedIdentity);
     QDialog::accept();
 }

@@ -3,7 +3,8 @@
 // database. The caller hands it the current folder before running it and takes the folder
 // back after OK; the port it stores itself, into the number it was given. "Find..." looks
 // for the pager on every port; a pager found on a device that is none of COM1..COM8's
-// becomes the device of a COMn (see ChooseFoundPort), stored in the settings on OK.
+// becomes the device of a COMn (see ChooseFoundPort), stored in the settings on OK, with
+// what identifies a USB adapter across replugs.
 
 #include "devlink/portdetector.h"
 
@@ -64,6 +65,7 @@ private:
     QPushButton* m_buttonSet = nullptr;
     int m_nMappedPort = 0; // the COMn that gets m_strMappedDevice on OK (0: none)
     QString m_strMappedDevice;
+    QString m_strMappedIdentity; // what identifies its adapter across replugs
     QPushButton* m_buttonCancel = nullptr;
     std::function<QString()> m_portInUse;
 };
