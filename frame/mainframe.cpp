@@ -49,6 +49,8 @@ namespace {
 
 constexpr int kToolbarIconSize = 24;
 constexpr int kLeftPaneWidth = 200;
+// How long the status bar says that the pager was plugged in.
+constexpr int kPluggedInMessageMs = 10000;
 
 QIcon themed(std::initializer_list<const char*> names, QStyle::StandardPixmap fallback)
 {
@@ -433,6 +435,12 @@ void CMainFrame::OnInitialSetup()
         m_pSync->storeBase(m_pager.m_UploadedContacts);
         m_pContacts->UploadCompleted();
     });
+    connect(&m_driver, &CSyncDriver::pagerPluggedIn, this, [this](const QString& device) {
+        statusBar()->showMessage(QStringLiteral("The pager was plugged in (%1).").arg(device),
+                                 kPluggedInMessageMs);
+        if (m_settings.DownloadWhenPluggedIn)
+            OnDownloadMessages();
+    });
     connect(&m_driver, &CSyncDriver::contactsDownloadFailed, m_pContacts, [this] {
         m_pContacts->ClearList();
         m_pContacts->FillTree();
@@ -467,12 +475,14 @@ void CMainFrame::OnSettings()
     m_driver.ReleasePort();
     CSettingsDlg dlg(m_settings.CommPort, this);
     dlg.setPath(m_settings.FilePath);
+    dlg.setDownloadWhenPluggedIn(m_settings.DownloadWhenPluggedIn);
     dlg.setPortInUse(
         [this] { return m_pager.IsTransferRunning() ? m_pager.commDevice() : QString(); });
     if (dlg.exec() != QDialog::Accepted) {
         m_driver.RestorePort();
         return;
     }
+    m_settings.DownloadWhenPluggedIn = dlg.downloadWhenPluggedIn();
     const QString folder = m_settings.FilePath;
     const QString database = m_doc.folderDbPath();
     m_settings.FilePath = dlg.path();

@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -71,6 +72,10 @@ CSettingsDlg::CSettingsDlg(qint32& nCommPort, QWidget* parent)
     grid->addWidget(pathLabel, 1, 0);
     grid->addWidget(m_editPath, 1, 1);
     grid->addWidget(m_buttonBrowse, 1, 2);
+    m_checkPlugged =
+        new QCheckBox(QStringLiteral("&Download messages when the pager is plugged in"), group);
+    m_checkPlugged->setObjectName(QStringLiteral("downloadWhenPluggedIn"));
+    grid->addWidget(m_checkPlugged, 2, 1, 1, 2);
     grid->setColumnStretch(1, 1);
 
     m_buttonSet = new QPushButton(QStringLiteral("Set"), this);
@@ -108,6 +113,16 @@ void CSettingsDlg::OnInitDialog()
     const bool known = m_nCommPort >= 1 && m_nCommPort <= kPortCount;
     m_comboPort->setCurrentIndex(known ? m_nCommPort - 1 : -1);
     m_editPath->setText(m_strPath);
+}
+
+void CSettingsDlg::setDownloadWhenPluggedIn(bool on)
+{
+    m_checkPlugged->setChecked(on);
+}
+
+bool CSettingsDlg::downloadWhenPluggedIn() const
+{
+    return m_checkPlugged->isChecked();
 }
 
 QString CSettingsDlg::TrimRootSeparator(const QString& folder)

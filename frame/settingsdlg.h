@@ -14,6 +14,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -30,6 +31,9 @@ public:
     // The folder: set before running, read after OK.
     void setPath(const QString& path) { m_strPath = path; }
     QString path() const { return m_strPath; }
+    // Whether Download Messages starts when the pager is plugged in: set before, read after OK.
+    void setDownloadWhenPluggedIn(bool on);
+    bool downloadWhenPluggedIn() const;
 
     // Asked as Find... starts: the device a transfer of this program is running on (empty
     // when none runs), which the search leaves alone.
@@ -62,6 +66,7 @@ private:
     QLineEdit* m_editPath = nullptr;
     QToolButton* m_buttonBrowse = nullptr;
     QPushButton* m_buttonFind = nullptr;
+    QCheckBox* m_checkPlugged = nullptr;
     QPushButton* m_buttonSet = nullptr;
     int m_nMappedPort = 0; // the COMn that gets m_strMappedDevice on OK (0: none)
     QString m_strMappedDevice;
