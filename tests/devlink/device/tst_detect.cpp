@@ -11,7 +11,11 @@
 #include <QSocketNotifier>
 #include <QTest>
 
+#include <QTemporaryDir>
+
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -51,6 +55,7 @@ private Q_SLOTS:
     void portFollowsTheAdapter_data();
     void portFollowsTheAdapter();
     void pagerPluggedIn();
+    void refusedPortNamesItsGroup();
 };
 
 void TestDetect::answeringSilentAndNoisyPorts()
@@ -191,6 +196,43 @@ void TestDetect::pagerPluggedIn()
     QVERIFY(!devlink::pagerAppeared({}, {other}, identity, other.device));
     // A port chosen by its device alone (no identity kept): that device appearing.
     QVERIFY(devlink::pagerAppeared({}, {other}, {}, other.device));
+}
+
+void TestDetect::refusedPortNamesItsGroup()
+{
+    // A device of a group the user is not in, as a serial adapter's node is.
+    std::vector<gid_t> mine(size_t(qMax(0, getgroups(0, nullptr))));
+    mine.resize(size_t(qMax(0, getgroups(int(mine.size()), mine.data()))));
+    mine.push_back(getegid());
+    gid_t outside = 0;
+    QString name;
+    for (const char* candidate : {"dialout", "uucp", "nogroup"}) {
+        const group* g = getgrnam(candidate);
+        if (g && std::find(mine.begin(), mine.end(), g->gr_gid) == mine.end()) {
+            outside = g->gr_gid;
+            name = QString::fromLatin1(candidate);
+            break;
+        }
+    }
+    if (name.isEmpty())
+        QSKIP("no group here that the user is not in");
+    QTemporaryDir dir;
+    const QString device = dir.filePath(QStringLiteral("ttyUSB0"));
+    QFile node(device);
+    QVERIFY(node.open(QIODevice::WriteOnly));
+    node.close();
+    if (chown(QFile::encodeName(device).constData(), uid_t(-1), outside) != 0)
+        QSKIP("the test cannot give the file to another group");
+    chmod(QFile::encodeName(device).constData(), 0660);
+
+    const devlink::PortAccess access = devlink::portAccess(device);
+    QCOMPARE(access.group, name);
+    QVERIFY(!access.userInGroup);
+    const QString advice = devlink::permissionAdvice(device, access);
+    QVERIFY(advice.contains(QStringLiteral("\"%1\", and you are not in").arg(name)));
+    QVERIFY(advice.contains(QStringLiteral("adduser $USER %1").arg(name)));
+    QVERIFY(devlink::permissionAdvice(device, {name, false, true})
+                .contains(QLatin1String("plug it in again")));
 }
 
 QTEST_GUILESS_MAIN(TestDetect)
