@@ -335,7 +335,7 @@ int readSyncBooks(const SyncRequest& request, SyncBooks* books)
     } else {
         const std::atomic<bool> never{false};
         const devlink::ProbeResult probe =
-            devlink::probePort({QString(), request.device}, kLinkTimeoutMs, never);
+            devlink::probePort({QString(), request.device, {}}, kLinkTimeoutMs, never);
         if (!probe.answered) {
             printError(QStringLiteral("pager: %1: %2").arg(request.device, probe.reason));
             return EXIT_INPUT;
