@@ -42,12 +42,11 @@ QString openFailure(const QSerialPort& port, const QString& device)
     switch (port.error()) {
     case QSerialPort::DeviceNotFoundError:
         return QStringLiteral("no such device");
-    case QSerialPort::PermissionError: {
-        const QString advice = permissionProblem(device);
-        // The first line says why; the rest, how to mend it, is for the transfer's message.
-        return advice.isEmpty() ? QStringLiteral("in use by another program")
-                                : QStringLiteral("not permitted: ") + advice.section(u'\n', 0, 0);
-    }
+    case QSerialPort::PermissionError:
+        // Why, in short; how to mend it is the transfer's message.
+        return permissionRefused(device)
+                   ? QStringLiteral("not permitted: ") + permissionReason(portAccess(device))
+                   : QStringLiteral("in use by another program");
     default:
         return QStringLiteral("cannot be opened: %1").arg(port.errorString());
     }

@@ -165,20 +165,27 @@ PortAccess portAccess(const QString& device)
     return access;
 }
 
+QString permissionReason(const PortAccess& access)
+{
+    if (access.group.isEmpty())
+        return QStringLiteral("you may not open it");
+    if (access.userInGroup)
+        return QStringLiteral("it belongs to the group \"%1\", which you joined after you logged "
+                              "in")
+            .arg(access.group);
+    return QStringLiteral("it belongs to the group \"%1\", and you are not in that group")
+        .arg(access.group);
+}
+
 QString permissionAdvice(const QString& device, const PortAccess& access)
 {
-    QString text;
-    if (access.group.isEmpty()) {
-        text = QStringLiteral("You may not open %1.").arg(device);
-    } else if (access.userInGroup) {
-        text = QStringLiteral("You may not open %1 yet: it belongs to the group \"%2\", which "
-                              "you were added to after you logged in.\nLog out and in again.")
-                   .arg(device, access.group);
-    } else {
-        text = QStringLiteral("You may not open %1: it belongs to the group \"%2\", and you are "
-                              "not in that group.\nAdd yourself to it (sudo adduser $USER %2), "
-                              "then log out and in again.")
-                   .arg(device, access.group);
+    QString text = QStringLiteral("You may not open %1: %2.").arg(device, permissionReason(access));
+    if (!access.group.isEmpty()) {
+        text += access.userInGroup
+                    ? QStringLiteral("\nLog out and in again.")
+                    : QStringLiteral("\nAdd yourself to it (sudo adduser $USER %1), then log "
+                                     "out and in again.")
+                          .arg(access.group);
     }
     if (access.ruleInstalled)
         text += QStringLiteral("\nOr unplug the pager's adapter and plug it in again: Quillbox's "
@@ -187,12 +194,15 @@ QString permissionAdvice(const QString& device, const PortAccess& access)
     return text;
 }
 
-QString permissionProblem(const QString& device)
+bool permissionRefused(const QString& device)
 {
     const QByteArray path = QFile::encodeName(device);
-    if (::access(path.constData(), R_OK | W_OK) == 0 || errno != EACCES)
-        return {};
-    return permissionAdvice(device, portAccess(device));
+    return ::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES;
+}
+
+QString permissionProblem(const QString& device)
+{
+    return permissionRefused(device) ? permissionAdvice(device, portAccess(device)) : QString();
 }
 
 PortWatcher::PortWatcher(QObject* parent) : QObject(parent), m_timer(new QTimer(this))

@@ -63,8 +63,12 @@ struct PortAccess
     bool ruleInstalled = false; // the package's udev rule is on this system
 };
 PortAccess portAccess(const QString& device);
-// The advice for a port refused for want of permission.
+// Why the user may not open a device ("it belongs to the group ..."), and the whole advice:
+// why, and how to mend it.
+QString permissionReason(const PortAccess& access);
 QString permissionAdvice(const QString& device, const PortAccess& access);
+// The system refuses the user access to device (EACCES), rather than, say, it being busy.
+bool permissionRefused(const QString& device);
 // The advice when device cannot be opened for want of permission; empty when the user may
 // open it (it is held by another program, say).
 QString permissionProblem(const QString& device);
