@@ -3,7 +3,9 @@
 #include "platform/paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSerialPortInfo>
 #include <QTimer>
 
