@@ -1,11 +1,11 @@
 #include "devlink/cpager.h"
 
 #include "contacts/core/addressbookerrors.h"
+#include "devlink/portidentity.h"
 #include "devlink/protocol/errors.h"
 #include "devlink/protocol/framelog.h"
 #include "devlink/protocol/transferclient.h"
 #include "devlink/protocol/transfermessages.h"
-#include "devlink/portidentity.h"
 #include "devlink/serialworker.h"
 
 #include "platform/paths.h"

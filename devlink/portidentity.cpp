@@ -62,16 +62,17 @@ std::vector<PortDescription> systemPorts()
         port.serialNumber = info.serialNumber();
         out.push_back(std::move(port));
     }
-    std::sort(out.begin(), out.end(),
-              [](const PortDescription& a, const PortDescription& b) { return a.device < b.device; });
+    std::sort(out.begin(), out.end(), [](const PortDescription& a, const PortDescription& b) {
+        return a.device < b.device;
+    });
     return out;
 }
 
 QString portIdentity(const PortDescription& port)
 {
-    const QString usb = port.hasUsbIds
-                            ? QStringLiteral("usb:%1:%2:").arg(hex4(port.vendorId), hex4(port.productId))
-                            : QString();
+    const QString usb =
+        port.hasUsbIds ? QStringLiteral("usb:%1:%2:").arg(hex4(port.vendorId), hex4(port.productId))
+                       : QString();
     if (!usb.isEmpty() && !port.serialNumber.isEmpty())
         return usb + port.serialNumber;
     if (!port.byIdName.isEmpty())
@@ -143,7 +144,7 @@ std::optional<PortDescription> pagerAppeared(const std::vector<PortDescription>&
 PortAccess portAccess(const QString& device)
 {
     PortAccess access;
-    struct stat info{};
+    struct stat info = {};
     if (::stat(QFile::encodeName(device).constData(), &info) == 0 && (info.st_mode & S_IRWXG)) {
         if (const group* owner = ::getgrgid(info.st_gid)) {
             access.group = QString::fromLocal8Bit(owner->gr_name);
@@ -161,8 +162,8 @@ PortAccess portAccess(const QString& device)
             }
         }
     }
-    for (const char* rule : {"/usr/lib/udev/rules.d/60-quillbox.rules",
-                             "/lib/udev/rules.d/60-quillbox.rules"})
+    for (const char* rule :
+         {"/usr/lib/udev/rules.d/60-quillbox.rules", "/lib/udev/rules.d/60-quillbox.rules"})
         access.ruleInstalled = access.ruleInstalled || QFileInfo::exists(QLatin1String(rule));
     return access;
 }

@@ -58,8 +58,8 @@ std::optional<PortDescription> pagerAppeared(const std::vector<PortDescription>&
 // What the system says about a device the user may not open.
 struct PortAccess
 {
-    QString group;            // the group that owns the device
-    bool userInGroup = false; // the user belongs to it (but not yet in this session)
+    QString group;              // the group that owns the device
+    bool userInGroup = false;   // the user belongs to it (but not yet in this session)
     bool ruleInstalled = false; // the package's udev rule is on this system
 };
 PortAccess portAccess(const QString& device);

@@ -28,9 +28,7 @@ const char* typeName(quint8 type)
 
 QByteArray timeText(qint64 wallMs)
 {
-    return QDateTime::fromMSecsSinceEpoch(wallMs, Qt::UTC)
-        .toString(Qt::ISODateWithMs)
-        .toLatin1();
+    return QDateTime::fromMSecsSinceEpoch(wallMs, Qt::UTC).toString(Qt::ISODateWithMs).toLatin1();
 }
 
 } // namespace

@@ -127,8 +127,8 @@ private Q_SLOTS:
     {
         // COM1's device (from the environment, so watched for by its name) appears.
         QSignalSpy plugged(m_driver.get(), &CSyncDriver::pagerPluggedIn);
-        const devlink::PortDescription port{QStringLiteral("/nonexistent/quillbox-test-port"),
-                                            {}, false, 0, 0, {}};
+        const devlink::PortDescription port{
+            QStringLiteral("/nonexistent/quillbox-test-port"), {}, false, 0, 0, {}};
         devlink::PortWatcher& watcher = m_driver->portWatcher();
         Q_EMIT watcher.portsChanged({}, {port});
         QCOMPARE(plugged.count(), 1);

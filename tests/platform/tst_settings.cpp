@@ -12,8 +12,7 @@ namespace {
 template <typename S> auto fields(S&& s)
 {
     return std::tie(s.CommPort, s.ListItemDataCNT, s.TreeItemDataCNT, s.szAddressItemData,
-                    s.FilePath, s.szAddressPath, s.HelpFilename, s.DownloadWhenPluggedIn, s.X,
-                    s.Y);
+                    s.FilePath, s.szAddressPath, s.HelpFilename, s.DownloadWhenPluggedIn, s.X, s.Y);
 }
 
 } // namespace
@@ -54,9 +53,8 @@ private Q_SLOTS:
             s.saveProgressPosition(store);
         }
         QSettings store(iniPath(), QSettings::IniFormat);
-        QCOMPARE(store.childGroups(),
-                 QStringList({QStringLiteral("Config"), QStringLiteral("Link"),
-                              QStringLiteral("Settings")}));
+        QCOMPARE(store.childGroups(), QStringList({QStringLiteral("Config"), QStringLiteral("Link"),
+                                                   QStringLiteral("Settings")}));
         QCOMPARE(store.value(QStringLiteral("Config/Help Filename")).toString(), s.HelpFilename);
         QCOMPARE(store.value(QStringLiteral("Config/szAddressItemData")).toInt(), 7);
         Settings back;

@@ -15,8 +15,8 @@
 
 #include <fcntl.h>
 #include <grp.h>
-#include <sys/stat.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using devlink::PortCandidate;
@@ -101,7 +101,8 @@ void TestDetect::answeringSilentAndNoisyPorts()
     QCOMPARE(results[1].version, QStringLiteral("v1.0"));
 
     // Cancelled in the middle of a silent port: it ends at once, reporting nothing more.
-    detector.start({{QStringLiteral("COM1"), silent.path, {}}, {QStringLiteral("COM2"), pager.path(), {}}});
+    detector.start(
+        {{QStringLiteral("COM1"), silent.path, {}}, {QStringLiteral("COM2"), pager.path(), {}}});
     // (The probing signal may come before a wait() could start: count, don't wait for one.)
     QTRY_VERIFY_WITH_TIMEOUT(probing.size() == 5, 20'000);
     detector.cancel();
@@ -170,8 +171,8 @@ void TestDetect::portFollowsTheAdapter_data()
         << named << "/dev/ttyUSB0" << Ports{adapter("/dev/ttyUSB0", 0x6015, ""), named}
         << "/dev/ttyUSB2";
     const PortDescription bare = adapter("/dev/ttyUSB3", 0x6015, "");
-    QTest::newRow("the one of its kind") << bare << "/dev/ttyUSB0" << Ports{other, bare}
-                                         << "/dev/ttyUSB3";
+    QTest::newRow("the one of its kind")
+        << bare << "/dev/ttyUSB0" << Ports{other, bare} << "/dev/ttyUSB3";
     QTest::newRow("two of its kind: none")
         << bare << "/dev/ttyUSB0" << Ports{adapter("/dev/ttyUSB4", 0x6015, ""), bare} << "";
 }
