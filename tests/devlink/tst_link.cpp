@@ -378,6 +378,13 @@ void TestLink::logHoldsHeadersOnly()
     QVERIFY(text.contains(QLatin1String("  out  DATA         0      1    1024  -\n")));
     QVERIFY(text.contains(QLatin1String("  in   DATA         0      1       -  damaged\n")));
     QVERIFY(text.contains(QLatin1String("  in   DATA      1024      2    1024  ok\n")));
+    // Bytes the parity put right, once the line has shown itself noisy.
+    p.sim.line.from(A).corruptRate = 0.002;
+    p.a.send(QByteArray("Meet me at noon, Ann. ").repeated(3000));
+    QVERIFY(p.run([&] { return p.a.allAcknowledged(); }));
+    const QString after = QString::fromUtf8(log.text());
+    QVERIFY(after.contains(QLatin1String("  repaired ")));
+    QVERIFY(!after.contains(QLatin1String("noon")));
 
     QCOMPARE(lastTen.size(), 10);
     QVERIFY(QString::fromUtf8(lastTen.text()).contains(QLatin1String(" older ones left out")));
