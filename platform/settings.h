@@ -22,6 +22,10 @@ struct Settings
     QString szAddressPath; // where the contacts file dialogs open
     QString HelpFilename;  // stored as "Help Filename"
 
+    // Section "Link", "DownloadWhenPluggedIn": Download Messages starts by itself when the
+    // pager's port appears while the program runs.
+    bool DownloadWhenPluggedIn = false;
+
     // Section "Settings": the progress window's top-left corner, -1 when never placed.
     qint32 X = -1;
     qint32 Y = -1;
@@ -35,7 +39,7 @@ struct Settings
 
     // Every value that is missing or unreadable gets its default.
     void load(QSettings& store);
-    // Writes the seven "Config" values.
+    // Writes the seven "Config" values, and the "Link" one.
     void save(QSettings& store) const;
     // Writes "X" and "Y" of section "Settings", when the window has been placed.
     void saveProgressPosition(QSettings& store) const;
