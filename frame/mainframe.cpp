@@ -14,6 +14,7 @@
 #include "messages/rightdetailview.h"
 #include "messages/rightlistview.h"
 #include "messages/rightview.h"
+#include "platform/atomicfile.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
@@ -50,6 +51,8 @@ namespace {
 
 constexpr int kToolbarIconSize = 24;
 constexpr int kLeftPaneWidth = 200;
+// How long the status bar says that the pager was plugged in.
+constexpr int kPluggedInMessageMs = 10000;
 
 QIcon themed(std::initializer_list<const char*> names, QStyle::StandardPixmap fallback)
 {
@@ -261,6 +264,8 @@ void CMainFrame::createActions()
     act = addCommand(ID_APP_ABOUT, QStringLiteral("&About Quillbox..."), {}, {},
                      themed("help-about", QStyle::SP_MessageBoxInformation));
     act->setMenuRole(QAction::AboutRole);
+    act = addCommand(ID_SAVE_LINK_LOG, QStringLiteral("Save &Link Log..."), {}, {}, {});
+    connect(act, &QAction::triggered, this, &CMainFrame::OnSaveLinkLog);
 
     // Keys only. No menu item or key sends 32793: closing writes the database itself.
     addCommand(ID_SAVE_FOLDERDB, QStringLiteral("Save Folders"), {}, {}, {});
@@ -347,6 +352,7 @@ void CMainFrame::createMenus()
 
     QMenu* about = menuBar()->addMenu(QStringLiteral("&About"));
     about->addAction(action(ID_HELP));
+    about->addAction(action(ID_SAVE_LINK_LOG));
     about->addAction(action(ID_APP_ABOUT));
 }
 
@@ -458,6 +464,12 @@ void CMainFrame::OnInitialSetup()
         m_pSync->storeBase(m_pager.m_UploadedContacts);
         m_pContacts->UploadCompleted();
     });
+    connect(&m_driver, &CSyncDriver::pagerPluggedIn, this, [this](const QString& device) {
+        statusBar()->showMessage(QStringLiteral("The pager was plugged in (%1).").arg(device),
+                                 kPluggedInMessageMs);
+        if (m_settings.DownloadWhenPluggedIn)
+            OnDownloadMessages();
+    });
     connect(&m_driver, &CSyncDriver::contactsDownloadFailed, m_pContacts, [this] {
         m_pContacts->ClearList();
         m_pContacts->FillTree();
@@ -492,12 +504,14 @@ void CMainFrame::OnSettings()
     m_driver.ReleasePort();
     CSettingsDlg dlg(m_settings.CommPort, this);
     dlg.setPath(m_settings.FilePath);
+    dlg.setDownloadWhenPluggedIn(m_settings.DownloadWhenPluggedIn);
     dlg.setPortInUse(
         [this] { return m_pager.IsTransferRunning() ? m_pager.commDevice() : QString(); });
     if (dlg.exec() != QDialog::Accepted) {
         m_driver.RestorePort();
         return;
     }
+    m_settings.DownloadWhenPluggedIn = dlg.downloadWhenPluggedIn();
     const QString folder = m_settings.FilePath;
     const QString database = m_doc.folderDbPath();
     m_settings.FilePath = dlg.path();
@@ -757,4 +771,21 @@ void CMainFrame::closeEvent(QCloseEvent* e)
     if (m_pRecovery)
         m_pRecovery->remove();
     Q_EMIT closed();
+}
+
+void CMainFrame::OnSaveLinkLog()
+{
+    platform::FileDialogRequest request;
+    request.mode = platform::FileDialogMode::Save;
+    request.filter = QStringLiteral("Link Log( *.log )|*.log||");
+    request.defaultExtension = QStringLiteral("log");
+    request.initialName = QStringLiteral("quillbox-link.log");
+    request.title = QStringLiteral("Save Link Log");
+    const QString path = platform::saveFile(this, request);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!platform::writeFileAtomically(path, m_pager.linkLogText(), &error))
+        platform::tell(this, QStringLiteral("Couldn't save the link log:\n%1\n%2")
+                                 .arg(QDir::toNativeSeparators(path), error));
 }

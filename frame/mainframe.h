@@ -64,6 +64,7 @@ public:
         ID_APP_ABOUT = 57664,
         ID_APP_EXIT = 57665,
         ID_HELP = 57670,
+        ID_SAVE_LINK_LOG = 32900,
         ID_NEXT_PANE = 57680,
         ID_PREV_PANE = 57681,
     };
@@ -134,6 +135,8 @@ public Q_SLOTS:
     void OnContactsHistory();
     void OnNextPane();
     void OnPrevPane();
+    // Writes the link log (frame headers only) to a file the user chooses, for a bug report.
+    void OnSaveLinkLog();
 
 Q_SIGNALS:
     // The frame has closed: the settings are to be written now.

@@ -12,6 +12,7 @@ namespace {
 const QString kConfig = QStringLiteral("Config/");
 const QString kProgress = QStringLiteral("Settings/");
 const QString kCardDav = QStringLiteral("CardDAV/");
+const QString kLink = QStringLiteral("Link/");
 
 // Counters are handed out and then incremented; a value at the very top of the range
 // would overflow; a message number below 1 names no record, and a folder number below
@@ -68,6 +69,8 @@ void Settings::load(QSettings& store)
     CardDavUrl = readString(store, kCardDav + QStringLiteral("Url"), {});
     CardDavUser = readString(store, kCardDav + QStringLiteral("User"), {});
     CardDavBook = readString(store, kCardDav + QStringLiteral("AddressBook"), {});
+    DownloadWhenPluggedIn =
+        readInt(store, kLink + QStringLiteral("DownloadWhenPluggedIn"), 0, 0, 1) == 1;
     X = readInt(store, kProgress + QStringLiteral("X"), d.X);
     Y = readInt(store, kProgress + QStringLiteral("Y"), d.Y);
 }
@@ -86,6 +89,7 @@ void Settings::save(QSettings& store) const
         store.setValue(kCardDav + QStringLiteral("User"), CardDavUser);
         store.setValue(kCardDav + QStringLiteral("AddressBook"), CardDavBook);
     }
+    store.setValue(kLink + QStringLiteral("DownloadWhenPluggedIn"), DownloadWhenPluggedIn ? 1 : 0);
 }
 
 std::optional<QPoint> Settings::progressPosition() const

@@ -28,6 +28,10 @@ struct Settings
     QString CardDavUser;
     QString CardDavBook; // the address book's collection URL, found or chosen
 
+    // Section "Link", "DownloadWhenPluggedIn": Download Messages starts by itself when the
+    // pager's port appears while the program runs.
+    bool DownloadWhenPluggedIn = false;
+
     // Section "Settings": the progress window's top-left corner, -1 when never placed.
     qint32 X = -1;
     qint32 Y = -1;
@@ -41,7 +45,7 @@ struct Settings
 
     // Every value that is missing or unreadable gets its default.
     void load(QSettings& store);
-    // Writes the seven "Config" values and the "CardDAV" account.
+    // Writes the seven "Config" values, the "Link" one and the "CardDAV" account.
     void save(QSettings& store) const;
     // Writes "X" and "Y" of section "Settings", when the window has been placed.
     void saveProgressPosition(QSettings& store) const;
