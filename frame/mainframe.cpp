@@ -4,6 +4,7 @@
 #include "contacts/core/recoverycopy.h"
 #include "contacts/widgets/contactsdlg.h"
 #include "contacts/widgets/contactshistorykeeper.h"
+#include "frame/carddavsyncdriver.h"
 #include "frame/contactssynchronizer.h"
 #include "frame/quillboxdoc.h"
 #include "frame/rateline.h"
@@ -24,6 +25,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QSplitter>
@@ -131,6 +133,7 @@ CMainFrame::CMainFrame(Settings& settings, CQuillboxDoc& doc, AddressBook& book,
     createMenus();
     createToolBar();
     createStatusBar();
+    createCardDavCommands();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -371,6 +374,31 @@ void CMainFrame::createToolBar()
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
 }
 
+void CMainFrame::createCardDavCommands()
+{
+    m_pCardDav = std::make_unique<CCardDavSyncDriver>(m_settings, m_book, this);
+    m_pCardDav->attachStatusBar(statusBar());
+    QAction* account = addCommand(ID_CARDDAV_ACCOUNT, QStringLiteral("Address Book Account..."),
+                                  QStringLiteral("The CardDAV address book to keep in step with"),
+                                  {}, QIcon());
+    connect(account, &QAction::triggered, m_pCardDav.get(), &CCardDavSyncDriver::EditAccount);
+    QAction* sync = addCommand(
+        ID_CARDDAV_SYNC, QStringLiteral("Synchronize Address Book"),
+        QStringLiteral("Synchronize the address book with its CardDAV server"),
+        QStringLiteral("Synchronize Address Book"), themed("view-refresh", QStyle::SP_BrowserReload));
+    connect(sync, &QAction::triggered, m_pCardDav.get(), &CCardDavSyncDriver::Synchronize);
+    connect(m_pCardDav.get(), &CCardDavSyncDriver::runningChanged, this, [account, sync](bool running) {
+        account->setEnabled(!running);
+        sync->setEnabled(!running);
+    });
+    QMenu* file = menuBar()->actions().constFirst()->menu();
+    file->insertAction(action(ID_SETTINGS), account);
+    file->insertAction(action(ID_SETTINGS), sync);
+    file->insertSeparator(action(ID_SETTINGS));
+    m_pToolBar->addSeparator();
+    m_pToolBar->addAction(sync);
+}
+
 void CMainFrame::createStatusBar()
 {
     // One pane: "Ready" when idle, a transfer's rate while one runs, the prompt of the
@@ -407,6 +435,7 @@ void CMainFrame::OnInitialSetup()
         QDir(platform::defaultDataFolder()).filePath(QLatin1String(contacthistory::kFolderName)));
     m_pContacts->SetHistory(m_pHistory.get());
     m_pSync = new ContactsSynchronizer(m_book, m_pager, m_driver, *m_pHistory, this);
+    m_pCardDav->setHistory(m_pHistory.get());
     connect(m_pSync, &ContactsSynchronizer::bookApplied, m_pContacts, [this](bool changed) {
         // The tree and the list stand where a download leaves them.
         m_pContacts->FillTree();
