@@ -60,6 +60,8 @@ const char* failureName(Failure failure)
         return "refused";
     case Failure::MassDeletion:
         return "mass-deletion";
+    case Failure::Cancelled:
+        return "cancelled";
     }
     return "none";
 }
@@ -67,6 +69,8 @@ const char* failureName(Failure failure)
 HttpReply Sync::request(const QByteArray& verb, const QUrl& url, const QByteArray& body,
                         const Headers& headers)
 {
+    if (cancelled && cancelled())
+        throw Stop{Failure::Cancelled, QStringLiteral("the sync was cancelled")};
     HttpReply reply = m_client.send(verb, url, body, headers);
     if (reply.status == 0) {
         throw Stop{Failure::Network, QStringLiteral("no connection to %1: %2")
@@ -288,6 +292,35 @@ void Sync::fetchCards(SyncState& state, const std::vector<QString>& hrefs, Outco
     }
 }
 
+QUrl Sync::startUrl(const QString& url) const
+{
+    QString given = url.trimmed();
+    if (!given.contains(QLatin1String("://")))
+        given.prepend(QLatin1String("https://"));
+    QUrl start(given);
+    if (start.path().isEmpty())
+        start.setPath(QStringLiteral("/"));
+    if (!start.isValid() || start.host().isEmpty())
+        throw Stop{Failure::NotAddressBook, QStringLiteral("'%1' is not a server address").arg(url)};
+    return start;
+}
+
+Outcome Sync::findAddressBooks(const QString& url, const QString& user)
+{
+    Outcome out;
+    m_user = user;
+    try {
+        out.addressBooks = QStringList{discover(startUrl(url), out).toString()};
+    } catch (const Stop& stop) {
+        // Several address books are an answer here: the caller lets the user choose.
+        if (out.addressBooks.size() < 2) {
+            out.failure = stop.failure;
+            out.error = stop.error;
+        }
+    }
+    return out;
+}
+
 Outcome Sync::run(const QString& url, const QString& user, const LocalBook& local,
                   const SyncState& stored, const Options& options)
 {
@@ -296,14 +329,7 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
     SyncState state = stored;
     const QString account = url + QLatin1Char('\n') + user;
     try {
-        QString given = url.trimmed();
-        if (!given.contains(QLatin1String("://")))
-            given.prepend(QLatin1String("https://"));
-        QUrl start(given);
-        if (start.path().isEmpty())
-            start.setPath(QStringLiteral("/"));
-        if (!start.isValid() || start.host().isEmpty())
-            throw Stop{Failure::NotAddressBook, QStringLiteral("'%1' is not a server address").arg(url)};
+        const QUrl start = startUrl(url);
         if (state.account != account || state.collection.isEmpty()) {
             state = SyncState();
             state.account = account;
@@ -369,6 +395,8 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                 {baseContacts, baseUids, {}}, {mine.contacts, mine.uids, {}},
                 {remoteContacts, remoteUids, {}});
             result.chooseAll(options.prefer);
+            if (!result.conflicts().empty() && review && !review(result))
+                throw Stop{Failure::Cancelled, QStringLiteral("the sync was cancelled")};
             out.merge = result;
             // What goes to the server: cards edited or made, cards deleted.
             struct Change
@@ -413,15 +441,19 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
             // count of contacts left out says.
             const int serverDeletes = int(std::count_if(
                 changes.begin(), changes.end(), [](const Change& c) { return c.card.isEmpty(); }));
-            QSet<std::string> mergedUids(result.uids().begin(), result.uids().end());
-            const int localDeletes = int(std::count_if(
-                mine.uids.begin(), mine.uids.end(), [&](const std::string& uid) {
-                    return !mergedUids.contains(uid) && !unfitUids.contains(uid);
-                }));
+            // On the book's side the merge's own count: a contact without a UID (the
+            // program's book keeps none) is paired with its card by the duplicate rules and
+            // takes the card's UID, so the UIDs given here are not found in the merged book.
+            const int localDeletes =
+                result.deleted(contactmerge::Side::Local) -
+                int(std::count_if(mine.uids.begin(), mine.uids.end(),
+                                  [&](const std::string& uid) { return unfitUids.contains(uid); }));
             const int serverCards = int(remoteUids.size());
             const int localContacts = int(mine.uids.size());
             if (!options.allowDeletes &&
-                (serverDeletes * 2 > serverCards || localDeletes * 2 > localContacts)) {
+                (serverDeletes * 2 > serverCards || localDeletes * 2 > localContacts) &&
+                !(confirmDeletes &&
+                  confirmDeletes(localDeletes, localContacts, serverDeletes, serverCards))) {
                 throw Stop{Failure::MassDeletion,
                            QStringLiteral("the sync would delete %1 of the %2 contacts of the "
                                           "book and %3 of the %4 cards on the server; "

@@ -40,6 +40,7 @@ enum class Failure
     NotAddressBook, // the URL leads to no CardDAV address book, or to several
     Refused,        // the server refused a request (a card, a listing)
     MassDeletion,   // the merge would delete more than half of a side
+    Cancelled,      // the user stopped it (the conflict review, the deletion question, Cancel)
 };
 
 // A server card the address book does not take: it stays on the server untouched.
@@ -85,9 +86,23 @@ public:
     Outcome run(const QString& url, const QString& user, const LocalBook& local,
                 const SyncState& state, const Options& options);
 
+    // Finds the address books that url leads to (one, or several to choose from) in
+    // out.addressBooks, sending nothing else.
+    Outcome findAddressBooks(const QString& url, const QString& user);
+
     // Called after the merge, before the first change is sent (tests change the server
     // there).
     std::function<void()> beforeChanges;
+    // Called with a merge that has conflicts, each resolved for options.prefer: the user
+    // chooses there (Result::choose); false drops the sync (Failure::Cancelled).
+    std::function<bool(contactmerge::Result& merge)> review;
+    // Asked when the merge would delete more than half of a side and options.allowDeletes is
+    // not set: true goes on.
+    std::function<bool(int bookDeleted, int bookContacts, int serverDeleted, int serverCards)>
+        confirmDeletes;
+    // Asked before every request: true stops the sync there (Failure::Cancelled). Cards
+    // already sent stay sent; nothing local changes, and the next sync finds them alike.
+    std::function<bool()> cancelled;
 
     static constexpr int kMultigetBatch = 50;
     static constexpr int kMaxRounds = 3;
@@ -99,6 +114,7 @@ private:
         QString error;
     };
 
+    QUrl startUrl(const QString& url) const;
     HttpReply request(const QByteArray& verb, const QUrl& url, const QByteArray& body = {},
                       const Headers& headers = {});
     [[noreturn]] void refused(const HttpReply& reply, const QString& what);

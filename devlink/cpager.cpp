@@ -1,7 +1,9 @@
 #include "devlink/cpager.h"
 
 #include "contacts/core/addressbookerrors.h"
+#include "devlink/portidentity.h"
 #include "devlink/protocol/errors.h"
+#include "devlink/protocol/framelog.h"
 #include "devlink/protocol/transferclient.h"
 #include "devlink/protocol/transfermessages.h"
 #include "devlink/serialworker.h"
@@ -60,7 +62,9 @@ QEvent::Type PagerNotifyEvent::eventType()
     return static_cast<QEvent::Type>(WM_PAGER_NOTIFY);
 }
 
-CPager::CPager(AddressBook& book) : m_book(book), m_relay(std::make_unique<PagerRelay>(*this))
+CPager::CPager(AddressBook& book)
+    : m_book(book), m_linkLog(std::make_shared<FrameLog>()),
+      m_relay(std::make_unique<PagerRelay>(*this))
 {
     PagerNotifyEvent::eventType();
     WorkerEvent::eventType();
@@ -85,7 +89,7 @@ bool CPager::CreateThread()
 {
     if (threadRunning())
         return true;
-    m_thread = std::make_unique<WorkerThread>(m_relay.get());
+    m_thread = std::make_unique<WorkerThread>(m_relay.get(), m_linkLog);
     m_thread->startAndWait();
     if (m_bWantOpen) {
         // An open asked for before the thread ran: the first transfer tries it.
@@ -115,7 +119,8 @@ void CPager::SetCommTimeOut(int ms)
 
 int CPager::SetCommPort(int port)
 {
-    m_strDevice = platform::serialPortDevice(port);
+    // A pager's adapter that came back under another name is followed there.
+    m_strDevice = devlink::followedPortDevice(port);
     return m_strDevice.isEmpty() ? int(ErrPortCannotOpen) : int(ErrNone);
 }
 
@@ -195,6 +200,11 @@ int CPager::start(int mode, std::shared_ptr<AddressBookCopy> upload)
         },
         Qt::QueuedConnection);
     return ErrNone;
+}
+
+QByteArray CPager::linkLogText() const
+{
+    return m_linkLog->text();
 }
 
 QString CPager::GetErrorMessage(int code)

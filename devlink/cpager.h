@@ -31,6 +31,9 @@
 class QObject;
 
 namespace devlink {
+namespace protocol {
+class FrameLog;
+}
 class PagerRelay;
 class WorkerEvent;
 class WorkerThread;
@@ -154,6 +157,9 @@ public:
         m_rateListener = std::move(listener);
     }
 
+    // The link log: the last few thousand frames of this object's transfers, headers only.
+    QByteArray linkLogText() const;
+
     // The text for any code a transfer or an address-book operation returns.
     static QString GetErrorMessage(int code);
     // GetErrorMessage, and below it what the system said about the last failed transfer
@@ -196,6 +202,7 @@ private:
     QPointer<QObject> m_target;
     std::function<void(const devlink::TransferRate&)> m_rateListener;
     devlink::TransferRate m_lastRate;
+    std::shared_ptr<devlink::protocol::FrameLog> m_linkLog;
     std::unique_ptr<devlink::PagerRelay> m_relay;
     std::unique_ptr<devlink::WorkerThread> m_thread;
 };

@@ -1,5 +1,6 @@
 #include "devlink/portdetector.h"
 
+#include "devlink/portidentity.h"
 #include "devlink/protocol/errors.h"
 #include "devlink/protocol/transferclient.h"
 #include "platform/paths.h"
@@ -36,13 +37,16 @@ QString sameFile(const QString& path)
     return canonical.isEmpty() ? path : canonical;
 }
 
-QString openFailure(const QSerialPort& port)
+QString openFailure(const QSerialPort& port, const QString& device)
 {
     switch (port.error()) {
     case QSerialPort::DeviceNotFoundError:
         return QStringLiteral("no such device");
     case QSerialPort::PermissionError:
-        return QStringLiteral("in use by another program, or not permitted");
+        // Why, in short; how to mend it is the transfer's message.
+        return permissionRefused(device)
+                   ? QStringLiteral("not permitted: ") + permissionReason(portAccess(device))
+                   : QStringLiteral("in use by another program");
     default:
         return QStringLiteral("cannot be opened: %1").arg(port.errorString());
     }
@@ -54,17 +58,24 @@ std::vector<PortCandidate> detectionCandidates()
 {
     std::vector<PortCandidate> out;
     QStringList seen;
+    const std::vector<PortDescription> system = systemPorts();
+    const auto identityOf = [&system](const QString& device) {
+        for (const PortDescription& port : system) {
+            if (sameFile(port.device) == sameFile(device))
+                return portIdentity(port);
+        }
+        return QString();
+    };
     for (int n = 1; n <= 8; ++n) {
-        const QString device = platform::serialPortDevice(n);
-        out.push_back({QStringLiteral("COM%1").arg(n), device});
+        const QString device = followedPortDevice(n);
+        out.push_back({QStringLiteral("COM%1").arg(n), device, identityOf(device)});
         seen.push_back(sameFile(device));
     }
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString device = info.systemLocation();
-        if (seen.contains(sameFile(device)))
+    for (const PortDescription& port : system) {
+        if (seen.contains(sameFile(port.device)))
             continue;
-        out.push_back({QString(), device});
-        seen.push_back(sameFile(device));
+        out.push_back({QString(), port.device, portIdentity(port)});
+        seen.push_back(sameFile(port.device));
     }
     return out;
 }
@@ -91,7 +102,7 @@ QString openForProbe(QSerialPort& port, const QString& device)
 {
     port.setPortName(device);
     if (!port.open(QIODevice::ReadWrite))
-        return openFailure(port);
+        return openFailure(port, device);
     port.setBaudRate(kProbeBaud);
     port.setDataBits(QSerialPort::Data8);
     port.setParity(QSerialPort::NoParity);

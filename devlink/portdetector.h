@@ -21,6 +21,8 @@ struct PortCandidate
 {
     QString port;   // "COM1".."COM8", or empty for a device only the system lists
     QString device; // what is opened
+    // What identifies its adapter across replugs (see portIdentity), empty when nothing does.
+    QString identity;
 };
 
 struct ProbeResult

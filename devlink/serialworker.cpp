@@ -1,6 +1,7 @@
 #include "devlink/serialworker.h"
 
 #include "devlink/portdetector.h"
+#include "devlink/portidentity.h"
 #include "devlink/protocol/errors.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,20 @@ qint64 nowMs()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+QString modeName(int mode)
+{
+    switch (mode) {
+    case ModeDownloadMessages:
+        return QStringLiteral("download of messages");
+    case ModeDownloadContacts:
+        return QStringLiteral("download of contacts");
+    case ModeUploadContacts:
+        return QStringLiteral("upload of contacts");
+    default:
+        return QStringLiteral("transfer %1").arg(mode);
+    }
+}
+
 } // namespace
 
 WorkerEvent::WorkerEvent(int code, qint32 arg, std::unique_ptr<TransferOutcome> result)
@@ -45,9 +60,12 @@ QEvent::Type WorkerEvent::eventType()
     return type;
 }
 
-SerialWorker::SerialWorker(QObject* relay)
-    : m_relay(relay), m_port(new QSerialPort(this)), m_timer(new QTimer(this))
+SerialWorker::SerialWorker(QObject* relay, std::shared_ptr<FrameLog> log)
+    : m_relay(relay), m_log(std::move(log)), m_port(new QSerialPort(this)),
+      m_timer(new QTimer(this))
 {
+    if (m_log)
+        m_client.setFrameObserver([log = m_log.get()](const FrameSeen& frame) { log->add(frame); });
     m_timer->setSingleShot(true);
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &SerialWorker::service);
@@ -92,6 +110,11 @@ bool SerialWorker::tryOpen()
     m_port->setPortName(m_device);
     if (!m_port->open(QIODevice::ReadWrite)) {
         m_openError = QStringLiteral("%1: %2").arg(m_device, m_port->errorString());
+        // Refused for want of permission: who may open it, and how the user gets to.
+        if (m_port->error() == QSerialPort::PermissionError) {
+            if (const QString advice = permissionProblem(m_device); !advice.isEmpty())
+                m_openError += QStringLiteral("\n") + advice;
+        }
         return false;
     }
     if (!m_port->setBaudRate(m_baud) || !m_port->setDataBits(QSerialPort::Data8) ||
@@ -112,7 +135,11 @@ bool SerialWorker::tryOpen()
 void SerialWorker::startTransfer(int mode, int timeoutMs,
                                  const std::shared_ptr<AddressBookCopy>& upload)
 {
+    if (m_log)
+        m_log->note(QStringLiteral("%1 on %2").arg(modeName(mode), m_device));
     if (!tryOpen()) {
+        if (m_log)
+            m_log->note(m_openError);
         // Reported as the transfer's end, so the program learns the mode first.
         post(EventStarted, mode);
         auto why = std::make_unique<TransferOutcome>();
@@ -190,6 +217,10 @@ void SerialWorker::deliverEvents()
         }
         if (event.nCode == EventFinished || event.nCode == EventFailed)
             reportRate(nowMs(), true); // the whole of it, before the end is known
+        if (m_log && event.nCode == EventFinished)
+            m_log->note(QStringLiteral("finished"));
+        else if (m_log && event.nCode == EventFailed)
+            m_log->note(QStringLiteral("failed: %1").arg(errorText(event.nArg)));
         std::unique_ptr<TransferOutcome> outcome;
         if (event.nCode == EventFinished) {
             outcome = std::make_unique<TransferOutcome>();
@@ -269,7 +300,10 @@ void SerialWorker::shutPort(int abortCode)
     schedule(nowMs());
 }
 
-WorkerThread::WorkerThread(QObject* relay) : m_relay(relay) {}
+WorkerThread::WorkerThread(QObject* relay, std::shared_ptr<FrameLog> log)
+    : m_relay(relay), m_log(std::move(log))
+{
+}
 
 WorkerThread::~WorkerThread()
 {
@@ -295,7 +329,7 @@ void WorkerThread::stop()
 
 void WorkerThread::run()
 {
-    SerialWorker worker(m_relay);
+    SerialWorker worker(m_relay, m_log);
     m_worker = &worker;
     m_ready.release();
     exec();

@@ -5,6 +5,7 @@
 // never touches a list the window thread reads.
 
 #include "contacts/core/addressbook.h"
+#include "devlink/protocol/framelog.h"
 #include "devlink/protocol/transferclient.h"
 #include "devlink/transferrate.h"
 
@@ -59,8 +60,9 @@ public:
 class SerialWorker : public QObject
 {
 public:
-    // Events go to relay, which outlives the worker.
-    explicit SerialWorker(QObject* relay);
+    // Events go to relay, which outlives the worker; every frame, and each transfer's
+    // start and end, go to log.
+    SerialWorker(QObject* relay, std::shared_ptr<protocol::FrameLog> log);
     ~SerialWorker() override;
 
     // 0 when the port is open, otherwise ErrPortCannotOpen; the device and rate are kept,
@@ -83,6 +85,7 @@ private:
     void shutPort(int abortCode);
 
     QObject* m_relay;
+    std::shared_ptr<protocol::FrameLog> m_log;
     QSerialPort* m_port;
     QTimer* m_timer;
     protocol::TransferClient m_client;
@@ -101,7 +104,7 @@ private:
 class WorkerThread : public QThread
 {
 public:
-    explicit WorkerThread(QObject* relay);
+    WorkerThread(QObject* relay, std::shared_ptr<protocol::FrameLog> log);
     ~WorkerThread() override;
 
     // Starts the thread and returns once its worker exists.
@@ -116,6 +119,7 @@ protected:
 
 private:
     QObject* m_relay;
+    std::shared_ptr<protocol::FrameLog> m_log;
     SerialWorker* m_worker = nullptr;
     QSemaphore m_ready;
 };

@@ -97,7 +97,7 @@ void CFindPagerDlg::onProbed(const devlink::ProbeResult& result)
         item->setText(QStringLiteral("%1: %2 %3")
                           .arg(portName(where), result.model, result.version)
                           .trimmed());
-        item->setData(kCandidateRole, QStringList{where.port, where.device});
+        item->setData(kCandidateRole, QStringList{where.port, where.device, where.identity});
         // Answering ports come first, in the order found.
         m_list->insertItem(m_found++, item);
         if (m_found == 1)
@@ -130,7 +130,7 @@ void CFindPagerDlg::use()
     if (!item || !(item->flags() & Qt::ItemIsEnabled))
         return;
     const QStringList where = item->data(kCandidateRole).toStringList();
-    m_chosen = {where.value(0), where.value(1)};
+    m_chosen = {where.value(0), where.value(1), where.value(2)};
     m_detector.cancel();
     QDialog::accept();
 }

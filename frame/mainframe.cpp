@@ -4,6 +4,7 @@
 #include "contacts/core/recoverycopy.h"
 #include "contacts/widgets/contactsdlg.h"
 #include "contacts/widgets/contactshistorykeeper.h"
+#include "frame/carddavsyncdriver.h"
 #include "frame/contactssynchronizer.h"
 #include "frame/quillboxdoc.h"
 #include "frame/rateline.h"
@@ -13,6 +14,7 @@
 #include "messages/widgets/rightdetailview.h"
 #include "messages/widgets/rightlistview.h"
 #include "messages/widgets/rightview.h"
+#include "platform/atomicfile.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
@@ -24,6 +26,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QSplitter>
@@ -49,6 +52,8 @@ namespace {
 
 constexpr int kToolbarIconSize = 24;
 constexpr int kLeftPaneWidth = 200;
+// How long the status bar says that the pager was plugged in.
+constexpr int kPluggedInMessageMs = 10000;
 
 using platform::themedIcon;
 
@@ -115,6 +120,7 @@ CMainFrame::CMainFrame(Settings& settings, CQuillboxDoc& doc, AddressBook& book,
     createMenus();
     createToolBar();
     createStatusBar();
+    createCardDavCommands();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -246,6 +252,8 @@ void CMainFrame::createActions()
     act = addCommand(ID_APP_ABOUT, QStringLiteral("&About Quillbox..."), {}, {},
                      themedIcon("help-about", QStyle::SP_MessageBoxInformation));
     act->setMenuRole(QAction::AboutRole);
+    act = addCommand(ID_SAVE_LINK_LOG, QStringLiteral("Save &Link Log..."), {}, {}, {});
+    connect(act, &QAction::triggered, this, &CMainFrame::OnSaveLinkLog);
 
     act = addCommand(ID_NEXT_PANE, QStringLiteral("Next Pane"), {}, {}, {});
     act->setShortcut(QKeySequence(Qt::Key_F6));
@@ -328,6 +336,7 @@ void CMainFrame::createMenus()
 
     QMenu* about = menuBar()->addMenu(QStringLiteral("&About"));
     about->addAction(action(ID_HELP));
+    about->addAction(action(ID_SAVE_LINK_LOG));
     about->addAction(action(ID_APP_ABOUT));
 }
 
@@ -347,6 +356,31 @@ void CMainFrame::createToolBar()
             m_pToolBar->addAction(action(command));
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
+}
+
+void CMainFrame::createCardDavCommands()
+{
+    m_pCardDav = std::make_unique<CCardDavSyncDriver>(m_settings, m_book, this);
+    m_pCardDav->attachStatusBar(statusBar());
+    QAction* account = addCommand(ID_CARDDAV_ACCOUNT, QStringLiteral("Address Book Account..."),
+                                  QStringLiteral("The CardDAV address book to keep in step with"),
+                                  {}, QIcon());
+    connect(account, &QAction::triggered, m_pCardDav.get(), &CCardDavSyncDriver::EditAccount);
+    QAction* sync = addCommand(
+        ID_CARDDAV_SYNC, QStringLiteral("Synchronize Address Book"),
+        QStringLiteral("Synchronize the address book with its CardDAV server"),
+        QStringLiteral("Synchronize Address Book"), themed("view-refresh", QStyle::SP_BrowserReload));
+    connect(sync, &QAction::triggered, m_pCardDav.get(), &CCardDavSyncDriver::Synchronize);
+    connect(m_pCardDav.get(), &CCardDavSyncDriver::runningChanged, this, [account, sync](bool running) {
+        account->setEnabled(!running);
+        sync->setEnabled(!running);
+    });
+    QMenu* file = menuBar()->actions().constFirst()->menu();
+    file->insertAction(action(ID_SETTINGS), account);
+    file->insertAction(action(ID_SETTINGS), sync);
+    file->insertSeparator(action(ID_SETTINGS));
+    m_pToolBar->addSeparator();
+    m_pToolBar->addAction(sync);
 }
 
 void CMainFrame::createStatusBar()
@@ -385,6 +419,7 @@ void CMainFrame::OnInitialSetup()
         QDir(platform::defaultDataFolder()).filePath(QLatin1String(contacthistory::kFolderName)));
     m_pContacts->SetHistory(m_pHistory.get());
     m_pSync = new ContactsSynchronizer(m_book, m_pager, m_driver, *m_pHistory, this);
+    m_pCardDav->setHistory(m_pHistory.get());
     connect(m_pSync, &ContactsSynchronizer::bookApplied, m_pContacts, [this](bool changed) {
         // The tree and the list stand where a download leaves them.
         m_pContacts->FillTree();
@@ -412,6 +447,12 @@ void CMainFrame::OnInitialSetup()
     connect(&m_driver, &CSyncDriver::contactsUploaded, m_pContacts, [this] {
         m_pSync->storeBase(m_pager.m_UploadedContacts);
         m_pContacts->UploadCompleted();
+    });
+    connect(&m_driver, &CSyncDriver::pagerPluggedIn, this, [this](const QString& device) {
+        statusBar()->showMessage(QStringLiteral("The pager was plugged in (%1).").arg(device),
+                                 kPluggedInMessageMs);
+        if (m_settings.DownloadWhenPluggedIn)
+            OnDownloadMessages();
     });
     connect(&m_driver, &CSyncDriver::contactsDownloadFailed, m_pContacts, [this] {
         m_pContacts->ClearList();
@@ -447,12 +488,14 @@ void CMainFrame::OnSettings()
     m_driver.ReleasePort();
     CSettingsDlg dlg(m_settings.CommPort, this);
     dlg.setPath(m_settings.FilePath);
+    dlg.setDownloadWhenPluggedIn(m_settings.DownloadWhenPluggedIn);
     dlg.setPortInUse(
         [this] { return m_pager.IsTransferRunning() ? m_pager.commDevice() : QString(); });
     if (dlg.exec() != QDialog::Accepted) {
         m_driver.RestorePort();
         return;
     }
+    m_settings.DownloadWhenPluggedIn = dlg.downloadWhenPluggedIn();
     const QString folder = m_settings.FilePath;
     const QString database = m_doc.folderDbPath();
     m_settings.FilePath = dlg.path();
@@ -712,4 +755,21 @@ void CMainFrame::closeEvent(QCloseEvent* e)
     if (m_pRecovery)
         m_pRecovery->remove();
     Q_EMIT closed();
+}
+
+void CMainFrame::OnSaveLinkLog()
+{
+    platform::FileDialogRequest request;
+    request.mode = platform::FileDialogMode::Save;
+    request.filter = QStringLiteral("Link Log( *.log )|*.log||");
+    request.defaultExtension = QStringLiteral("log");
+    request.initialName = QStringLiteral("quillbox-link.log");
+    request.title = QStringLiteral("Save Link Log");
+    const QString path = platform::saveFile(this, request);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!platform::writeFileAtomically(path, m_pager.linkLogText(), &error))
+        platform::tell(this, QStringLiteral("Couldn't save the link log:\n%1\n%2")
+                                 .arg(QDir::toNativeSeparators(path), error));
 }

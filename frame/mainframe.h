@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class CCardDavSyncDriver;
 class CContactsDlg;
 class ContactsHistoryKeeper;
 class ContactsSynchronizer;
@@ -48,6 +49,8 @@ public:
         ID_NEW_CONTACT = 32854,
         ID_IMPORT_VCARD = 32890,
         ID_EXPORT_VCARD = 32891,
+        ID_CARDDAV_ACCOUNT = 32900,
+        ID_CARDDAV_SYNC = 32901,
         ID_SYNC_CONTACTS = 32892,
         ID_CONTACTS_HISTORY = 32893,
         ID_FILE_NEW = 57600,
@@ -60,6 +63,7 @@ public:
         ID_APP_ABOUT = 57664,
         ID_APP_EXIT = 57665,
         ID_HELP = 57670,
+        ID_SAVE_LINK_LOG = 32900,
         ID_NEXT_PANE = 57680,
         ID_PREV_PANE = 57681,
     };
@@ -84,6 +88,7 @@ public:
     CRightView* rightView() const { return m_pRightView; }
     CContactsDlg* contactsDlg() const { return m_pContacts; }
     CSyncDriver& driver() { return m_driver; }
+    CCardDavSyncDriver& cardDav() { return *m_pCardDav; }
     CSyncProgressWnd& progressWnd() { return m_driver.progressWnd(); }
     CPager& pager() { return m_pager; }
     AddressBook& book() { return m_book; }
@@ -129,6 +134,8 @@ public Q_SLOTS:
     void OnContactsHistory();
     void OnNextPane();
     void OnPrevPane();
+    // Writes the link log (frame headers only) to a file the user chooses, for a bug report.
+    void OnSaveLinkLog();
 
 Q_SIGNALS:
     // The frame has closed: the settings are to be written now.
@@ -145,6 +152,8 @@ private:
     void createToolBar();
     void createStatusBar();
     void createClientArea();
+    // File > Address Book Account... and Synchronize Address Book (File menu and toolbar).
+    void createCardDavCommands();
     void cyclePane(int direction);
 
     Settings& m_settings;
@@ -160,6 +169,7 @@ private:
     CPager m_pager;
     CSyncDriver m_driver;
     QToolBar* m_pToolBar = nullptr;
+    std::unique_ptr<CCardDavSyncDriver> m_pCardDav;
 
     QHash<int, QAction*> m_actions;
     // The recovery copy of the address book, from OnInitialSetup on.

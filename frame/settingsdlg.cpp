@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -71,6 +72,10 @@ CSettingsDlg::CSettingsDlg(qint32& nCommPort, QWidget* parent)
     grid->addWidget(pathLabel, 1, 0);
     grid->addWidget(m_editPath, 1, 1);
     grid->addWidget(m_buttonBrowse, 1, 2);
+    m_checkPlugged =
+        new QCheckBox(QStringLiteral("&Download messages when the pager is plugged in"), group);
+    m_checkPlugged->setObjectName(QStringLiteral("downloadWhenPluggedIn"));
+    grid->addWidget(m_checkPlugged, 2, 1, 1, 2);
     grid->setColumnStretch(1, 1);
 
     m_buttonSet = new QPushButton(QStringLiteral("Set"), this);
@@ -110,6 +115,16 @@ void CSettingsDlg::OnInitDialog()
     m_editPath->setText(m_strPath);
 }
 
+void CSettingsDlg::setDownloadWhenPluggedIn(bool on)
+{
+    m_checkPlugged->setChecked(on);
+}
+
+bool CSettingsDlg::downloadWhenPluggedIn() const
+{
+    return m_checkPlugged->isChecked();
+}
+
 QString CSettingsDlg::TrimRootSeparator(const QString& folder)
 {
     const bool endsInSeparator =
@@ -143,7 +158,14 @@ void CSettingsDlg::OnButtonFind()
 bool CSettingsDlg::ChooseFoundPort(const devlink::PortCandidate& where)
 {
     int n = where.port.startsWith(QLatin1String("COM")) ? where.port.mid(3).toInt() : 0;
-    if (n < 1 || n > kPortCount) {
+    if (n >= 1 && n <= kPortCount && !where.identity.isEmpty() &&
+        !platform::serialPortFromEnvironment(n)) {
+        // An adapter's port: remembered by what identifies the adapter, so that it is
+        // followed when it comes back under another name.
+        m_nMappedPort = n;
+        m_strMappedDevice = where.device;
+        m_strMappedIdentity = where.identity;
+    } else if (n < 1 || n > kPortCount) {
         n = m_comboPort->currentIndex() + 1;
         if (n < 1 || platform::serialPortFromEnvironment(n)) {
             n = 0;
@@ -161,6 +183,7 @@ bool CSettingsDlg::ChooseFoundPort(const devlink::PortCandidate& where)
         }
         m_nMappedPort = n;
         m_strMappedDevice = where.device;
+        m_strMappedIdentity = where.identity;
         m_comboPort->setItemData(n - 1, where.device, Qt::ToolTipRole);
     }
     m_comboPort->setCurrentIndex(n - 1);
@@ -227,6 +250,6 @@ void CSettingsDlg::accept()
     if (m_comboPort->currentIndex() >= 0)
         m_nCommPort = m_comboPort->currentIndex() + 1;
     if (m_nMappedPort > 0)
-        platform::storeSerialPortDevice(m_nMappedPort, m_strMappedDevice);
+        platform::storeSerialPortDevice(m_nMappedPort, m_strMappedDevice, m_strMappedIdentity);
     QDialog::accept();
 }

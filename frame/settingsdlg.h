@@ -3,7 +3,8 @@
 // database. The caller hands it the current folder before running it and takes the folder
 // back after OK; the port it stores itself, into the number it was given. "Find..." looks
 // for the pager on every port; a pager found on a device that is none of COM1..COM8's
-// becomes the device of a COMn (see ChooseFoundPort), stored in the settings on OK.
+// becomes the device of a COMn (see ChooseFoundPort), stored in the settings on OK, with
+// what identifies a USB adapter across replugs.
 
 #include "devlink/portdetector.h"
 
@@ -13,6 +14,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -29,6 +31,9 @@ public:
     // The folder: set before running, read after OK.
     void setPath(const QString& path) { m_strPath = path; }
     QString path() const { return m_strPath; }
+    // Whether Download Messages starts when the pager is plugged in: set before, read after OK.
+    void setDownloadWhenPluggedIn(bool on);
+    bool downloadWhenPluggedIn() const;
 
     // Asked as Find... starts: the device a transfer of this program is running on (empty
     // when none runs), which the search leaves alone.
@@ -61,9 +66,11 @@ private:
     QLineEdit* m_editPath = nullptr;
     QToolButton* m_buttonBrowse = nullptr;
     QPushButton* m_buttonFind = nullptr;
+    QCheckBox* m_checkPlugged = nullptr;
     QPushButton* m_buttonSet = nullptr;
     int m_nMappedPort = 0; // the COMn that gets m_strMappedDevice on OK (0: none)
     QString m_strMappedDevice;
+    QString m_strMappedIdentity; // what identifies its adapter across replugs
     QPushButton* m_buttonCancel = nullptr;
     std::function<QString()> m_portInUse;
 };

@@ -1,6 +1,7 @@
 #include "frame/syncdriver.h"
 
 #include "platform/messageboxservice.h"
+#include "platform/paths.h"
 #include "platform/settings.h"
 
 #include <QApplication>
@@ -48,6 +49,8 @@ CSyncDriver::CSyncDriver(CPager& pager, Settings& settings, QWidget* frame)
     : m_pager(pager), m_settings(settings), m_pFrame(frame)
 {
     setObjectName(QStringLiteral("SyncDriver"));
+    connect(&m_portWatcher, &devlink::PortWatcher::portsChanged, this,
+            &CSyncDriver::onPortsChanged);
 }
 
 CSyncDriver::~CSyncDriver() = default;
@@ -74,6 +77,23 @@ void CSyncDriver::StartDeviceLink()
 
     m_wndProgress.Create(m_pFrame, QStringLiteral("Quillbox"), true, m_settings.progressPosition());
     m_wndProgress.Hide();
+    m_portWatcher.start();
+}
+
+void CSyncDriver::onPortsChanged(const std::vector<devlink::PortDescription>& before,
+                                 const std::vector<devlink::PortDescription>& after)
+{
+    const int n = m_settings.CommPort;
+    // The environment names a device, not an adapter: that device is watched for.
+    const QString identity =
+        platform::serialPortFromEnvironment(n) ? QString() : platform::storedSerialPortIdentity(n);
+    const std::optional<devlink::PortDescription> pager =
+        devlink::pagerAppeared(before, after, identity, m_pager.commDevice());
+    // A transfer keeps its port; a port let go for the Settings dialog stays let go.
+    if (!pager || m_bStopped || m_pager.IsTransferRunning() || m_bPortReleased)
+        return;
+    reopen();
+    Q_EMIT pagerPluggedIn(m_pager.commDevice());
 }
 
 int CSyncDriver::start(PagerMode mode, bool waitCursor)
@@ -160,6 +180,7 @@ void CSyncDriver::Stop()
 {
     m_bStopped = true;
     m_held.clear();
+    m_portWatcher.stop();
     // A transfer still running ends here; its events are not acted on any more.
     m_pager.CloseCommPort();
     m_settings.setProgressPosition(m_wndProgress.SavedPosition());

@@ -7,6 +7,7 @@
 
 #include "contacts/core/contactstransfers.h"
 #include "devlink/cpager.h"
+#include "devlink/portidentity.h"
 #include "devlink/widgets/syncprogresswnd.h"
 
 #include <QObject>
@@ -55,6 +56,11 @@ public:
     // progress window's place is kept in the settings.
     void Stop();
 
+    // The system's ports, listed about once a second from StartDeviceLink on: when the
+    // pager's port appears (its adapter plugged in), the port is opened again, following
+    // the adapter to its new name, and pagerPluggedIn() is sent.
+    devlink::PortWatcher& portWatcher() { return m_portWatcher; }
+
     void OnPagerNotify(PagerEvent code, qint32 argument);
 
     CSyncProgressWnd& progressWnd() { return m_wndProgress; }
@@ -74,6 +80,8 @@ Q_SIGNALS:
     void syncDownloaded(const AddressBookCopy& book);
     void syncUploaded();
     void syncFailed();
+    // The pager's port appeared on this device while no transfer ran.
+    void pagerPluggedIn(const QString& device);
 
 protected:
     bool event(QEvent* e) override;
@@ -83,6 +91,8 @@ private:
     int start(PagerMode mode, bool waitCursor);
     void handle(PagerEvent code, qint32 argument);
     void reopen();
+    void onPortsChanged(const std::vector<devlink::PortDescription>& before,
+                        const std::vector<devlink::PortDescription>& after);
 
     // What becomes of the port when the running transfer ends.
     enum class PortWish
@@ -105,4 +115,5 @@ private:
     // Events that came in while the progress window pumped, handled once it has returned:
     // a box shown by one of them must not run its loop inside the pump.
     std::deque<std::pair<PagerEvent, qint32>> m_held;
+    devlink::PortWatcher m_portWatcher;
 };

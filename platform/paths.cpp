@@ -55,7 +55,7 @@ QString storedSerialPortDevice(int n)
     return programSettings().value(mappingKey(n)).toString();
 }
 
-void storeSerialPortDevice(int n, const QString& device)
+void storeSerialPortDevice(int n, const QString& device, const QString& identity)
 {
     if (n < 1 || n > 8)
         return;
@@ -64,6 +64,17 @@ void storeSerialPortDevice(int n, const QString& device)
         settings.remove(mappingKey(n));
     else
         settings.setValue(mappingKey(n), device);
+    if (device.isEmpty() || identity.isEmpty())
+        settings.remove(mappingKey(n) + QStringLiteral("Identity"));
+    else
+        settings.setValue(mappingKey(n) + QStringLiteral("Identity"), identity);
+}
+
+QString storedSerialPortIdentity(int n)
+{
+    if (n < 1 || n > 8)
+        return {};
+    return programSettings().value(mappingKey(n) + QStringLiteral("Identity")).toString();
 }
 
 bool serialPortFromEnvironment(int n)

@@ -19,7 +19,10 @@ QString serialPortDevice(int n);
 // The device stored for COMn in the settings (empty: none). Storing an empty device
 // removes the mapping.
 QString storedSerialPortDevice(int n);
-void storeSerialPortDevice(int n, const QString& device);
+// With the device, what identifies its adapter across replugs (empty: nothing), which a
+// stored device always replaces.
+void storeSerialPortDevice(int n, const QString& device, const QString& identity = {});
+QString storedSerialPortIdentity(int n);
 // True when QUILLBOX_COMn sets COMn's device (a stored one is then not used).
 bool serialPortFromEnvironment(int n);
 

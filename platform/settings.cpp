@@ -11,6 +11,8 @@ namespace {
 
 const QString kConfig = QStringLiteral("Config/");
 const QString kProgress = QStringLiteral("Settings/");
+const QString kCardDav = QStringLiteral("CardDAV/");
+const QString kLink = QStringLiteral("Link/");
 
 // Counters are handed out and then incremented; a value at the very top of the range
 // would overflow; a message number below 1 names no record, and a folder number below
@@ -64,6 +66,11 @@ void Settings::load(QSettings& store)
     FilePath = readString(store, kConfig + QStringLiteral("FilePath"), d.FilePath);
     szAddressPath = readString(store, kConfig + QStringLiteral("szAddressPath"), d.szAddressPath);
     HelpFilename = readString(store, kConfig + QStringLiteral("Help Filename"), d.HelpFilename);
+    CardDavUrl = readString(store, kCardDav + QStringLiteral("Url"), {});
+    CardDavUser = readString(store, kCardDav + QStringLiteral("User"), {});
+    CardDavBook = readString(store, kCardDav + QStringLiteral("AddressBook"), {});
+    DownloadWhenPluggedIn =
+        readInt(store, kLink + QStringLiteral("DownloadWhenPluggedIn"), 0, 0, 1) == 1;
     X = readInt(store, kProgress + QStringLiteral("X"), d.X);
     Y = readInt(store, kProgress + QStringLiteral("Y"), d.Y);
 }
@@ -77,6 +84,12 @@ void Settings::save(QSettings& store) const
     store.setValue(kConfig + QStringLiteral("FilePath"), FilePath);
     store.setValue(kConfig + QStringLiteral("szAddressPath"), szAddressPath);
     store.setValue(kConfig + QStringLiteral("Help Filename"), HelpFilename);
+    if (!CardDavUrl.isEmpty()) {
+        store.setValue(kCardDav + QStringLiteral("Url"), CardDavUrl);
+        store.setValue(kCardDav + QStringLiteral("User"), CardDavUser);
+        store.setValue(kCardDav + QStringLiteral("AddressBook"), CardDavBook);
+    }
+    store.setValue(kLink + QStringLiteral("DownloadWhenPluggedIn"), DownloadWhenPluggedIn ? 1 : 0);
 }
 
 std::optional<QPoint> Settings::progressPosition() const

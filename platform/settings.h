@@ -22,6 +22,16 @@ struct Settings
     QString szAddressPath; // where the contacts file dialogs open
     QString HelpFilename;  // stored as "Help Filename"
 
+    // Section "CardDAV": the address book's account on a server (its password is in the
+    // system's keychain, never here). Empty when none was set up.
+    QString CardDavUrl;  // as the user gave it: a host name or a URL
+    QString CardDavUser;
+    QString CardDavBook; // the address book's collection URL, found or chosen
+
+    // Section "Link", "DownloadWhenPluggedIn": Download Messages starts by itself when the
+    // pager's port appears while the program runs.
+    bool DownloadWhenPluggedIn = false;
+
     // Section "Settings": the progress window's top-left corner, -1 when never placed.
     qint32 X = -1;
     qint32 Y = -1;
@@ -35,7 +45,7 @@ struct Settings
 
     // Every value that is missing or unreadable gets its default.
     void load(QSettings& store);
-    // Writes the seven "Config" values.
+    // Writes the seven "Config" values, the "Link" one and the "CardDAV" account.
     void save(QSettings& store) const;
     // Writes "X" and "Y" of section "Settings", when the window has been placed.
     void saveProgressPosition(QSettings& store) const;

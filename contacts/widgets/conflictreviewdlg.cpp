@@ -81,9 +81,11 @@ QString valueText(const Conflict& c, const std::string& value,
 
 } // namespace
 
-CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidget* parent)
+CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidget* parent,
+                                       const QString& remote)
     : QDialog(parent)
 {
+    const QString remoteLower = remote.toLower();
     const std::vector<Conflict>& conflicts = result.conflicts();
     for (const Conflict& c : conflicts)
         m_choices.push_back(c.choice);
@@ -91,11 +93,13 @@ CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidg
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(
         (conflicts.size() == 1
-             ? QStringLiteral("A change made in Quillbox and one made on the pager since the last "
+             ? QStringLiteral("A change made in Quillbox and one made on the %1 since the last "
                               "synchronize do not agree.")
-             : QStringLiteral("%1 changes made in Quillbox and on the pager since the last "
+                   .arg(remoteLower)
+             : QStringLiteral("%1 changes made in Quillbox and on the %2 since the last "
                               "synchronize do not agree.")
-                   .arg(conflicts.size())) +
+                   .arg(conflicts.size())
+                   .arg(remoteLower)) +
             QStringLiteral(" Choose for each which to keep."),
         this);
     intro->setWordWrap(true);
@@ -106,14 +110,14 @@ CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidg
     m_pTable->setHorizontalHeaderLabels(
         {QStringLiteral("Keep"), QStringLiteral("Contact or Group"), QStringLiteral("Field"),
          QStringLiteral("Last Synchronized"), QStringLiteral("In Quillbox"),
-         QStringLiteral("On the Pager")});
+         QStringLiteral("On the ") + remote});
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->setSelectionMode(QAbstractItemView::NoSelection);
     m_pTable->verticalHeader()->hide();
     for (int r = 0; r < rows; ++r) {
         const Conflict& c = conflicts[static_cast<size_t>(r)];
         auto* combo = new QComboBox(m_pTable);
-        combo->addItems({QStringLiteral("Quillbox"), QStringLiteral("Pager")});
+        combo->addItems({QStringLiteral("Quillbox"), remote});
         combo->setCurrentIndex(c.choice == Side::Local ? 0 : 1);
         connect(combo, &QComboBox::currentIndexChanged, this, [this, r](int index) {
             m_choices[static_cast<size_t>(r)] = index == 0 ? Side::Local : Side::Remote;
@@ -131,12 +135,12 @@ CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidg
     layout->addWidget(m_pTable, 1);
 
     auto* all = new QHBoxLayout;
-    const std::pair<const char*, Side> allButtons[] = {
-        {"Keep All from Quillbox", Side::Local},
-        {"Keep All from the Pager", Side::Remote},
+    const std::pair<QString, Side> allButtons[] = {
+        {QStringLiteral("Keep All from Quillbox"), Side::Local},
+        {QStringLiteral("Keep All from the ") + remote, Side::Remote},
     };
     for (const auto& [label, side] : allButtons) {
-        auto* button = new QPushButton(QLatin1String(label), this);
+        auto* button = new QPushButton(label, this);
         connect(button, &QPushButton::clicked, this, [this, side = side] { setAll(side); });
         all->addWidget(button);
     }

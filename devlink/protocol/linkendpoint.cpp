@@ -309,6 +309,10 @@ void LinkEndpoint::handleFrame(const DecodedFrame& decoded, qint64 nowMs)
     const Frame& frame = decoded.frame;
     if (decoded.coded && coded())
         noteSpoilt(decoded);
+    if (m_frameObserver)
+        m_frameObserver({false, quint8(frame.type), frame.seq, frame.ack,
+                         decoded.intact ? frame.payload.size() : -1, decoded.intact,
+                         decoded.intact && decoded.coded ? decoded.spoiltBytes : 0});
     if (!decoded.intact) {
         // Only the header can be trusted: name the transmission, so that it comes again now
         // rather than after a time-out (at the end of a stream no later frame shows it lost).
@@ -713,6 +717,8 @@ qint64 LinkEndpoint::appendTimed(QByteArray& out, FrameType type, quint16 seq, q
         appendCodedFrame(out, type, seq, ack, payload, m_parity);
     else
         appendFrame(out, type, seq, ack, payload);
+    if (m_frameObserver)
+        m_frameObserver({true, quint8(type), seq, ack, payload.size(), true, 0});
     const qsizetype bytes = out.size() - before;
     ++m_stats.framesSent;
     m_stats.bytesSent += static_cast<quint64>(bytes);

@@ -24,12 +24,14 @@
 // small messages share a frame and a large one spans several.
 
 #include "devlink/protocol/frame.h"
+#include "devlink/protocol/framelog.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QtGlobal>
 
 #include <deque>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -154,6 +156,12 @@ public:
     const LinkStats& stats() const { return m_stats; }
     const DecoderStats& decoderStats() const { return m_decoder.stats(); }
 
+    // Told of every frame sent and every one received (damaged ones too), for the link log.
+    void setFrameObserver(std::function<void(const FrameSeen&)> observer)
+    {
+        m_frameObserver = std::move(observer);
+    }
+
 private:
     struct InFlight
     {
@@ -275,6 +283,7 @@ private:
     qint64 m_sendProgressMs = 0; // our data last advanced, or started to be sent
     qint64 m_timerFromMs = 0;    // after a time-out, the next counts from here
     bool m_sessionChanged = false;
+    std::function<void(const FrameSeen&)> m_frameObserver;
 };
 
 } // namespace devlink::protocol

@@ -48,6 +48,10 @@ public:
 
     void setTimeout(int ms) { m_link.setTimeout(ms); }
     void setBaudRate(int baud) { m_link.setBaudRate(baud); }
+    void setFrameObserver(std::function<void(const FrameSeen&)> observer)
+    {
+        m_link.setFrameObserver(std::move(observer));
+    }
 
     // 0 when the transfer has begun (its events follow), otherwise an error code and
     // nothing happens: ErrBusy while one runs, ErrUnsendableRecord for an address book

@@ -2,6 +2,7 @@
 // how it ends.
 
 #include "devlink/protocol/errors.h"
+#include "devlink/protocol/framelog.h"
 #include "devlink/protocol/linkendpoint.h"
 #include "simline.h"
 
@@ -127,6 +128,7 @@ private Q_SLOTS:
     void lineStaysCorrupt();
     void disconnectInAFrameThenNewSession();
     void peerStartedAfresh();
+    void logHoldsHeadersOnly();
 };
 
 void TestLink::streamsAtLineSpeed()
@@ -352,6 +354,41 @@ void TestLink::peerStartedAfresh()
     QVERIFY(p.run([&] { return p.a.failed(); }));
     QCOMPARE(p.a.errorCode(), int(ErrConnectionLost));
     QVERIFY(p.sim.now < 1000);
+}
+
+void TestLink::logHoldsHeadersOnly()
+{
+    // A session whose first DATA frame arrives damaged, then comes again.
+    Pair p;
+    FrameLog log;
+    FrameLog lastTen(10);
+    for (LinkEndpoint* end : {&p.a, &p.b})
+        end->setFrameObserver([&](const FrameSeen& f) {
+            log.add(f);
+            lastTen.add(f);
+        });
+    p.sim.line.from(A).filter = spoilFrame(FrameType::Data, 0, Spoil::Corrupt);
+    QVERIFY(p.connect());
+    p.a.send(QByteArray("Meet me at noon, Ann. ").repeated(300));
+    QVERIFY(p.run([&] { return p.a.allAcknowledged(); }));
+
+    const QString text = QString::fromUtf8(log.text());
+    QVERIFY(!text.contains(QLatin1String("noon")));
+    // Sent, the damaged arrival with what its header told, and a whole one.
+    QVERIFY(text.contains(QLatin1String("  out  DATA         0      1    1024  -\n")));
+    QVERIFY(text.contains(QLatin1String("  in   DATA         0      1       -  damaged\n")));
+    QVERIFY(text.contains(QLatin1String("  in   DATA      1024      2    1024  ok\n")));
+    // Bytes the parity put right, once the line has shown itself noisy.
+    p.sim.line.from(A).corruptRate = 0.002;
+    p.a.send(QByteArray("Meet me at noon, Ann. ").repeated(3000));
+    QVERIFY(p.run([&] { return p.a.allAcknowledged(); }));
+    const QString after = QString::fromUtf8(log.text());
+    QVERIFY(after.contains(QLatin1String("  repaired ")));
+    QVERIFY(!after.contains(QLatin1String("noon")));
+
+    QCOMPARE(lastTen.size(), 10);
+    QVERIFY(QString::fromUtf8(lastTen.text()).contains(QLatin1String(" older ones left out")));
+    QCOMPARE(lastTen.text().split('\n').last(1), log.text().split('\n').last(1));
 }
 
 QTEST_GUILESS_MAIN(TestLink)

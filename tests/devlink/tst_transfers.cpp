@@ -71,6 +71,7 @@ class TestTransfers : public QObject
 private Q_SLOTS:
     void endToEnd_data();
     void endToEnd();
+    void stallsAddUpToNothing();
     void pagerRefusesUpload();
     void programSideGuards();
     void rateLineText();
@@ -116,6 +117,34 @@ void TestTransfers::endToEnd()
     QVERIFY(rig.server.contents().contacts == edited.contacts);
     QVERIFY(rig.server.contents().groups == edited.groups);
     QCOMPARE(rig.server.counters().transfersAborted, 0);
+}
+
+void TestTransfers::stallsAddUpToNothing()
+{
+    // The pager's bytes are lost for 0.4 s in every 1.5 s (a line that stalls, each stall
+    // short of the silence that ends a link): the time-outs count from the last progress, so
+    // however long the stalls add up to, the transfer goes on.
+    Rig rig(3);
+    const PagerContents pager = simline::sampleContents(150, 0, 0, 3);
+    rig.server.setContents(pager);
+    qint64 stalledMs = 0;
+    QCOMPARE(rig.client.startMessageDownload(rig.sim.now), int(ErrNone));
+    std::vector<TransferEvent> events;
+    rig.sim.run(
+        rig.client, rig.server,
+        [&] {
+            const bool stalled = rig.sim.now % 1500 >= 1100;
+            stalledMs += stalled && !rig.sim.line.from(B).cut ? 400 : 0;
+            rig.sim.line.from(B).cut = stalled;
+            for (const TransferEvent& e : rig.client.takeEvents())
+                events.push_back(e);
+            return !rig.client.isRunning();
+        },
+        600'000);
+    QCOMPARE(events, expectedEvents(ModeDownloadMessages, 150));
+    QVERIFY(simline::sameMessages(rig.client.takeMessages(), pager.messages));
+    // Longer than the longest of the link's limits.
+    QVERIFY2(stalledMs > (kMaxRetries + 2) * 300, qPrintable(QString::number(stalledMs)));
 }
 
 void TestTransfers::pagerRefusesUpload()

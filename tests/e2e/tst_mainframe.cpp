@@ -1,12 +1,18 @@
 // The main frame of the running program, without a pager: toolbar and status bar, the
 // switch between the two presentations, the close sequence, the address book's recovery
-// copy at start-up, a download with no pager, Help, and the command line.
+// copy at start-up, a download with no pager, Help, the command line, and Synchronize
+// Address Book against a CardDAV server started by the test.
 
 #include "programrun.h"
+#include "../carddav/davserver.h"
 #include "tests/support/scripteddialogs.h"
 
+#include "carddav/passwordstore.h"
+#include "contacts/core/addressbook.h"
+#include "contacts/core/contacthistory.h"
 #include "contacts/core/recoverycopy.h"
 #include "contacts/widgets/contactsdlg.h"
+#include "frame/carddavsyncdriver.h"
 #include "frame/mainframe.h"
 #include "messages/core/folderdb.h"
 #include "messages/core/messagestore.h"
@@ -21,12 +27,16 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -64,6 +74,7 @@ private Q_SLOTS:
     void help();
     void commandLine();
     void keys();
+    void cardDavSync();
 };
 
 void TestMainFrame::initTestCase()
@@ -75,6 +86,93 @@ void TestMainFrame::init()
 {
     e2e::wipeUserFiles();
     qputenv("QUILLBOX_COM1", "/nonexistent/quillbox-pager");
+}
+
+// The account set up through its dialog on the first Synchronize Address Book, both books
+// merged into the window's book, with a history snapshot; then a password the server refuses
+// leaves the book as it was.
+void TestMainFrame::cardDavSync()
+{
+    DavServer server(DavServer::Radicale);
+    if (const QString why = server.start(); !why.isEmpty())
+        QSKIP(qPrintable(why));
+    QCOMPARE(server.send("PUT", QStringLiteral("ann.vcf"),
+                         "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\n"
+                         "EMAIL:ann@example.org\r\nEND:VCARD\r\n")
+                 .status,
+             201);
+    ScriptedMessageBoxes boxes;
+    e2e::ProgramRun run;
+    QVERIFY(run.start());
+    CMainFrame& frame = run.frame();
+    CCardDavSyncDriver& dav = frame.cardDav();
+    auto* passwords = new carddav::MemoryPasswordStore;
+    dav.setPasswordStore(std::unique_ptr<carddav::PasswordStore>(passwords));
+    auto bob = std::make_unique<ContactRecord>();
+    bob->strFirstName = "Bob";
+    bob->strLastName = "Stone";
+    bob->nGroup = KEY_CONTACTS;
+    QCOMPARE(frame.book().UpdatePagerAddress(bob, OP_ADD_CONTACT, KEY_CONTACTS), 0);
+
+    QTimer::singleShot(0, &frame, [&] {
+        CCardDavAccountDlg* dlg = dav.accountDlg();
+        QVERIFY(dlg);
+        dlg->serverEdit()->setText(server.url());
+        dlg->userEdit()->setText(server.user);
+        dlg->passwordEdit()->setText(server.password);
+        dlg->okButton()->click();
+    });
+    QSignalSpy finished(&dav, &CCardDavSyncDriver::finished);
+    frame.action(CMainFrame::ID_CARDDAV_SYNC)->trigger();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.takeFirst().at(0).toBool(), true);
+    QVERIFY2(boxes.requests.isEmpty(), qPrintable(boxes.texts().join(QLatin1Char('\n'))));
+    QStringList names;
+    for (const ContactRecord& c : frame.book().snapshot().contacts)
+        names << QString::fromStdString(c.strFirstName + ' ' + c.strLastName + ' ' + c.strEmail1);
+    names.sort();
+    QCOMPARE(names, QStringList({QStringLiteral("Ann Lee ann@example.org"), QStringLiteral("Bob Stone ")}));
+    QVERIFY(server.send("GET", QStringLiteral("ann.vcf")).status == 200);
+    const contacthistory::History history(
+        QDir(platform::defaultDataFolder()).filePath(QLatin1String(contacthistory::kFolderName)));
+    const auto snapshots = history.list();
+    QCOMPARE(snapshots.size(), size_t(1));
+    QCOMPARE(snapshots.front().contacts, 1);
+    QCOMPARE(snapshots.front().event, QStringLiteral("synchronize"));
+
+    // An edit while the sync runs drops its result, and the next sync takes the server's
+    // card all the same. The book holds no UIDs: its contacts pair with the same cards.
+    QCOMPARE(server.send("PUT", QStringLiteral("cy.vcf"),
+                         "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:cy\r\nFN:Cy Moss\r\nN:Moss;Cy;;;\r\n"
+                         "END:VCARD\r\n")
+                 .status,
+             201);
+    dav.Synchronize();
+    auto dee = std::make_unique<ContactRecord>();
+    dee->strFirstName = "Dee";
+    dee->nGroup = KEY_CONTACTS;
+    QCOMPARE(frame.book().UpdatePagerAddress(dee, OP_ADD_CONTACT, KEY_CONTACTS), 0);
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.takeFirst().at(0).toBool(), false);
+    QCOMPARE(frame.book().snapshot().contacts.size(), size_t(3));
+    boxes.requests.clear();
+    dav.Synchronize();
+    QVERIFY(finished.wait(60000));
+    QVERIFY2(boxes.requests.isEmpty(), qPrintable(boxes.texts().join(QLatin1Char('\n'))));
+    QCOMPARE(finished.takeFirst().at(0).toBool(), true);
+    QCOMPARE(frame.book().snapshot().contacts.size(), size_t(4));
+    QCOMPARE(QDir(server.bookFolder()).entryList({QStringLiteral("*.vcf")}, QDir::Files).size(), 4);
+
+    QString error;
+    QVERIFY(passwords->write(carddav::passwordKey(server.url(), server.user),
+                             QStringLiteral("wrong"), &error));
+    server.send("DELETE", QStringLiteral("ann.vcf"));
+    const AddressBookCopy before = frame.book().snapshot();
+    dav.Synchronize();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.takeFirst().at(0).toBool(), false);
+    QVERIFY(boxes.texts().join(QString()).contains(QStringLiteral("refused the login")));
+    QCOMPARE(frame.book().snapshot().contacts, before.contacts);
 }
 
 void TestMainFrame::toolbarStatusBarAndViewSwitch()
@@ -110,7 +208,7 @@ void TestMainFrame::toolbarStatusBarAndViewSwitch()
     QVERIFY(frame.contactsShown() && !frame.splitter()->isVisible());
     QCOMPARE(visibleButtons().size(), buttons.size());
     frame.action(CMainFrame::ID_VIEW_MESSAGES)->trigger();
-    QCOMPARE(visibleButtons(), QList<int>({32813, 0, 32812, 32774, 0, 57665}));
+    QCOMPARE(visibleButtons(), QList<int>({32813, 0, 32812, 32774, 0, 57665, 0, 32901}));
     QVERIFY(frame.splitter()->isVisible() && !frame.contactsDlg()->isVisible());
 
     // While the message panes are shown the Contacts window follows the frame's size.

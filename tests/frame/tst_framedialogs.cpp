@@ -181,15 +181,23 @@ private Q_SLOTS:
         // The stored mappings live in the settings: a temporary folder's.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
         open(2, m_dir.path());
-        QVERIFY(m_dlg->ChooseFoundPort({QStringLiteral("COM5"), QStringLiteral("/dev/ttyS4")}));
+        QVERIFY(m_dlg->ChooseFoundPort({QStringLiteral("COM5"), QStringLiteral("/dev/ttyS4"), {}}));
         set();
         QCOMPARE(m_nPort, 5);
         QCOMPARE(platform::storedSerialPortDevice(5), QString());
 
+        // A USB adapter is kept with what identifies it, to be followed after a replug.
+        open(2, m_dir.path());
+        QVERIFY(m_dlg->ChooseFoundPort({QStringLiteral("COM3"), QStringLiteral("/dev/ttyUSB1"),
+                                        QStringLiteral("usb:0403:6001:A1")}));
+        set();
+        QCOMPARE(platform::storedSerialPortDevice(3), QStringLiteral("/dev/ttyUSB1"));
+        QCOMPARE(platform::storedSerialPortIdentity(3), QStringLiteral("usb:0403:6001:A1"));
+
         // A device of no COMn: COM2 (selected) is set by the environment, so COM1 gets it.
         qputenv("QUILLBOX_COM2", "/dev/from-environment");
         open(2, m_dir.path());
-        QVERIFY(m_dlg->ChooseFoundPort({QString(), QStringLiteral("/dev/ttyUSB7")}));
+        QVERIFY(m_dlg->ChooseFoundPort({QString(), QStringLiteral("/dev/ttyUSB7"), {}}));
         QCOMPARE(platform::storedSerialPortDevice(1), QString()); // not before Set
         set();
         QCOMPARE(m_nPort, 1);

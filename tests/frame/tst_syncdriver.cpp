@@ -123,6 +123,23 @@ private Q_SLOTS:
         QCOMPARE(pumpingAtFinish, std::vector<bool>{false});
         QCOMPARE(m_driver->progressWnd().GetPos(), 2);
     }
+
+    void pagerPluggedIn()
+    {
+        // COM1's device (from the environment, so watched for by its name) appears.
+        QSignalSpy plugged(m_driver.get(), &CSyncDriver::pagerPluggedIn);
+        const devlink::PortDescription port{
+            QStringLiteral("/nonexistent/quillbox-test-port"), {}, false, 0, 0, {}};
+        devlink::PortWatcher& watcher = m_driver->portWatcher();
+        Q_EMIT watcher.portsChanged({}, {port});
+        QCOMPARE(plugged.count(), 1);
+        QCOMPARE(plugged.at(0).at(0).toString(), port.device);
+        // Another port, or the port while the Settings dialog has let it go: nothing.
+        Q_EMIT watcher.portsChanged({}, {{QStringLiteral("/dev/ttyUSB9"), {}, false, 0, 0, {}}});
+        m_driver->ReleasePort();
+        Q_EMIT watcher.portsChanged({}, {port});
+        QCOMPARE(plugged.count(), 1);
+    }
 };
 
 QUILLBOX_WIDGET_TEST_MAIN(TestSyncDriver)

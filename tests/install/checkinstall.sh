@@ -32,6 +32,7 @@ files=(
   "share/metainfo/$app_id.metainfo.xml"
   share/quillbox/help/index.html
   share/quillbox/demo-pager.json
+  lib/udev/rules.d/60-quillbox.rules
   share/man/man1/quillbox.1.gz share/man/man1/quillbox-cli.1.gz
   share/man/man1/quillbox-pager-sim.1.gz
 )
@@ -49,6 +50,16 @@ help=$prefix/share/quillbox/help
 for src in $(grep -o 'src="[^"]*"' "$help/index.html" | sed 's/^src="//; s/"$//'); do
   [ -f "$help/$src" ] || fail "the help shows $src, which is not installed"
 done
+
+# Every adapter the udev rule names is opened to the desktop's user and kept from the modem
+# manager; the rule must come before 73-seat-late.rules, which acts on uaccess.
+rules=$prefix/lib/udev/rules.d/60-quillbox.rules
+adapters=$(grep -c 'ATTRS{idVendor}==' "$rules") || fail "the udev rule names no adapter"
+for needed in 'TAG+="uaccess"' 'ENV{ID_MM_DEVICE_IGNORE}="1"'; do
+  [ "$(grep 'ATTRS{idVendor}==' "$rules" | grep -cF "$needed")" = "$adapters" ] ||
+    fail "an adapter of the udev rule lacks $needed"
+done
+[[ "$(basename "$rules")" < 73 ]] || fail "the udev rule comes after 73-seat-late.rules"
 
 # From the prefix, without a display.
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)

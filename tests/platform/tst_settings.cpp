@@ -12,7 +12,7 @@ namespace {
 template <typename S> auto fields(S&& s)
 {
     return std::tie(s.CommPort, s.ListItemDataCNT, s.TreeItemDataCNT, s.szAddressItemData,
-                    s.FilePath, s.szAddressPath, s.HelpFilename, s.X, s.Y);
+                    s.FilePath, s.szAddressPath, s.HelpFilename, s.DownloadWhenPluggedIn, s.X, s.Y);
 }
 
 } // namespace
@@ -46,15 +46,15 @@ private Q_SLOTS:
     {
         Settings s = Settings::defaults();
         fields(s) = std::tuple(3, 57, 31, 7, QStringLiteral("/tmp/q"), QStringLiteral("/tmp/a b"),
-                               QStringLiteral("/opt/help/QuillboxHelp.html"), 10, 0);
+                               QStringLiteral("/opt/help/QuillboxHelp.html"), true, 10, 0);
         {
             QSettings store(iniPath(), QSettings::IniFormat);
             s.save(store);
             s.saveProgressPosition(store);
         }
         QSettings store(iniPath(), QSettings::IniFormat);
-        QCOMPARE(store.childGroups(),
-                 QStringList({QStringLiteral("Config"), QStringLiteral("Settings")}));
+        QCOMPARE(store.childGroups(), QStringList({QStringLiteral("Config"), QStringLiteral("Link"),
+                                                   QStringLiteral("Settings")}));
         QCOMPARE(store.value(QStringLiteral("Config/Help Filename")).toString(), s.HelpFilename);
         QCOMPARE(store.value(QStringLiteral("Config/szAddressItemData")).toInt(), 7);
         Settings back;
@@ -75,6 +75,7 @@ private Q_SLOTS:
         row("folder counter among pager folders", "Config/TreeItemDataCNT", "5");
         row("folder counter too large", "Config/TreeItemDataCNT", "99999999999");
         row("X not a number", "Settings/X", "left");
+        row("download when plugged in, neither yes nor no", "Link/DownloadWhenPluggedIn", "2");
     }
 
     void unreadableValuesGiveDefaults()

@@ -58,6 +58,7 @@ int exitStatus(carddav::Failure failure)
     case carddav::Failure::Login:
     case carddav::Failure::NotAddressBook:
     case carddav::Failure::MassDeletion:
+    case carddav::Failure::Cancelled:
         break;
     }
     return EXIT_REFUSED;

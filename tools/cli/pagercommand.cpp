@@ -33,9 +33,9 @@ using recordjson::Json;
 constexpr int kLinkTimeoutMs = 300;
 
 const char* const kSynopsis =
-    "quillbox-cli pager --port PORT [--verbose] [--quiet] download-messages|\n"
-    "                   download-contacts|upload-contacts FILE\n"
-    "quillbox-cli pager --port PORT [--verbose] [--quiet] sync-contacts BOOK\n"
+    "quillbox-cli pager --port PORT [--verbose] [--quiet] [--log LOG]\n"
+    "                   download-messages|download-contacts|upload-contacts FILE\n"
+    "quillbox-cli pager --port PORT [--verbose] [--quiet] [--log LOG] sync-contacts BOOK\n"
     "                   [--base BASE] [--prefer local|pager] [--dry-run] [--allow-deletes]\n"
     "quillbox-cli pager [--quiet] detect\n"
     "Transfers with the pager on PORT (1..8 for COM1..COM8, or a device path):\n"
@@ -58,6 +58,8 @@ const char* const kSynopsis =
     "                          lists; prints [{\"port\", \"device\", \"model\",\n"
     "                          \"version\"}] for each that answered, and why each other\n"
     "                          one was skipped on standard error\n"
+    "--log LOG writes the link log (every frame's header, no message or contact)\n"
+    "to LOG when the transfers end, failed or not.\n"
     "A failed transfer prints its error and exits with 2.";
 
 // Every port that answered as JSON on standard output; the others with their reason on
@@ -333,7 +335,7 @@ int readSyncBooks(const SyncRequest& request, SyncBooks* books)
     } else {
         const std::atomic<bool> never{false};
         const devlink::ProbeResult probe =
-            devlink::probePort({QString(), request.device}, kLinkTimeoutMs, never);
+            devlink::probePort({QString(), request.device, {}}, kLinkTimeoutMs, never);
         if (!probe.answered) {
             printError(QStringLiteral("pager: %1: %2").arg(request.device, probe.reason));
             return EXIT_INPUT;
@@ -437,6 +439,23 @@ int synchronize(const SyncRequest& request, const SyncBooks& books, CPager& page
     return EXIT_OK;
 }
 
+// What a download brought, as JSON on standard output (an upload prints nothing).
+void printTransferred(const CPager& pager, PagerMode mode, PagerImage& image)
+{
+    Json output;
+    if (mode == PagerMode::DownloadMessages) {
+        image.folderNames = pager.m_FolderNames;
+        image.messages = pager.m_DeviceMessages;
+        output = image.messagesToJson();
+    } else if (mode == PagerMode::DownloadContacts) {
+        image.contacts = pager.m_DownloadedContacts.contacts;
+        image.groups = pager.m_DownloadedContacts.groups;
+        output = image.addressBookToJson();
+    }
+    if (mode != PagerMode::UploadContacts)
+        printOut(output.dump(2) + "\n");
+}
+
 } // namespace
 
 int runPager(const QStringList& args)
@@ -473,8 +492,11 @@ int runPager(const QStringList& args)
         QStringLiteral("allow-deletes"),
         QStringLiteral("sync-contacts: synchronize even when more than half of a side's "
                        "contacts would go."));
+    const QCommandLineOption logOption(
+        QStringLiteral("log"), QStringLiteral("Write the link log to LOG when the transfers end."),
+        QStringLiteral("LOG"));
     parser.addOptions({portOption, verboseOption, quietOption, baseOption, preferOption,
-                       dryRunOption, allowDeletesOption});
+                       dryRunOption, allowDeletesOption, logOption});
     const QStringList rest = QStringList{QStringLiteral("quillbox-cli pager")} + args.mid(2);
     const int status = parseCommand(parser, rest, QString::fromLatin1(kSynopsis), 1, 2);
     if (status >= 0)
@@ -491,8 +513,8 @@ int runPager(const QStringList& args)
         return EXIT_USAGE;
     }
     if (transferName == QStringLiteral("detect")) {
-        if (pos.size() != 1 || parser.isSet(portOption)) {
-            printError(QStringLiteral("pager: detect takes no FILE and no --port; try "
+        if (pos.size() != 1 || parser.isSet(portOption) || parser.isSet(logOption)) {
+            printError(QStringLiteral("pager: detect takes no FILE, no --port and no --log; try "
                                       "'quillbox-cli pager --help'"));
             return EXIT_USAGE;
         }
@@ -581,24 +603,25 @@ int runPager(const QStringList& args)
     // A port that cannot be opened shows as the transfer's failure.
     pager.OpenCommPort(38400);
 
-    if (sync)
-        return synchronize(request, books, pager, watcher);
-    if (transfer(pager, watcher, *mode) != 0)
-        return EXIT_INPUT;
-
-    Json output;
-    if (mode == PagerMode::DownloadMessages) {
-        image.folderNames = pager.m_FolderNames;
-        image.messages = pager.m_DeviceMessages;
-        output = image.messagesToJson();
-    } else if (mode == PagerMode::DownloadContacts) {
-        image.contacts = pager.m_DownloadedContacts.contacts;
-        image.groups = pager.m_DownloadedContacts.groups;
-        output = image.addressBookToJson();
+    const int result = [&] {
+        if (sync)
+            return synchronize(request, books, pager, watcher);
+        if (transfer(pager, watcher, *mode) != 0)
+            return int(EXIT_INPUT);
+        printTransferred(pager, *mode, image);
+        return int(EXIT_OK);
+    }();
+    // The log is most wanted after a failure: written whatever the outcome. One that cannot
+    // be written costs nothing transferred (that was printed already).
+    if (parser.isSet(logOption)) {
+        QString error;
+        const QString log = parser.value(logOption);
+        if (!platform::writeFileAtomically(log, pager.linkLogText(), &error)) {
+            printError(QStringLiteral("%1: %2").arg(log, error));
+            return result == EXIT_OK ? int(EXIT_INPUT) : result;
+        }
     }
-    if (mode != PagerMode::UploadContacts)
-        printOut(output.dump(2) + "\n");
-    return EXIT_OK;
+    return result;
 }
 
 } // namespace cli
