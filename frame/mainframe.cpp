@@ -362,19 +362,21 @@ void CMainFrame::createCardDavCommands()
 {
     m_pCardDav = std::make_unique<CCardDavSyncDriver>(m_settings, m_book, this);
     m_pCardDav->attachStatusBar(statusBar());
-    QAction* account = addCommand(ID_CARDDAV_ACCOUNT, QStringLiteral("Address Book Account..."),
-                                  QStringLiteral("The CardDAV address book to keep in step with"),
-                                  {}, QIcon());
+    QAction* account =
+        addCommand(ID_CARDDAV_ACCOUNT, QStringLiteral("Address Book Account..."),
+                   QStringLiteral("The CardDAV address book to keep in step with"), {}, QIcon());
     connect(account, &QAction::triggered, m_pCardDav.get(), &CCardDavSyncDriver::EditAccount);
-    QAction* sync = addCommand(
-        ID_CARDDAV_SYNC, QStringLiteral("Synchronize Address Book"),
-        QStringLiteral("Synchronize the address book with its CardDAV server"),
-        QStringLiteral("Synchronize Address Book"), themed("view-refresh", QStyle::SP_BrowserReload));
+    QAction* sync =
+        addCommand(ID_CARDDAV_SYNC, QStringLiteral("Synchronize Address Book"),
+                   QStringLiteral("Synchronize the address book with its CardDAV server"),
+                   QStringLiteral("Synchronize Address Book"),
+                   themedIcon("view-refresh", QStyle::SP_BrowserReload));
     connect(sync, &QAction::triggered, m_pCardDav.get(), &CCardDavSyncDriver::Synchronize);
-    connect(m_pCardDav.get(), &CCardDavSyncDriver::runningChanged, this, [account, sync](bool running) {
-        account->setEnabled(!running);
-        sync->setEnabled(!running);
-    });
+    connect(m_pCardDav.get(), &CCardDavSyncDriver::runningChanged, this,
+            [account, sync](bool running) {
+                account->setEnabled(!running);
+                sync->setEnabled(!running);
+            });
     QMenu* file = menuBar()->actions().constFirst()->menu();
     file->insertAction(action(ID_SETTINGS), account);
     file->insertAction(action(ID_SETTINGS), sync);

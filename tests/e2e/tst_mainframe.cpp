@@ -5,7 +5,6 @@
 
 #include "programrun.h"
 #include "../carddav/davserver.h"
-#include "tests/support/scripteddialogs.h"
 
 #include "carddav/passwordstore.h"
 #include "contacts/core/addressbook.h"
@@ -22,6 +21,7 @@
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
+#include "tests/support/scripteddialogs.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
