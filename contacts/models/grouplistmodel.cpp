@@ -105,33 +105,30 @@ void GroupListModel::groupAdded(qint32 id)
     endInsertRows();
 }
 
-void GroupListModel::groupChanged(qint32 id)
+int GroupListModel::listedGroupRow(qint32 id)
 {
     if (m_listing == Listing::Members) {
         if (id == m_groups.front())
             followMembers();
-        return;
+        return -1;
     }
     const auto it = std::find(m_groups.begin(), m_groups.end(), id);
-    if (it == m_groups.end())
-        return;
-    const int row = static_cast<int>(it - m_groups.begin());
-    Q_EMIT dataChanged(index(row, 1), index(row, 1));
+    return it == m_groups.end() ? -1 : static_cast<int>(it - m_groups.begin());
+}
+
+void GroupListModel::groupChanged(qint32 id)
+{
+    if (const int row = listedGroupRow(id); row >= 0)
+        Q_EMIT dataChanged(index(row, 1), index(row, 1));
 }
 
 void GroupListModel::groupRemoved(qint32 id)
 {
-    if (m_listing == Listing::Members) {
-        if (id == m_groups.front())
-            followMembers();
+    const int row = listedGroupRow(id);
+    if (row < 0)
         return;
-    }
-    const auto it = std::find(m_groups.begin(), m_groups.end(), id);
-    if (it == m_groups.end())
-        return;
-    const int row = static_cast<int>(it - m_groups.begin());
     beginRemoveRows({}, row, row);
-    m_groups.erase(it);
+    m_groups.erase(m_groups.begin() + row);
     endRemoveRows();
 }
 

@@ -53,6 +53,9 @@ private:
     const GroupRecord* findGroup(qint32 id) const;
     void relist();
     void groupAdded(qint32 id);
+    // The row of group id in a listing of groups, or -1; in a listing of one group's
+    // members, that group's members are read again when id is the group listed.
+    int listedGroupRow(qint32 id);
     void groupChanged(qint32 id);
     void groupRemoved(qint32 id);
     // The member rows of the group shown follow its member count.
