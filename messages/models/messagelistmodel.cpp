@@ -166,19 +166,7 @@ QVariant MessageListModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    switch (section) {
-    case ColumnNo:
-        return QStringLiteral("No");
-    case ColumnAddress:
-        return QStringLiteral("Address");
-    case ColumnTitle:
-        return QStringLiteral("Title");
-    case ColumnDate:
-        return QStringLiteral("Date");
-    default:
-        break;
-    }
-    return {};
+    return messagecolumns::heading(section, ColumnCount);
 }
 
 Qt::ItemFlags MessageListModel::flags(const QModelIndex& index) const

@@ -4,6 +4,8 @@
 // into the record list: a row must stay harmless when its message goes away behind it (its
 // folder deleted in the tree), and the number is how every command finds the message again.
 
+#include "messages/models/messagecolumns.h"
+
 #include <QAbstractTableModel>
 #include <QIcon>
 
@@ -20,13 +22,13 @@ class MessageListModel : public QAbstractTableModel
 public:
     enum Column
     {
-        ColumnNo,
-        ColumnAddress,
-        ColumnTitle,
-        ColumnDate,
-        ColumnCount
+        ColumnNo = messagecolumns::No,
+        ColumnAddress = messagecolumns::Address,
+        ColumnTitle = messagecolumns::Title,
+        ColumnDate = messagecolumns::Date,
+        ColumnCount = messagecolumns::kListColumns
     };
-    static constexpr int MessageIdRole = Qt::UserRole;
+    static constexpr int MessageIdRole = messagecolumns::MessageIdRole;
 
     explicit MessageListModel(MessageStore& store, QObject* parent = nullptr);
 

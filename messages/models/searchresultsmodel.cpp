@@ -179,9 +179,7 @@ QVariant SearchResultsModel::headerData(int section, Qt::Orientation orientation
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const kHeadings[] = {"No", "Address", "Title", "Date", "Folder"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(kHeadings[section])
-                                                 : QVariant();
+    return messagecolumns::heading(section, ColumnCount);
 }
 
 Qt::ItemFlags SearchResultsModel::flags(const QModelIndex& index) const

@@ -7,6 +7,7 @@
 // several signals of one change cost one search).
 
 #include "messages/core/archive.h"
+#include "messages/models/messagecolumns.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
@@ -23,14 +24,14 @@ class SearchResultsModel : public QAbstractTableModel
 public:
     enum Column
     {
-        ColumnNo,
-        ColumnAddress,
-        ColumnTitle,
-        ColumnDate,
-        ColumnFolder,
-        ColumnCount
+        ColumnNo = messagecolumns::No,
+        ColumnAddress = messagecolumns::Address,
+        ColumnTitle = messagecolumns::Title,
+        ColumnDate = messagecolumns::Date,
+        ColumnFolder = messagecolumns::Folder,
+        ColumnCount = messagecolumns::kResultColumns
     };
-    static constexpr int MessageIdRole = Qt::UserRole;
+    static constexpr int MessageIdRole = messagecolumns::MessageIdRole;
 
     explicit SearchResultsModel(MessageStore& store, QObject* parent = nullptr);
     ~SearchResultsModel() override;
