@@ -3,7 +3,7 @@
 #include "frame/aboutdlg.h"
 #include "frame/mainframe.h"
 #include "frame/quillboxdoc.h"
-#include "messages/folderdb.h"
+#include "messages/core/folderdb.h"
 #include "platform/filedialogservice.h"
 #include "platform/inputfile.h"
 #include "platform/messageboxservice.h"

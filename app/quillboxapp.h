@@ -7,7 +7,7 @@
 // runs of the program can follow each other in one process.
 
 #include "contacts/core/addressbook.h"
-#include "messages/messagestore.h"
+#include "messages/core/messagestore.h"
 #include "platform/settings.h"
 
 #include <QObject>

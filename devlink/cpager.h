@@ -17,7 +17,7 @@
 #include "contacts/core/addressbook.h"
 #include "devlink/transferrate.h"
 
-#include "messages/messagerecord.h"
+#include "messages/core/messagerecord.h"
 
 #include <QEvent>
 #include <QPointer>

@@ -10,7 +10,7 @@
 #include "devlink/transferrate.h"
 
 #include "contacts/core/contactrecord.h"
-#include "messages/messagerecord.h"
+#include "messages/core/messagerecord.h"
 
 #include <QEvent>
 #include <QObject>

@@ -9,16 +9,17 @@
 #include "frame/quillboxdoc.h"
 #include "frame/rateline.h"
 #include "frame/settingsdlg.h"
-#include "messages/leftview.h"
-#include "messages/messagestore.h"
-#include "messages/rightdetailview.h"
-#include "messages/rightlistview.h"
-#include "messages/rightview.h"
+#include "messages/core/messagestore.h"
+#include "messages/widgets/leftview.h"
+#include "messages/widgets/rightdetailview.h"
+#include "messages/widgets/rightlistview.h"
+#include "messages/widgets/rightview.h"
 #include "platform/atomicfile.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
 #include "platform/settings.h"
+#include "platform/themeicon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,21 +55,7 @@ constexpr int kLeftPaneWidth = 200;
 // How long the status bar says that the pager was plugged in.
 constexpr int kPluggedInMessageMs = 10000;
 
-QIcon themed(std::initializer_list<const char*> names, QStyle::StandardPixmap fallback)
-{
-    // The first name the desktop's theme knows, else the style's own picture.
-    for (const char* name : names) {
-        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(name));
-        if (!icon.isNull())
-            return icon;
-    }
-    return QApplication::style()->standardIcon(fallback);
-}
-
-QIcon themed(const char* name, QStyle::StandardPixmap fallback)
-{
-    return themed({name}, fallback);
-}
+using platform::themedIcon;
 
 // An icon of the theme with an arrow in a disc in its lower right corner: the address book
 // with its contents coming from the pager (down), going to it (up) or both (Qt::NoArrow,
@@ -149,8 +136,9 @@ void CMainFrame::createClientArea()
     m_pSplitter = new QSplitter(Qt::Horizontal, m_pClient);
     m_pSplitter->setObjectName(QStringLiteral("splitter"));
     m_pSplitter->setChildrenCollapsible(false);
-    m_pLeftView = new CLeftView(m_doc, m_pSplitter);
-    m_pRightView = new CRightView(m_doc, m_pSplitter);
+    m_pLeftView = new CLeftView(m_doc.models(), m_pSplitter);
+    m_pRightView = new CRightView(m_doc.models(), m_pSplitter);
+    m_pRightView->followTree(m_pLeftView);
     m_pSplitter->addWidget(m_pLeftView);
     m_pSplitter->addWidget(m_pRightView);
     // The tree keeps its width when the window grows; the message panes take the rest.
@@ -174,7 +162,7 @@ QAction* CMainFrame::addCommand(int command, const QString& text, const QString&
 
 void CMainFrame::createActions()
 {
-    const QIcon book = themed("x-office-address-book", QStyle::SP_FileDialogContentsView);
+    const QIcon book = themedIcon("x-office-address-book", QStyle::SP_FileDialogContentsView);
 
     // Toolbar positions: the status-bar prompt and the tooltip of each.
     QAction* act =
@@ -199,12 +187,12 @@ void CMainFrame::createActions()
 
     act = addCommand(ID_IMPORT_CONTACTS, QStringLiteral("Import/Open Contacts"),
                      QStringLiteral("Import/Open Contacts"), QStringLiteral("Import/Open Contacts"),
-                     themed("document-open", QStyle::SP_DialogOpenButton));
+                     themedIcon("document-open", QStyle::SP_DialogOpenButton));
     connect(act, &QAction::triggered, this, &CMainFrame::OnImportContacts);
 
     act = addCommand(ID_EXPORT_CONTACTS, QStringLiteral("Export/Save Contacts"),
                      QStringLiteral("Export/Save Contacts"), QStringLiteral("Export/Save Contacts"),
-                     themed("document-save", QStyle::SP_DialogSaveButton));
+                     themedIcon("document-save", QStyle::SP_DialogSaveButton));
     connect(act, &QAction::triggered, this, &CMainFrame::OnExportContacts);
 
     // Menu only.
@@ -223,54 +211,50 @@ void CMainFrame::createActions()
                      QString(), QIcon());
     connect(act, &QAction::triggered, this, &CMainFrame::OnContactsHistory);
 
-    act = addCommand(
-        ID_EDIT_CONTACT, QStringLiteral("Edit Contact"), QStringLiteral("Edit Contact"),
-        QStringLiteral("Edit Contact"),
-        themed({"document-edit", "accessories-text-editor"}, QStyle::SP_FileDialogDetailedView));
+    act = addCommand(ID_EDIT_CONTACT, QStringLiteral("Edit Contact"),
+                     QStringLiteral("Edit Contact"), QStringLiteral("Edit Contact"),
+                     themedIcon({"document-edit", "accessories-text-editor"},
+                                QStyle::SP_FileDialogDetailedView));
     connect(act, &QAction::triggered, this, &CMainFrame::OnEditContact);
 
     act = addCommand(ID_NEW_CONTACT, QStringLiteral("New Contact"), QStringLiteral("New Contact"),
-                     QStringLiteral("New Contact"), themed("contact-new", QStyle::SP_FileIcon));
+                     QStringLiteral("New Contact"), themedIcon("contact-new", QStyle::SP_FileIcon));
     connect(act, &QAction::triggered, this, &CMainFrame::OnNewContact);
 
     act = addCommand(ID_VIEW_MESSAGES, QStringLiteral("Messages"),
                      QStringLiteral("View Messages Window"), QStringLiteral("View Messages"),
-                     themed({"mail-unread", "mail-read"}, QStyle::SP_FileDialogListView));
+                     themedIcon({"mail-unread", "mail-read"}, QStyle::SP_FileDialogListView));
     connect(act, &QAction::triggered, this, &CMainFrame::OnViewMessages);
 
     act = addCommand(ID_DOWNLOAD_MESSAGES, QStringLiteral("Download Messages"),
                      QStringLiteral("Download Messages From Pager "),
                      QStringLiteral("Download Messages"),
-                     themed("mail-send-receive", QStyle::SP_BrowserReload));
+                     themedIcon("mail-send-receive", QStyle::SP_BrowserReload));
     connect(act, &QAction::triggered, this, &CMainFrame::OnDownloadMessages);
 
     act = addCommand(ID_APP_EXIT, QStringLiteral("E&xit"), QStringLiteral("Quit the application"),
                      QStringLiteral("Exit"),
-                     themed("application-exit", QStyle::SP_DialogCloseButton));
+                     themedIcon("application-exit", QStyle::SP_DialogCloseButton));
     act->setMenuRole(QAction::QuitRole);
     connect(act, &QAction::triggered, this, &QWidget::close);
 
     // Menu only.
     act = addCommand(ID_SETTINGS, QStringLiteral("Settings"), {}, {},
-                     themed("preferences-system", QStyle::SP_FileDialogInfoView));
+                     themedIcon("preferences-system", QStyle::SP_FileDialogInfoView));
     act->setMenuRole(QAction::PreferencesRole);
     connect(act, &QAction::triggered, this, &CMainFrame::OnSettings);
 
     // Carried out by the application object, which connects them.
     act = addCommand(ID_HELP, QStringLiteral("Help"), {}, {},
-                     themed("help-browser", QStyle::SP_DialogHelpButton));
+                     themedIcon("help-browser", QStyle::SP_DialogHelpButton));
     act->setShortcut(QKeySequence::HelpContents);
     act->setShortcutContext(Qt::WindowShortcut);
     act = addCommand(ID_APP_ABOUT, QStringLiteral("&About Quillbox..."), {}, {},
-                     themed("help-about", QStyle::SP_MessageBoxInformation));
+                     themedIcon("help-about", QStyle::SP_MessageBoxInformation));
     act->setMenuRole(QAction::AboutRole);
     act = addCommand(ID_SAVE_LINK_LOG, QStringLiteral("Save &Link Log..."), {}, {}, {});
     connect(act, &QAction::triggered, this, &CMainFrame::OnSaveLinkLog);
 
-    // Keys only. No menu item or key sends 32793: closing writes the database itself.
-    addCommand(ID_SAVE_FOLDERDB, QStringLiteral("Save Folders"), {}, {}, {});
-    connect(m_actions.value(ID_SAVE_FOLDERDB), &QAction::triggered, this,
-            &CMainFrame::OnSaveFolderDb);
     act = addCommand(ID_NEXT_PANE, QStringLiteral("Next Pane"), {}, {}, {});
     act->setShortcut(QKeySequence(Qt::Key_F6));
     connect(act, &QAction::triggered, this, &CMainFrame::OnNextPane);
@@ -378,19 +362,21 @@ void CMainFrame::createCardDavCommands()
 {
     m_pCardDav = std::make_unique<CCardDavSyncDriver>(m_settings, m_book, this);
     m_pCardDav->attachStatusBar(statusBar());
-    QAction* account = addCommand(ID_CARDDAV_ACCOUNT, QStringLiteral("Address Book Account..."),
-                                  QStringLiteral("The CardDAV address book to keep in step with"),
-                                  {}, QIcon());
+    QAction* account =
+        addCommand(ID_CARDDAV_ACCOUNT, QStringLiteral("Address Book Account..."),
+                   QStringLiteral("The CardDAV address book to keep in step with"), {}, QIcon());
     connect(account, &QAction::triggered, m_pCardDav.get(), &CCardDavSyncDriver::EditAccount);
-    QAction* sync = addCommand(
-        ID_CARDDAV_SYNC, QStringLiteral("Synchronize Address Book"),
-        QStringLiteral("Synchronize the address book with its CardDAV server"),
-        QStringLiteral("Synchronize Address Book"), themed("view-refresh", QStyle::SP_BrowserReload));
+    QAction* sync =
+        addCommand(ID_CARDDAV_SYNC, QStringLiteral("Synchronize Address Book"),
+                   QStringLiteral("Synchronize the address book with its CardDAV server"),
+                   QStringLiteral("Synchronize Address Book"),
+                   themedIcon("view-refresh", QStyle::SP_BrowserReload));
     connect(sync, &QAction::triggered, m_pCardDav.get(), &CCardDavSyncDriver::Synchronize);
-    connect(m_pCardDav.get(), &CCardDavSyncDriver::runningChanged, this, [account, sync](bool running) {
-        account->setEnabled(!running);
-        sync->setEnabled(!running);
-    });
+    connect(m_pCardDav.get(), &CCardDavSyncDriver::runningChanged, this,
+            [account, sync](bool running) {
+                account->setEnabled(!running);
+                sync->setEnabled(!running);
+            });
     QMenu* file = menuBar()->actions().constFirst()->menu();
     file->insertAction(action(ID_SETTINGS), account);
     file->insertAction(action(ID_SETTINGS), sync);

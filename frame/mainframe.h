@@ -38,7 +38,6 @@ public:
     enum Command : int
     {
         ID_DOWNLOAD_MESSAGES = 32774,
-        ID_SAVE_FOLDERDB = 32793,
         ID_EDIT_CONTACT = 32795,
         ID_UPLOAD_CONTACTS = 32796,
         ID_DOWNLOAD_CONTACTS = 32797,

@@ -1,10 +1,10 @@
 #include "frame/quillboxdoc.h"
 
-#include "messages/folderdb.h"
-#include "messages/foldertreemodel.h"
-#include "messages/messagelistmodel.h"
-#include "messages/messagestore.h"
-#include "messages/searchresultsmodel.h"
+#include "messages/core/folderdb.h"
+#include "messages/core/messagestore.h"
+#include "messages/models/foldertreemodel.h"
+#include "messages/models/messagelistmodel.h"
+#include "messages/models/searchresultsmodel.h"
 #include "platform/inputfile.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
@@ -14,7 +14,7 @@
 #include <QFileInfo>
 
 CQuillboxDoc::CQuillboxDoc(MessageStore& store, Settings& settings)
-    : MessageViews(store), m_dwFileHeader(folderdb::DEFAULT_HEADER), m_settings(settings)
+    : m_dwFileHeader(folderdb::DEFAULT_HEADER), m_models(store), m_settings(settings)
 {
 }
 
@@ -27,22 +27,24 @@ QString CQuillboxDoc::folderDbPath() const
 
 int CQuillboxDoc::LoadFolderDb(QWidget* parent)
 {
+    store().SetUpFolders(!ReadFolderDb(parent));
+    return 0;
+}
+
+bool CQuillboxDoc::ReadFolderDb(QWidget* parent)
+{
     MessageStore& s = store();
-    s.counters().ListItemDataCNT = m_settings.ListItemDataCNT;
-    s.counters().TreeItemDataCNT = m_settings.TreeItemDataCNT;
+    s.counters().nextMessageId = m_settings.ListItemDataCNT;
+    s.counters().nextFolderId = m_settings.TreeItemDataCNT;
 
     const QString path = folderDbPath();
     m_strReadPath = path;
     const folderdb::ReadResult result = s.LoadFolderDb(path);
-    if (!result.found) {
-        setFolderDbLoaded(false);
-        return 0;
-    }
+    if (!result.found)
+        return false;
     m_dwFileHeader = result.header;
-    if (result.ok) {
-        setFolderDbLoaded(true);
-        return 0;
-    }
+    if (result.ok)
+        return true;
     if (result.unreadable) {
         // Not damage: the file stays where it is, and the close asks before writing over
         // it. This run starts with the default local folders.
@@ -56,8 +58,7 @@ int CQuillboxDoc::LoadFolderDb(QWidget* parent)
                            "when it closes.")
                 .arg(result.error),
             {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
-        setFolderDbLoaded(false);
-        return 0;
+        return false;
     }
 
     // The next save would replace the file with what could be read of it: it goes out of
@@ -83,8 +84,7 @@ int CQuillboxDoc::LoadFolderDb(QWidget* parent)
                           platform::MessageIcon::Warning);
 
     // Nothing read is a first run: the default local folders are created.
-    setFolderDbLoaded(!s.records().empty());
-    return 0;
+    return !s.records().empty();
 }
 
 QString CQuillboxDoc::CheckFolderDbFile(const QString& path)
@@ -151,8 +151,8 @@ bool CQuillboxDoc::SaveFolderDb(QString* error)
     StoreCounters counters;
     const bool written = store().SaveFolderDb(path, m_dwFileHeader, error, &counters);
     if (written) {
-        m_settings.ListItemDataCNT = counters.ListItemDataCNT;
-        m_settings.TreeItemDataCNT = counters.TreeItemDataCNT;
+        m_settings.ListItemDataCNT = counters.nextMessageId;
+        m_settings.TreeItemDataCNT = counters.nextFolderId;
     }
     return written;
 }
@@ -161,15 +161,15 @@ void CQuillboxDoc::TakeDownloadedMessages(const std::vector<DeviceMessage>& mess
                                           const FolderNameSlots& folderNames)
 {
     // The search's rows may be pager messages that the download replaces.
-    searchModel().storeChanged();
+    m_models.searchModel().storeChanged();
     store().TakeDownloadedMessages(messages, folderNames);
 }
 
 void CQuillboxDoc::OnCloseDocument()
 {
     // The models let go of the records before they are freed.
-    listModel().clear();
-    searchModel().storeChanged();
+    m_models.listModel().clear();
+    m_models.searchModel().storeChanged();
     store().DeleteAllRecords();
-    folderModel().reload();
+    m_models.folderModel().reload();
 }

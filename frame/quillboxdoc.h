@@ -1,10 +1,10 @@
 #pragma once
 // The message document: the store of folders and messages, the folder database it is read
-// from at start and written to at close, and the meeting point of the three views that
-// show it (the view half is MessageViews).
+// from at start and written to at close, and the item and selection models that the views
+// of the Messages window show. It knows no view.
 
-#include "messages/messagerecord.h"
-#include "messages/messageviews.h"
+#include "messages/core/messagerecord.h"
+#include "messages/models/messagemodels.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -13,13 +13,19 @@ class MessageStore;
 class QWidget;
 struct Settings;
 
-class CQuillboxDoc : public MessageViews
+class CQuillboxDoc
 {
 public:
     // The store outlives the document; the settings hold the two number counters between
     // runs and the folder of the database.
     CQuillboxDoc(MessageStore& store, Settings& settings);
-    ~CQuillboxDoc() override;
+    ~CQuillboxDoc();
+    CQuillboxDoc(const CQuillboxDoc&) = delete;
+    CQuillboxDoc& operator=(const CQuillboxDoc&) = delete;
+
+    MessageStore& store() const { return m_models.store(); }
+    // The models of the folder tree, the message list and the search, and their selections.
+    MessageModels& models() { return m_models; }
 
     // The database of this run: "<FilePath>/LocalFolderDb.psf", unless a file was named.
     QString folderDbPath() const;
@@ -31,7 +37,8 @@ public:
     // (parent owns the box), and the records read before the damage stay. A file that
     // could not be read (a folder, no permission) is not damaged: it stays where it is,
     // the run starts with the default folders, and the save asks before writing over it.
-    // Always 0.
+    // Then the store's folders are set up: the pager's, and on a first run (or one that read
+    // nothing) the default local folders. Always 0.
     int LoadFolderDb(QWidget* parent);
 
     // Why a file cannot be taken as a folder database, or an empty string: only a whole one
@@ -59,6 +66,11 @@ public:
     quint32 m_dwFileHeader;
 
 private:
+    // Reads the database into the store; true when it was read (whole, or the part before
+    // some damage), false when there was none or nothing of it could be read.
+    bool ReadFolderDb(QWidget* parent);
+
+    MessageModels m_models;
     Settings& m_settings;
     QString m_strDbPath;
     // A damaged database that could not be set aside at start: tried again before the

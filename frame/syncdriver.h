@@ -8,7 +8,7 @@
 #include "contacts/core/contactstransfers.h"
 #include "devlink/cpager.h"
 #include "devlink/portidentity.h"
-#include "devlink/syncprogresswnd.h"
+#include "devlink/widgets/syncprogresswnd.h"
 
 #include <QObject>
 #include <QPointer>

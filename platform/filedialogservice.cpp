@@ -240,36 +240,4 @@ QString chooseFolder(QWidget* parent, const QString& title, const QString& initi
     return fileDialogService().getFolder(parent, FolderDialogRequest{title, initialFolder});
 }
 
-ScriptedFileDialogs::ScriptedFileDialogs() : m_previous(installFileDialogService(this)) {}
-
-ScriptedFileDialogs::~ScriptedFileDialogs()
-{
-    installFileDialogService(m_previous);
-}
-
-QString ScriptedFileDialogs::next()
-{
-    if (answers.isEmpty()) {
-        ++unexpected;
-        return {};
-    }
-    return answers.takeFirst();
-}
-
-QString ScriptedFileDialogs::getFile(QWidget*, const FileDialogRequest& request)
-{
-    fileRequests.append(request);
-    const QString path = next();
-    if (!path.isEmpty() && request.checked && !request.checkBox.isEmpty() &&
-        !checkBoxAnswers.isEmpty())
-        *request.checked = checkBoxAnswers.takeFirst();
-    return path;
-}
-
-QString ScriptedFileDialogs::getFolder(QWidget*, const FolderDialogRequest& request)
-{
-    folderRequests.append(request);
-    return next();
-}
-
 } // namespace platform

@@ -105,31 +105,4 @@ QString openFile(QWidget* parent, FileDialogRequest request);
 QString saveFile(QWidget* parent, FileDialogRequest request);
 QString chooseFolder(QWidget* parent, const QString& title, const QString& initialFolder);
 
-// Stands in for the user while it lives: installs itself, records every dialog asked for
-// and answers from one queue (an empty string cancels). With the queue empty a dialog is
-// cancelled and counts as unexpected. A dialog with a check box that chooses a file takes
-// the box's state from checkBoxAnswers, or leaves it as it started when that is empty.
-class ScriptedFileDialogs : public FileDialogService
-{
-public:
-    ScriptedFileDialogs();
-    ~ScriptedFileDialogs() override;
-    ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
-    ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
-
-    QString getFile(QWidget* parent, const FileDialogRequest& request) override;
-    QString getFolder(QWidget* parent, const FolderDialogRequest& request) override;
-
-    QStringList answers;         // taken from the front
-    QList<bool> checkBoxAnswers; // taken from the front
-    QList<FileDialogRequest> fileRequests;
-    QList<FolderDialogRequest> folderRequests;
-    int unexpected = 0;
-
-private:
-    QString next();
-
-    FileDialogService* m_previous = nullptr;
-};
-
 } // namespace platform

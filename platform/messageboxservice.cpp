@@ -140,31 +140,4 @@ MessageAnswer showMessage(QWidget* parent, const QString& text, const QString& c
     return messageBoxService().show(parent, request);
 }
 
-ScriptedMessageBoxes::ScriptedMessageBoxes() : m_previous(installMessageBoxService(this)) {}
-
-ScriptedMessageBoxes::~ScriptedMessageBoxes()
-{
-    installMessageBoxService(m_previous);
-}
-
-MessageAnswer ScriptedMessageBoxes::show(QWidget*, const MessageRequest& request)
-{
-    requests.append(request);
-    if (request.buttons == MessageButtons::Ok)
-        return MessageAnswer::Ok;
-    if (answers.isEmpty()) {
-        ++unexpected;
-        return dismissAnswer(request.buttons);
-    }
-    return answers.takeFirst();
-}
-
-QStringList ScriptedMessageBoxes::texts() const
-{
-    QStringList result;
-    for (const MessageRequest& request : requests)
-        result.append(request.text);
-    return result;
-}
-
 } // namespace platform

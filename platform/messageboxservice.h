@@ -108,28 +108,4 @@ inline MessageAnswer askYesNoCancel(QWidget* parent, const QString& text)
     return showMessage(parent, text, {}, MessageButtons::YesNoCancel);
 }
 
-// Stands in for the user while it lives: installs itself, records every box asked for
-// and answers every question from the queue; a box with only an OK button is answered OK
-// without taking from it. A question with the queue empty gets dismissAnswer() and counts
-// as unexpected, so a test that did not foresee it can say so instead of hanging.
-class ScriptedMessageBoxes : public MessageBoxService
-{
-public:
-    ScriptedMessageBoxes();
-    ~ScriptedMessageBoxes() override;
-    ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
-    ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
-
-    MessageAnswer show(QWidget* parent, const MessageRequest& request) override;
-
-    QList<MessageAnswer> answers; // taken from the front
-    QList<MessageRequest> requests;
-    int unexpected = 0;
-
-    QStringList texts() const;
-
-private:
-    MessageBoxService* m_previous = nullptr;
-};
-
 } // namespace platform

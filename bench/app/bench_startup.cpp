@@ -7,7 +7,7 @@
 
 #include "app/quillboxapp.h"
 #include "frame/mainframe.h"
-#include "messages/folderdb.h"
+#include "messages/core/folderdb.h"
 
 #include <QApplication>
 #include <QDir>

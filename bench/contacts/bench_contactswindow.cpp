@@ -12,6 +12,7 @@
 #include "contacts/widgets/contactsdlg.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
+#include "tests/support/scripteddialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,9 +5,9 @@
 // "keystroke to results" is the search of the typed text plus the folder path of every
 // result, as the result list shows them. Each figure is the median of 9 runs.
 
-#include "messages/archive.h"
-#include "messages/mailexport.h"
-#include "messages/messagestore.h"
+#include "messages/core/archive.h"
+#include "messages/core/mailexport.h"
+#include "messages/core/messagestore.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

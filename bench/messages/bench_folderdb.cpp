@@ -5,8 +5,8 @@
 // run in a child process each, so that every one starts on a fresh heap as a program
 // starting up would (a heap warm from an earlier run would hide the cost of new pages).
 
-#include "messages/folderdb.h"
-#include "messages/messagestore.h"
+#include "messages/core/folderdb.h"
+#include "messages/core/messagestore.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -98,12 +98,12 @@ MessageStore makeStore(size_t records)
 {
     MessageStore store;
     store.AddPagerFolders();
-    store.counters().TreeItemDataCNT = 20;
+    store.counters().nextFolderId = 20;
     std::vector<qint32> folderIds;
     std::vector<const MessageRecord*> folders;
     for (int i = 0; i < kFolders; ++i) {
         const qint32 parent = i < 20 ? PARENT_LOCAL : folderIds[static_cast<size_t>(i % 20)];
-        store.counters().TreeItemDataCNT += 3;
+        store.counters().nextFolderId += 3;
         const std::string name = "Folder " + std::to_string(i);
         folders.push_back(&store.InsertFolder(name, "LocalFolder", parent));
         folderIds.push_back(folders.back()->nFolderId);
@@ -140,7 +140,7 @@ MessageStore makeStore(size_t records)
         store.records().push_back(std::move(m));
         store.records().push_back(std::move(c));
     }
-    store.counters().ListItemDataCNT = id;
+    store.counters().nextMessageId = id;
     return store;
 }
 

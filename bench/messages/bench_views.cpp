@@ -6,13 +6,13 @@
 //    of growing size: the time must grow with the store, not with its square.
 // Each figure is the best of five.
 
-#include "messages/foldertreemodel.h"
-#include "messages/leftview.h"
-#include "messages/messagelistmodel.h"
-#include "messages/messagestore.h"
-#include "messages/messageviews.h"
-#include "messages/rightlistview.h"
-#include "messages/rightview.h"
+#include "messages/core/messagestore.h"
+#include "messages/models/foldertreemodel.h"
+#include "messages/models/messagelistmodel.h"
+#include "messages/models/messagemodels.h"
+#include "messages/widgets/leftview.h"
+#include "messages/widgets/rightlistview.h"
+#include "messages/widgets/rightview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -62,7 +62,7 @@ void addMessages(MessageStore& store, qint32 folderId, int count)
         m.strTitle = MessageTitle(m.strText);
         m.strDate = "2024-03-09 07:05";
         m.strOrigin = std::to_string(1);
-        m.nMessageId = store.counters().ListItemDataCNT++;
+        m.nMessageId = store.counters().nextMessageId++;
         MessageRecord companion = m;
         companion.nKind = KIND_COMPANION;
         companion.strAddress.clear();
@@ -75,17 +75,18 @@ void addMessages(MessageStore& store, qint32 folderId, int count)
 struct Window
 {
     MessageStore store;
-    MessageViews doc{store};
+    MessageModels models{store};
     QWidget top;
     CLeftView* tree = nullptr;
     CRightView* right = nullptr;
 
     void build()
     {
-        doc.setFolderDbLoaded(true);
+        store.SetUpFolders(false);
         auto* layout = new QHBoxLayout(&top);
-        tree = new CLeftView(doc);
-        right = new CRightView(doc);
+        tree = new CLeftView(models);
+        right = new CRightView(models);
+        right->followTree(tree);
         layout->addWidget(tree);
         layout->addWidget(right);
         tree->BuildFolderTree();
@@ -109,7 +110,7 @@ void fillStore(MessageStore& store, int folders, int messagesEach)
 
 void selectFolder(Window& w, int messages)
 {
-    w.store.counters().TreeItemDataCNT = FIRST_LOCAL_FOLDER_ID;
+    w.store.counters().nextFolderId = FIRST_LOCAL_FOLDER_ID;
     fillStore(w.store, 10, 10000); // 100,000 other messages around the big folder
     const qint32 big = w.store.InsertFolder("Big", "LocalFolder", PARENT_LOCAL).nFolderId;
     addMessages(w.store, big, messages);

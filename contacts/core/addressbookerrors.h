@@ -7,7 +7,7 @@
 
 namespace addressbook {
 
-enum DevLinkError : int
+enum AddressBookResult : int
 {
     DL_OK = 0,
     // The address memory holds MAX_CONTACTS contacts already.

@@ -11,6 +11,7 @@
 #include "contacts/widgets/groupcommands.h"
 #include "platform/messageboxservice.h"
 #include "platform/renamedelegate.h"
+#include "platform/themeicon.h"
 
 #include <QDialog>
 #include <QHeaderView>
@@ -25,11 +26,6 @@
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
-
-QIcon themed(const char* name, QStyle::StandardPixmap fallback, const QStyle* style)
-{
-    return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
-}
 
 QTreeView* makeView(QWidget* parent, const char* name)
 {
@@ -47,11 +43,13 @@ CContactsDlg::CContactsDlg(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("ContactsDlg"));
 
     const QStyle* s = style();
-    m_ImageList[ImgFolder] = themed("folder", QStyle::SP_DirClosedIcon, s);
-    m_ImageList[ImgFolderOpen] = themed("folder-open", QStyle::SP_DirOpenIcon, s);
-    m_ImageList[ImgAddressBook] = themed("x-office-address-book", QStyle::SP_DirHomeIcon, s);
-    m_ImageList[ImgCard] = themed("x-office-contact", QStyle::SP_FileDialogDetailedView, s);
-    m_ImageList[ImgGroup] = themed("system-users", QStyle::SP_FileDialogInfoView, s);
+    m_ImageList[ImgFolder] = platform::themedIcon("folder", QStyle::SP_DirClosedIcon, s);
+    m_ImageList[ImgFolderOpen] = platform::themedIcon("folder-open", QStyle::SP_DirOpenIcon, s);
+    m_ImageList[ImgAddressBook] =
+        platform::themedIcon("x-office-address-book", QStyle::SP_DirHomeIcon, s);
+    m_ImageList[ImgCard] =
+        platform::themedIcon("x-office-contact", QStyle::SP_FileDialogDetailedView, s);
+    m_ImageList[ImgGroup] = platform::themedIcon("system-users", QStyle::SP_FileDialogInfoView, s);
     // A folder shows itself open while selected.
     m_ImageList[ImgFolder].addPixmap(m_ImageList[ImgFolderOpen].pixmap(16, 15), QIcon::Selected);
     const ContactsIcons icons{m_ImageList[ImgAddressBook], m_ImageList[ImgFolder],

@@ -36,10 +36,6 @@ class CContactsDlg : public QWidget
     Q_OBJECT
 
 public:
-    // The ids the frame and the pane layout know the two controls by.
-    static constexpr int IDC_TREE = 1021;
-    static constexpr int IDC_LIST = 1022;
-
     // Commands of the context menu.
     static constexpr int ID_ADDRESS_DELETE = 32807;
     static constexpr int ID_ADDRESS_CONTACT = 32803;

@@ -4,9 +4,12 @@
 #include "contacts/widgets/groupdlg.h"
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
+#include "platform/newfoldername.h"
 
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 CGroupDlg& GroupCommands::groupDlg()
 {
@@ -99,17 +102,13 @@ void GroupCommands::deleteGroup(qint32 id)
 
 std::string GroupCommands::newFolderName() const
 {
-    // One pass over the top-level groups in their order, as the tree lists them.
-    const std::string base = "New Folder";
-    std::string name = base;
-    int counter = 0;
+    // The top-level groups in their order, as the tree lists them.
+    std::vector<std::string> siblings;
     for (const auto& group : book().m_GroupList) {
-        if (group->nParent == -1 && group->strName == name) {
-            ++counter;
-            name = base + '-' + std::to_string(counter);
-        }
+        if (group->nParent == -1)
+            siblings.push_back(group->strName);
     }
-    return name;
+    return platform::newFolderName(siblings);
 }
 
 std::optional<qint32> GroupCommands::insertFolder(const std::string& name)

@@ -44,6 +44,9 @@ constexpr qsizetype kHeaderBytes = 10;
 constexpr qsizetype kTrailerBytes = 4;
 constexpr qsizetype kFrameOverhead = kHeaderBytes + kTrailerBytes;
 constexpr qsizetype kMaxPayload = 1024;
+// How much either end of a transfer keeps queued ahead of the line, so frames go out full
+// but little is held.
+constexpr qsizetype kProduceAhead = 2 * kMaxPayload;
 constexpr qsizetype kMaxPlainFrameBytes = kFrameOverhead + kMaxPayload;
 
 constexpr quint8 kCodedMarker1 = 0xA5;

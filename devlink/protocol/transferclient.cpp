@@ -9,13 +9,6 @@
 
 namespace devlink::protocol {
 
-namespace {
-
-// Keeps this much queued ahead of the line, so frames go out full but little is held.
-constexpr qsizetype kProduceAhead = 2 * kMaxPayload;
-
-} // namespace
-
 TransferClient::TransferClient() = default;
 
 int TransferClient::start(int mode, qint64 nowMs)

@@ -4,7 +4,7 @@
 // str8 and str16 are a one- or two-byte length followed by that many bytes.
 
 #include "contacts/core/contactrecord.h"
-#include "messages/messagerecord.h"
+#include "messages/core/messagerecord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -8,12 +8,6 @@
 
 namespace devlink::protocol {
 
-namespace {
-
-constexpr qsizetype kProduceAhead = 2 * kMaxPayload;
-
-} // namespace
-
 int checkAddressBook(const ContactList& contacts, const GroupList& groups,
                      const PagerIdentity& identity)
 {

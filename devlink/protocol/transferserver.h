@@ -6,7 +6,7 @@
 #include "devlink/protocol/transfermessages.h"
 
 #include "contacts/core/contactrecord.h"
-#include "messages/messagerecord.h"
+#include "messages/core/messagerecord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

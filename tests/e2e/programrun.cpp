@@ -1,13 +1,13 @@
 #include "programrun.h"
 
-#include "messages/foldertreemodel.h"
+#include "messages/models/foldertreemodel.h"
 
 #include "frame/mainframe.h"
-#include "messages/leftview.h"
-#include "messages/messagelistmodel.h"
-#include "messages/rightdetailview.h"
-#include "messages/rightlistview.h"
-#include "messages/rightview.h"
+#include "messages/models/messagelistmodel.h"
+#include "messages/widgets/leftview.h"
+#include "messages/widgets/rightdetailview.h"
+#include "messages/widgets/rightlistview.h"
+#include "messages/widgets/rightview.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -8,11 +8,12 @@
 // Run it on a real X server (Xvfb will do) for the desktop's fonts and icons.
 
 #include "programrun.h"
+#include "tests/support/scripteddialogs.h"
 
 #include "contacts/widgets/contactsdlg.h"
 #include "frame/mainframe.h"
-#include "messages/leftview.h"
-#include "messages/rightlistview.h"
+#include "messages/widgets/leftview.h"
+#include "messages/widgets/rightlistview.h"
 #include "platform/messageboxservice.h"
 
 #include "../devlink/device/simpager.h"

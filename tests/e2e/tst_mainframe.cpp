@@ -13,14 +13,15 @@
 #include "contacts/widgets/contactsdlg.h"
 #include "frame/carddavsyncdriver.h"
 #include "frame/mainframe.h"
-#include "messages/folderdb.h"
-#include "messages/leftview.h"
-#include "messages/messagestore.h"
-#include "messages/rightdetailview.h"
+#include "messages/core/folderdb.h"
+#include "messages/core/messagestore.h"
+#include "messages/widgets/leftview.h"
+#include "messages/widgets/rightdetailview.h"
 #include "platform/atomicfile.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
+#include "tests/support/scripteddialogs.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

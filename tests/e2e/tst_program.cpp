@@ -5,6 +5,7 @@
 // the same database, a stop signal during start-up).
 
 #include "programrun.h"
+#include "tests/support/scripteddialogs.h"
 
 #include "contacts/core/contacthistory.h"
 #include "contacts/core/contactsync.h"
@@ -19,13 +20,13 @@
 #include "frame/findpagerdlg.h"
 #include "frame/mainframe.h"
 #include "frame/settingsdlg.h"
-#include "messages/folderdb.h"
-#include "messages/foldertreemodel.h"
-#include "messages/leftview.h"
-#include "messages/messagelistmodel.h"
-#include "messages/messagestore.h"
-#include "messages/rightdetailview.h"
-#include "messages/rightlistview.h"
+#include "messages/core/folderdb.h"
+#include "messages/core/messagestore.h"
+#include "messages/models/foldertreemodel.h"
+#include "messages/models/messagelistmodel.h"
+#include "messages/widgets/leftview.h"
+#include "messages/widgets/rightdetailview.h"
+#include "messages/widgets/rightlistview.h"
 #include "platform/atomicfile.h"
 #include "platform/bytes.h"
 #include "platform/filedialogservice.h"

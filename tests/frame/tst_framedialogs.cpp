@@ -1,6 +1,7 @@
 #include "frame/aboutdlg.h"
 #include "frame/rateline.h"
 #include "frame/settingsdlg.h"
+#include "tests/support/scripteddialogs.h"
 
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"

@@ -2,6 +2,7 @@
 // it hands on, and the order in which it handles events that come in while it pumps.
 
 #include "frame/syncdriver.h"
+#include "tests/support/scripteddialogs.h"
 
 #include "devlink/protocol/errors.h"
 #include "platform/messageboxservice.h"

@@ -1,7 +1,7 @@
 // Any bytes must read without a crash, a hang or a huge allocation; what reads cleanly
 // must write back to bytes that read to the same records.
 
-#include "messages/folderdb.h"
+#include "messages/core/folderdb.h"
 
 #include <cstdint>
 #include <cstdlib>

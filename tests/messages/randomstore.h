@@ -2,7 +2,7 @@
 // Small random record lists with few distinct numbers, so that duplicates, numbers out of
 // order and collisions are common.
 
-#include "messages/messagerecord.h"
+#include "messages/core/messagerecord.h"
 
 #include <random>
 

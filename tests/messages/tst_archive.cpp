@@ -2,8 +2,8 @@
 // and CSV encodings byte for byte. (tests/cli/export_roundtrip.py reads exports back with
 // Python's own readers.)
 
-#include "messages/archive.h"
-#include "messages/mailexport.h"
+#include "messages/core/archive.h"
+#include "messages/core/mailexport.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "messages/folderdb.h"
-#include "messages/messagestore.h"
+#include "messages/core/folderdb.h"
+#include "messages/core/messagestore.h"
 #include "platform/atomicfile.h"
 
 #include <QDir>
@@ -43,7 +43,7 @@ MessageStore usedStore()
     m.strHeader = "From 12";
     m.strAddress = "12";
     store.TakeDownloadedMessages({m, m, m}, {});
-    store.counters().TreeItemDataCNT = 60;
+    store.counters().nextFolderId = 60;
     const qint32 sub = store.InsertFolder("Sub", "Inbox(0)", 20).nFolderId;
     store.CopyMessages(std::vector<qint32>{2, 3}, 20);
     store.CopyMessages(std::vector<qint32>{2}, sub);
@@ -53,7 +53,7 @@ MessageStore usedStore()
 // The next folder and message numbers.
 std::pair<qint32, qint32> numbers(const StoreCounters& c)
 {
-    return {c.TreeItemDataCNT, c.ListItemDataCNT};
+    return {c.nextFolderId, c.nextMessageId};
 }
 
 RecordList localSide(const RecordList& l)
@@ -234,7 +234,7 @@ private Q_SLOTS:
         empty.counters() = {33, 44};
         QVERIFY(empty.SaveFolderDb(path, 20, nullptr));
         QCOMPARE(fileBytes(path).toHex(), QByteArray("1400000000000000"));
-        QCOMPARE(empty.counters().ListItemDataCNT, 33);
+        QCOMPARE(empty.counters().nextMessageId, 33);
         QCOMPARE(empty.records().size(), size_t(14));
         MessageStore none;
         none.records().push_back(folder("stale", 20));

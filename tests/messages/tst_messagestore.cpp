@@ -1,4 +1,4 @@
-#include "messages/messagestore.h"
+#include "messages/core/messagestore.h"
 #include "randomstore.h"
 
 #include <QTest>
@@ -62,14 +62,14 @@ void plainRenumber(RecordList& list, StoreCounters& counters)
             ++messageCounter;
         }
     }
-    counters.TreeItemDataCNT = folderCounter + 1;
-    counters.ListItemDataCNT = messageCounter + 1;
+    counters.nextFolderId = folderCounter + 1;
+    counters.nextMessageId = messageCounter + 1;
 }
 
 // The next folder and message numbers.
 std::pair<qint32, qint32> numbers(const StoreCounters& c)
 {
-    return {c.TreeItemDataCNT, c.ListItemDataCNT};
+    return {c.nextFolderId, c.nextMessageId};
 }
 
 MessageRecord record(RecordKind kind, qint32 folderId, qint32 parentId, qint32 messageId = 0)
@@ -93,7 +93,7 @@ private Q_SLOTS:
         MessageStore store;
         store.AddPagerFolders();
         store.InsertFolder("Inbox", "LocalFolder", PARENT_LOCAL);
-        store.counters().ListItemDataCNT = 10;
+        store.counters().nextMessageId = 10;
         FolderNameSlots names;
         names[0] = std::string("Work\0junk", 9);
         names[4] = std::string("\0Nope", 5);
@@ -110,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(store.findFolder(PARENT_PAGER, 8)->nCount, 1);
         QCOMPARE(store.findFolder(PARENT_PAGER, 4)->strName, std::string("Work"));
         QCOMPARE(store.findFolder(PARENT_PAGER, 8)->strName, std::string("News/Info2"));
-        QCOMPARE(store.counters().ListItemDataCNT, 14);
+        QCOMPARE(store.counters().nextMessageId, 14);
 
         const MessageRecord* m = store.findMessage(10);
         QVERIFY(m);
@@ -148,7 +148,7 @@ private Q_SLOTS:
         const qint32 c = store.InsertFolder("C", "B(0)", b).nFolderId;
         const qint32 keep = store.InsertFolder("Keep", "LocalFolder", PARENT_LOCAL).nFolderId;
         QCOMPARE(a, 20);
-        QCOMPARE(store.counters().TreeItemDataCNT, 24);
+        QCOMPARE(store.counters().nextFolderId, 24);
         store.TakeDownloadedMessages({deviceMessage(1, "m1"), deviceMessage(1, "m2")}, {});
         QCOMPARE(store.CopyMessages(std::vector<qint32>{1}, a), 1);
         QCOMPARE(store.CopyMessages(std::vector<qint32>{2}, c), 1);
@@ -189,7 +189,7 @@ private Q_SLOTS:
         store.AddPagerFolders();
         const qint32 dest = store.InsertFolder("D", "LocalFolder", PARENT_LOCAL).nFolderId;
         const qint32 other = store.InsertFolder("O", "LocalFolder", PARENT_LOCAL).nFolderId;
-        store.counters().ListItemDataCNT = 1;
+        store.counters().nextMessageId = 1;
         store.TakeDownloadedMessages(
             {deviceMessage(1, "one"), deviceMessage(1, "two"), deviceMessage(1, "three")}, {});
         QVERIFY(store.DropCopies(1, false));
@@ -200,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(store.CopyMessages(std::vector<qint32>{1, 2, 3}, dest), 3);
         QCOMPARE(store.findFolder(PARENT_PAGER, 1)->nCount, 3);
         QCOMPARE(store.findFolderById(dest)->nCount, 3);
-        QCOMPARE(store.counters().ListItemDataCNT, 7);
+        QCOMPARE(store.counters().nextMessageId, 7);
         QCOMPARE(countKind(store.records(), KIND_COMPANION, PARENT_LOCAL), 2);
         const MessageRecord& copied = store.records().back();
         QVERIFY(copied.nKind == KIND_COMPANION && copied.nMessageId == 6);
@@ -272,7 +272,7 @@ private Q_SLOTS:
             if (batch.records() != single.records())
                 QFAIL(qPrintable(
                     QStringLiteral("operation %1 differs in round %2").arg(op).arg(round)));
-            QCOMPARE(batch.counters().ListItemDataCNT, single.counters().ListItemDataCNT);
+            QCOMPARE(batch.counters().nextMessageId, single.counters().nextMessageId);
         }
     }
 
@@ -316,7 +316,7 @@ private Q_SLOTS:
         store.RaiseCountersAboveRecords();
         QCOMPARE(numbers(store.counters()), std::pair(top, top));
         store.InsertFolder("x", "LocalFolder", PARENT_LOCAL);
-        QCOMPARE(store.counters().TreeItemDataCNT, top);
+        QCOMPARE(store.counters().nextFolderId, top);
     }
 };
 

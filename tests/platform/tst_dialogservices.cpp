@@ -1,5 +1,6 @@
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
+#include "tests/support/scripteddialogs.h"
 
 #include "tests/platform/widgettest.h"
 

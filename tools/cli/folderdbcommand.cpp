@@ -1,9 +1,9 @@
 // quillbox-cli folderdb: the folder database file as JSON, and the close of the store.
 
-#include "messages/archive.h"
-#include "messages/folderdb.h"
-#include "messages/mailexport.h"
-#include "messages/messagestore.h"
+#include "messages/core/archive.h"
+#include "messages/core/folderdb.h"
+#include "messages/core/mailexport.h"
+#include "messages/core/messagestore.h"
 #include "platform/inputfile.h"
 #include "tools/cli/command.h"
 #include "tools/common/recordjson.h"
@@ -62,8 +62,8 @@ int search(const QStringList& args)
     std::vector<std::string> words;
     try {
         for (const QString& word : pos) {
-            for (std::string& w : archive::searchWords(
-                     recordjson::utf8ToBytes(word.toStdString(), "WORDS")))
+            for (std::string& w :
+                 archive::searchWords(recordjson::utf8ToBytes(word.toStdString(), "WORDS")))
                 words.push_back(std::move(w));
         }
     } catch (const recordjson::FormError& e) {
@@ -91,8 +91,8 @@ int exportMessages(const QStringList& args)
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The folder database."));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The file to write."));
-    parser.addOption({QStringLiteral("format"), QStringLiteral("mbox or csv."),
-                      QStringLiteral("FORMAT")});
+    parser.addOption(
+        {QStringLiteral("format"), QStringLiteral("mbox or csv."), QStringLiteral("FORMAT")});
     parser.addOption({QStringLiteral("folder"),
                       QStringLiteral("Only the messages of the folder numbered ID."),
                       QStringLiteral("ID")});
@@ -267,8 +267,8 @@ int close(const QStringList& args)
         return status;
     MessageStore store;
     if (!intOption(parser, QStringLiteral("folder-counter"), 20,
-                   &store.counters().TreeItemDataCNT) ||
-        !intOption(parser, QStringLiteral("message-counter"), 1, &store.counters().ListItemDataCNT))
+                   &store.counters().nextFolderId) ||
+        !intOption(parser, QStringLiteral("message-counter"), 1, &store.counters().nextMessageId))
         return EXIT_USAGE;
     const QStringList pos = parser.positionalArguments();
     const folderdb::ReadResult result = folderdb::readFile(pos.at(0), store.records());
@@ -287,8 +287,8 @@ int close(const QStringList& args)
         printError(QStringLiteral("%1: %2").arg(pos.at(1), error));
         return EXIT_INPUT;
     }
-    printOut("TreeItemDataCNT=" + std::to_string(written.TreeItemDataCNT) + "\n" +
-             "ListItemDataCNT=" + std::to_string(written.ListItemDataCNT) + "\n");
+    printOut("TreeItemDataCNT=" + std::to_string(written.nextFolderId) + "\n" +
+             "ListItemDataCNT=" + std::to_string(written.nextMessageId) + "\n");
     return EXIT_OK;
 }
 
@@ -296,11 +296,12 @@ int close(const QStringList& args)
 
 int runFolderDb(const QStringList& args)
 {
-    return dispatch(args, "folderdb", {{"dump", dump},
-                                         {"build", build},
-                                         {"close", close},
-                                         {"search", search},
-                                         {"export", exportMessages}});
+    return dispatch(args, "folderdb",
+                    {{"dump", dump},
+                     {"build", build},
+                     {"close", close},
+                     {"search", search},
+                     {"export", exportMessages}});
 }
 
 } // namespace cli

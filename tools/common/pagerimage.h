@@ -17,7 +17,7 @@
 // "nGroupId".
 
 #include "contacts/core/contactrecord.h"
-#include "messages/messagerecord.h"
+#include "messages/core/messagerecord.h"
 #include "tools/common/recordjson.h"
 
 #include <string>

@@ -5,7 +5,7 @@
 
 #include "contacts/core/contactrecord.h"
 #include "contacts/core/contactstext.h"
-#include "messages/messagerecord.h"
+#include "messages/core/messagerecord.h"
 
 #include <nlohmann/json.hpp>
 

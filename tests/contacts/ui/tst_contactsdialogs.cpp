@@ -10,6 +10,7 @@
 #include "platform/messageboxservice.h"
 #include "tests/contacts/bookfill.h"
 #include "tests/platform/widgettest.h"
+#include "tests/support/scripteddialogs.h"
 
 #include <QClipboard>
 #include <QComboBox>

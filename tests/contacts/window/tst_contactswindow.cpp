@@ -10,6 +10,7 @@
 #include "platform/atomicfile.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
+#include "tests/support/scripteddialogs.h"
 
 #include "tests/contacts/bookfill.h"
 #include "tests/platform/widgettest.h"

@@ -1,4 +1,4 @@
-#include "devlink/syncprogresswnd.h"
+#include "devlink/widgets/syncprogresswnd.h"
 
 #include "tests/platform/widgettest.h"
 

@@ -1,7 +1,7 @@
 // Whatever bytes a drop brings: decoding never reads past them, never allocates more than
 // they can hold, and what it accepts encodes back to the same bytes.
 
-#include "messages/messagelistmodel.h"
+#include "messages/models/messagedrag.h"
 
 #include <cstdint>
 #include <cstdlib>

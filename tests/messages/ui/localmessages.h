@@ -1,7 +1,7 @@
 #pragma once
 // What the tests of the message models and views share.
 
-#include "messages/messagestore.h"
+#include "messages/core/messagestore.h"
 
 #include <QStringList>
 
@@ -29,7 +29,7 @@ inline qint32 addMessage(MessageStore& store, qint32 folderId, const std::string
     m.nKind = KIND_MESSAGE;
     m.nCount = 0;
     m.strAddress = m.strHeader = m.strText = m.strTitle = text;
-    m.nMessageId = store.counters().ListItemDataCNT++;
+    m.nMessageId = store.counters().nextMessageId++;
     store.records().push_back(m);
     m.nKind = KIND_COMPANION;
     store.records().push_back(m);

@@ -1,9 +1,10 @@
 // The two item models over the message store, without any view: rows, texts and flags,
 // the folder commands, and drops, each under QAbstractItemModelTester.
 
-#include "messages/foldertreemodel.h"
-#include "messages/messagelistmodel.h"
-#include "messages/searchresultsmodel.h"
+#include "messages/models/foldertreemodel.h"
+#include "messages/models/messagedrag.h"
+#include "messages/models/messagelistmodel.h"
+#include "messages/models/searchresultsmodel.h"
 
 #include "localmessages.h"
 
@@ -40,7 +41,8 @@ struct Store
 
     Store()
     {
-        tree.buildTree(true);
+        store.SetUpFolders(true);
+        tree.reload();
         store.TakeDownloadedMessages({download(1, "p1"), download(1, "p2")}, {});
         tree.refreshPagerFolders();
         for (const char* text : {"l1", "l2", "l3"})
@@ -128,14 +130,15 @@ private Q_SLOTS:
         // it carried give no second set, and folders naming each other as parents end.
         MessageStore db;
         db.AddPagerFolders();
-        db.counters().TreeItemDataCNT = 30;
+        db.counters().nextFolderId = 30;
         db.InsertFolder("Work", "LocalFolder", PARENT_LOCAL);
         db.InsertFolder("Old", "Work(0)", 30);
         db.InsertFolder("Loop A", "x", 41);
         db.InsertFolder("Loop B", "x", 40);
         FolderTreeModel tree(db);
         Tester tester(&tree, kReport);
-        tree.buildTree(false);
+        db.SetUpFolders(false);
+        tree.reload();
         QCOMPARE(childTexts(tree, tree.localRoot()), texts("Work(0)"));
         QCOMPARE(childTexts(tree, tree.findFolder(30)), texts("Old(0)"));
         QCOMPARE(tree.rowCount(tree.pagerRoot()), PAGER_FOLDER_COUNT);
@@ -257,7 +260,7 @@ private Q_SLOTS:
         QVERIFY(drag);
         QCOMPARE(drag->messageIds, (std::vector<qint32>{3, 5}));
         QCOMPARE(drag->sourceFolderId, 20);
-        QCOMPARE(drag->storeTag, MessageListModel::storeTagOf(s.store));
+        QCOMPARE(drag->storeTag, MessageDrag::storeTagOf(s.store));
         QCOMPARE(drag->encode(), bytes);
         // Damaged payloads decode to nothing: short, cut, a tail, a count beyond the bytes.
         QByteArray huge = bytes;

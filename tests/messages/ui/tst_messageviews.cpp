@@ -1,15 +1,16 @@
-#include "messages/foldertreemodel.h"
-#include "messages/leftview.h"
-#include "messages/messagelistmodel.h"
-#include "messages/messageviews.h"
-#include "messages/rightdetailview.h"
-#include "messages/rightlistview.h"
-#include "messages/rightview.h"
-#include "messages/searchresultsmodel.h"
-#include "messages/searchresultsview.h"
+#include "messages/models/foldertreemodel.h"
+#include "messages/models/messagelistmodel.h"
+#include "messages/models/messagemodels.h"
+#include "messages/models/searchresultsmodel.h"
+#include "messages/widgets/leftview.h"
+#include "messages/widgets/rightdetailview.h"
+#include "messages/widgets/rightlistview.h"
+#include "messages/widgets/rightview.h"
+#include "messages/widgets/searchresultsview.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "tests/platform/widgettest.h"
+#include "tests/support/scripteddialogs.h"
 
 #include "localmessages.h"
 
@@ -31,10 +32,10 @@ namespace {
 struct Window
 {
     MessageStore store;
-    MessageViews doc{store};
+    MessageModels models{store};
     QWidget top;
-    CLeftView* tree = new CLeftView(doc);
-    CRightView* right = new CRightView(doc);
+    CLeftView* tree = new CLeftView(models);
+    CRightView* right = new CRightView(models);
 
     // A first run: no folder database was read.
     Window()
@@ -42,6 +43,8 @@ struct Window
         auto* layout = new QHBoxLayout(&top);
         layout->addWidget(tree);
         layout->addWidget(right);
+        right->followTree(tree);
+        store.SetUpFolders(true);
         tree->BuildFolderTree();
         right->initialUpdate();
         top.resize(900, 600);
@@ -139,7 +142,7 @@ private Q_SLOTS:
         w.tree->RefreshPagerTree();
 
         w.tree->setCurrentIndex(w.item(1));
-        QCOMPARE(w.doc.GetSelectedFolder(), w.store.findFolder(PARENT_PAGER, 1));
+        QCOMPARE(w.models.GetSelectedFolder(), w.store.findFolder(PARENT_PAGER, 1));
         QCOMPARE(w.model()->rowCount(), 2);
         // The current row's message goes to the detail pane, header line first.
         w.list()->setCurrentIndex(w.model()->index(0, 0));
@@ -157,7 +160,7 @@ private Q_SLOTS:
         QCOMPARE(w.text(1), QStringLiteral("Inbox(1)"));
         QCOMPARE(w.model()->rowCount(), 0);
         QVERIFY(w.detail()->toPlainText().isEmpty());
-        QVERIFY(!w.doc.GetSelectedFolder());
+        QVERIFY(!w.models.GetSelectedFolder());
 
         // Deleting messages: the list, the detail pane and the count follow.
         for (const char* text : {"a", "b", "c"})
@@ -177,7 +180,7 @@ private Q_SLOTS:
         w.tree->RefreshPagerTree();
         QCOMPARE(w.column(2), texts("b"));
         w.tree->folderModel().reload();
-        QCOMPARE(w.doc.GetSelectedFolder(), w.store.findFolderById(21));
+        QCOMPARE(w.models.GetSelectedFolder(), w.store.findFolderById(21));
         QCOMPARE(w.column(2), texts("b"));
     }
 
@@ -238,7 +241,7 @@ private Q_SLOTS:
         QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, at.center());
         QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, at.center());
         QVERIFY(field->text().isEmpty() && w.list()->isVisible());
-        QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, 22);
+        QCOMPARE(w.models.GetSelectedFolder()->nFolderId, 22);
         QCOMPARE(w.model()->messageId(w.list()->currentIndex().row()), local);
 
         // Esc ends a search where it began.
@@ -247,7 +250,7 @@ private Q_SLOTS:
         QCOMPARE(found->rowCount(), 1);
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(field->text().isEmpty() && w.list()->isVisible());
-        QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, 21);
+        QCOMPARE(w.models.GetSelectedFolder()->nFolderId, 21);
 
         // Choosing a folder in the tree ends a search on that folder: a click on another
         // one, on the one shown, a right click that moves to another, or a move with the
@@ -256,7 +259,7 @@ private Q_SLOTS:
             QTest::keyClicks(field, QStringLiteral("noon"));
             how();
             QVERIFY(field->text().isEmpty() && w.list()->isVisible());
-            QCOMPARE(w.doc.GetSelectedFolder()->nFolderId, folderId);
+            QCOMPARE(w.models.GetSelectedFolder()->nFolderId, folderId);
         };
         const auto click = [&](qint32 folderId, Qt::MouseButton button) {
             return [&w, folderId, button] {
@@ -377,7 +380,7 @@ private Q_SLOTS:
 
         MessageRecord m;
         m.strText = "line one\r\nline two";
-        w.doc.ShowMessage(&m);
+        w.detail()->showMessage(&m);
         const QString shown = QStringLiteral("\nline one\nline two");
         QCOMPARE(w.detail()->toPlainText(), shown);
 
