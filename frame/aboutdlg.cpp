@@ -1,6 +1,7 @@
 #include "frame/aboutdlg.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +28,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     version->setText(versionText());
     label->setBuddy(version);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* box = new QDialogButtonBox(Qt::Vertical, this);
+    QPushButton* ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -36,7 +38,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     grid->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(label, 0, 1);
     grid->addWidget(version, 1, 1);
-    grid->addWidget(ok, 0, 2, Qt::AlignTop);
+    grid->addWidget(box, 0, 2, Qt::AlignTop);
     grid->setColumnStretch(1, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -1,6 +1,7 @@
 #include "frame/findpagerdlg.h"
 
 #include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -30,22 +31,18 @@ CFindPagerDlg::CFindPagerDlg(QWidget* parent, std::vector<devlink::PortCandidate
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ports"));
     m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * 64);
-    m_buttonUse = new QPushButton(QStringLiteral("Use"), this);
+    auto* buttons = new QDialogButtonBox(this);
+    m_buttonUse = buttons->addButton(QStringLiteral("Use"), QDialogButtonBox::AcceptRole);
     m_buttonUse->setObjectName(QStringLiteral("use"));
     m_buttonUse->setEnabled(false);
     m_buttonUse->setDefault(true);
-    m_buttonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_buttonCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     m_buttonCancel->setObjectName(QStringLiteral("cancel"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_buttonUse);
-    buttons->addWidget(m_buttonCancel);
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_status);
     column->addWidget(m_progress);
     column->addWidget(m_list);
-    column->addLayout(buttons);
+    column->addWidget(buttons);
 
     connect(&m_detector, &devlink::PortDetector::probing, this,
             [this](int index, int count, const QString& device) {

@@ -8,6 +8,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -78,20 +79,16 @@ CSettingsDlg::CSettingsDlg(qint32& nCommPort, QWidget* parent)
     grid->addWidget(m_checkPlugged, 2, 1, 1, 2);
     grid->setColumnStretch(1, 1);
 
-    m_buttonSet = new QPushButton(QStringLiteral("Set"), this);
+    auto* buttons = new QDialogButtonBox(this);
+    m_buttonSet = buttons->addButton(QStringLiteral("Set"), QDialogButtonBox::AcceptRole);
     m_buttonSet->setObjectName(QStringLiteral("set"));
     m_buttonSet->setDefault(true);
-    m_buttonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_buttonCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     m_buttonCancel->setObjectName(QStringLiteral("cancel"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_buttonSet);
-    buttons->addWidget(m_buttonCancel);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(group);
-    column->addLayout(buttons);
+    column->addWidget(buttons);
     column->setSizeConstraint(QLayout::SetMinimumSize);
 
     connect(m_buttonBrowse, &QToolButton::clicked, this, &CSettingsDlg::OnButtonBrowse);

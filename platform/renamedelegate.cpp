@@ -1,5 +1,7 @@
 #include "platform/renamedelegate.h"
 
+#include "platform/messageboxservice.h"
+
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QTimer>
@@ -33,6 +35,24 @@ void RenameDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
         if (at.isValid() && edited)
             edited(at, text);
     });
+}
+
+bool tellRefusedName(QWidget* parent, NameCheck check, const QString& shown,
+                     const RenameTexts& texts)
+{
+    switch (check) {
+    case NameCheck::Ok:
+    case NameCheck::Unchanged:
+        return false;
+    case NameCheck::Empty:
+        stop(parent, texts.empty, texts.emptyTitle);
+        return true;
+    case NameCheck::Exists:
+        stop(parent, shown + QStringLiteral(" - ReName Failed.\n") + texts.exists,
+             texts.existsTitle);
+        return true;
+    }
+    return false;
 }
 
 } // namespace platform

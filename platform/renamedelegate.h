@@ -5,6 +5,8 @@
 // editor's own commit (a message box opened while the editor is still up would take its focus
 // and commit it a second time). The folder tree of the messages and the Contacts tree share it.
 
+#include "platform/namecheck.h"
+
 #include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
 
@@ -32,5 +34,19 @@ private:
     Edited m_edited;
     int m_nMaxLength;
 };
+
+// What a tree tells when it refuses a name typed in place; each tree has its own words.
+struct RenameTexts
+{
+    QString empty;
+    QString emptyTitle;
+    QString exists; // after "<the item's name> - ReName Failed.\n"
+    QString existsTitle;
+};
+
+// Tells the user why the name was refused (Empty, Exists); shown: the item as the tree shows
+// it. Gives whether it was refused, so that the tree lets the name be typed again.
+bool tellRefusedName(QWidget* parent, NameCheck check, const QString& shown,
+                     const RenameTexts& texts);
 
 } // namespace platform

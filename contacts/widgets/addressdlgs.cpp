@@ -7,6 +7,7 @@
 #include "platform/messageboxservice.h"
 
 #include <QButtonGroup>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -19,12 +20,16 @@
 
 namespace {
 
-QHBoxLayout* buttonRow(QPushButton* confirm, QPushButton* cancel)
+// The confirming button (the default) and Cancel, which Enter never presses.
+QDialogButtonBox* buttonRow(QDialog* dialog, const QString& confirmText, QPushButton*& confirm)
 {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(confirm);
-    row->addWidget(cancel);
+    auto* row = new QDialogButtonBox(dialog);
+    confirm = row->addButton(confirmText, QDialogButtonBox::AcceptRole);
+    confirm->setDefault(true);
+    QPushButton* cancel = row->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setAutoDefault(false);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return row;
 }
 
@@ -42,18 +47,13 @@ CAddressEntryDlg::CAddressEntryDlg(QWidget* parent) : QDialog(parent)
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_pEdit);
 
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    QDialogButtonBox* buttons = buttonRow(this, QStringLiteral("OK"), m_pOk);
     m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setAutoDefault(false);
     connect(m_pOk, &QPushButton::clicked, this, &CAddressEntryDlg::OnOK);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(buttonRow(m_pOk, cancel));
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -122,19 +122,14 @@ CAddressPickerDlg::CAddressPickerDlg(const AddressBook* pager, QWidget* parent)
     }
     kindLayout->addStretch(1);
 
-    m_pSelect = new QPushButton(QStringLiteral("Select"), this);
+    QDialogButtonBox* buttons = buttonRow(this, QStringLiteral("Select"), m_pSelect);
     m_pSelect->setObjectName(QStringLiteral("select"));
-    m_pSelect->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setAutoDefault(false);
     connect(m_pSelect, &QPushButton::clicked, this, &CAddressPickerDlg::OnOK);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_List, 1);
     layout->addWidget(kindBox);
-    layout->addLayout(buttonRow(m_pSelect, cancel));
+    layout->addWidget(buttons);
 }
 
 CAddressPickerDlg::~CAddressPickerDlg() = default;

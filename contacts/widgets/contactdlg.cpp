@@ -3,6 +3,7 @@
 #include "contacts/widgets/byteedit.h"
 #include "platform/messageboxservice.h"
 
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -171,10 +172,11 @@ CContactDlg::CContactDlg(QWidget* parent) : QDialog(parent)
     frameLayout->addLayout(grid);
 
     // Neither button is the default: Enter walks the fields and presses only a focused
-    // button.
-    m_pAdd = new QPushButton(QStringLiteral("Add"), this);
+    // button. Add is not the box's accept button: the box would make that the default.
+    auto* buttons = new QDialogButtonBox(this);
+    m_pAdd = buttons->addButton(QStringLiteral("Add"), QDialogButtonBox::ActionRole);
     m_pAdd->setObjectName(QStringLiteral("add"));
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_pCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     m_pCancel->setObjectName(QStringLiteral("cancel"));
     for (QPushButton* button : {m_pAdd, m_pCancel}) {
         button->setAutoDefault(false);
@@ -183,14 +185,9 @@ CContactDlg::CContactDlg(QWidget* parent) : QDialog(parent)
     connect(m_pAdd, &QPushButton::clicked, this, &CContactDlg::OnOK);
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_pAdd);
-    buttons->addWidget(m_pCancel);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     QWidget* previous = nullptr;

@@ -5,11 +5,21 @@
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 #include "platform/newfoldername.h"
+#include "platform/renamedelegate.h"
 
 #include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace {
+
+const platform::RenameTexts kRenameTexts{
+    QStringLiteral("You Must Input GropName."), QStringLiteral("Group Name"),
+    QStringLiteral("Existed GroupName.\nYou Must Input the Different GroupName."),
+    QStringLiteral("Group ReName Failed ")};
+
+} // namespace
 
 CGroupDlg& GroupCommands::groupDlg()
 {
@@ -130,23 +140,19 @@ GroupCommands::Rename GroupCommands::endRename(qint32 id, const QString& text)
     if (!group)
         return Rename::Unchanged;
     const QString old = platform::toDisplay(group->strName);
-    if (text == old)
-        return Rename::Unchanged;
-    if (text.isEmpty()) {
-        platform::stop(parentWidget(), QStringLiteral("You Must Input GropName."),
-                       QStringLiteral("Group Name"));
-        return Rename::Refused;
-    }
     // Names are told apart among the groups beside it in the tree.
-    for (const auto& other : book().m_GroupList) {
-        if (other->nParent == group->nParent && platform::toDisplay(other->strName) == text) {
-            platform::stop(parentWidget(),
-                           old + QStringLiteral(" - ReName Failed.\nExisted GroupName.\n"
-                                                "You Must Input the Different GroupName."),
-                           QStringLiteral("Group ReName Failed "));
-            return Rename::Refused;
-        }
-    }
+    const platform::NameCheck check =
+        platform::checkNewName(old, text, [this, group](const QString& name) {
+            for (const auto& other : book().m_GroupList) {
+                if (other->nParent == group->nParent && platform::toDisplay(other->strName) == name)
+                    return true;
+            }
+            return false;
+        });
+    if (platform::tellRefusedName(parentWidget(), check, old, kRenameTexts))
+        return Rename::Refused;
+    if (check != platform::NameCheck::Ok)
+        return Rename::Unchanged;
     rename(id, platform::fromDisplay(text));
     return Rename::Done;
 }

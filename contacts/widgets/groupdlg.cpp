@@ -6,6 +6,7 @@
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -70,22 +71,20 @@ CGroupDlg::CGroupDlg(QWidget* parent) : QDialog(parent)
     });
 
     // Enter anywhere confirms, as in any dialog.
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    auto* buttons = new QDialogButtonBox(this);
+    m_pOk = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     m_pOk->setObjectName(QStringLiteral("ok"));
     m_pOk->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    QPushButton* cancel =
+        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(m_pOk, &QPushButton::clicked, this, &CGroupDlg::OnOK);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_pOk);
-    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(nameRow);
     layout->addWidget(m_List, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 }
 
 CGroupDlg::~CGroupDlg() = default;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -242,16 +243,16 @@ FolderTreeModel::NameCheck FolderTreeModel::checkName(const QModelIndex& index,
         return NameCheck::Unchanged;
     // Names are compared as the records hold them, without the counts the rows show: two
     // siblings with the same name and different counts would still be two of one name.
-    const std::string name = platform::fromDisplay(text);
-    if (nodeOf(index)->record->strName == name)
-        return NameCheck::Unchanged;
-    if (name.empty())
-        return NameCheck::Empty;
-    for (const auto& sibling : nodeOf(index)->parent->children) {
-        if (sibling->record->strName == name)
-            return NameCheck::Exists;
-    }
-    return NameCheck::Ok;
+    const Node* node = nodeOf(index);
+    const std::string typed = platform::fromDisplay(text);
+    return platform::checkNewName(std::string_view(node->record->strName), std::string_view(typed),
+                                  [node](std::string_view name) {
+                                      for (const auto& sibling : node->parent->children) {
+                                          if (sibling->record->strName == name)
+                                              return true;
+                                      }
+                                      return false;
+                                  });
 }
 
 bool FolderTreeModel::renameFolder(const QModelIndex& index, const QString& text)

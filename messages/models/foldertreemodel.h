@@ -6,6 +6,8 @@
 // user sees. Local folders take drops of messages dragged out of the message list; what a
 // drop does is asked of the store.
 
+#include "platform/namecheck.h"
+
 #include <QAbstractItemModel>
 #include <QIcon>
 
@@ -54,13 +56,7 @@ public:
     // Deletes a local folder with its subfolders and all their messages.
     bool removeFolder(const QModelIndex& index);
 
-    enum class NameCheck
-    {
-        Ok,
-        Unchanged,
-        Empty,
-        Exists, // a sibling has this name
-    };
+    using NameCheck = platform::NameCheck;
     // Whether a local folder may take this text as its name (as the record will hold it),
     // against its own name and its siblings' names, without their counts.
     NameCheck checkName(const QModelIndex& index, const QString& text) const;

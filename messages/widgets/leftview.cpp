@@ -19,6 +19,11 @@
 
 namespace {
 
+const platform::RenameTexts kRenameTexts{
+    QStringLiteral("You Must Input FolderName."), QStringLiteral("Folder Name"),
+    QStringLiteral("Existed Folder Name.\nYou Must Input the Different FolderName."),
+    QStringLiteral("Folder ReName Failed ")};
+
 // A closed folder that shows open while its row is selected.
 QIcon folderIcon(const QStyle* style)
 {
@@ -280,25 +285,13 @@ void CLeftView::OnFolderReName()
 
 bool CLeftView::endLabelEdit(const QModelIndex& index, const QString& newText)
 {
-    switch (m_model.checkName(index, newText)) {
-    case FolderTreeModel::NameCheck::Unchanged:
-        return false;
-    case FolderTreeModel::NameCheck::Empty:
-        platform::stop(this, QStringLiteral("You Must Input FolderName."),
-                       QStringLiteral("Folder Name"));
+    const FolderTreeModel::NameCheck check = m_model.checkName(index, newText);
+    if (platform::tellRefusedName(this, check, m_model.data(index).toString(), kRenameTexts)) {
         restartLabelEdit(index);
         return false;
-    case FolderTreeModel::NameCheck::Exists:
-        platform::stop(this,
-                       m_model.data(index).toString() + QStringLiteral(" - ReName Failed.\n") +
-                           QStringLiteral("Existed Folder Name.\n") +
-                           QStringLiteral("You Must Input the Different FolderName."),
-                       QStringLiteral("Folder ReName Failed "));
-        restartLabelEdit(index);
-        return false;
-    case FolderTreeModel::NameCheck::Ok:
-        break;
     }
+    if (check != FolderTreeModel::NameCheck::Ok)
+        return false;
     return m_model.renameFolder(index, newText);
 }
 
