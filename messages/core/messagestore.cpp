@@ -188,37 +188,36 @@ void MessageStore::TakeDownloadedMessages(const std::vector<DeviceMessage>& mess
 
 // --- lookups ------------------------------------------------------------------------------
 
-MessageRecord* MessageStore::findFolder(qint32 parentId, qint32 folderId)
+template <typename Match> MessageRecord* MessageStore::findNumbered(qint32 number, Match match)
 {
-    if (folderId < 1)
+    if (number < 1)
         return nullptr;
     for (MessageRecord& r : m_records) {
-        if (r.nKind == KIND_FOLDER && r.nParentId == parentId && r.nFolderId == folderId)
+        if (match(r))
             return &r;
     }
     return nullptr;
+}
+
+MessageRecord* MessageStore::findFolder(qint32 parentId, qint32 folderId)
+{
+    return findNumbered(folderId, [&](const MessageRecord& r) {
+        return r.nKind == KIND_FOLDER && r.nParentId == parentId && r.nFolderId == folderId;
+    });
 }
 
 MessageRecord* MessageStore::findFolderById(qint32 folderId)
 {
-    if (folderId < 1)
-        return nullptr;
-    for (MessageRecord& r : m_records) {
-        if (r.nKind == KIND_FOLDER && r.nFolderId == folderId)
-            return &r;
-    }
-    return nullptr;
+    return findNumbered(folderId, [&](const MessageRecord& r) {
+        return r.nKind == KIND_FOLDER && r.nFolderId == folderId;
+    });
 }
 
 MessageRecord* MessageStore::findMessage(qint32 messageId)
 {
-    if (messageId < 1)
-        return nullptr;
-    for (MessageRecord& r : m_records) {
-        if (r.nKind == KIND_MESSAGE && r.nMessageId == messageId)
-            return &r;
-    }
-    return nullptr;
+    return findNumbered(messageId, [&](const MessageRecord& r) {
+        return r.nKind == KIND_MESSAGE && r.nMessageId == messageId;
+    });
 }
 
 std::vector<MessageRecord*> MessageStore::folderMessages(const MessageRecord& folder)

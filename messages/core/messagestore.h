@@ -97,6 +97,10 @@ public:
     void RaiseCountersAboveRecords();
 
 private:
+    // The first record that match accepts, or null when number (the one looked for) is
+    // not 1 or more.
+    template <typename Match> MessageRecord* findNumbered(qint32 number, Match match);
+
     RecordList m_records;
     StoreCounters m_counters;
 };
