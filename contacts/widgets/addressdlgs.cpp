@@ -80,22 +80,30 @@ void CAddressEntryDlg::OnOK()
     accept();
 }
 
+QTreeWidget* makeAddressList(QWidget* parent, const QString& objectName,
+                             const QStringList& headers)
+{
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(objectName);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setAlternatingRowColors(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setHeaderLabels(headers);
+    return list;
+}
+
 CAddressPickerDlg::CAddressPickerDlg(const AddressBook* pager, QWidget* parent)
     : QDialog(parent), m_pPager(pager)
 {
     setWindowTitle(QStringLiteral("Address"));
 
-    m_List = new QTreeWidget(this);
-    m_List->setObjectName(QStringLiteral("contacts"));
-    m_List->setRootIsDecorated(false);
-    m_List->setItemsExpandable(false);
-    m_List->setUniformRowHeights(true);
-    m_List->setAllColumnsShowFocus(true);
-    m_List->setAlternatingRowColors(true);
-    m_List->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_List->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_List->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("E-Mail"),
-                             QStringLiteral("E-Mail2"), QStringLiteral("Wireless")});
+    m_List = makeAddressList(this, QStringLiteral("contacts"),
+                             {QStringLiteral("Name"), QStringLiteral("E-Mail"),
+                              QStringLiteral("E-Mail2"), QStringLiteral("Wireless")});
     // The widths the list was drawn for, widened where the font needs more.
     const int average = m_List->fontMetrics().averageCharWidth();
     const int widths[] = {std::max(100, average * 22), std::max(150, average * 28),

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <QStringList>
+
 #include <string>
 
 class AddressBook;
@@ -13,6 +15,11 @@ class QButtonGroup;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+
+// A flat list of whole rows, one selected at a time, as the address dialogs and the Group
+// dialog show their addresses.
+QTreeWidget* makeAddressList(QWidget* parent, const QString& objectName,
+                             const QStringList& headers);
 
 inline constexpr const char* kInputAddress = "Input Address";
 inline constexpr const char* kNewEmailAddress = "New Email Address";

@@ -47,16 +47,8 @@ CGroupDlg::CGroupDlg(QWidget* parent) : QDialog(parent)
     nameRow->addWidget(nameLabel);
     nameRow->addWidget(m_pName, 1);
 
-    m_List = new QTreeWidget(this);
-    m_List->setObjectName(QStringLiteral("members"));
-    m_List->setRootIsDecorated(false);
-    m_List->setItemsExpandable(false);
-    m_List->setUniformRowHeights(true);
-    m_List->setAllColumnsShowFocus(true);
-    m_List->setAlternatingRowColors(true);
-    m_List->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_List->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_List->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Entries")});
+    m_List = makeAddressList(this, QStringLiteral("members"),
+                             {QStringLiteral("Name"), QStringLiteral("Entries")});
     // The kind column as wide as its longest text needs; the addresses take the rest.
     const QFontMetrics metrics = m_List->fontMetrics();
     m_List->setColumnWidth(ColKind,
