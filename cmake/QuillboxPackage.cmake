@@ -25,5 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUILLBOX_HOMEPAGE})
 # The libraries the programs link (Qt 6, the C++ runtime, and libfec0 for the device link's
 # Reed-Solomon parity), with their versions, come from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own translations give the standard dialogs' buttons in the program's language; without
+# them those stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 include(CPack)

@@ -37,6 +37,10 @@ function(quillbox_core_library name)
   target_link_libraries(${name} PUBLIC Qt6::Core quillbox_options ${ARG_LINKS})
 endfunction()
 
+# The tests compare the program's English texts: they run in English, whatever the language
+# of the machine's desktop.
+set(QUILLBOX_TEST_LANGUAGE "LANGUAGE=en;LC_ALL=C.UTF-8;LANG=C.UTF-8")
+
 # quillbox_test(NAME SOURCES... LINKS ...): a Qt Test executable run by ctest.
 function(quillbox_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
@@ -46,7 +50,7 @@ function(quillbox_test name)
     QUILLBOX_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;${QUILLBOX_TEST_LANGUAGE}"
     TIMEOUT 300)
 endfunction()
 

@@ -9,6 +9,9 @@ packages=(
   libbenchmark-dev nlohmann-json3-dev
   # The Reed–Solomon codec of the device link's frames.
   libfec-dev
+  # The translations: lupdate, lrelease and lconvert, their CMake side, and Qt's own
+  # translations of its standard dialogs.
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   xvfb xauth
   # The package and its checks: dpkg-shlibdeps (dpkg-dev, file) computes its dependencies;
   # the desktop entry, the AppStream metadata and the manual pages are validated.
