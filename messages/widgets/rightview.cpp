@@ -31,7 +31,10 @@ CRightView::CRightView(MessageModels& models, QWidget* parent)
     layout->addWidget(m_pSplitter);
 
     m_pSearchField->setObjectName(QStringLiteral("messageSearch"));
-    m_pSearchField->setPlaceholderText(QStringLiteral("Search all folders (Ctrl+F)"));
+    m_pSearchField->setPlaceholderText(tr("Search all folders (Ctrl+F)"));
+    m_pSearchField->setAccessibleName(tr("Search all folders"));
+    m_pSearchField->setAccessibleDescription(
+        tr("Words to find in the messages of every folder; Esc ends the search"));
     m_pSearchField->setClearButtonEnabled(true);
     m_pSearchField->installEventFilter(this);
     connect(m_pSearchField, &QLineEdit::textChanged, this, &CRightView::searchTextChanged);
