@@ -371,9 +371,11 @@ QVariant FolderTreeModel::data(const QModelIndex& index, int role) const
             "messages::folders", node->rootId == PARENT_PAGER ? kPagerRootName : kLocalRootName);
     case Qt::AccessibleDescriptionRole:
         // The count in the row's text is a bare number in brackets.
-        if (node->record)
-            return tr("%n messages", nullptr, node->record->nCount);
-        return {};
+        if (!node->record)
+            return {};
+        if (node->record->nCount == 1)
+            return tr("1 message");
+        return tr("%n messages", nullptr, node->record->nCount);
     case Qt::EditRole:
         // The editor opens on the bare name: the count is no part of it.
         if (node->record)

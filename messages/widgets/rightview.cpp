@@ -70,6 +70,10 @@ CRightView::CRightView(MessageModels& models, QWidget* parent)
     m_pSplitter->setStretchFactor(0, 0);
     m_pSplitter->setStretchFactor(1, 1);
     m_pSplitter->setSizes({100, 300});
+    // Top to bottom: the results stand where the list stands, above the detail pane.
+    setTabOrder(m_pSearchField, m_pListView);
+    setTabOrder(m_pListView, m_pSearchView);
+    setTabOrder(m_pSearchView, m_pDetailView);
 }
 
 CRightView::~CRightView() = default;
