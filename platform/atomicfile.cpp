@@ -2,6 +2,7 @@
 
 #include "platform/inputfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
@@ -122,7 +123,8 @@ bool writeFileAtomically(const QString& path, const FileWriter& writer, QString*
     if (!sink.drain())
         return fail(file, sink.errorString());
     if (!made)
-        return fail(file, QStringLiteral("the contents could not be made"));
+        return fail(
+            file, QCoreApplication::translate("platform::files", "the contents could not be made"));
     // The save file syncs too but ignores a failure; a sync that fails here (a disk that
     // could not take the data after all) must not pass for a good write. A file system
     // that cannot sync at all is not an error.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -66,8 +67,9 @@ public:
                     // The caller opens the name itself and tells why it could not.
                 } else if (!found) {
                     showMessage(this,
-                                QStringLiteral("%1\nFile not found.\nCheck the file name and "
-                                               "try again.")
+                                QCoreApplication::translate("platform::filedialog",
+                                                            "%1\nFile not found.\nCheck the file "
+                                                            "name and try again.")
                                     .arg(QDir::toNativeSeparators(path)),
                                 windowTitle(), MessageButtons::Ok, MessageIcon::Warning);
                     return;
@@ -77,9 +79,11 @@ public:
             } else if (acceptMode() == AcceptSave && m_overwritePrompt && QFileInfo::exists(path)) {
                 const MessageAnswer answer = showMessage(
                     this,
-                    QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                    QCoreApplication::translate("platform::filedialog",
+                                                "%1 already exists.\nDo you want to replace it?")
                         .arg(QDir::toNativeSeparators(path)),
-                    QStringLiteral("Confirm Save As"), MessageButtons::YesNo, MessageIcon::Warning);
+                    QCoreApplication::translate("platform::filedialog", "Confirm Save As"),
+                    MessageButtons::YesNo, MessageIcon::Warning);
                 if (answer != MessageAnswer::Yes)
                     return;
             }
@@ -143,8 +147,8 @@ std::unique_ptr<QFileDialog> QtFileDialogService::createFileDialog(QWidget* pare
     dialog->setFileMode(save || !request.mustExist ? QFileDialog::AnyFile
                                                    : QFileDialog::ExistingFile);
     dialog->setWindowTitle(!request.title.isEmpty() ? request.title
-                           : save                   ? QStringLiteral("Save As")
-                                                    : QStringLiteral("Open"));
+                           : save ? QCoreApplication::translate("platform::filedialog", "Save As")
+                                  : QCoreApplication::translate("platform::filedialog", "Open"));
     const QStringList filters = toNameFilters(request.filter);
     if (!filters.isEmpty())
         dialog->setNameFilters(filters);

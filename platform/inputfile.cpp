@@ -1,5 +1,6 @@
 #include "platform/inputfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -17,14 +18,14 @@ QString kindProblem(const struct stat& info)
     if (S_ISREG(info.st_mode))
         return {};
     if (S_ISDIR(info.st_mode))
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("platform::files", "it is a folder");
     if (S_ISFIFO(info.st_mode))
-        return QStringLiteral("it is a pipe, not a file");
+        return QCoreApplication::translate("platform::files", "it is a pipe, not a file");
     if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        return QStringLiteral("it is a device, not a file");
+        return QCoreApplication::translate("platform::files", "it is a device, not a file");
     if (S_ISSOCK(info.st_mode))
-        return QStringLiteral("it is a socket, not a file");
-    return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("platform::files", "it is a socket, not a file");
+    return QCoreApplication::translate("platform::files", "it is not a regular file");
 }
 
 } // namespace
@@ -37,7 +38,9 @@ QString checkInputFile(const QString& path, qint64 maxBytes)
     if (QString why = kindProblem(info); !why.isEmpty())
         return why;
     if (maxBytes >= 0 && info.st_size > maxBytes)
-        return QStringLiteral("it is %1 bytes long, more than the %2 MB that are read at most")
+        return QCoreApplication::translate(
+                   "platform::files",
+                   "it is %1 bytes long, more than the %2 MB that are read at most")
             .arg(info.st_size)
             .arg(maxBytes >> 20);
     // Read permission is checked by opening; a folder that can be listed but a file that

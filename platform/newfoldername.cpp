@@ -2,9 +2,8 @@
 
 namespace platform {
 
-std::string newFolderName(std::span<const std::string> siblingNames)
+std::string newFolderName(std::span<const std::string> siblingNames, const std::string& base)
 {
-    const std::string base = "New Folder";
     std::string name = base;
     int counter = 0;
     for (const std::string& sibling : siblingNames) {

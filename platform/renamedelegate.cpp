@@ -2,6 +2,7 @@
 
 #include "platform/messageboxservice.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QTimer>
@@ -48,7 +49,10 @@ bool tellRefusedName(QWidget* parent, NameCheck check, const QString& shown,
         stop(parent, texts.empty, texts.emptyTitle);
         return true;
     case NameCheck::Exists:
-        stop(parent, shown + QStringLiteral(" - ReName Failed.\n") + texts.exists,
+        //: %1 is the item's name as the tree shows it, %2 the tree's own reason and advice.
+        stop(parent,
+             QCoreApplication::translate("platform::rename", "%1 - ReName Failed.\n%2")
+                 .arg(shown, texts.exists),
              texts.existsTitle);
         return true;
     }

@@ -3,6 +3,7 @@
 #include "platform/atomicfile.h"
 #include "platform/inputfile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -232,10 +233,12 @@ ReadResult readAll(Reader& in, RecordList& records)
             break;
         if (!in.refill(0)) {
             result.errorOffset = in.offset();
-            result.error = QStringLiteral("The folder database is cut short: the file ends at "
-                                          "byte %1, inside its header (at byte %2).")
-                               .arg(in.endOffset())
-                               .arg(in.offset());
+            result.error =
+                QCoreApplication::translate("messages::folderdb",
+                                            "The folder database is cut short: the file ends at "
+                                            "byte %1, inside its header (at byte %2).")
+                    .arg(in.endOffset())
+                    .arg(in.offset());
             return result;
         }
     }
@@ -257,32 +260,38 @@ ReadResult readAll(Reader& in, RecordList& records)
         records.pop_back();
         result.errorOffset = in.offset();
         const QString where =
-            QStringLiteral("record %1 of %2 (starting at byte %3), field %4 at byte %5")
+            QCoreApplication::translate(
+                "messages::folderdb", "record %1 of %2 (starting at byte %3), field %4 at byte %5")
                 .arg(i + 1)
                 .arg(count)
                 .arg(start)
                 .arg(QLatin1String(kFieldNames[field]))
                 .arg(in.offset());
         if (s == Status::Short) {
-            result.error = QStringLiteral("The folder database is cut short: the file ends at "
-                                          "byte %1, inside %2. The %3 records before it were read.")
+            result.error = QCoreApplication::translate(
+                               "messages::folderdb",
+                               "The folder database is cut short: the file ends at byte %1, "
+                               "inside %2. The %n records before it were read.",
+                               nullptr, i)
                                .arg(in.endOffset())
-                               .arg(where)
-                               .arg(i);
+                               .arg(where);
         } else if (s == Status::PastEnd) {
-            result.error = QStringLiteral("The folder database is damaged or cut short: %1 "
-                                          "claims %2 bytes, but the file ends at byte %3. The %4 "
-                                          "records before it were read.")
+            result.error = QCoreApplication::translate(
+                               "messages::folderdb",
+                               "The folder database is damaged or cut short: %1 claims %2 "
+                               "bytes, but the file ends at byte %3. The %n records before it "
+                               "were read.",
+                               nullptr, i)
                                .arg(where)
                                .arg(claimed)
-                               .arg(in.fileEnd())
-                               .arg(i);
+                               .arg(in.fileEnd());
         } else {
-            result.error =
-                QStringLiteral("The folder database is damaged: %1 has a length "
-                               "this file cannot hold. The %2 records before it were read.")
-                    .arg(where)
-                    .arg(i);
+            result.error = QCoreApplication::translate(
+                               "messages::folderdb",
+                               "The folder database is damaged: %1 has a length this file "
+                               "cannot hold. The %n records before it were read.",
+                               nullptr, i)
+                               .arg(where);
         }
         return result;
     }
@@ -409,7 +418,8 @@ ReadResult readFile(const QString& path, RecordList& records)
     records.clear();
     auto unreadable = [&](const QString& why) {
         result.unreadable = true;
-        result.error = QStringLiteral("The folder database %1 cannot be read: %2")
+        result.error = QCoreApplication::translate("messages::folderdb",
+                                                   "The folder database %1 cannot be read: %2")
                            .arg(QDir::toNativeSeparators(path), why);
         return result;
     };
@@ -429,10 +439,12 @@ ReadResult readFile(const QString& path, RecordList& records)
     if (in.ioFailed()) {
         result.ok = false;
         result.unreadable = true;
-        result.error = QStringLiteral("The folder database %1 cannot be read past byte %2: %3")
-                           .arg(QDir::toNativeSeparators(path))
-                           .arg(in.endOffset())
-                           .arg(file.errorString());
+        result.error =
+            QCoreApplication::translate("messages::folderdb",
+                                        "The folder database %1 cannot be read past byte %2: %3")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(in.endOffset())
+                .arg(file.errorString());
     }
     return result;
 }
@@ -454,7 +466,8 @@ bool writeFile(const QString& path, quint32 header, const RecordList& records, Q
 {
     auto fail = [&](const QString& why) {
         if (error) {
-            *error = QStringLiteral("The folder database %1 could not be written: %2")
+            *error = QCoreApplication::translate("messages::folderdb",
+                                                 "The folder database %1 could not be written: %2")
                          .arg(QDir::toNativeSeparators(path), why);
         }
         return false;
@@ -463,7 +476,8 @@ bool writeFile(const QString& path, quint32 header, const RecordList& records, Q
     if (filter.keep)
         count = static_cast<size_t>(std::count_if(records.begin(), records.end(), filter.keep));
     if (count > size_t(std::numeric_limits<qint32>::max()))
-        return fail(QStringLiteral("there are more records than the file format allows."));
+        return fail(QCoreApplication::translate(
+            "messages::folderdb", "there are more records than the file format allows."));
 
     // The old file stays whole until the new one is complete on disk.
     QString why;
@@ -511,7 +525,9 @@ QString setAside(const QString& path, QString* error)
     QFile file(path);
     if (!file.rename(target)) {
         if (error) {
-            *error = QStringLiteral("The damaged folder database %1 could not be moved aside: %2")
+            *error = QCoreApplication::translate(
+                         "messages::folderdb",
+                         "The damaged folder database %1 could not be moved aside: %2")
                          .arg(QDir::toNativeSeparators(path), file.errorString());
         }
         return {};

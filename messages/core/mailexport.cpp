@@ -2,6 +2,7 @@
 
 #include "platform/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QIODevice>
 
@@ -345,7 +346,8 @@ bool writeFile(const QString& path, Format format, std::span<const MessageRecord
     if (platform::writeFileAtomically(path, writer, &why))
         return true;
     if (error) {
-        *error = QStringLiteral("The export file %1 could not be written: %2")
+        *error = QCoreApplication::translate("messages::export",
+                                             "The export file %1 could not be written: %2")
                      .arg(QDir::toNativeSeparators(path), why);
     }
     return false;

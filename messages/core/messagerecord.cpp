@@ -1,9 +1,23 @@
 #include "messages/core/messagerecord.h"
 
+#include <QtGlobal>
+
+// Stored, searched and exported as they are; the tree shows them in the user's language.
 const std::array<const char*, PAGER_FOLDER_COUNT> kPagerFolderNames = {
-    "Inbox",      "Outbox",     "Drafts",     "Folder1",    "Folder2",
-    "Folder3",    "News/Info1", "News/Info2", "News/Info3", "News/Info4",
-    "News/Info5", "News/Info6", "News/Info7", "News/Info8",
+    QT_TRANSLATE_NOOP("messages::folders", "Inbox"),
+    QT_TRANSLATE_NOOP("messages::folders", "Outbox"),
+    QT_TRANSLATE_NOOP("messages::folders", "Drafts"),
+    QT_TRANSLATE_NOOP("messages::folders", "Folder1"),
+    QT_TRANSLATE_NOOP("messages::folders", "Folder2"),
+    QT_TRANSLATE_NOOP("messages::folders", "Folder3"),
+    QT_TRANSLATE_NOOP("messages::folders", "News/Info1"),
+    QT_TRANSLATE_NOOP("messages::folders", "News/Info2"),
+    QT_TRANSLATE_NOOP("messages::folders", "News/Info3"),
+    QT_TRANSLATE_NOOP("messages::folders", "News/Info4"),
+    QT_TRANSLATE_NOOP("messages::folders", "News/Info5"),
+    QT_TRANSLATE_NOOP("messages::folders", "News/Info6"),
+    QT_TRANSLATE_NOOP("messages::folders", "News/Info7"),
+    QT_TRANSLATE_NOOP("messages::folders", "News/Info8"),
 };
 
 const std::array<const char*, 5> kDefaultLocalFolderNames = {

@@ -254,9 +254,10 @@ bool MessageStore::isPagerFolderId(qint32 folderId) const
 
 // --- folders ------------------------------------------------------------------------------
 
-std::string MessageStore::NewFolderName(std::span<const std::string> siblingTexts)
+std::string MessageStore::NewFolderName(std::span<const std::string> siblingTexts,
+                                        const std::string& base)
 {
-    return platform::newFolderName(siblingTexts);
+    return platform::newFolderName(siblingTexts, base);
 }
 
 MessageRecord& MessageStore::InsertFolder(std::string_view name, std::string_view parentName,

@@ -54,7 +54,9 @@ public:
 
     // --- folders ----------------------------------------------------------------------
     // "New Folder", then "New Folder-1", ... : one pass over the sibling texts as shown.
-    static std::string NewFolderName(std::span<const std::string> siblingTexts);
+    // base: the name in the user's language, which the new folder keeps as its own.
+    static std::string NewFolderName(std::span<const std::string> siblingTexts,
+                                     const std::string& base = "New Folder");
     // Appends a local folder numbered nextFolderId (which then goes up by one).
     MessageRecord& InsertFolder(std::string_view name, std::string_view parentName,
                                 qint32 parentId);

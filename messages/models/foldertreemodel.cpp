@@ -5,6 +5,7 @@
 #include "messages/models/messagedrag.h"
 #include "platform/bytes.h"
 
+#include <QCoreApplication>
 #include <QMimeData>
 
 #include <algorithm>
@@ -13,10 +14,60 @@
 #include <unordered_map>
 #include <unordered_set>
 
+namespace {
+
+// The roots are no records: their names are the model's own, stored and written as they are.
+const char* const kPagerRootName = QT_TRANSLATE_NOOP("messages::folders", "Messages");
+const char* const kLocalRootName = QT_TRANSLATE_NOOP("messages::folders", "LocalFolder");
+
+QString translatedName(std::string_view name)
+{
+    return QCoreApplication::translate("messages::folders", std::string(name).c_str());
+}
+
+// A pager folder's name is translated only while it is one of the fixed names: a pager that
+// names its folders otherwise shows its own names.
+QString pagerFolderDisplayName(std::string_view name)
+{
+    for (const char* fixed : kPagerFolderNames) {
+        if (name == fixed)
+            return translatedName(name);
+    }
+    return platform::toDisplay(name);
+}
+
+} // namespace
+
 QString folderItemText(const MessageRecord& folder)
 {
     return platform::toDisplay(folder.strName) + QLatin1Char('(') + QString::number(folder.nCount) +
            QLatin1Char(')');
+}
+
+QString folderDisplayName(const MessageRecord& folder)
+{
+    if (folder.nParentId == PARENT_PAGER)
+        return pagerFolderDisplayName(std::string_view(folder.strName));
+    return platform::toDisplay(folder.strName);
+}
+
+QString folderDisplayPath(std::string_view path)
+{
+    const auto underRoot = [path](std::string_view root) {
+        return path == root ||
+               (path.starts_with(root) && path.substr(root.size()).starts_with('/'));
+    };
+    if (underRoot(archive::kPagerRootText)) {
+        QString shown = translatedName(archive::kPagerRootText);
+        if (path.size() > archive::kPagerRootText.size())
+            shown += QLatin1Char('/') +
+                     pagerFolderDisplayName(path.substr(archive::kPagerRootText.size() + 1));
+        return shown;
+    }
+    if (underRoot(archive::kLocalRootText))
+        return translatedName(archive::kLocalRootText) +
+               platform::toDisplay(path.substr(archive::kLocalRootText.size()));
+    return platform::toDisplay(path);
 }
 
 // A row of the tree: a root (no record) or a folder record, which the store's list keeps at
@@ -190,9 +241,13 @@ QModelIndex FolderTreeModel::insertFolder(const QModelIndex& parent)
     std::vector<std::string> siblings;
     for (const auto& child : node->children)
         siblings.push_back(child->record->strName.str());
-    const std::string name = MessageStore::NewFolderName(siblings);
-    // A folder's parent name is its parent's text as shown.
-    const std::string parentName = platform::fromDisplay(data(parent).toString());
+    // The new folder is the user's from now on: it keeps the name in the user's language.
+    const std::string name =
+        MessageStore::NewFolderName(siblings, platform::fromDisplay(tr("New Folder")));
+    // A folder's parent name is its parent's text as the records hold it, never translated.
+    const std::string parentName = node->record
+                                       ? platform::fromDisplay(folderItemText(*node->record))
+                                       : std::string(archive::kLocalRootText);
     const int row = static_cast<int>(node->children.size());
     beginInsertRows(parent, row, row);
     node->add(&m_store.InsertFolder(name, parentName, node->folderId()));
@@ -310,9 +365,17 @@ QVariant FolderTreeModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         if (node->record)
-            return folderItemText(*node->record);
-        return node->rootId == PARENT_PAGER ? QStringLiteral("Messages")
-                                            : QStringLiteral("LocalFolder");
+            return folderDisplayName(*node->record) + QLatin1Char('(') +
+                   QString::number(node->record->nCount) + QLatin1Char(')');
+        return QCoreApplication::translate(
+            "messages::folders", node->rootId == PARENT_PAGER ? kPagerRootName : kLocalRootName);
+    case Qt::AccessibleDescriptionRole:
+        // The count in the row's text is a bare number in brackets.
+        if (!node->record)
+            return {};
+        if (node->record->nCount == 1)
+            return tr("1 message");
+        return tr("%n messages", nullptr, node->record->nCount);
     case Qt::EditRole:
         // The editor opens on the bare name: the count is no part of it.
         if (node->record)

@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class MessageStore;
@@ -103,5 +104,10 @@ private:
     QIcon m_folderIcon;
 };
 
-// "name(count)": how a folder is shown in the tree.
+// "name(count)" as the records hold it: what a new subfolder keeps as its parent's name.
 QString folderItemText(const MessageRecord& folder);
+// A folder's name as the user reads it: the pager's fixed folder names and the tree's two
+// roots in the user's language, every other name (the user's own) as it is.
+QString folderDisplayName(const MessageRecord& folder);
+// A folder's path as the archive writes it ("Messages/Inbox"), as the user reads it.
+QString folderDisplayPath(std::string_view path);

@@ -1,6 +1,7 @@
 #include "messages/models/searchresultsmodel.h"
 
 #include "messages/core/messagestore.h"
+#include "messages/models/foldertreemodel.h"
 #include "messages/models/messagedrag.h"
 #include "platform/bytes.h"
 
@@ -158,7 +159,7 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const
         case ColumnDate:
             return platform::toDisplay(m.strDate);
         case ColumnFolder:
-            return platform::toDisplay(m_paths->pathOf(m));
+            return folderDisplayPath(m_paths->pathOf(m));
         default:
             break;
         }

@@ -5,6 +5,7 @@
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 bool ExportMessages(QWidget* parent, const RecordList& records,
@@ -12,16 +13,21 @@ bool ExportMessages(QWidget* parent, const RecordList& records,
 {
     platform::FileDialogRequest request;
     request.mode = platform::FileDialogMode::Save;
-    request.filter = QStringLiteral("Mail Folder( *.mbox )|*.mbox|CSV File( *.csv )|*.csv||");
+    // Only the descriptions are the user's to read; the patterns stay.
+    request.filter = QCoreApplication::translate("messages::export", "Mail Folder( *.mbox )") +
+                     QStringLiteral("|*.mbox|") +
+                     QCoreApplication::translate("messages::export", "CSV File( *.csv )") +
+                     QStringLiteral("|*.csv||");
     request.defaultExtension = QStringLiteral("mbox");
     // A folder's name may hold a '/' ("News/Info"): the suggested file name does not.
     QString name = suggestedName;
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     request.initialName = name + QStringLiteral(".mbox");
-    request.title = QStringLiteral("Export Messages");
+    request.title = QCoreApplication::translate("messages::export", "Export Messages");
     // Off unless asked for each time: a CSV file is guarded against formulas by default.
     bool raw = false;
-    request.checkBox = QStringLiteral("CSV: write fields unchanged (no ' before =, +, - or @)");
+    request.checkBox = QCoreApplication::translate(
+        "messages::export", "CSV: &write fields unchanged (no ' before =, +, - or @)");
     request.checked = &raw;
     const QString path = platform::saveFile(parent, request);
     if (path.isEmpty())
@@ -33,9 +39,11 @@ bool ExportMessages(QWidget* parent, const RecordList& records,
     if (!mailexport::writeFile(path, format, messages, archive::FolderPaths(records),
                                raw ? mailexport::CsvFormulas::Raw : mailexport::CsvFormulas::Guard,
                                &error)) {
-        platform::stop(parent, error, QStringLiteral("Export Messages"));
+        platform::stop(parent, error,
+                       QCoreApplication::translate("messages::export", "Export Messages"));
         return false;
     }
-    platform::inform(parent, QStringLiteral("Export Completed ! "));
+    platform::inform(parent,
+                     QCoreApplication::translate("messages::export", "Export Completed ! "));
     return true;
 }

@@ -14,15 +14,21 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTimer>
 
 namespace {
 
-const platform::RenameTexts kRenameTexts{
-    QStringLiteral("You Must Input FolderName."), QStringLiteral("Folder Name"),
-    QStringLiteral("Existed Folder Name.\nYou Must Input the Different FolderName."),
-    QStringLiteral("Folder ReName Failed ")};
+platform::RenameTexts renameTexts()
+{
+    return {QCoreApplication::translate("messages::folders", "You Must Input FolderName."),
+            QCoreApplication::translate("messages::folders", "Folder Name"),
+            QCoreApplication::translate("messages::folders",
+                                        "Existed Folder Name.\nYou Must Input the Different "
+                                        "FolderName."),
+            QCoreApplication::translate("messages::folders", "Folder ReName Failed ")};
+}
 
 // A closed folder that shows open while its row is selected.
 QIcon folderIcon(const QStyle* style)
@@ -41,13 +47,15 @@ QIcon folderIcon(const QStyle* style)
 
 CLeftView::CLeftView(MessageModels& models, QWidget* parent)
     : QTreeView(parent), m_models(models), m_model(models.folderModel()),
-      m_actNewFolder(new QAction(QStringLiteral("New Folder"), this)),
-      m_actDelete(new QAction(QStringLiteral("Delete"), this)),
-      m_actReName(new QAction(QStringLiteral("ReName"), this)),
-      m_actExport(new QAction(QStringLiteral("Export Messages..."), this)),
-      m_actExportSubfolders(new QAction(QStringLiteral("Export Messages with Subfolders..."), this))
+      m_actNewFolder(new QAction(tr("New Folder"), this)),
+      m_actDelete(new QAction(tr("Delete"), this)), m_actReName(new QAction(tr("ReName"), this)),
+      m_actExport(new QAction(tr("Export Messages..."), this)),
+      m_actExportSubfolders(new QAction(tr("Export Messages with Subfolders..."), this))
 {
     setObjectName(QStringLiteral("folderTree"));
+    setAccessibleName(tr("Folders"));
+    setAccessibleDescription(
+        tr("The pager's folders and your local folders, each with its count of messages"));
     m_model.setIcons(platform::themedIcon("drive-removable-media", QStyle::SP_DriveFDIcon, style()),
                      platform::themedIcon("drive-harddisk", QStyle::SP_DriveHDIcon, style()),
                      folderIcon(style()));
@@ -104,7 +112,7 @@ void CLeftView::RefreshPagerTree()
     // the panes: the download changed nothing of it.
     if (currentIndex().parent() == m_model.pagerRoot())
         setCurrentIndex(m_model.pagerRoot());
-    platform::inform(this, QStringLiteral("Download Completed ! "));
+    platform::inform(this, tr("Download Completed ! "));
 }
 
 MessageRecord* CLeftView::selectedFolder() const
@@ -286,7 +294,7 @@ void CLeftView::OnFolderReName()
 bool CLeftView::endLabelEdit(const QModelIndex& index, const QString& newText)
 {
     const FolderTreeModel::NameCheck check = m_model.checkName(index, newText);
-    if (platform::tellRefusedName(this, check, m_model.data(index).toString(), kRenameTexts)) {
+    if (platform::tellRefusedName(this, check, m_model.data(index).toString(), renameTexts())) {
         restartLabelEdit(index);
         return false;
     }

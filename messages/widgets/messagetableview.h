@@ -1,7 +1,7 @@
 #pragma once
 // What the message list and the search results have in common: a report list of messages,
-// the "ContextMessage" menu of "Delete" and "Export Messages...", and rows dragged onto the
-// folder tree.
+// the "ContextMessage" menu of "Delete", "Copy to Folder...", "Move to Folder..." and
+// "Export Messages...", and rows dragged onto the folder tree.
 
 #include <QTreeView>
 
@@ -19,15 +19,20 @@ class CMessageTableView : public QTreeView
 public:
     static constexpr int ID_MESSAGE_DELETE = 32790;
     static constexpr int ID_MESSAGE_EXPORT = 32852;
+    static constexpr int ID_MESSAGE_COPY_TO_FOLDER = 32870;
+    static constexpr int ID_MESSAGE_MOVE_TO_FOLDER = 32871;
 
     ~CMessageTableView() override;
 
     // The selected rows, in row order.
     std::vector<int> selectedRows() const;
     // The "ContextMessage" menu, or nullptr when no row is selected: "Delete" when the
-    // selected messages may be deleted (pager messages may not), and "Export Messages...".
+    // selected messages may be deleted (pager messages may not), the two filing commands
+    // ("Move to Folder..." greyed for messages that are only copied), "Export Messages...".
     std::unique_ptr<QMenu> createContextMenu();
     QAction* deleteAction() const { return m_actDelete; }
+    QAction* copyToFolderAction() const { return m_actCopyTo; }
+    QAction* moveToFolderAction() const { return m_actMoveTo; }
     QAction* exportAction() const { return m_actExport; }
 
 public Q_SLOTS:
@@ -35,6 +40,10 @@ public Q_SLOTS:
     virtual void OnMessageDelete() = 0;
     // Writes the selected messages to a file the user chooses.
     virtual void OnMessageExport() = 0;
+    // Files the selected messages into a local folder the user picks, as dropping them on
+    // that folder's row of the tree does: copied, or moved where a drop would move them.
+    void OnMessageCopyToFolder();
+    void OnMessageMoveToFolder();
 
 protected:
     CMessageTableView(MessageModels& models, QAbstractItemModel* model,
@@ -54,6 +63,10 @@ protected:
     MessageModels& m_models;
 
 private:
+    void fileToFolder(Qt::DropAction action);
+
     QAction* m_actDelete;
+    QAction* m_actCopyTo;
+    QAction* m_actMoveTo;
     QAction* m_actExport;
 };

@@ -8,9 +8,11 @@
 #include <QMenu>
 
 CRightDetailView::CRightDetailView(QWidget* parent)
-    : QPlainTextEdit(parent), m_actCopy(new QAction(QStringLiteral("Copy"), this))
+    : QPlainTextEdit(parent), m_actCopy(new QAction(tr("Copy"), this))
 {
     setObjectName(QStringLiteral("detailView"));
+    setAccessibleName(tr("Message"));
+    setAccessibleDescription(tr("The header and text of the message chosen in the list"));
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     setUndoRedoEnabled(false);
@@ -88,7 +90,11 @@ bool CRightDetailView::event(QEvent* e)
 
 void CRightDetailView::contextMenuEvent(QContextMenuEvent* e)
 {
+    // From the keyboard the menu opens where the selection ends, not where the mouse is.
+    const QPoint at = e->reason() == QContextMenuEvent::Keyboard
+                          ? viewport()->mapToGlobal(cursorRect().center())
+                          : e->globalPos();
     if (std::unique_ptr<QMenu> menu = createContextMenu())
-        menu->exec(e->globalPos());
+        menu->exec(at);
     e->accept();
 }

@@ -13,6 +13,8 @@ CRightListView::CRightListView(MessageModels& models, QWidget* parent)
       m_model(&models.listModel())
 {
     setObjectName(QStringLiteral("messageList"));
+    setAccessibleName(tr("Message list"));
+    setAccessibleDescription(tr("The messages of the folder chosen in the folder tree"));
     m_model->setRowIcon(platform::themedIcon("mail-message", QStyle::SP_FileIcon, style()));
 }
 

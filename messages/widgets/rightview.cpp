@@ -31,7 +31,10 @@ CRightView::CRightView(MessageModels& models, QWidget* parent)
     layout->addWidget(m_pSplitter);
 
     m_pSearchField->setObjectName(QStringLiteral("messageSearch"));
-    m_pSearchField->setPlaceholderText(QStringLiteral("Search all folders (Ctrl+F)"));
+    m_pSearchField->setPlaceholderText(tr("Search all folders (Ctrl+F)"));
+    m_pSearchField->setAccessibleName(tr("Search all folders"));
+    m_pSearchField->setAccessibleDescription(
+        tr("Words to find in the messages of every folder; Esc ends the search"));
     m_pSearchField->setClearButtonEnabled(true);
     m_pSearchField->installEventFilter(this);
     connect(m_pSearchField, &QLineEdit::textChanged, this, &CRightView::searchTextChanged);
@@ -67,6 +70,10 @@ CRightView::CRightView(MessageModels& models, QWidget* parent)
     m_pSplitter->setStretchFactor(0, 0);
     m_pSplitter->setStretchFactor(1, 1);
     m_pSplitter->setSizes({100, 300});
+    // Top to bottom: the results stand where the list stands, above the detail pane.
+    setTabOrder(m_pSearchField, m_pListView);
+    setTabOrder(m_pListView, m_pSearchView);
+    setTabOrder(m_pSearchView, m_pDetailView);
 }
 
 CRightView::~CRightView() = default;

@@ -13,6 +13,8 @@ CSearchResultsView::CSearchResultsView(MessageModels& models, QWidget* parent)
       m_model(&models.searchModel())
 {
     setObjectName(QStringLiteral("searchResults"));
+    setAccessibleName(tr("Search results"));
+    setAccessibleDescription(tr("The messages of every folder that hold the words searched for"));
     m_model->setRowIcon(platform::themedIcon("mail-message", QStyle::SP_FileIcon, style()));
     // Laid out as the message list, with the folder of each message after its date.
     sizeColumns(true);
@@ -46,5 +48,6 @@ void CSearchResultsView::OnMessageExport()
     const std::vector<int> rows = selectedRows();
     if (!rows.empty())
         ExportMessages(this, m_models.store().records(), m_model->messages(rows),
-                       QStringLiteral("Messages"));
+                       //: The name suggested for a file of exported search results.
+                       tr("Messages", "export file name"));
 }

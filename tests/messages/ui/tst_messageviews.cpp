@@ -2,6 +2,7 @@
 #include "messages/models/messagelistmodel.h"
 #include "messages/models/messagemodels.h"
 #include "messages/models/searchresultsmodel.h"
+#include "messages/widgets/choosefolderdialog.h"
 #include "messages/widgets/leftview.h"
 #include "messages/widgets/rightdetailview.h"
 #include "messages/widgets/rightlistview.h"
@@ -196,16 +197,19 @@ private Q_SLOTS:
                  texts("New Folder|Delete|ReName|Export Messages...|"
                        "Export Messages with Subfolders..."));
 
-        // The list offers Delete only for selected rows of a local folder, Export for any.
+        // The list offers Delete and Move only for selected rows of a local folder (pager
+        // messages are only copied), Copy and Export for any.
         w.store.TakeDownloadedMessages({download(1, "pager")}, {});
         addMessage(w.store, 20, "local");
         w.tree->setCurrentIndex(w.item(1));
         w.dragRows({0});
-        QCOMPARE(enabled(w.list()->createContextMenu()), texts("Export Messages..."));
+        QCOMPARE(enabled(w.list()->createContextMenu()),
+                 texts("Copy to Folder...|Export Messages..."));
         w.tree->setCurrentIndex(w.item(20));
         QVERIFY(!w.list()->createContextMenu());
         w.dragRows({0});
-        QCOMPARE(enabled(w.list()->createContextMenu()), texts("Delete|Export Messages..."));
+        QCOMPARE(enabled(w.list()->createContextMenu()),
+                 texts("Delete|Copy to Folder...|Move to Folder...|Export Messages..."));
     }
 
     // One path through the search and the exports; their rules are the models' and the
@@ -234,7 +238,8 @@ private Q_SLOTS:
         QCOMPARE(found->rowCount(), 2);
         results->setCurrentIndex(found->index(1, 0));
         QCOMPARE(w.detail()->toPlainText(), QStringLiteral("meeting moved\nmeeting moved"));
-        QCOMPARE(enabled(results->createContextMenu()), texts("Delete|Export Messages..."));
+        QCOMPARE(enabled(results->createContextMenu()),
+                 texts("Delete|Copy to Folder...|Move to Folder...|Export Messages..."));
 
         // A double click: the search ends on the message's folder and the message.
         const QRect at = results->visualRect(found->index(1, 1));
@@ -365,6 +370,53 @@ private Q_SLOTS:
         QVERIFY(w.dropOn(w.item(23), {0}, {}));
         QCOMPARE(w.text(22), QStringLiteral("Drafts(1)"));
         QCOMPARE(w.text(23), QStringLiteral("Folders(1)"));
+    }
+
+    // Copy to Folder... and Move to Folder... file the selected rows as a drop of them on
+    // the folder chosen does; the dialog's tree has the focus and Enter chooses.
+    void fileToFolder_data()
+    {
+        QTest::addColumn<qint32>("source");
+        QTest::addColumn<bool>("move");
+        QTest::addColumn<qint32>("target"); // 0: the dialog is cancelled
+        QTest::addColumn<QString>("sourceAfter");
+        QTest::addColumn<QString>("targetAfter");
+        QTest::newRow("copy from the pager") << 1 << false << 22 << "Inbox(2)"
+                                             << "Drafts(2)";
+        QTest::newRow("move from local") << 20 << true << 22 << "Inbox(0)"
+                                         << "Drafts(2)";
+        QTest::newRow("cancel") << 20 << true << 0 << "Inbox(2)"
+                                << "Drafts(0)";
+    }
+
+    void fileToFolder()
+    {
+        QFETCH(qint32, source);
+        QFETCH(bool, move);
+        QFETCH(qint32, target);
+        QFETCH(QString, sourceAfter);
+        QFETCH(QString, targetAfter);
+        Window w;
+        w.store.TakeDownloadedMessages({download(1, "p1"), download(1, "p2")}, {});
+        addMessage(w.store, 20, "l1");
+        addMessage(w.store, 20, "l2");
+        w.tree->setCurrentIndex(w.item(source));
+        w.dragRows({0, 1});
+        QVERIFY(w.list()->createContextMenu());
+        QCOMPARE(w.list()->moveToFolderAction()->isEnabled(), source != 1);
+
+        whenModal<CChooseFolderDlg>([&](CChooseFolderDlg* dialog) {
+            QTreeView* folders = dialog->folderView();
+            if (target == 0 || !folders->hasFocus())
+                return dialog->reject();
+            folders->setCurrentIndex(w.item(target));
+            QTest::keyClick(folders, Qt::Key_Return);
+        });
+        (move ? w.list()->moveToFolderAction() : w.list()->copyToFolderAction())->trigger();
+        QCOMPARE(w.text(source), sourceAfter);
+        QCOMPARE(w.text(22), targetAfter);
+        // The list then shows where the messages went, or still the folder they are in.
+        QCOMPARE(w.tree->currentIndex(), w.item(target ? target : source));
     }
 
     void detailPane()
