@@ -75,6 +75,7 @@ bool CSyncProgressWnd::Create(QWidget* owner, const QString& caption, bool bSmoo
     m_pBar = new QProgressBar(wnd);
     m_pBar->setObjectName(QStringLiteral("bar"));
     m_pBar->setTextVisible(false);
+    m_pBar->setAccessibleName(tr("Transfer progress"));
     static_cast<void>(bSmooth); // the styles of this platform draw every bar smooth
     SetRange(m_nLower, m_nUpper, m_nStep);
 
@@ -173,6 +174,8 @@ void CSyncProgressWnd::SetText(const QString& text)
 {
     if (!Exists())
         return;
+    // The label has no accessible name of its own: its text is its name, and a new text is
+    // announced as a new name.
     m_pText->setText(text.left(kMaxText));
 }
 

@@ -86,8 +86,9 @@ private:
     qint32 m_nUpper = 100;
     qint32 m_nLower = 0;
     int m_nTextLines = 4;
-    QString m_strTitle = QStringLiteral("Progress");
-    QString m_strCancel = QStringLiteral(" Cancel ");
+    QString m_strTitle = tr("Progress");
+    //: Only measured: the blank area right of the bar is as wide as this button would be.
+    QString m_strCancel = tr(" Cancel ");
 
     bool m_bPumping = false;
     bool m_bCancelOnEsc = false;
