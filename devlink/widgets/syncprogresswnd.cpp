@@ -39,7 +39,12 @@ qint32 saturated(qint64 value)
 
 } // namespace
 
-CSyncProgressWnd::CSyncProgressWnd(QObject* parent) : QObject(parent) {}
+CSyncProgressWnd::CSyncProgressWnd(QObject* parent)
+    : QObject(parent), m_strTitle(tr("Progress")),
+      //: Only measured: the blank area right of the bar is as wide as this button would be.
+      m_strCancel(tr(" Cancel "))
+{
+}
 
 CSyncProgressWnd::~CSyncProgressWnd()
 {
