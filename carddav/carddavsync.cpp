@@ -3,6 +3,7 @@
 #include "carddav/cardedit.h"
 #include "carddav/multistatus.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QUuid>
 
@@ -17,8 +18,9 @@ const QByteArray kXmlHead = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
 
 QByteArray propfindBody(const QByteArray& props)
 {
-    return kXmlHead + "<D:propfind xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:carddav\">"
-                      "<D:prop>" +
+    return kXmlHead +
+           "<D:propfind xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:carddav\">"
+           "<D:prop>" +
            props + "</D:prop></D:propfind>";
 }
 
@@ -70,17 +72,19 @@ HttpReply Sync::request(const QByteArray& verb, const QUrl& url, const QByteArra
                         const Headers& headers)
 {
     if (cancelled && cancelled())
-        throw Stop{Failure::Cancelled, QStringLiteral("the sync was cancelled")};
+        throw Stop{Failure::Cancelled,
+                   QCoreApplication::translate("carddav::sync", "the sync was cancelled")};
     HttpReply reply = m_client.send(verb, url, body, headers);
     if (reply.status == 0) {
-        throw Stop{Failure::Network, QStringLiteral("no connection to %1: %2")
-                                         .arg(url.toDisplayString(QUrl::RemoveUserInfo |
-                                                                  QUrl::RemovePath),
-                                              reply.errorText)};
+        throw Stop{Failure::Network,
+                   QCoreApplication::translate("carddav::sync", "no connection to %1: %2")
+                       .arg(url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath),
+                            reply.errorText)};
     }
     if (reply.status == 401) {
-        throw Stop{Failure::Login,
-                   QStringLiteral("the server refused the login of user '%1'").arg(m_user)};
+        throw Stop{Failure::Login, QCoreApplication::translate(
+                                       "carddav::sync", "the server refused the login of user '%1'")
+                                       .arg(m_user)};
     }
     return reply;
 }
@@ -88,26 +92,30 @@ HttpReply Sync::request(const QByteArray& verb, const QUrl& url, const QByteArra
 void Sync::refused(const HttpReply& reply, const QString& what)
 {
     throw Stop{Failure::Refused,
-               QStringLiteral("the server refused %1 (HTTP %2)").arg(what).arg(reply.status)};
+               QCoreApplication::translate("carddav::sync", "the server refused %1 (HTTP %2)")
+                   .arg(what)
+                   .arg(reply.status)};
 }
 
-std::vector<DavResponse> Sync::propfind(const QUrl& url, const char* depth,
-                                        const QByteArray& props, bool allowFail, int* status)
+std::vector<DavResponse> Sync::propfind(const QUrl& url, const char* depth, const QByteArray& props,
+                                        bool allowFail, int* status)
 {
-    const HttpReply reply =
-        request("PROPFIND", url, propfindBody(props), {{"Depth", depth}});
+    const HttpReply reply = request("PROPFIND", url, propfindBody(props), {{"Depth", depth}});
     if (status)
         *status = reply.status;
     if (reply.status != 207) {
         if (allowFail)
             return {};
-        refused(reply, QStringLiteral("to list %1").arg(url.toDisplayString()));
+        refused(
+            reply,
+            QCoreApplication::translate("carddav::sync", "to list %1").arg(url.toDisplayString()));
     }
     Multistatus ms = parseMultistatus(reply.body);
     if (!ms.error.isEmpty()) {
         if (allowFail)
             return {};
-        throw Stop{Failure::NotAddressBook, QStringLiteral("%1: %2").arg(url.toDisplayString(), ms.error)};
+        throw Stop{Failure::NotAddressBook,
+                   QStringLiteral("%1: %2").arg(url.toDisplayString(), ms.error)};
     }
     // Hrefs made absolute: servers give paths or whole URLs.
     for (DavResponse& r : ms.responses) {
@@ -129,7 +137,8 @@ QString Sync::key(const QString& href) const
 // /.well-known/carddav), the principal's address-book home, and the address books there.
 QUrl Sync::discover(const QUrl& start, Outcome& out)
 {
-    const QByteArray props = "<D:resourcetype/><D:current-user-principal/><C:addressbook-home-set/>";
+    const QByteArray props =
+        "<D:resourcetype/><D:current-user-principal/><C:addressbook-home-set/>";
     QString principal;
     bool isPrincipal = false;
     for (const DavResponse& r : propfind(start, "0", props, true)) {
@@ -146,7 +155,8 @@ QUrl Sync::discover(const QUrl& start, Outcome& out)
     // principal, another address book of the account is not taken in its place.
     if (!isPrincipal && start.path() != QLatin1String("/")) {
         throw Stop{Failure::NotAddressBook,
-                   QStringLiteral("%1 is not a CardDAV address book").arg(start.toDisplayString())};
+                   QCoreApplication::translate("carddav::sync", "%1 is not a CardDAV address book")
+                       .arg(start.toDisplayString())};
     }
     if (principal.isEmpty()) {
         const QUrl wellKnown = start.resolved(QUrl(QStringLiteral("/.well-known/carddav")));
@@ -157,8 +167,9 @@ QUrl Sync::discover(const QUrl& start, Outcome& out)
     }
     if (principal.isEmpty()) {
         throw Stop{Failure::NotAddressBook,
-                   QStringLiteral("%1 is not a CardDAV address book, and no address book was "
-                                  "found from it")
+                   QCoreApplication::translate(
+                       "carddav::sync", "%1 is not a CardDAV address book, and no address book was "
+                                        "found from it")
                        .arg(start.toDisplayString())};
     }
     QString home;
@@ -168,7 +179,8 @@ QUrl Sync::discover(const QUrl& start, Outcome& out)
     }
     if (home.isEmpty()) {
         throw Stop{Failure::NotAddressBook,
-                   QStringLiteral("the account at %1 has no address-book home")
+                   QCoreApplication::translate("carddav::sync",
+                                               "the account at %1 has no address-book home")
                        .arg(start.toDisplayString())};
     }
     QStringList books;
@@ -179,12 +191,15 @@ QUrl Sync::discover(const QUrl& start, Outcome& out)
     if (books.size() == 1)
         return QUrl(books.front());
     out.addressBooks = books;
-    throw Stop{Failure::NotAddressBook,
-               books.isEmpty()
-                   ? QStringLiteral("the account at %1 has no address book").arg(start.toDisplayString())
-                   : QStringLiteral("the account at %1 has %2 address books; give the URL of one")
-                         .arg(start.toDisplayString())
-                         .arg(books.size())};
+    throw Stop{
+        Failure::NotAddressBook,
+        books.isEmpty()
+            ? QCoreApplication::translate("carddav::sync", "the account at %1 has no address book")
+                  .arg(start.toDisplayString())
+            : QCoreApplication::translate(
+                  "carddav::sync", "the account at %1 has %2 address books; give the URL of one")
+                  .arg(start.toDisplayString())
+                  .arg(books.size())};
 }
 
 // The ETag of every card: those not known with that ETag are fetched, those known and not
@@ -256,17 +271,16 @@ void Sync::readChanges(SyncState& state, Outcome& out)
 void Sync::fetchCards(SyncState& state, const std::vector<QString>& hrefs, Outcome& out)
 {
     for (size_t at = 0; at < hrefs.size(); at += kMultigetBatch) {
-        QByteArray body = kXmlHead +
-                          "<C:addressbook-multiget xmlns:D=\"DAV:\" "
-                          "xmlns:C=\"urn:ietf:params:xml:ns:carddav\">"
-                          "<D:prop><D:getetag/><C:address-data/></D:prop>";
+        QByteArray body = kXmlHead + "<C:addressbook-multiget xmlns:D=\"DAV:\" "
+                                     "xmlns:C=\"urn:ietf:params:xml:ns:carddav\">"
+                                     "<D:prop><D:getetag/><C:address-data/></D:prop>";
         const size_t end = std::min(hrefs.size(), at + kMultigetBatch);
         for (size_t i = at; i < end; ++i)
             body += "<D:href>" + xmlEscape(hrefs[i]) + "</D:href>";
         body += "</C:addressbook-multiget>";
         const HttpReply reply = request("REPORT", m_collection, body, {{"Depth", "1"}});
         if (reply.status != 207)
-            refused(reply, QStringLiteral("to send the cards"));
+            refused(reply, QCoreApplication::translate("carddav::sync", "to send the cards"));
         const Multistatus ms = parseMultistatus(reply.body);
         if (!ms.error.isEmpty())
             throw Stop{Failure::Refused, ms.error};
@@ -301,7 +315,9 @@ QUrl Sync::startUrl(const QString& url) const
     if (start.path().isEmpty())
         start.setPath(QStringLiteral("/"));
     if (!start.isValid() || start.host().isEmpty())
-        throw Stop{Failure::NotAddressBook, QStringLiteral("'%1' is not a server address").arg(url)};
+        throw Stop{
+            Failure::NotAddressBook,
+            QCoreApplication::translate("carddav::sync", "'%1' is not a server address").arg(url)};
     return start;
 }
 
@@ -374,14 +390,17 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                 const std::string uid = read.uid.empty() ? href.toStdString() : read.uid;
                 QString reason;
                 if (!read.readable)
-                    reason = QStringLiteral("not a single vCard the address book can read");
+                    reason = QCoreApplication::translate(
+                        "carddav::sync", "not a single vCard the address book can read");
                 else if (read.isGroup)
-                    reason = QStringLiteral("a group card");
+                    reason = QCoreApplication::translate("carddav::sync", "a group card");
                 else if (!read.report.cut.empty())
-                    reason = QStringLiteral("fields longer than the address book holds: %1")
+                    reason = QCoreApplication::translate(
+                                 "carddav::sync", "fields longer than the address book holds: %1")
                                  .arg(read.report.describe());
                 else if (hrefOf.count(uid))
-                    reason = QStringLiteral("another card has the same UID");
+                    reason = QCoreApplication::translate("carddav::sync",
+                                                         "another card has the same UID");
                 if (!reason.isEmpty()) {
                     out.left.push_back({href, read.uid, displayName(read.contact), reason});
                     continue;
@@ -391,12 +410,13 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                 remoteContacts.push_back(read.contact);
                 remoteUids.push_back(uid);
             }
-            contactmerge::Result result = contactmerge::merge(
-                {baseContacts, baseUids, {}}, {mine.contacts, mine.uids, {}},
-                {remoteContacts, remoteUids, {}});
+            contactmerge::Result result =
+                contactmerge::merge({baseContacts, baseUids, {}}, {mine.contacts, mine.uids, {}},
+                                    {remoteContacts, remoteUids, {}});
             result.chooseAll(options.prefer);
             if (!result.conflicts().empty() && review && !review(result))
-                throw Stop{Failure::Cancelled, QStringLiteral("the sync was cancelled")};
+                throw Stop{Failure::Cancelled,
+                           QCoreApplication::translate("carddav::sync", "the sync was cancelled")};
             out.merge = result;
             // What goes to the server: cards edited or made, cards deleted.
             struct Change
@@ -425,8 +445,8 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                 const QString name =
                     QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral(".vcf");
                 const QString href = key(m_collection.resolved(QUrl(name)).toString());
-                changes.push_back({href, newCard(contact, uid, newVersion), true,
-                                   displayName(contact), i});
+                changes.push_back(
+                    {href, newCard(contact, uid, newVersion), true, displayName(contact), i});
             }
             QSet<std::string> unfitUids;
             for (const contactmerge::Unfit& u : result.unfit())
@@ -455,9 +475,11 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                 !(confirmDeletes &&
                   confirmDeletes(localDeletes, localContacts, serverDeletes, serverCards))) {
                 throw Stop{Failure::MassDeletion,
-                           QStringLiteral("the sync would delete %1 of the %2 contacts of the "
-                                          "book and %3 of the %4 cards on the server; "
-                                          "--allow-deletes syncs all the same")
+                           QCoreApplication::translate(
+                               "carddav::sync",
+                               "the sync would delete %1 of the %2 contacts of the "
+                               "book and %3 of the %4 cards on the server; "
+                               "--allow-deletes syncs all the same")
                                .arg(localDeletes)
                                .arg(localContacts)
                                .arg(serverDeletes)
@@ -482,14 +504,15 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
             for (const Change& c : changes) {
                 const QUrl target = m_collection.resolved(QUrl(c.href));
                 if (c.card.isEmpty()) {
-                    const HttpReply reply = request("DELETE", target, {},
-                                                    {{"If-Match", state.cards[c.href].etag}});
+                    const HttpReply reply =
+                        request("DELETE", target, {}, {{"If-Match", state.cards[c.href].etag}});
                     if (reply.status == 412) {
                         again = true;
                         continue;
                     }
                     if (!ok(reply.status) && reply.status != 404)
-                        refused(reply, QStringLiteral("to delete the card of %1")
+                        refused(reply, QCoreApplication::translate("carddav::sync",
+                                                                   "to delete the card of %1")
                                            .arg(QString::fromStdString(c.name)));
                     state.cards.erase(c.href);
                     ++out.deleted;
@@ -506,9 +529,9 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                     continue;
                 }
                 if (!ok(reply.status))
-                    refused(reply, QStringLiteral("the card of %1")
-                                       .arg(QString::fromLatin1(c.name.data(),
-                                                                qsizetype(c.name.size()))));
+                    refused(reply,
+                            QCoreApplication::translate("carddav::sync", "the card of %1")
+                                .arg(QString::fromLatin1(c.name.data(), qsizetype(c.name.size()))));
                 StoredCard& card = state.cards[c.href];
                 card.bytes = c.card;
                 card.etag = reply.etag;
@@ -516,7 +539,8 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
                     // No ETag: the server may have changed the card; what it holds is read back.
                     const HttpReply back = request("GET", target);
                     if (!ok(back.status))
-                        refused(back, QStringLiteral("to send back the card it took"));
+                        refused(back, QCoreApplication::translate("carddav::sync",
+                                                                  "to send back the card it took"));
                     card.bytes = back.body;
                     card.etag = back.etag;
                 }
@@ -528,8 +552,9 @@ Outcome Sync::run(const QString& url, const QString& user, const LocalBook& loca
             if (!again || round + 1 >= kMaxRounds) {
                 if (again) {
                     throw Stop{Failure::Refused,
-                               QStringLiteral("cards kept changing on the server during the "
-                                              "sync; try again")};
+                               QCoreApplication::translate(
+                                   "carddav::sync", "cards kept changing on the server during the "
+                                                    "sync; try again")};
                 }
                 // The new base: the cards of the merged book.
                 QSet<std::string> merged(result.uids().begin(), result.uids().end());

@@ -1,6 +1,7 @@
 #include "carddav/davclient.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -14,8 +15,7 @@ constexpr int kMaxRedirects = 5;
 
 DavClient::DavClient(QString user, QString password)
 {
-    m_authorization =
-        "Basic " + (user.toUtf8() + ':' + password.toUtf8()).toBase64();
+    m_authorization = "Basic " + (user.toUtf8() + ':' + password.toUtf8()).toBase64();
 }
 
 HttpReply DavClient::send(const QByteArray& verb, const QUrl& url, const QByteArray& body,
@@ -24,15 +24,14 @@ HttpReply DavClient::send(const QByteArray& verb, const QUrl& url, const QByteAr
     QUrl at = url;
     for (int hop = 0;; ++hop) {
         HttpReply reply = sendOnce(verb, at, body, headers);
-        const bool redirect = reply.status == 301 || reply.status == 302 ||
-                              reply.status == 307 || reply.status == 308;
+        const bool redirect = reply.status == 301 || reply.status == 302 || reply.status == 307 ||
+                              reply.status == 308;
         if (!redirect || hop == kMaxRedirects)
             return reply;
         const QUrl next = reply.url;
         // The login goes only where the first request went: a redirect to another host is
         // not followed.
-        if (next.host() != url.host() || next.port() != url.port() ||
-            next.scheme() != url.scheme())
+        if (next.host() != url.host() || next.port() != url.port() || next.scheme() != url.scheme())
             return reply;
         at = next;
     }
@@ -82,11 +81,14 @@ HttpReply DavClient::sendOnce(const QByteArray& verb, const QUrl& url, const QBy
     reply.url = url;
     if (reply.status == 0 || timedOut || tooLarge) {
         reply.status = 0;
-        reply.errorText = timedOut   ? QStringLiteral("the server did not answer in %1 s")
-                                         .arg(m_timeout / 1000)
-                          : tooLarge ? QStringLiteral("the server's answer is larger than %1 MB")
-                                           .arg(kMaxBody / (1024 * 1024))
-                                     : net->errorString();
+        reply.errorText =
+            timedOut
+                ? QCoreApplication::translate("carddav::sync", "the server did not answer in %1 s")
+                      .arg(m_timeout / 1000)
+            : tooLarge ? QCoreApplication::translate("carddav::sync",
+                                                     "the server's answer is larger than %1 MB")
+                             .arg(kMaxBody / (1024 * 1024))
+                       : net->errorString();
     } else {
         reply.body = net->readAll();
         reply.etag = net->rawHeader("ETag");

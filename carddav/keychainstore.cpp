@@ -1,5 +1,6 @@
 #include "carddav/keychainstore.h"
 
+#include <QCoreApplication>
 #include <qt6keychain/keychain.h>
 
 #include <QEventLoop>
@@ -29,7 +30,7 @@ bool runJob(QKeychain::Job& job, QString* error)
     if (!finished)
         loop.exec();
     if (!finished) {
-        *error = QStringLiteral("the keychain did not answer");
+        *error = QCoreApplication::translate("carddav::keychain", "the keychain did not answer");
         return false;
     }
     if (job.error() != QKeychain::NoError) {
@@ -79,7 +80,9 @@ std::unique_ptr<PasswordStore> systemPasswordStore(QString* why)
     QString error;
     if (runJob(probe, &error) || probe.error() == QKeychain::EntryNotFound)
         return std::make_unique<KeychainPasswordStore>();
-    *why = QStringLiteral("no keychain answered (%1); the password is kept for this run only")
+    *why = QCoreApplication::translate(
+               "carddav::keychain",
+               "no keychain answered (%1); the password is kept for this run only")
                .arg(error);
     return std::make_unique<MemoryPasswordStore>();
 }

@@ -1,5 +1,6 @@
 #include "carddav/multistatus.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace carddav {
@@ -137,13 +138,15 @@ Multistatus parseMultistatus(const QByteArray& body)
     Multistatus out;
     QXmlStreamReader xml(body);
     if (!xml.readNextStartElement() || !is(xml, kDav, "multistatus")) {
-        out.error = QStringLiteral("the answer is not a WebDAV multistatus document");
+        out.error = QCoreApplication::translate("carddav::sync",
+                                                "the answer is not a WebDAV multistatus document");
         return out;
     }
     while (xml.readNextStartElement()) {
         if (is(xml, kDav, "response")) {
             if (out.responses.size() >= size_t(kMaxResponses)) {
-                out.error = QStringLiteral("the answer lists more than %1 resources")
+                out.error = QCoreApplication::translate("carddav::sync",
+                                                        "the answer lists more than %1 resources")
                                 .arg(kMaxResponses);
                 out.responses.clear();
                 return out;
@@ -158,7 +161,8 @@ Multistatus parseMultistatus(const QByteArray& body)
         }
     }
     if (xml.hasError()) {
-        out.error = QStringLiteral("the server's XML answer is damaged (line %1: %2)")
+        out.error = QCoreApplication::translate("carddav::sync",
+                                                "the server's XML answer is damaged (line %1: %2)")
                         .arg(xml.lineNumber())
                         .arg(xml.errorString());
         out.responses.clear();

@@ -1,12 +1,15 @@
 #include "carddav/passwordstore.h"
 
+#include <QCoreApplication>
+
 namespace carddav {
 
 bool MemoryPasswordStore::read(const QString& key, QString* password, QString* error)
 {
     const auto it = m_passwords.find(key);
     if (it == m_passwords.end()) {
-        *error = QStringLiteral("no password is kept for this account");
+        *error = QCoreApplication::translate("carddav::keychain",
+                                             "no password is kept for this account");
         return false;
     }
     *password = it->second;

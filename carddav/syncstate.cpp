@@ -3,6 +3,7 @@
 #include "platform/atomicfile.h"
 #include "platform/inputfile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -42,14 +43,18 @@ bool readSyncState(const QString& path, SyncState* state, QString* error)
         return false;
     }
     if (file.size() > kMaxStateFile) {
-        *error = QStringLiteral("the sync state is larger than %1 MB").arg(kMaxStateFile >> 20);
+        *error =
+            QCoreApplication::translate("carddav::state", "the sync state is larger than %1 MB")
+                .arg(kMaxStateFile >> 20);
         return false;
     }
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
     const QJsonObject root = doc.object();
-    if (parseError.error != QJsonParseError::NoError || root.value(QLatin1String("format")).toInt() != kFormat) {
-        *error = QStringLiteral("the sync state is damaged or of another version");
+    if (parseError.error != QJsonParseError::NoError ||
+        root.value(QLatin1String("format")).toInt() != kFormat) {
+        *error = QCoreApplication::translate("carddav::state",
+                                             "the sync state is damaged or of another version");
         return false;
     }
     state->account = root.value(QLatin1String("account")).toString();
@@ -59,7 +64,8 @@ bool readSyncState(const QString& path, SyncState* state, QString* error)
         const QJsonObject o = v.toObject();
         const QString href = o.value(QLatin1String("href")).toString();
         if (href.isEmpty()) {
-            *error = QStringLiteral("the sync state is damaged (a card without href)");
+            *error = QCoreApplication::translate("carddav::state",
+                                                 "the sync state is damaged (a card without href)");
             return false;
         }
         StoredCard& card = state->cards[href];
@@ -75,10 +81,11 @@ bool writeSyncState(const QString& path, const SyncState& state, QString* error)
     QJsonArray cards;
     for (const auto& [href, card] : state.cards) {
         // The card's bytes as base64: they must come back exactly, whatever their encoding.
-        cards.append(QJsonObject{{QLatin1String("href"), href},
-                                 {QLatin1String("etag"), QString::fromUtf8(card.etag)},
-                                 {QLatin1String("base"), card.base},
-                                 {QLatin1String("card"), QString::fromLatin1(card.bytes.toBase64())}});
+        cards.append(
+            QJsonObject{{QLatin1String("href"), href},
+                        {QLatin1String("etag"), QString::fromUtf8(card.etag)},
+                        {QLatin1String("base"), card.base},
+                        {QLatin1String("card"), QString::fromLatin1(card.bytes.toBase64())}});
     }
     const QJsonObject root{{QLatin1String("format"), kFormat},
                            {QLatin1String("account"), state.account},
@@ -86,7 +93,8 @@ bool writeSyncState(const QString& path, const SyncState& state, QString* error)
                            {QLatin1String("syncToken"), state.syncToken},
                            {QLatin1String("cards"), cards}};
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        *error = QStringLiteral("the folder %1 cannot be made").arg(QFileInfo(path).absolutePath());
+        *error = QCoreApplication::translate("carddav::state", "the folder %1 cannot be made")
+                     .arg(QFileInfo(path).absolutePath());
         return false;
     }
     return platform::writeFileAtomically(path, QJsonDocument(root).toJson(QJsonDocument::Compact),

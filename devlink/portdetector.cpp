@@ -5,6 +5,7 @@
 #include "devlink/protocol/transferclient.h"
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSerialPort>
@@ -41,14 +42,16 @@ QString openFailure(const QSerialPort& port, const QString& device)
 {
     switch (port.error()) {
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("no such device");
+        return QCoreApplication::translate("devlink::ports", "no such device");
     case QSerialPort::PermissionError:
         // Why, in short; how to mend it is the transfer's message.
         return permissionRefused(device)
-                   ? QStringLiteral("not permitted: ") + permissionReason(portAccess(device))
-                   : QStringLiteral("in use by another program");
+                   ? QCoreApplication::translate("devlink::ports", "not permitted: %1")
+                         .arg(permissionReason(portAccess(device)))
+                   : QCoreApplication::translate("devlink::ports", "in use by another program");
     default:
-        return QStringLiteral("cannot be opened: %1").arg(port.errorString());
+        return QCoreApplication::translate("devlink::ports", "cannot be opened: %1")
+            .arg(port.errorString());
     }
 }
 
@@ -135,8 +138,9 @@ ProbeResult probePort(const PortCandidate& candidate, int timeoutMs,
             client.abort(ErrNoAnswer);
             port.write(client.poll(now));
             port.waitForBytesWritten(kSliceMs);
-            result.reason =
-                cancelled.load() ? QStringLiteral("cancelled") : QStringLiteral("does not answer");
+            result.reason = cancelled.load()
+                                ? QCoreApplication::translate("devlink::ports", "cancelled")
+                                : QCoreApplication::translate("devlink::ports", "does not answer");
             return result;
         }
         const QByteArray in = port.readAll();
@@ -167,16 +171,18 @@ ProbeResult probePort(const PortCandidate& candidate, int timeoutMs,
         break;
     }
     case ErrNoAnswer:
-        result.reason = QStringLiteral("does not answer");
+        result.reason = QCoreApplication::translate("devlink::ports", "does not answer");
         break;
     case ErrUnsupportedPager:
-        result.reason = QStringLiteral("answers, but its protocol version is not supported");
+        result.reason = QCoreApplication::translate(
+            "devlink::ports", "answers, but its protocol version is not supported");
         break;
     case ErrConnectionLost:
-        result.reason = QStringLiteral("the line went away");
+        result.reason = QCoreApplication::translate("devlink::ports", "the line went away");
         break;
     default:
-        result.reason = QStringLiteral("answers, but not as a pager");
+        result.reason =
+            QCoreApplication::translate("devlink::ports", "answers, but not as a pager");
         break;
     }
     return result;

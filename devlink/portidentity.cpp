@@ -2,6 +2,7 @@
 
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -171,29 +172,34 @@ PortAccess portAccess(const QString& device)
 QString permissionReason(const PortAccess& access)
 {
     if (access.group.isEmpty())
-        return QStringLiteral("you may not open it");
+        return QCoreApplication::translate("devlink::ports", "you may not open it");
     if (access.userInGroup)
-        return QStringLiteral("it belongs to the group \"%1\", which you joined after you logged "
-                              "in")
+        return QCoreApplication::translate("devlink::ports",
+                                           "it belongs to the group \"%1\", which you joined "
+                                           "after you logged in")
             .arg(access.group);
-    return QStringLiteral("it belongs to the group \"%1\", and you are not in that group")
+    return QCoreApplication::translate(
+               "devlink::ports", "it belongs to the group \"%1\", and you are not in that group")
         .arg(access.group);
 }
 
 QString permissionAdvice(const QString& device, const PortAccess& access)
 {
-    QString text = QStringLiteral("You may not open %1: %2.").arg(device, permissionReason(access));
+    QString text = QCoreApplication::translate("devlink::ports", "You may not open %1: %2.")
+                       .arg(device, permissionReason(access));
     if (!access.group.isEmpty()) {
         text += access.userInGroup
-                    ? QStringLiteral("\nLog out and in again.")
-                    : QStringLiteral("\nAdd yourself to it (sudo adduser $USER %1), then log "
-                                     "out and in again.")
+                    ? QCoreApplication::translate("devlink::ports", "\nLog out and in again.")
+                    : QCoreApplication::translate("devlink::ports",
+                                                  "\nAdd yourself to it (sudo adduser $USER %1), "
+                                                  "then log out and in again.")
                           .arg(access.group);
     }
     if (access.ruleInstalled)
-        text += QStringLiteral("\nOr unplug the pager's adapter and plug it in again: Quillbox's "
-                               "device rule lets you open it from then on, if it names the "
-                               "adapter (the README says how to add one).");
+        text += QCoreApplication::translate(
+            "devlink::ports", "\nOr unplug the pager's adapter and plug it in again: Quillbox's "
+                              "device rule lets you open it from then on, if it names the "
+                              "adapter (the README says how to add one).");
     return text;
 }
 

@@ -144,7 +144,9 @@ void SerialWorker::startTransfer(int mode, int timeoutMs,
         post(EventStarted, mode);
         auto why = std::make_unique<TransferOutcome>();
         why->nMode = mode;
-        why->detail = m_device.isEmpty() ? QStringLiteral("No device is set.") : m_openError;
+        why->detail = m_device.isEmpty()
+                          ? QCoreApplication::translate("devlink::link", "No device is set.")
+                          : m_openError;
         post(EventFailed, ErrPortCannotOpen, std::move(why));
         return;
     }
@@ -220,7 +222,7 @@ void SerialWorker::deliverEvents()
         if (m_log && event.nCode == EventFinished)
             m_log->note(QStringLiteral("finished"));
         else if (m_log && event.nCode == EventFailed)
-            m_log->note(QStringLiteral("failed: %1").arg(errorText(event.nArg)));
+            m_log->note(QStringLiteral("failed: %1").arg(errorLogText(event.nArg)));
         std::unique_ptr<TransferOutcome> outcome;
         if (event.nCode == EventFinished) {
             outcome = std::make_unique<TransferOutcome>();

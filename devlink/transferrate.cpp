@@ -1,5 +1,6 @@
 #include "devlink/transferrate.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace devlink {
@@ -25,18 +26,22 @@ QString number(double bytes, int unit)
 
 QString unitName(int unit)
 {
-    return unit == 0   ? QStringLiteral("B")
-           : unit == 1 ? QStringLiteral("KB")
-                       : QStringLiteral("MB");
+    return unit == 0   ? QCoreApplication::translate("devlink::rate", "B")
+           : unit == 1 ? QCoreApplication::translate("devlink::rate", "KB")
+                       : QCoreApplication::translate("devlink::rate", "MB");
 }
 
 QString duration(qint64 seconds)
 {
     if (seconds < 60)
-        return QStringLiteral("%1 s").arg(seconds);
+        return QCoreApplication::translate("devlink::rate", "%1 s").arg(seconds);
     if (seconds < 3600)
-        return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
-    return QStringLiteral("%1 h %2 min").arg(seconds / 3600).arg(seconds % 3600 / 60);
+        return QCoreApplication::translate("devlink::rate", "%1 min %2 s")
+            .arg(seconds / 60)
+            .arg(seconds % 60);
+    return QCoreApplication::translate("devlink::rate", "%1 h %2 min")
+        .arg(seconds / 3600)
+        .arg(seconds % 3600 / 60);
 }
 
 } // namespace
@@ -70,7 +75,7 @@ QString rateLineText(const TransferRate& rate)
     if (total > 0) {
         const int unit = unitFor(qMax(done, total));
         text =
-            QStringLiteral("%1 of %2%3 %4")
+            QCoreApplication::translate("devlink::rate", "%1 of %2%3 %4")
                 .arg(number(qMin(done, total), unit), estimated ? QStringLiteral("~") : QString(),
                      number(total, unit), unitName(unit));
     } else {
@@ -82,10 +87,11 @@ QString rateLineText(const TransferRate& rate)
     const double mean = done * 1000.0 / double(rate.elapsedMs);
     const double perSecond = rate.ended || rate.bytesPerSecond <= 0 ? mean : rate.bytesPerSecond;
     const int unit = unitFor(perSecond);
-    text += QStringLiteral(" \u00B7 %1 %2/s").arg(number(perSecond, unit), unitName(unit));
+    text += QCoreApplication::translate("devlink::rate", " \u00B7 %1 %2/s")
+                .arg(number(perSecond, unit), unitName(unit));
     // (A line that moves less than a byte a second has stalled: no time can be promised.)
     if (total > 0 && !rate.ended && rate.elapsedMs >= kTimeLeftAfterMs && perSecond >= 1)
-        text += QStringLiteral(" \u00B7 %1 left")
+        text += QCoreApplication::translate("devlink::rate", " \u00B7 %1 left")
                     .arg(duration(qint64(std::ceil(qMax(0.0, total - done) / perSecond))));
     return text;
 }

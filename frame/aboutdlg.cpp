@@ -10,7 +10,7 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Quillbox"));
+    setWindowTitle(tr("About Quillbox"));
 
     // The program's icon once the application has one; a neutral one until then.
     QIcon icon = QApplication::windowIcon();
@@ -21,7 +21,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     picture->setObjectName(QStringLiteral("icon"));
     picture->setPixmap(icon.pixmap(side, side));
 
-    auto* label = new QLabel(QStringLiteral("Quillbox Version"), this);
+    auto* label = new QLabel(tr("Quillbox &Version"), this);
     auto* version = new QLineEdit(this);
     version->setObjectName(QStringLiteral("version"));
     version->setReadOnly(true);
@@ -29,7 +29,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     label->setBuddy(version);
 
     auto* box = new QDialogButtonBox(Qt::Vertical, this);
-    QPushButton* ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = box->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -10,13 +10,13 @@
 
 CCardDavAccountDlg::CCardDavAccountDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Address Book Account"));
+    setWindowTitle(tr("Address Book Account"));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(
-        QStringLiteral("Quillbox keeps its address book in step with one address book on a "
-                       "CardDAV server. Give the server's name (or the address book's URL), "
-                       "your user name and your password."),
-        this);
+    auto* intro =
+        new QLabel(tr("Quillbox keeps its address book in step with one address book on a "
+                      "CardDAV server. Give the server's name (or the address book's URL), "
+                      "your user name and your password."),
+                   this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
@@ -29,13 +29,18 @@ CCardDavAccountDlg::CCardDavAccountDlg(QWidget* parent) : QDialog(parent)
     m_pPassword = new QLineEdit(this);
     m_pPassword->setObjectName(QStringLiteral("password"));
     m_pPassword->setEchoMode(QLineEdit::Password);
+    m_pServer->setAccessibleDescription(
+        tr("A host name, such as dav.example.org, or the URL of an address book"));
+    m_pUser->setAccessibleDescription(tr("Your user name on the server"));
+    m_pPassword->setAccessibleDescription(
+        tr("Kept in the system's keychain, never written to a file"));
     m_pBook = new QComboBox(this);
     m_pBook->setObjectName(QStringLiteral("addressBook"));
-    m_pBookLabel = new QLabel(QStringLiteral("&Address book:"), this);
+    m_pBookLabel = new QLabel(tr("&Address book:"), this);
     m_pBookLabel->setBuddy(m_pBook);
-    form->addRow(QStringLiteral("&Server:"), m_pServer);
-    form->addRow(QStringLiteral("&User name:"), m_pUser);
-    form->addRow(QStringLiteral("&Password:"), m_pPassword);
+    form->addRow(tr("&Server:"), m_pServer);
+    form->addRow(tr("&User name:"), m_pUser);
+    form->addRow(tr("&Password:"), m_pPassword);
     form->addRow(m_pBookLabel, m_pBook);
     layout->addLayout(form);
     m_pBook->hide();
@@ -73,7 +78,7 @@ void CCardDavAccountDlg::setBusy(bool busy)
 {
     m_pOk->setEnabled(!busy);
     if (busy)
-        setStatus(QStringLiteral("Looking for the address books on the server..."));
+        setStatus(tr("Looking for the address books on the server..."));
 }
 
 void CCardDavAccountDlg::setStatus(const QString& text)

@@ -3,8 +3,8 @@
 #include "carddav/syncstate.h"
 #include "contacts/core/addressbook.h"
 #include "contacts/core/contacthistory.h"
-#include "contacts/widgets/contactshistorykeeper.h"
 #include "contacts/widgets/conflictreviewdlg.h"
+#include "contacts/widgets/contactshistorykeeper.h"
 #include "frame/carddavaccountdlg.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
@@ -28,11 +28,6 @@ namespace {
 QString dataPath(const char* name)
 {
     return QDir(platform::defaultDataFolder()).filePath(QLatin1String(name));
-}
-
-QString deletedText(int deleted, int of, const char* where)
-{
-    return QStringLiteral("%1 of the %2 contacts %3").arg(deleted).arg(of).arg(QLatin1String(where));
 }
 
 } // namespace
@@ -76,15 +71,15 @@ carddav::PasswordStore& CCardDavSyncDriver::store()
         m_pStore = carddav::systemPasswordStore(&why);
 #else
         m_pStore = std::make_unique<carddav::MemoryPasswordStore>();
-        why = QStringLiteral("Quillbox was built without the keychain");
+        why = tr("Quillbox was built without the keychain");
 #endif
         if (!why.isEmpty() && !m_toldNoKeychain) {
             m_toldNoKeychain = true;
             why[0] = why[0].toUpper();
             platform::inform(m_pFrame,
-                             why + QStringLiteral(".\nThe address book's password is never "
-                                                  "written to a file: Quillbox asks for it "
-                                                  "again at its next start."));
+                             tr("%1.\nThe address book's password is never written to a file: "
+                                "Quillbox asks for it again at its next start.")
+                                 .arg(why));
         }
     }
     return *m_pStore;
@@ -93,9 +88,9 @@ carddav::PasswordStore& CCardDavSyncDriver::store()
 void CCardDavSyncDriver::attachStatusBar(QStatusBar* bar)
 {
     m_pStatusBar = bar;
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), bar);
+    m_pCancel = new QPushButton(tr("Cancel"), bar);
     m_pCancel->setObjectName(QStringLiteral("cardDavCancel"));
-    m_pCancel->setToolTip(QStringLiteral("Stop synchronizing the address book"));
+    m_pCancel->setToolTip(tr("Stop synchronizing the address book"));
     m_pCancel->hide();
     bar->addPermanentWidget(m_pCancel);
     connect(m_pCancel, &QPushButton::clicked, this, &CCardDavSyncDriver::Cancel);
@@ -112,30 +107,29 @@ void CCardDavSyncDriver::Cancel()
     if (!m_pThread)
         return;
     m_cancel = true;
-    showProgress(QStringLiteral("Cancelling the address book's synchronization..."));
+    showProgress(tr("Cancelling the address book's synchronization..."));
 }
 
 void CCardDavSyncDriver::runInThread(const QString& what, const QString& user,
-                                     const QString& password, Work work,
-                                     std::function<void()> done)
+                                     const QString& password, Work work, std::function<void()> done)
 {
     m_cancel = false;
     m_requests = 0;
     const int timeout = m_timeout;
-    showProgress(what + QStringLiteral("..."));
+    showProgress(tr("%1...").arg(what));
     m_pThread = QThread::create([this, what, user, password, timeout, work = std::move(work)] {
         carddav::DavClient client(user, password);
         client.setTimeout(timeout);
         client.onRequest = [this, what](const QByteArray& verb, const QUrl&) {
             const int n = ++m_requests;
-            const QString step = verb == "PUT"      ? QStringLiteral("sending cards")
-                                 : verb == "DELETE" ? QStringLiteral("deleting cards")
-                                                    : QStringLiteral("reading the server");
+            const QString step = verb == "PUT"      ? tr("sending cards")
+                                 : verb == "DELETE" ? tr("deleting cards")
+                                                    : tr("reading the server");
             QMetaObject::invokeMethod(
                 this,
                 [this, n, what, step] {
                     if (m_pThread && !m_cancel)
-                        showProgress(QStringLiteral("%1: %2 (request %3)...").arg(what, step).arg(n));
+                        showProgress(tr("%1: %2 (request %3)...").arg(what, step).arg(n));
                 },
                 Qt::QueuedConnection);
         };
@@ -183,8 +177,8 @@ bool CCardDavSyncDriver::EditAccount()
     QString password;
     QString error;
     if (!m_settings.CardDavUrl.isEmpty() &&
-        store().read(carddav::passwordKey(m_settings.CardDavUrl, m_settings.CardDavUser),
-                     &password, &error))
+        store().read(carddav::passwordKey(m_settings.CardDavUrl, m_settings.CardDavUser), &password,
+                     &error))
         dlg.passwordEdit()->setText(password);
     // The address book chosen before stays chosen until the server or the user is edited.
     if (!m_settings.CardDavBook.isEmpty())
@@ -200,7 +194,7 @@ void CCardDavSyncDriver::confirmAccount(CCardDavAccountDlg& dlg)
     const QString url = dlg.serverEdit()->text().trimmed();
     const QString user = dlg.userEdit()->text().trimmed();
     if (url.isEmpty() || user.isEmpty()) {
-        dlg.setStatus(QStringLiteral("Give the server and the user name."));
+        dlg.setStatus(tr("Give the server and the user name."));
         return;
     }
     if (!dlg.addressBook().isEmpty()) {
@@ -212,29 +206,28 @@ void CCardDavSyncDriver::confirmAccount(CCardDavAccountDlg& dlg)
     dlg.setBusy(true);
     auto found = std::make_shared<carddav::Outcome>();
     QPointer<CCardDavAccountDlg> target(&dlg);
-    runInThread(QStringLiteral("Looking for the address books"), user, dlg.passwordEdit()->text(),
-                [found, url, user](carddav::Sync& sync) { *found = sync.findAddressBooks(url, user); },
-                [this, found, target] {
-                    showProgress({});
-                    if (!target || !target->isVisible())
-                        return;
-                    target->setBusy(false);
-                    if (found->failure != carddav::Failure::None) {
-                        target->setStatus({});
-                        platform::stop(target, failureText(*found),
-                                       QStringLiteral("Address Book Account"));
-                        return;
-                    }
-                    target->setAddressBooks(found->addressBooks);
-                    if (found->addressBooks.size() > 1) {
-                        target->setStatus(QStringLiteral("The server has %1 address books: "
-                                                         "choose the one to keep in step, "
-                                                         "then OK.")
-                                              .arg(found->addressBooks.size()));
-                        return;
-                    }
-                    keepAccount(*target);
-                });
+    runInThread(
+        tr("Looking for the address books"), user, dlg.passwordEdit()->text(),
+        [found, url, user](carddav::Sync& sync) { *found = sync.findAddressBooks(url, user); },
+        [this, found, target] {
+            showProgress({});
+            if (!target || !target->isVisible())
+                return;
+            target->setBusy(false);
+            if (found->failure != carddav::Failure::None) {
+                target->setStatus({});
+                platform::stop(target, failureText(*found), tr("Address Book Account"));
+                return;
+            }
+            target->setAddressBooks(found->addressBooks);
+            if (found->addressBooks.size() > 1) {
+                target->setStatus(tr("The server has %n address books: choose the one to "
+                                     "keep in step, then OK.",
+                                     nullptr, int(found->addressBooks.size())));
+                return;
+            }
+            keepAccount(*target);
+        });
 }
 
 void CCardDavSyncDriver::keepAccount(CCardDavAccountDlg& dlg)
@@ -243,9 +236,8 @@ void CCardDavSyncDriver::keepAccount(CCardDavAccountDlg& dlg)
     const QString user = dlg.userEdit()->text().trimmed();
     QString error;
     if (!store().write(carddav::passwordKey(url, user), dlg.passwordEdit()->text(), &error)) {
-        platform::stop(&dlg,
-                       QStringLiteral("The password could not be kept: %1").arg(error),
-                       QStringLiteral("Address Book Account"));
+        platform::stop(&dlg, tr("The password could not be kept: %1").arg(error),
+                       tr("Address Book Account"));
         return;
     }
     m_settings.CardDavUrl = url;
@@ -267,12 +259,12 @@ void CCardDavSyncDriver::Synchronize()
         if (!EditAccount() || !store().read(key, &password, &error))
             return;
     }
-    const QString statePath = carddav::stateFilePath(dataPath("CardDAV"), m_settings.CardDavBook,
-                                                     m_settings.CardDavUser);
+    const QString statePath =
+        carddav::stateFilePath(dataPath("CardDAV"), m_settings.CardDavBook, m_settings.CardDavUser);
     carddav::SyncState state;
     if (!carddav::readSyncState(statePath, &state, &error)) {
         platform::stop(m_pFrame, QStringLiteral("%1: %2").arg(statePath, error),
-                       QLatin1String(kCardDavSyncTitle));
+                       tr(kCardDavSyncTitle));
         return;
     }
     const AddressBookCopy copy = m_book.snapshot();
@@ -284,12 +276,12 @@ void CCardDavSyncDriver::Synchronize()
     const QString url = m_settings.CardDavBook;
     const QString user = m_settings.CardDavUser;
     runInThread(
-        QStringLiteral("Synchronizing the address book"), user, password,
+        tr("Synchronizing the address book"), user, password,
         [this, out, url, user, local, state](carddav::Sync& sync) {
             sync.review = [this](contactmerge::Result& merge) {
                 return askOnWindowThread([this, &merge] {
-                    CConflictReviewDlg dlg(merge, m_pFrame, QStringLiteral("Server"));
-                    dlg.setWindowTitle(QLatin1String(kCardDavSyncTitle));
+                    CConflictReviewDlg dlg(merge, m_pFrame, tr("Server"));
+                    dlg.setWindowTitle(tr(kCardDavSyncTitle));
                     if (dlg.exec() != QDialog::Accepted)
                         return false;
                     for (size_t i = 0; i < dlg.choices().size(); ++i)
@@ -302,14 +294,19 @@ void CCardDavSyncDriver::Synchronize()
                 return askOnWindowThread([&] {
                     QStringList sides;
                     if (bookDeleted > 0)
-                        sides << deletedText(bookDeleted, bookContacts, "in Quillbox");
+                        sides << tr("%1 of the %2 contacts in Quillbox")
+                                     .arg(bookDeleted)
+                                     .arg(bookContacts);
                     if (serverDeleted > 0)
-                        sides << deletedText(serverDeleted, serverCards, "on the server");
+                        sides << tr("%1 of the %2 contacts on the server")
+                                     .arg(serverDeleted)
+                                     .arg(serverCards);
                     return platform::showMessage(
                                m_pFrame,
-                               QStringLiteral("Synchronize Address Book would delete %1.\n"
-                                              "Synchronize all the same?")
-                                   .arg(sides.join(QLatin1String(" and "))),
+                               tr("Synchronize Address Book would delete %1.\n"
+                                  "Synchronize all the same?")
+                                   .arg(sides.size() == 2 ? tr("%1 and %2").arg(sides[0], sides[1])
+                                                          : sides.join(QString())),
                                {}, platform::MessageButtons::YesNo,
                                platform::MessageIcon::Warning) == platform::MessageAnswer::Yes;
                 });
@@ -326,7 +323,7 @@ void CCardDavSyncDriver::Synchronize()
             // finds both sides alike.
             if (!carddav::writeSyncState(statePath, out->state, &stateError))
                 platform::stop(m_pFrame, QStringLiteral("%1: %2").arg(statePath, stateError),
-                               QLatin1String(kCardDavSyncTitle));
+                               tr(kCardDavSyncTitle));
         });
 }
 
@@ -337,15 +334,15 @@ QString CCardDavSyncDriver::failureText(const carddav::Outcome& out) const
     case carddav::Failure::Cancelled:
         break;
     case carddav::Failure::Network:
-        return QStringLiteral("The address book's server could not be reached: %1.").arg(out.error);
+        return tr("The address book's server could not be reached: %1.").arg(out.error);
     case carddav::Failure::Login:
-        return QStringLiteral("The server refused the login: check the user name and the "
-                              "password in File > Address Book Account... (%1).")
+        return tr("The server refused the login: check the user name and the "
+                  "password in File > Address Book Account... (%1).")
             .arg(out.error);
     case carddav::Failure::NotAddressBook:
-        return QStringLiteral("No CardDAV address book was found there: %1.").arg(out.error);
+        return tr("No CardDAV address book was found there: %1.").arg(out.error);
     case carddav::Failure::Refused:
-        return QStringLiteral("The server refused a card or a request: %1.").arg(out.error);
+        return tr("The server refused a card or a request: %1.").arg(out.error);
     case carddav::Failure::MassDeletion:
         return out.error + QLatin1Char('.');
     }
@@ -354,27 +351,27 @@ QString CCardDavSyncDriver::failureText(const carddav::Outcome& out) const
 
 bool CCardDavSyncDriver::syncFinished(const carddav::Outcome& out)
 {
-    const QString nothing = QStringLiteral("Nothing was changed in Quillbox's address book.");
+    const QString nothing = tr("Nothing was changed in Quillbox's address book.");
     if (out.failure == carddav::Failure::Cancelled ||
         (out.failure == carddav::Failure::MassDeletion && m_asked)) {
-        showProgress(QStringLiteral("Synchronize Address Book cancelled. ") + nothing);
+        showProgress(tr("Synchronize Address Book cancelled. %1").arg(nothing));
         Q_EMIT finished(false);
         return false;
     }
     if (out.failure != carddav::Failure::None) {
-        showProgress(QStringLiteral("Synchronize Address Book failed."));
+        showProgress(tr("Synchronize Address Book failed."));
         platform::stop(m_pFrame, failureText(out) + QLatin1Char('\n') + nothing,
-                       QLatin1String(kCardDavSyncTitle));
+                       tr(kCardDavSyncTitle));
         Q_EMIT finished(false);
         return false;
     }
     if (m_bookChanged) {
-        showProgress(QStringLiteral("Synchronize Address Book stopped."));
+        showProgress(tr("Synchronize Address Book stopped."));
         platform::stop(m_pFrame,
-                       QStringLiteral("The address book was changed while it was being "
-                                      "synchronized, so the server's side was not put in place.\n"
-                                      "Synchronize Address Book again to merge both."),
-                       QLatin1String(kCardDavSyncTitle));
+                       tr("The address book was changed while it was being "
+                          "synchronized, so the server's side was not put in place.\n"
+                          "Synchronize Address Book again to merge both."),
+                       tr(kCardDavSyncTitle));
         Q_EMIT finished(false);
         return false;
     }
@@ -393,25 +390,25 @@ bool CCardDavSyncDriver::syncFinished(const carddav::Outcome& out)
             contact.nGroup = KEY_CONTACTS;
     }
     if (const int result = m_book.replaceAll(std::move(contacts), std::move(groups))) {
-        platform::stop(m_pFrame,
-                       QStringLiteral("The merged address book does not fit (error %1).\n")
-                               .arg(result) +
-                           nothing,
-                       QLatin1String(kCardDavSyncTitle));
+        platform::stop(
+            m_pFrame,
+            tr("The merged address book does not fit (error %1).\n%2").arg(result).arg(nothing),
+            tr(kCardDavSyncTitle));
         Q_EMIT finished(false);
         return false;
     }
-    showProgress(QStringLiteral("Address book synchronized: %1 cards sent, %2 deleted on the "
-                                "server, %3 read from it.")
+    showProgress(tr("Address book synchronized: %1 cards sent, %2 deleted on the "
+                    "server, %3 read from it.")
                      .arg(out.created + out.updated)
                      .arg(out.deleted)
                      .arg(out.fetched));
     if (!out.left.empty()) {
         QStringList lines;
         for (const carddav::LeftOnServer& l : out.left)
-            lines << QStringLiteral("%1: %2").arg(QString::fromLatin1(l.name.data(), qsizetype(l.name.size())), l.reason);
-        platform::inform(m_pFrame, QStringLiteral("These cards stay on the server, for the "
-                                                  "address book cannot hold them:\n%1")
+            lines << QStringLiteral("%1: %2").arg(
+                QString::fromLatin1(l.name.data(), qsizetype(l.name.size())), l.reason);
+        platform::inform(m_pFrame, tr("These cards stay on the server, for the "
+                                      "address book cannot hold them:\n%1")
                                        .arg(lines.join(QLatin1Char('\n'))));
     }
     Q_EMIT finished(true);

@@ -27,7 +27,8 @@ class QThread;
 class QWidget;
 struct Settings;
 
-inline constexpr const char* kCardDavSyncTitle = "Synchronize Address Book";
+inline constexpr const char* kCardDavSyncTitle =
+    QT_TRANSLATE_NOOP("CCardDavSyncDriver", "Synchronize Address Book");
 
 class CCardDavSyncDriver : public QObject
 {
@@ -70,8 +71,8 @@ private:
     using Work = std::function<void(carddav::Sync&)>;
     // Runs work on a thread of its own with a client for user and password, then done on
     // the window's thread; the status bar tells what (with the requests sent) meanwhile.
-    void runInThread(const QString& what, const QString& user, const QString& password,
-                     Work work, std::function<void()> done);
+    void runInThread(const QString& what, const QString& user, const QString& password, Work work,
+                     std::function<void()> done);
     // Asks on the window's thread and waits (from the sync's thread).
     bool askOnWindowThread(const std::function<bool()>& ask);
     carddav::PasswordStore& store();

@@ -9,6 +9,7 @@
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
@@ -19,10 +20,11 @@ recoverycopy::Contents contentsOf(const AddressBookCopy& book)
     return {book.contacts, book.groups, {}};
 }
 
-QString sideLine(const char* side, const contacthistory::Changes& changes)
+QString sideLine(const QString& side, const contacthistory::Changes& changes)
 {
-    return QStringLiteral("%1: %2 added, %3 removed, %4 changed.")
-        .arg(QLatin1String(side))
+    return QCoreApplication::translate("ContactsSynchronizer",
+                                       "%1: %2 added, %3 removed, %4 changed.")
+        .arg(side)
         .arg(changes.added.size())
         .arg(changes.removed.size())
         .arg(changes.changed.size());
@@ -70,9 +72,9 @@ void ContactsSynchronizer::downloaded(const AddressBookCopy& onPager)
     bool found = false;
     QString error;
     if (!store.read(m_key, &base, &found, &error)) {
-        platform::tell(m_pParent, QStringLiteral("The book of the last synchronize with this pager "
-                                                 "cannot be read:\n%1\n%2\n\nNothing was "
-                                                 "synchronized.")
+        platform::tell(m_pParent, tr("The book of the last synchronize with this pager "
+                                     "cannot be read:\n%1\n%2\n\nNothing was "
+                                     "synchronized.")
                                       .arg(QDir::toNativeSeparators(store.path(m_key)), error));
         return;
     }
@@ -95,8 +97,8 @@ void ContactsSynchronizer::downloaded(const AddressBookCopy& onPager)
     // them is not the book merged, and merging it again is the user's to start.
     if (const AddressBookCopy now = m_book.snapshot();
         now.contacts != m_desktop.contacts || now.groups != m_desktop.groups) {
-        platform::tell(m_pParent, QStringLiteral("The address book changed while Synchronize "
-                                                 "Contacts waited.\nNothing was synchronized."));
+        platform::tell(m_pParent, tr("The address book changed while Synchronize "
+                                     "Contacts waited.\nNothing was synchronized."));
         return;
     }
 
@@ -124,10 +126,9 @@ void ContactsSynchronizer::finish()
     const bool changed =
         !contacthistory::compare(contentsOf(m_book.snapshot()), contentsOf(m_outcome.book)).empty();
     if (const int result = m_book.replaceAll(m_outcome.book.contacts, m_outcome.book.groups)) {
-        platform::tell(m_pParent,
-                       QStringLiteral("The pager holds the synchronized address book, but "
-                                      "Quillbox cannot take it:\n%1")
-                           .arg(addressbook::errorText(result)));
+        platform::tell(m_pParent, tr("The pager holds the synchronized address book, but "
+                                     "Quillbox cannot take it:\n%1")
+                                      .arg(addressbook::errorText(result)));
         m_result.reset();
         return;
     }
@@ -149,36 +150,35 @@ bool ContactsSynchronizer::writeBase(const AddressBookCopy& book)
     QString error;
     if (store.write(m_key, book, &error))
         return true;
-    platform::tell(m_pParent,
-                   QStringLiteral("The book the pager now holds could not be kept for the next "
-                                  "Synchronize Contacts:\n%1\n%2")
-                       .arg(QDir::toNativeSeparators(store.path(m_key)), error));
+    platform::tell(m_pParent, tr("The book the pager now holds could not be kept for the next "
+                                 "Synchronize Contacts:\n%1\n%2")
+                                  .arg(QDir::toNativeSeparators(store.path(m_key)), error));
     return false;
 }
 
 QString ContactsSynchronizer::report() const
 {
     const recoverycopy::Contents merged = contentsOf(m_outcome.book);
-    QStringList lines{QStringLiteral("Synchronize Contacts Completed.")};
-    lines << sideLine("Quillbox", contacthistory::compare(contentsOf(m_desktop), merged));
-    lines << sideLine("Pager", contacthistory::compare(contentsOf(m_onPager), merged));
+    QStringList lines{tr("Synchronize Contacts Completed.")};
+    lines << sideLine(QStringLiteral("Quillbox"),
+                      contacthistory::compare(contentsOf(m_desktop), merged));
+    lines << sideLine(tr("Pager"), contacthistory::compare(contentsOf(m_onPager), merged));
     const size_t conflicts = m_result->conflicts().size();
-    lines << (conflicts == 1 ? QStringLiteral("1 conflict.")
-                             : QStringLiteral("%1 conflicts.").arg(conflicts));
+    lines << (conflicts == 1 ? tr("1 conflict.") : tr("%n conflicts.", nullptr, int(conflicts)));
     if (m_outcome.pagerHoldsIt)
-        lines << QStringLiteral("The pager held this address book already: nothing was uploaded.");
+        lines << tr("The pager held this address book already: nothing was uploaded.");
     if (m_bEditedMeanwhile)
-        lines << QStringLiteral("Changes made in Quillbox while the upload ran were replaced; "
-                                "Contacts History holds them.");
+        lines << tr("Changes made in Quillbox while the upload ran were replaced; "
+                    "Contacts History holds them.");
     const std::vector<contactmerge::Unfit>& unfit = m_result->unfit();
     if (!unfit.empty()) {
-        lines << QString() << QStringLiteral("The address book could not hold:");
+        lines << QString() << tr("The address book could not hold:");
         constexpr size_t kShown = 10;
         for (size_t i = 0; i < unfit.size() && i < kShown; ++i)
             lines << platform::toDisplay(unfit[i].name) + QStringLiteral(": ") +
                          platform::toDisplay(unfit[i].reason);
         if (unfit.size() > kShown)
-            lines << QStringLiteral("... and %1 more.").arg(unfit.size() - kShown);
+            lines << tr("... and %n more.", nullptr, int(unfit.size() - kShown));
     }
     return lines.join(QLatin1Char('\n'));
 }

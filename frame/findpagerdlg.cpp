@@ -23,7 +23,7 @@ QString portName(const devlink::PortCandidate& where)
 CFindPagerDlg::CFindPagerDlg(QWidget* parent, std::vector<devlink::PortCandidate> candidates)
     : QDialog(parent), m_candidates(std::move(candidates))
 {
-    setWindowTitle(QStringLiteral("Find the pager"));
+    setWindowTitle(tr("Find the pager"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
     m_progress = new QProgressBar(this);
@@ -31,12 +31,16 @@ CFindPagerDlg::CFindPagerDlg(QWidget* parent, std::vector<devlink::PortCandidate
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ports"));
     m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * 64);
+    m_list->setAccessibleName(tr("Ports"));
+    m_list->setAccessibleDescription(
+        tr("The ports where a pager answered, then the others, greyed, with the reason"));
+    m_progress->setAccessibleName(tr("Search progress"));
     auto* buttons = new QDialogButtonBox(this);
-    m_buttonUse = buttons->addButton(QStringLiteral("Use"), QDialogButtonBox::AcceptRole);
+    m_buttonUse = buttons->addButton(tr("&Use"), QDialogButtonBox::AcceptRole);
     m_buttonUse->setObjectName(QStringLiteral("use"));
     m_buttonUse->setEnabled(false);
     m_buttonUse->setDefault(true);
-    m_buttonCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    m_buttonCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     m_buttonCancel->setObjectName(QStringLiteral("cancel"));
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_status);
@@ -48,10 +52,8 @@ CFindPagerDlg::CFindPagerDlg(QWidget* parent, std::vector<devlink::PortCandidate
             [this](int index, int count, const QString& device) {
                 m_progress->setRange(0, count);
                 m_progress->setValue(index);
-                m_status->setText(QStringLiteral("Looking at %1 (%2 of %3)...")
-                                      .arg(device)
-                                      .arg(index + 1)
-                                      .arg(count));
+                m_status->setText(
+                    tr("Looking at %1 (%2 of %3)...").arg(device).arg(index + 1).arg(count));
             });
     connect(&m_detector, &devlink::PortDetector::probed, this, &CFindPagerDlg::onProbed);
     connect(&m_detector, &devlink::PortDetector::finished, this, &CFindPagerDlg::onFinished);
@@ -73,11 +75,7 @@ void CFindPagerDlg::showEvent(QShowEvent* event)
         std::vector<devlink::PortCandidate> greet;
         for (const devlink::PortCandidate& where : m_candidates) {
             if (!m_strInUse.isEmpty() && devlink::sameDevice(where.device, m_strInUse))
-                onProbed({where,
-                          false,
-                          {},
-                          {},
-                          QStringLiteral("in use by Quillbox: a transfer is running")});
+                onProbed({where, false, {}, {}, tr("in use by Quillbox: a transfer is running")});
             else
                 greet.push_back(where);
         }
@@ -111,14 +109,13 @@ void CFindPagerDlg::onFinished(bool cancelled)
     m_progress->setRange(0, 1);
     m_progress->setValue(1);
     if (cancelled)
-        m_status->setText(QStringLiteral("Cancelled."));
+        m_status->setText(tr("Cancelled."));
     else if (m_found == 0)
-        m_status->setText(QStringLiteral("No pager answered."));
+        m_status->setText(tr("No pager answered."));
     else
-        m_status->setText(m_found == 1
-                              ? QStringLiteral("A pager answered on one port.")
-                              : QStringLiteral("A pager answered on %1 ports.").arg(m_found));
-    m_buttonCancel->setText(QStringLiteral("Close"));
+        m_status->setText(m_found == 1 ? tr("A pager answered on one port.")
+                                       : tr("A pager answered on %n ports.", nullptr, m_found));
+    m_buttonCancel->setText(tr("&Close"));
 }
 
 void CFindPagerDlg::use()

@@ -165,101 +165,95 @@ void CMainFrame::createActions()
     const QIcon book = themedIcon("x-office-address-book", QStyle::SP_FileDialogContentsView);
 
     // Toolbar positions: the status-bar prompt and the tooltip of each.
-    QAction* act =
-        addCommand(ID_VIEW_CONTACTS, QStringLiteral("Contacts"),
-                   QStringLiteral("View Contacts Window"), QStringLiteral("View Contacts"), book);
+    QAction* act = addCommand(ID_VIEW_CONTACTS, tr("&Contacts"), tr("View Contacts Window"),
+                              tr("View Contacts"), book);
     connect(act, &QAction::triggered, this, &CMainFrame::OnViewContacts);
 
-    act = addCommand(ID_DOWNLOAD_CONTACTS, QStringLiteral("Download Contacts"),
-                     QStringLiteral("Download Contacts from Pager "),
-                     QStringLiteral("Download Contacts"), withArrow(book, Qt::DownArrow));
+    act = addCommand(ID_DOWNLOAD_CONTACTS, tr("Download Contacts"),
+                     tr("Download Contacts from Pager "), tr("Download Contacts"),
+                     withArrow(book, Qt::DownArrow));
     connect(act, &QAction::triggered, this, &CMainFrame::OnDownloadContacts);
 
-    act = addCommand(ID_UPLOAD_CONTACTS, QStringLiteral("Upload Contacts"),
-                     QStringLiteral("Upload Contacts to Pager "), QStringLiteral("Upload Contacts"),
-                     withArrow(book, Qt::UpArrow));
+    act = addCommand(ID_UPLOAD_CONTACTS, tr("Upload Contacts"), tr("Upload Contacts to Pager "),
+                     tr("Upload Contacts"), withArrow(book, Qt::UpArrow));
     connect(act, &QAction::triggered, this, &CMainFrame::OnUploadContacts);
 
-    act = addCommand(ID_SYNC_CONTACTS, QStringLiteral("Synchronize Contacts"),
-                     QStringLiteral("Keep the changes made in Quillbox and on the pager"),
-                     QStringLiteral("Synchronize Contacts"), withArrow(book, Qt::NoArrow));
+    act = addCommand(ID_SYNC_CONTACTS, tr("&Synchronize Contacts"),
+                     tr("Keep the changes made in Quillbox and on the pager"),
+                     tr("Synchronize Contacts"), withArrow(book, Qt::NoArrow));
     connect(act, &QAction::triggered, this, &CMainFrame::OnSynchronizeContacts);
 
-    act = addCommand(ID_IMPORT_CONTACTS, QStringLiteral("Import/Open Contacts"),
-                     QStringLiteral("Import/Open Contacts"), QStringLiteral("Import/Open Contacts"),
+    act = addCommand(ID_IMPORT_CONTACTS, tr("Import/Open Contacts"), tr("Import/Open Contacts"),
+                     tr("Import/Open Contacts"),
                      themedIcon("document-open", QStyle::SP_DialogOpenButton));
     connect(act, &QAction::triggered, this, &CMainFrame::OnImportContacts);
 
-    act = addCommand(ID_EXPORT_CONTACTS, QStringLiteral("Export/Save Contacts"),
-                     QStringLiteral("Export/Save Contacts"), QStringLiteral("Export/Save Contacts"),
+    act = addCommand(ID_EXPORT_CONTACTS, tr("Export/Save Contacts"), tr("Export/Save Contacts"),
+                     tr("Export/Save Contacts"),
                      themedIcon("document-save", QStyle::SP_DialogSaveButton));
     connect(act, &QAction::triggered, this, &CMainFrame::OnExportContacts);
 
     // Menu only.
-    act =
-        addCommand(ID_IMPORT_VCARD, QStringLiteral("Import vCard..."),
-                   QStringLiteral("Add contacts and groups from a vCard file"), QString(), QIcon());
+    act = addCommand(ID_IMPORT_VCARD, tr("&Import vCard..."),
+                     tr("Add contacts and groups from a vCard file"), QString(), QIcon());
     connect(act, &QAction::triggered, this, &CMainFrame::OnImportVCard);
-    act = addCommand(ID_EXPORT_VCARD, QStringLiteral("Export vCard..."),
-                     QStringLiteral("Write the address book, or the selected contacts, to a "
-                                    "vCard file"),
+    act = addCommand(ID_EXPORT_VCARD, tr("&Export vCard..."),
+                     tr("Write the address book, or the selected contacts, to a "
+                        "vCard file"),
                      QString(), QIcon());
     connect(act, &QAction::triggered, this, &CMainFrame::OnExportVCard);
-    act = addCommand(ID_CONTACTS_HISTORY, QStringLiteral("Contacts History..."),
-                     QStringLiteral("The address book as it was before each transfer, import "
-                                    "and restore, to look at and restore"),
+    act = addCommand(ID_CONTACTS_HISTORY, tr("Contacts &History..."),
+                     tr("The address book as it was before each transfer, import "
+                        "and restore, to look at and restore"),
                      QString(), QIcon());
     connect(act, &QAction::triggered, this, &CMainFrame::OnContactsHistory);
 
-    act = addCommand(ID_EDIT_CONTACT, QStringLiteral("Edit Contact"),
-                     QStringLiteral("Edit Contact"), QStringLiteral("Edit Contact"),
+    act = addCommand(ID_EDIT_CONTACT, tr("Edit Contact"), tr("Edit Contact"), tr("Edit Contact"),
                      themedIcon({"document-edit", "accessories-text-editor"},
                                 QStyle::SP_FileDialogDetailedView));
     connect(act, &QAction::triggered, this, &CMainFrame::OnEditContact);
 
-    act = addCommand(ID_NEW_CONTACT, QStringLiteral("New Contact"), QStringLiteral("New Contact"),
-                     QStringLiteral("New Contact"), themedIcon("contact-new", QStyle::SP_FileIcon));
+    act = addCommand(ID_NEW_CONTACT, tr("New Contact"), tr("New Contact"), tr("New Contact"),
+                     themedIcon("contact-new", QStyle::SP_FileIcon));
     connect(act, &QAction::triggered, this, &CMainFrame::OnNewContact);
 
-    act = addCommand(ID_VIEW_MESSAGES, QStringLiteral("Messages"),
-                     QStringLiteral("View Messages Window"), QStringLiteral("View Messages"),
+    act = addCommand(ID_VIEW_MESSAGES, tr("&Messages"), tr("View Messages Window"),
+                     tr("View Messages"),
                      themedIcon({"mail-unread", "mail-read"}, QStyle::SP_FileDialogListView));
     connect(act, &QAction::triggered, this, &CMainFrame::OnViewMessages);
 
-    act = addCommand(ID_DOWNLOAD_MESSAGES, QStringLiteral("Download Messages"),
-                     QStringLiteral("Download Messages From Pager "),
-                     QStringLiteral("Download Messages"),
+    act = addCommand(ID_DOWNLOAD_MESSAGES, tr("Download Messages"),
+                     tr("Download Messages From Pager "), tr("Download Messages"),
                      themedIcon("mail-send-receive", QStyle::SP_BrowserReload));
     connect(act, &QAction::triggered, this, &CMainFrame::OnDownloadMessages);
 
-    act = addCommand(ID_APP_EXIT, QStringLiteral("E&xit"), QStringLiteral("Quit the application"),
-                     QStringLiteral("Exit"),
+    act = addCommand(ID_APP_EXIT, tr("E&xit"), tr("Quit the application"), tr("Exit"),
                      themedIcon("application-exit", QStyle::SP_DialogCloseButton));
     act->setMenuRole(QAction::QuitRole);
     connect(act, &QAction::triggered, this, &QWidget::close);
 
     // Menu only.
-    act = addCommand(ID_SETTINGS, QStringLiteral("Settings"), {}, {},
+    act = addCommand(ID_SETTINGS, tr("Se&ttings"), {}, {},
                      themedIcon("preferences-system", QStyle::SP_FileDialogInfoView));
     act->setMenuRole(QAction::PreferencesRole);
     connect(act, &QAction::triggered, this, &CMainFrame::OnSettings);
 
     // Carried out by the application object, which connects them.
-    act = addCommand(ID_HELP, QStringLiteral("Help"), {}, {},
+    act = addCommand(ID_HELP, tr("&Help"), {}, {},
                      themedIcon("help-browser", QStyle::SP_DialogHelpButton));
     act->setShortcut(QKeySequence::HelpContents);
     act->setShortcutContext(Qt::WindowShortcut);
-    act = addCommand(ID_APP_ABOUT, QStringLiteral("&About Quillbox..."), {}, {},
+    act = addCommand(ID_APP_ABOUT, tr("&About Quillbox..."), {}, {},
                      themedIcon("help-about", QStyle::SP_MessageBoxInformation));
     act->setMenuRole(QAction::AboutRole);
-    act = addCommand(ID_SAVE_LINK_LOG, QStringLiteral("Save &Link Log..."), {}, {}, {});
+    act = addCommand(ID_SAVE_LINK_LOG, tr("Save &Link Log..."), {}, {}, {});
     connect(act, &QAction::triggered, this, &CMainFrame::OnSaveLinkLog);
 
-    act = addCommand(ID_NEXT_PANE, QStringLiteral("Next Pane"), {}, {}, {});
+    act = addCommand(ID_NEXT_PANE, tr("Next Pane"), {}, {}, {});
     act->setShortcut(QKeySequence(Qt::Key_F6));
     connect(act, &QAction::triggered, this, &CMainFrame::OnNextPane);
     addAction(act);
-    act = addCommand(ID_PREV_PANE, QStringLiteral("Previous Pane"), {}, {}, {});
+    act = addCommand(ID_PREV_PANE, tr("Previous Pane"), {}, {}, {});
     act->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
     connect(act, &QAction::triggered, this, &CMainFrame::OnPrevPane);
     addAction(act);
@@ -268,14 +262,14 @@ void CMainFrame::createActions()
 
     // The document's keys. The local folders are the program's one document, always open:
     // New changes nothing, Open goes on with another folder database, Save writes them now.
-    act = addCommand(ID_FILE_NEW, QStringLiteral("New"), {}, {}, {});
+    act = addCommand(ID_FILE_NEW, tr("New"), {}, {}, {});
     act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     addAction(act);
-    act = addCommand(ID_FILE_OPEN, QStringLiteral("Open..."), {}, {}, {});
+    act = addCommand(ID_FILE_OPEN, tr("Open..."), {}, {}, {});
     act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(act, &QAction::triggered, this, &CMainFrame::OnFileOpen);
     addAction(act);
-    act = addCommand(ID_FILE_SAVE, QStringLiteral("Save"), {}, {}, {});
+    act = addCommand(ID_FILE_SAVE, tr("Save"), {}, {}, {});
     act->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(act, &QAction::triggered, this, &CMainFrame::OnSaveFolderDb);
     addAction(act);
@@ -292,24 +286,24 @@ void CMainFrame::createActions()
         void (CRightDetailView::*slot)();
     } editing[] = {
         {ID_EDIT_COPY,
-         "Copy",
+         QT_TRANSLATE_NOOP("CMainFrame", "Copy"),
          {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
          &CRightDetailView::OnEditCopy},
         {ID_EDIT_CUT,
-         "Cut",
+         QT_TRANSLATE_NOOP("CMainFrame", "Cut"),
          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
          &CRightDetailView::cut},
         {ID_EDIT_PASTE,
-         "Paste",
+         QT_TRANSLATE_NOOP("CMainFrame", "Paste"),
          {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
          &CRightDetailView::paste},
         {ID_EDIT_UNDO,
-         "Undo",
+         QT_TRANSLATE_NOOP("CMainFrame", "Undo"),
          {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)},
          &CRightDetailView::undo},
     };
     for (const auto& command : editing) {
-        act = addCommand(command.command, QString::fromLatin1(command.text), {}, {}, {});
+        act = addCommand(command.command, tr(command.text), {}, {}, {});
         act->setShortcuts(command.keys);
         act->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         connect(act, &QAction::triggered, detail, command.slot);
@@ -319,7 +313,7 @@ void CMainFrame::createActions()
 
 void CMainFrame::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(action(ID_SYNC_CONTACTS));
     file->addAction(action(ID_CONTACTS_HISTORY));
     file->addSeparator();
@@ -330,11 +324,11 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(ID_APP_EXIT));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(action(ID_VIEW_CONTACTS));
     view->addAction(action(ID_VIEW_MESSAGES));
 
-    QMenu* about = menuBar()->addMenu(QStringLiteral("&About"));
+    QMenu* about = menuBar()->addMenu(tr("&About"));
     about->addAction(action(ID_HELP));
     about->addAction(action(ID_SAVE_LINK_LOG));
     about->addAction(action(ID_APP_ABOUT));
@@ -342,7 +336,7 @@ void CMainFrame::createMenus()
 
 void CMainFrame::createToolBar()
 {
-    m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_pToolBar = new QToolBar(tr("Toolbar"), this);
     m_pToolBar->setObjectName(QStringLiteral("toolbar"));
     m_pToolBar->setMovable(true);
     m_pToolBar->setFloatable(true);
@@ -362,15 +356,13 @@ void CMainFrame::createCardDavCommands()
 {
     m_pCardDav = std::make_unique<CCardDavSyncDriver>(m_settings, m_book, this);
     m_pCardDav->attachStatusBar(statusBar());
-    QAction* account =
-        addCommand(ID_CARDDAV_ACCOUNT, QStringLiteral("Address Book Account..."),
-                   QStringLiteral("The CardDAV address book to keep in step with"), {}, QIcon());
+    QAction* account = addCommand(ID_CARDDAV_ACCOUNT, tr("&Address Book Account..."),
+                                  tr("The CardDAV address book to keep in step with"), {}, QIcon());
     connect(account, &QAction::triggered, m_pCardDav.get(), &CCardDavSyncDriver::EditAccount);
-    QAction* sync =
-        addCommand(ID_CARDDAV_SYNC, QStringLiteral("Synchronize Address Book"),
-                   QStringLiteral("Synchronize the address book with its CardDAV server"),
-                   QStringLiteral("Synchronize Address Book"),
-                   themedIcon("view-refresh", QStyle::SP_BrowserReload));
+    QAction* sync = addCommand(ID_CARDDAV_SYNC, tr("S&ynchronize Address Book"),
+                               tr("Synchronize the address book with its CardDAV server"),
+                               tr("Synchronize Address Book"),
+                               themedIcon("view-refresh", QStyle::SP_BrowserReload));
     connect(sync, &QAction::triggered, m_pCardDav.get(), &CCardDavSyncDriver::Synchronize);
     connect(m_pCardDav.get(), &CCardDavSyncDriver::runningChanged, this,
             [account, sync](bool running) {
@@ -451,7 +443,7 @@ void CMainFrame::OnInitialSetup()
         m_pContacts->UploadCompleted();
     });
     connect(&m_driver, &CSyncDriver::pagerPluggedIn, this, [this](const QString& device) {
-        statusBar()->showMessage(QStringLiteral("The pager was plugged in (%1).").arg(device),
+        statusBar()->showMessage(tr("The pager was plugged in (%1).").arg(device),
                                  kPluggedInMessageMs);
         if (m_settings.DownloadWhenPluggedIn)
             OnDownloadMessages();
@@ -469,8 +461,8 @@ void CMainFrame::OnInitialSetup()
                                           m_book.m_strAddressFile};
         });
     connect(m_pRecovery.get(), &RecoveryCopyKeeper::writeFailed, this, [this](const QString& why) {
-        platform::tell(this, QStringLiteral("The recovery copy of the address book could not be "
-                                            "written:\n%1\n%2")
+        platform::tell(this, tr("The recovery copy of the address book could not be "
+                                "written:\n%1\n%2")
                                  .arg(QDir::toNativeSeparators(m_pRecovery->path()), why));
     });
 }
@@ -522,16 +514,16 @@ void CMainFrame::OfferRecovery()
     if (m_pRecovery->exists() && !m_pRecovery->read(&contents, &error)) {
         // Nothing is lost: the copy stays beside, under another name.
         m_pRecovery->setAside();
-        platform::tell(this, QStringLiteral("Quillbox did not close normally, but the copy it "
-                                            "kept of the address book changes is damaged:\n%1\n"
-                                            "The copy was kept as:\n%2")
+        platform::tell(this, tr("Quillbox did not close normally, but the copy it "
+                                "kept of the address book changes is damaged:\n%1\n"
+                                "The copy was kept as:\n%2")
                                  .arg(error, QDir::toNativeSeparators(m_pRecovery->path() +
                                                                       QStringLiteral(".damaged"))));
     } else if (m_pRecovery->exists()) {
         const platform::MessageAnswer answer = platform::showMessage(
             this,
-            QStringLiteral("Quillbox did not close normally, and the address book had changes "
-                           "that were not saved.\nRestore those changes?"),
+            tr("Quillbox did not close normally, and the address book had changes "
+               "that were not saved.\nRestore those changes?"),
             {}, platform::MessageButtons::YesNo, platform::MessageIcon::Question);
         if (answer == platform::MessageAnswer::Yes) {
             // Checked as it was read, the book is taken whole. The copy stays: it holds the
@@ -582,7 +574,7 @@ void CMainFrame::OnFileOpen()
     // run's local folders are written first, the lock moves to the other file, and the pager
     // folders wait for the next download (the last one's numbers could be the file's).
     platform::FileDialogRequest request;
-    request.filter = QStringLiteral("Folder Database( *.psf )|*.psf|All Files( * )|*||");
+    request.filter = tr("Folder Database( *.psf )|*.psf|All Files( * )|*||");
     request.defaultExtension = QStringLiteral("psf");
     request.initialFolder = QFileInfo(m_doc.folderDbPath()).absolutePath();
     const QString chosen = platform::openFile(this, request);
@@ -594,7 +586,7 @@ void CMainFrame::OnFileOpen()
         return;
     if (const QString why = CQuillboxDoc::CheckFolderDbFile(to); !why.isEmpty()) {
         platform::showMessage(this,
-                              QStringLiteral("%1\ncannot be opened as a folder database:\n%2")
+                              tr("%1\ncannot be opened as a folder database:\n%2")
                                   .arg(QDir::toNativeSeparators(to), why),
                               {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
         return;
@@ -603,10 +595,9 @@ void CMainFrame::OnFileOpen()
     if (!m_doc.SaveFolderDb(&error)) {
         platform::showMessage(
             this,
-            error +
-                QStringLiteral("\n\nQuillbox goes on with the local folders it has, and does not "
-                               "open\n%1")
-                    .arg(QDir::toNativeSeparators(to)),
+            tr("%1\n\nQuillbox goes on with the local folders it has, and does not "
+               "open\n%2")
+                .arg(error, QDir::toNativeSeparators(to)),
             {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
         return;
     }
@@ -656,8 +647,8 @@ void CMainFrame::OnDownloadContacts()
 {
     if (!m_pContacts)
         return;
-    if (platform::showMessage(this, QStringLiteral("The Contacts will be overwitten to Quillbox"),
-                              {}, platform::MessageButtons::YesNo,
+    if (platform::showMessage(this, tr("The Contacts will be overwitten to Quillbox"), {},
+                              platform::MessageButtons::YesNo,
                               platform::MessageIcon::Question) == platform::MessageAnswer::Yes)
         m_pContacts->DownloadContacts();
 }
@@ -666,8 +657,7 @@ void CMainFrame::OnUploadContacts()
 {
     if (!m_pContacts)
         return;
-    if (platform::showMessage(this,
-                              QStringLiteral("The Contacts will be Overwritten to the Device"), {},
+    if (platform::showMessage(this, tr("The Contacts will be Overwritten to the Device"), {},
                               platform::MessageButtons::YesNo,
                               platform::MessageIcon::Question) == platform::MessageAnswer::Yes)
         m_pContacts->UploadContacts();
@@ -718,15 +708,16 @@ bool CMainFrame::OnClose()
     if (!m_doc.SaveFolderDb(&error)) {
         const platform::MessageAnswer answer = platform::showMessage(
             this,
-            error + QStringLiteral("\n\nQuit Quillbox without saving the local folders?\n"
-                                   "(No keeps Quillbox open with nothing lost.)"),
+            tr("%1\n\nQuit Quillbox without saving the local folders?\n"
+               "(No keeps Quillbox open with nothing lost.)")
+                .arg(error),
             {}, platform::MessageButtons::YesNo, platform::MessageIcon::Warning);
         if (answer != platform::MessageAnswer::Yes)
             return false;
     }
     if (m_pContacts && m_pContacts->IsModified()) {
         const platform::MessageAnswer answer = platform::showMessage(
-            this, QStringLiteral("Contacts Not Saved.\nSave Contacts Now?"), {},
+            this, tr("Contacts Not Saved.\nSave Contacts Now?"), {},
             platform::MessageButtons::YesNoCancel, platform::MessageIcon::Question);
         if (answer == platform::MessageAnswer::Cancel)
             return false;
@@ -763,15 +754,16 @@ void CMainFrame::OnSaveLinkLog()
 {
     platform::FileDialogRequest request;
     request.mode = platform::FileDialogMode::Save;
-    request.filter = QStringLiteral("Link Log( *.log )|*.log||");
+    request.filter = tr("Link Log( *.log )|*.log||");
     request.defaultExtension = QStringLiteral("log");
     request.initialName = QStringLiteral("quillbox-link.log");
-    request.title = QStringLiteral("Save Link Log");
+    request.title = tr("Save Link Log");
     const QString path = platform::saveFile(this, request);
     if (path.isEmpty())
         return;
     QString error;
     if (!platform::writeFileAtomically(path, m_pager.linkLogText(), &error))
-        platform::tell(this, QStringLiteral("Couldn't save the link log:\n%1\n%2")
-                                 .arg(QDir::toNativeSeparators(path), error));
+        platform::tell(
+            this,
+            tr("Couldn't save the link log:\n%1\n%2").arg(QDir::toNativeSeparators(path), error));
 }

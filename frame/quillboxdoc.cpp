@@ -51,13 +51,12 @@ bool CQuillboxDoc::ReadFolderDb(QWidget* parent)
         m_strUnreadPath = path;
         m_dwFileHeader = folderdb::DEFAULT_HEADER;
         s.records().clear();
-        platform::showMessage(
-            parent,
-            QStringLiteral("%1\n\nThe file has not been changed. Quillbox starts with the "
-                           "default local folders, and asks before it writes over the file "
-                           "when it closes.")
-                .arg(result.error),
-            {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
+        platform::showMessage(parent,
+                              tr("%1\n\nThe file has not been changed. Quillbox starts with the "
+                                 "default local folders, and asks before it writes over the file "
+                                 "when it closes.")
+                                  .arg(result.error),
+                              {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
         return false;
     }
 
@@ -66,20 +65,19 @@ bool CQuillboxDoc::ReadFolderDb(QWidget* parent)
     QString why;
     const QString aside = folderdb::setAside(path, &why);
     const QString name = QDir::toNativeSeparators(path);
-    QString text = QStringLiteral("The folder database\n%1\ncould not be read whole.\n\n%2\n\n")
-                       .arg(name, result.error);
+    QString text =
+        tr("The folder database\n%1\ncould not be read whole.\n\n%2\n\n").arg(name, result.error);
     if (!aside.isEmpty()) {
-        text += QStringLiteral("The damaged file has been kept as\n%1")
-                    .arg(QDir::toNativeSeparators(aside));
+        text += tr("The damaged file has been kept as\n%1").arg(QDir::toNativeSeparators(aside));
     } else {
         m_strDamagedPath = path;
-        text += QStringLiteral("%1\nIt is not written over: Quillbox tries again to move it "
-                               "aside when it closes.")
+        text += tr("%1\nIt is not written over: Quillbox tries again to move it "
+                   "aside when it closes.")
                     .arg(why);
     }
     if (!s.records().empty())
-        text += QStringLiteral("\n\nQuillbox goes on with the folders and messages read "
-                               "before the damage.");
+        text += tr("\n\nQuillbox goes on with the folders and messages read "
+                   "before the damage.");
     platform::showMessage(parent, text, {}, platform::MessageButtons::Ok,
                           platform::MessageIcon::Warning);
 
@@ -117,23 +115,23 @@ bool CQuillboxDoc::SaveFolderDb(QString* error)
             return false;
         m_strDamagedPath.clear();
     }
-    QString notRead;
+    QString question;
     if (!m_strUnreadPath.isEmpty() && m_strUnreadPath == path)
-        notRead = QStringLiteral("could not be read when Quillbox started");
+        question = tr("The folder database\n%1\ncould not be read when Quillbox started, so "
+                      "its folders and messages are not among those of this run.\n\nWrite "
+                      "the local folders of this run over it?");
     else if (!m_strReadPath.isEmpty() && QFileInfo(path) != QFileInfo(m_strReadPath))
-        notRead = QStringLiteral("is not the one Quillbox started with");
-    if (!notRead.isEmpty() && QFileInfo::exists(path)) {
-        const platform::MessageAnswer answer = platform::showMessage(
-            nullptr,
-            QStringLiteral("The folder database\n%1\n%2, so its folders and messages are not "
-                           "among those of this run.\n\nWrite the local folders of this run "
-                           "over it?")
-                .arg(QDir::toNativeSeparators(path), notRead),
-            {}, platform::MessageButtons::YesNo, platform::MessageIcon::Warning);
+        question = tr("The folder database\n%1\nis not the one Quillbox started with, so its "
+                      "folders and messages are not among those of this run.\n\nWrite the "
+                      "local folders of this run over it?");
+    if (!question.isEmpty() && QFileInfo::exists(path)) {
+        const platform::MessageAnswer answer =
+            platform::showMessage(nullptr, question.arg(QDir::toNativeSeparators(path)), {},
+                                  platform::MessageButtons::YesNo, platform::MessageIcon::Warning);
         if (answer != platform::MessageAnswer::Yes) {
             if (error) {
-                *error = QStringLiteral("The folder database %1 was not written: it is kept as "
-                                        "it was.")
+                *error = tr("The folder database %1 was not written: it is kept as "
+                            "it was.")
                              .arg(QDir::toNativeSeparators(path));
             }
             return false;

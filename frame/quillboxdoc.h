@@ -6,6 +6,7 @@
 #include "messages/core/messagerecord.h"
 #include "messages/models/messagemodels.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -15,6 +16,8 @@ struct Settings;
 
 class CQuillboxDoc
 {
+    Q_DECLARE_TR_FUNCTIONS(CQuillboxDoc)
+
 public:
     // The store outlives the document; the settings hold the two number counters between
     // runs and the folder of the database.

@@ -14,10 +14,11 @@ CRateLine::CRateLine(QStatusBar* bar) : QObject(bar), m_bar(bar)
 void CRateLine::update(const devlink::TransferRate& rate)
 {
     m_transfer = rate.ended ? QString() : devlink::rateLineText(rate);
+    // A new message is announced by the bar itself, as its new name.
     m_bar->showMessage(idleText());
 }
 
 QString CRateLine::idleText() const
 {
-    return m_transfer.isEmpty() ? QStringLiteral("Ready") : m_transfer;
+    return m_transfer.isEmpty() ? tr("Ready") : m_transfer;
 }

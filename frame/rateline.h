@@ -4,6 +4,7 @@
 
 #include "devlink/transferrate.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -11,6 +12,8 @@ class QStatusBar;
 
 class CRateLine : public QObject
 {
+    Q_DECLARE_TR_FUNCTIONS(CRateLine)
+
 public:
     // Takes over the bar's idle text; a child of the bar.
     explicit CRateLine(QStatusBar* bar);

@@ -34,7 +34,7 @@ QString shown(const QString& folder)
 CSettingsDlg::CSettingsDlg(qint32& nCommPort, QWidget* parent)
     : QDialog(parent), m_nCommPort(nCommPort)
 {
-    setWindowTitle(QStringLiteral("Settins"));
+    setWindowTitle(tr("Settins"));
 
     m_comboPort = new QComboBox(this);
     m_comboPort->setObjectName(QStringLiteral("port"));
@@ -49,17 +49,19 @@ CSettingsDlg::CSettingsDlg(qint32& nCommPort, QWidget* parent)
     m_editPath->setObjectName(QStringLiteral("path"));
     m_editPath->setMinimumWidth(m_editPath->fontMetrics().averageCharWidth() * 48);
 
-    m_buttonFind = new QPushButton(QStringLiteral("Find..."), this);
+    m_buttonFind = new QPushButton(tr("&Find..."), this);
     m_buttonFind->setObjectName(QStringLiteral("find"));
     m_buttonFind->setAutoDefault(false);
 
     m_buttonBrowse = new QToolButton(this);
     m_buttonBrowse->setObjectName(QStringLiteral("browse"));
     m_buttonBrowse->setText(QStringLiteral("..."));
+    m_buttonBrowse->setAccessibleName(tr("Browse"));
+    m_buttonBrowse->setToolTip(tr("Choose the folder"));
 
-    auto* portLabel = new QLabel(QStringLiteral("Port"), this);
+    auto* portLabel = new QLabel(tr("&Port"), this);
     portLabel->setBuddy(m_comboPort);
-    auto* pathLabel = new QLabel(QStringLiteral("Path"), this);
+    auto* pathLabel = new QLabel(tr("P&ath"), this);
     pathLabel->setBuddy(m_editPath);
 
     auto* group = new QGroupBox(this);
@@ -73,23 +75,32 @@ CSettingsDlg::CSettingsDlg(qint32& nCommPort, QWidget* parent)
     grid->addWidget(pathLabel, 1, 0);
     grid->addWidget(m_editPath, 1, 1);
     grid->addWidget(m_buttonBrowse, 1, 2);
-    m_checkPlugged =
-        new QCheckBox(QStringLiteral("&Download messages when the pager is plugged in"), group);
+    m_checkPlugged = new QCheckBox(tr("&Download messages when the pager is plugged in"), group);
     m_checkPlugged->setObjectName(QStringLiteral("downloadWhenPluggedIn"));
     grid->addWidget(m_checkPlugged, 2, 1, 1, 2);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_buttonSet = buttons->addButton(QStringLiteral("Set"), QDialogButtonBox::AcceptRole);
+    m_buttonSet = buttons->addButton(tr("&Set"), QDialogButtonBox::AcceptRole);
     m_buttonSet->setObjectName(QStringLiteral("set"));
     m_buttonSet->setDefault(true);
-    m_buttonCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    m_buttonCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     m_buttonCancel->setObjectName(QStringLiteral("cancel"));
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(group);
     column->addWidget(buttons);
     column->setSizeConstraint(QLayout::SetMinimumSize);
+
+    m_comboPort->setAccessibleDescription(tr("The serial port the pager is attached to"));
+    m_editPath->setAccessibleDescription(tr("The folder that keeps the local folders' database"));
+    // The order of the layout: the port row, the path row, the check box, the buttons.
+    QWidget::setTabOrder(m_comboPort, m_buttonFind);
+    QWidget::setTabOrder(m_buttonFind, m_editPath);
+    QWidget::setTabOrder(m_editPath, m_buttonBrowse);
+    QWidget::setTabOrder(m_buttonBrowse, m_checkPlugged);
+    QWidget::setTabOrder(m_checkPlugged, m_buttonSet);
+    QWidget::setTabOrder(m_buttonSet, m_buttonCancel);
 
     connect(m_buttonBrowse, &QToolButton::clicked, this, &CSettingsDlg::OnButtonBrowse);
     connect(m_buttonFind, &QPushButton::clicked, this, &CSettingsDlg::OnButtonFind);
@@ -134,7 +145,7 @@ QString CSettingsDlg::TrimRootSeparator(const QString& folder)
 void CSettingsDlg::OnButtonBrowse()
 {
     const QString folder = TrimRootSeparator(
-        platform::chooseFolder(this, QStringLiteral(" Choose PathFolder."), m_editPath->text()));
+        platform::chooseFolder(this, tr(" Choose PathFolder."), m_editPath->text()));
     if (!folder.isEmpty()) {
         m_strPath = folder;
         m_editPath->setText(folder);
@@ -170,12 +181,11 @@ bool CSettingsDlg::ChooseFoundPort(const devlink::PortCandidate& where)
                 n = platform::serialPortFromEnvironment(k) ? 0 : k;
         }
         if (n == 0) {
-            platform::stop(
-                this,
-                QStringLiteral("QUILLBOX_COM1 to QUILLBOX_COM8 set every port.\nSet one of "
-                               "them to %1 to use it.")
-                    .arg(where.device),
-                windowTitle());
+            platform::stop(this,
+                           tr("QUILLBOX_COM1 to QUILLBOX_COM8 set every port.\nSet one of "
+                              "them to %1 to use it.")
+                               .arg(where.device),
+                           windowTitle());
             return false;
         }
         m_nMappedPort = n;
@@ -194,7 +204,7 @@ QString CSettingsDlg::ValidateFolder(const QString& text)
     // the user can still choose another.
     QString folder = text.trimmed();
     if (folder.isEmpty()) {
-        platform::stop(this, QStringLiteral("Input the Path of the folder for the local folders."),
+        platform::stop(this, tr("Input the Path of the folder for the local folders."),
                        windowTitle());
         return {};
     }
@@ -206,29 +216,27 @@ QString CSettingsDlg::ValidateFolder(const QString& text)
     const QFileInfo info(folder);
     if (!info.exists()) {
         const platform::MessageAnswer answer = platform::showMessage(
-            this, QStringLiteral("The folder\n%1\ndoes not exist.\nCreate it?").arg(shown(folder)),
+            this, tr("The folder\n%1\ndoes not exist.\nCreate it?").arg(shown(folder)),
             windowTitle(), platform::MessageButtons::YesNo, platform::MessageIcon::Question);
         if (answer != platform::MessageAnswer::Yes)
             return {};
         if (!QDir().mkpath(folder)) {
-            platform::stop(
-                this, QStringLiteral("The folder\n%1\ncould not be created.").arg(shown(folder)),
-                windowTitle());
+            platform::stop(this, tr("The folder\n%1\ncould not be created.").arg(shown(folder)),
+                           windowTitle());
             return {};
         }
     } else if (!info.isDir()) {
-        platform::stop(this, QStringLiteral("%1\nis not a folder.").arg(shown(folder)),
-                       windowTitle());
+        platform::stop(this, tr("%1\nis not a folder.").arg(shown(folder)), windowTitle());
         return {};
     }
 
     // Permission bits do not tell about read-only mounts: try it.
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("quillbox-XXXXXX")));
     if (!probe.open()) {
-        platform::stop(this,
-                       QStringLiteral("The folder\n%1\ncannot be written.\nChoose another folder.")
-                           .arg(shown(folder)),
-                       windowTitle());
+        platform::stop(
+            this,
+            tr("The folder\n%1\ncannot be written.\nChoose another folder.").arg(shown(folder)),
+            windowTitle());
         return {};
     }
     return folder;

@@ -218,17 +218,17 @@ void CSyncDriver::handle(PagerEvent code, qint32 argument)
         m_nTransferMode = argument;
         if (isMode(argument, PagerMode::DownloadMessages) ||
             isMode(argument, PagerMode::DownloadContacts))
-            m_wndProgress.SetText(QStringLiteral("Download Preparing..."));
+            m_wndProgress.SetText(tr("Download Preparing..."));
         else if (isMode(argument, PagerMode::UploadContacts))
-            m_wndProgress.SetText(QStringLiteral("Upload Preparing..."));
+            m_wndProgress.SetText(tr("Upload Preparing..."));
         break;
 
     case PagerEvent::Count:
         if (isMode(m_nTransferMode, PagerMode::DownloadMessages) ||
             isMode(m_nTransferMode, PagerMode::DownloadContacts))
-            m_wndProgress.SetText(QStringLiteral("Downloading..."));
+            m_wndProgress.SetText(tr("Downloading..."));
         else if (isMode(m_nTransferMode, PagerMode::UploadContacts))
-            m_wndProgress.SetText(QStringLiteral("Uploading..."));
+            m_wndProgress.SetText(tr("Uploading..."));
         m_wndProgress.SetRange(0, argument, 1);
         break;
 

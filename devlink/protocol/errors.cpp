@@ -1,37 +1,60 @@
 #include "devlink/protocol/errors.h"
 
+#include <QCoreApplication>
+
 namespace devlink::protocol {
 
-QString errorText(int code)
+namespace {
+
+const char* sourceText(int code)
 {
     switch (code) {
     case ErrNone:
-        return QStringLiteral("No error.");
+        return QT_TRANSLATE_NOOP("devlink::errors", "No error.");
     case ErrPortCannotOpen:
-        return QStringLiteral("The serial port cannot be opened.");
+        return QT_TRANSLATE_NOOP("devlink::errors", "The serial port cannot be opened.");
     case ErrNoAnswer:
-        return QStringLiteral("The pager does not answer.");
+        return QT_TRANSLATE_NOOP("devlink::errors", "The pager does not answer.");
     case ErrLineCorrupt:
-        return QStringLiteral("The line stays corrupt after the retries.");
+        return QT_TRANSLATE_NOOP("devlink::errors", "The line stays corrupt after the retries.");
     case ErrMemoryFull:
-        return QStringLiteral("The pager refuses: memory full.");
+        return QT_TRANSLATE_NOOP("devlink::errors", "The pager refuses: memory full.");
     case ErrInvalidData:
-        return QStringLiteral("The pager refuses: invalid data.");
+        return QT_TRANSLATE_NOOP("devlink::errors", "The pager refuses: invalid data.");
     case ErrBusy:
-        return QStringLiteral("A transfer is already running.");
+        return QT_TRANSLATE_NOOP("devlink::errors", "A transfer is already running.");
     case ErrConnectionLost:
-        return QStringLiteral("The connection to the pager was lost.");
+        return QT_TRANSLATE_NOOP("devlink::errors", "The connection to the pager was lost.");
     case ErrProtocol:
-        return QStringLiteral("Protocol error.");
+        return QT_TRANSLATE_NOOP("devlink::errors", "Protocol error.");
     case ErrUnsupportedPager:
-        return QStringLiteral("The pager speaks another version of the protocol.");
+        return QT_TRANSLATE_NOOP("devlink::errors",
+                                 "The pager speaks another version of the protocol.");
     case ErrUnknownMode:
-        return QStringLiteral("Unknown transfer mode.");
+        return QT_TRANSLATE_NOOP("devlink::errors", "Unknown transfer mode.");
     case ErrUnsendableRecord:
-        return QStringLiteral("The address book holds data the pager cannot store.");
+        return QT_TRANSLATE_NOOP("devlink::errors",
+                                 "The address book holds data the pager cannot store.");
     default:
-        return QStringLiteral("Unknown error (code %1).").arg(code);
+        return QT_TRANSLATE_NOOP("devlink::errors", "Unknown error (code %1).");
     }
+}
+
+QString withCode(QString text, int code)
+{
+    return text.contains(QLatin1String("%1")) ? text.arg(code) : text;
+}
+
+} // namespace
+
+QString errorText(int code)
+{
+    return withCode(QCoreApplication::translate("devlink::errors", sourceText(code)), code);
+}
+
+QString errorLogText(int code)
+{
+    return withCode(QString::fromLatin1(sourceText(code)), code);
 }
 
 } // namespace devlink::protocol

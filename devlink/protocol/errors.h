@@ -30,8 +30,10 @@ constexpr bool isTransferError(int code)
     return code > ErrNone && code <= kLastTransferError;
 }
 
-// The English text shown to the user for a transfer result; a neutral text with the number
-// for a code this version does not know.
+// The text shown to the user for a transfer result, in the user's language; a neutral text
+// with the number for a code this version does not know.
 QString errorText(int code);
+// The same in English, as the link log keeps it.
+QString errorLogText(int code);
 
 } // namespace devlink::protocol

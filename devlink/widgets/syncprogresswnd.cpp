@@ -39,7 +39,12 @@ qint32 saturated(qint64 value)
 
 } // namespace
 
-CSyncProgressWnd::CSyncProgressWnd(QObject* parent) : QObject(parent) {}
+CSyncProgressWnd::CSyncProgressWnd(QObject* parent)
+    : QObject(parent), m_strTitle(tr("Progress")),
+      //: Only measured: the blank area right of the bar is as wide as this button would be.
+      m_strCancel(tr(" Cancel "))
+{
+}
 
 CSyncProgressWnd::~CSyncProgressWnd()
 {
@@ -75,6 +80,7 @@ bool CSyncProgressWnd::Create(QWidget* owner, const QString& caption, bool bSmoo
     m_pBar = new QProgressBar(wnd);
     m_pBar->setObjectName(QStringLiteral("bar"));
     m_pBar->setTextVisible(false);
+    m_pBar->setAccessibleName(tr("Transfer progress"));
     static_cast<void>(bSmooth); // the styles of this platform draw every bar smooth
     SetRange(m_nLower, m_nUpper, m_nStep);
 
@@ -173,6 +179,8 @@ void CSyncProgressWnd::SetText(const QString& text)
 {
     if (!Exists())
         return;
+    // The label has no accessible name of its own: its text is its name, and a new text is
+    // announced as a new name.
     m_pText->setText(text.left(kMaxText));
 }
 

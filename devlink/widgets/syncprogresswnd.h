@@ -86,8 +86,8 @@ private:
     qint32 m_nUpper = 100;
     qint32 m_nLower = 0;
     int m_nTextLines = 4;
-    QString m_strTitle = QStringLiteral("Progress");
-    QString m_strCancel = QStringLiteral(" Cancel ");
+    QString m_strTitle;
+    QString m_strCancel; // only measured: the blank area right of the bar is this button's size
 
     bool m_bPumping = false;
     bool m_bCancelOnEsc = false;

@@ -273,7 +273,7 @@ void TestProgram::settingsDuringDownload()
             listed = ports->item(0)->text();
             auto* cancel = find->findChild<QPushButton*>(QStringLiteral("cancel"));
             cancel->click(); // the search stops, then the dialog closes
-            QTRY_COMPARE(cancel->text(), QStringLiteral("Close"));
+            QTRY_COMPARE(cancel->text(), QStringLiteral("&Close"));
             cancel->click();
         });
         settings->findChild<QPushButton*>(QStringLiteral("find"))->click();
