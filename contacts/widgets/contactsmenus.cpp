@@ -243,6 +243,20 @@ void CContactsDlg::OnContextMenu(QWidget* source, const QPoint& pos)
         menu->exec(source->mapToGlobal(pos));
 }
 
+void CContactsDlg::OnKeyboardContextMenu(QTreeView* view)
+{
+    const QModelIndex current = view->currentIndex();
+    // The tree's menu belongs to an item; the list's to its selection, wherever it opens.
+    if (view == m_pTree && !current.isValid())
+        return;
+    QPoint pos;
+    if (current.isValid()) {
+        view->scrollTo(current);
+        pos = view->visualRect(current).center();
+    }
+    OnContextMenu(view->viewport(), pos);
+}
+
 // ---- import and export, carried out by the manager ----
 
 void CContactsDlg::ImportContacts()
