@@ -340,10 +340,10 @@ void CContactsDlg::DownloadCompleted()
     ClearList();
     FillTree();
     m_bModified = 1;
-    platform::inform(this, QStringLiteral("Download Completed ! "));
+    platform::inform(this, tr("Download Completed ! "));
 }
 
 void CContactsDlg::UploadCompleted()
 {
-    platform::inform(this, QStringLiteral("Upload Completed ! "));
+    platform::inform(this, tr("Upload Completed ! "));
 }
