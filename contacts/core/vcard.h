@@ -31,7 +31,7 @@ enum class Version
 // What of one card did not fit its record.
 struct FitReport
 {
-    Q_DECLARE_TR_FUNCTIONS(vcard::FitReport)
+    Q_DECLARE_TR_FUNCTIONS(FitReport)
 
 public:
     int emails = 0;               // e-mail addresses beyond the third

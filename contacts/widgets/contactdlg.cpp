@@ -28,19 +28,19 @@ struct FieldForm
 
 // In tab order, which is also the order of the record's text fields.
 constexpr std::array<FieldForm, CONTACT_FIELD_COUNT> kForms = {{
-    {&CContactDlg::m_strFirstName, QT_TR_NOOP("&First Name"), "strFirstName", false},
-    {&CContactDlg::m_strLastName, QT_TR_NOOP("&Last Name"), "strLastName", false},
-    {&CContactDlg::m_strWireless, QT_TR_NOOP("&Wireless Address"), "strWireless", false},
-    {&CContactDlg::m_strEmail1, QT_TR_NOOP("&Email Address #1"), "strEmail1", false},
-    {&CContactDlg::m_strEmail2, QT_TR_NOOP("Email Address #&2"), "strEmail2", false},
-    {&CContactDlg::m_strEmail3, QT_TR_NOOP("Email Address #&3"), "strEmail3", false},
-    {&CContactDlg::m_strWorkNumber, QT_TR_NOOP("Wor&k Number"), "strWorkNumber", false},
-    {&CContactDlg::m_strMobileNumber, QT_TR_NOOP("&Mobile Number"), "strMobileNumber", false},
-    {&CContactDlg::m_strHomeNumber, QT_TR_NOOP("&Home Number"), "strHomeNumber", false},
-    {&CContactDlg::m_strFaxNumber, QT_TR_NOOP("Fa&x Number"), "strFaxNumber", false},
-    {&CContactDlg::m_strCompany, QT_TR_NOOP("C&ompanyName"), "strCompany", false},
-    {&CContactDlg::m_strAddress, QT_TR_NOOP("Ma&iling Address"), "strAddress", true},
-    {&CContactDlg::m_strNote, QT_TR_NOOP("&Notes"), "strNote", true},
+    {&CContactDlg::m_strFirstName, QT_TRANSLATE_NOOP("CContactDlg", "&First Name"), "strFirstName", false},
+    {&CContactDlg::m_strLastName, QT_TRANSLATE_NOOP("CContactDlg", "&Last Name"), "strLastName", false},
+    {&CContactDlg::m_strWireless, QT_TRANSLATE_NOOP("CContactDlg", "&Wireless Address"), "strWireless", false},
+    {&CContactDlg::m_strEmail1, QT_TRANSLATE_NOOP("CContactDlg", "&Email Address #1"), "strEmail1", false},
+    {&CContactDlg::m_strEmail2, QT_TRANSLATE_NOOP("CContactDlg", "Email Address #&2"), "strEmail2", false},
+    {&CContactDlg::m_strEmail3, QT_TRANSLATE_NOOP("CContactDlg", "Email Address #&3"), "strEmail3", false},
+    {&CContactDlg::m_strWorkNumber, QT_TRANSLATE_NOOP("CContactDlg", "Wor&k Number"), "strWorkNumber", false},
+    {&CContactDlg::m_strMobileNumber, QT_TRANSLATE_NOOP("CContactDlg", "&Mobile Number"), "strMobileNumber", false},
+    {&CContactDlg::m_strHomeNumber, QT_TRANSLATE_NOOP("CContactDlg", "&Home Number"), "strHomeNumber", false},
+    {&CContactDlg::m_strFaxNumber, QT_TRANSLATE_NOOP("CContactDlg", "Fa&x Number"), "strFaxNumber", false},
+    {&CContactDlg::m_strCompany, QT_TRANSLATE_NOOP("CContactDlg", "C&ompanyName"), "strCompany", false},
+    {&CContactDlg::m_strAddress, QT_TRANSLATE_NOOP("CContactDlg", "Ma&iling Address"), "strAddress", true},
+    {&CContactDlg::m_strNote, QT_TRANSLATE_NOOP("CContactDlg", "&Notes"), "strNote", true},
 }};
 
 // Rows of the form: names and addresses on the left, telephone numbers and the company on

@@ -50,35 +50,35 @@ QString vcardReport(const VCardImport& import, const VCardImportReport& report)
     lines << QCoreApplication::translate("ContactsExchangeManager", "%1, %2, %3.")
                  .arg(countText(report.added,
                                 QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 contact added"),
-                                QT_TRANSLATE_NOOP("ContactsExchangeManager", "%n contacts added")),
+                                QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n contacts added")),
                       countText(report.replaced,
                                 QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 replaced"),
-                                QT_TRANSLATE_NOOP("ContactsExchangeManager", "%n replaced")),
+                                QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n replaced")),
                       countText(
                           report.skipped,
                           QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 duplicate skipped"),
-                          QT_TRANSLATE_NOOP("ContactsExchangeManager", "%n duplicates skipped")));
+                          QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n duplicates skipped")));
     if (report.notFit > 0)
         lines << QCoreApplication::translate("ContactsExchangeManager",
                                              "%1: the address book holds at most %2.")
                      .arg(countText(
                          report.notFit,
                          QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 contact did not fit"),
-                         QT_TRANSLATE_NOOP("ContactsExchangeManager", "%n contacts did not fit")))
+                         QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n contacts did not fit")))
                      .arg(MAX_CONTACTS);
     if (report.refused > 0)
         lines << countText(
             report.refused, QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 contact was refused."),
-            QT_TRANSLATE_NOOP("ContactsExchangeManager", "%n contacts were refused."));
+            QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n contacts were refused."));
     if (import.cards.skipped > 0)
         lines << countText(
             import.cards.skipped,
             QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 card could not be read."),
-            QT_TRANSLATE_NOOP("ContactsExchangeManager", "%n cards could not be read."));
+            QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n cards could not be read."));
     if (!import.cards.groups.empty())
         lines << countText(report.groupsAdded,
                            QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 group added"),
-                           QT_TRANSLATE_NOOP("ContactsExchangeManager", "%n groups added")) +
+                           QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n groups added")) +
                      (report.groupsSkipped > 0
                           ? QCoreApplication::translate("ContactsExchangeManager",
                                                         ", %1 already there")
@@ -318,6 +318,6 @@ void ContactsExchangeManager::exportVCard()
     platform::inform(
         parentWidget(),
         tr("vCard Export Completed: %1, %2.")
-            .arg(countText(int(contacts), QT_TR_NOOP("1 contact"), QT_TR_NOOP("%n contacts")),
-                 countText(int(groups), QT_TR_NOOP("1 group"), QT_TR_NOOP("%n groups"))));
+            .arg(countText(int(contacts), QT_TR_NOOP("1 contact"), QT_TR_N_NOOP("%n contacts")),
+                 countText(int(groups), QT_TR_NOOP("1 group"), QT_TR_N_NOOP("%n groups"))));
 }

@@ -113,9 +113,9 @@ void CContactsHistoryDlg::showSelected()
         QStringList lines;
         const std::pair<const char*, const std::vector<std::string>*> kinds[] = {
             //: Followed by how many contacts and groups, and their names.
-            {QT_TR_NOOP("Adds %n: %1"), &changes.added},
-            {QT_TR_NOOP("Removes %n: %1"), &changes.removed},
-            {QT_TR_NOOP("Changes %n: %1"), &changes.changed}};
+            {QT_TR_N_NOOP("Adds %n: %1"), &changes.added},
+            {QT_TR_N_NOOP("Removes %n: %1"), &changes.removed},
+            {QT_TR_N_NOOP("Changes %n: %1"), &changes.changed}};
         for (const auto& [what, list] : kinds) {
             if (!list->empty())
                 lines.append(tr(what, nullptr, static_cast<int>(list->size())).arg(names(*list)));

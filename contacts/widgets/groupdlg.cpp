@@ -149,17 +149,17 @@ bool CGroupDlg::StoreTo(GroupRecord& group) const
 std::unique_ptr<QMenu> CGroupDlg::createContextMenu()
 {
     auto menu = std::make_unique<QMenu>(QStringLiteral("ContextGroup"), this);
-    auto add = [&](const char* text, int command, void (CGroupDlg::*slot)()) {
-        QAction* action = menu->addAction(tr(text));
+    auto add = [&](const QString& text, int command, void (CGroupDlg::*slot)()) {
+        QAction* action = menu->addAction(text);
         action->setData(command);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    add(QT_TR_NOOP("Select Address"), ID_GROUP_SELECTADDRESS, &CGroupDlg::OnSelectAddress);
-    add(QT_TR_NOOP("New Email"), ID_GROUP_NEWEMAIL, &CGroupDlg::OnNewEmail);
-    add(QT_TR_NOOP("New Wireless"), ID_GROUP_NEWWIRELESS, &CGroupDlg::OnNewWireless);
+    add(tr("Select Address"), ID_GROUP_SELECTADDRESS, &CGroupDlg::OnSelectAddress);
+    add(tr("New Email"), ID_GROUP_NEWEMAIL, &CGroupDlg::OnNewEmail);
+    add(tr("New Wireless"), ID_GROUP_NEWWIRELESS, &CGroupDlg::OnNewWireless);
     menu->addSeparator();
-    add(QT_TR_NOOP("Delete"), ID_GROUP_DELETE, &CGroupDlg::OnDelete)
+    add(tr("Delete"), ID_GROUP_DELETE, &CGroupDlg::OnDelete)
         ->setEnabled(!m_List->selectedItems().isEmpty());
     return menu;
 }
