@@ -99,6 +99,13 @@ CContactsDlg::CContactsDlg(QWidget* parent) : QWidget(parent)
     connect(m_pList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { OnContextMenu(m_pList->viewport(), pos); });
 
+    // The tree stands left of the list: it comes first from the keyboard too.
+    setTabOrder(m_pTree, m_pList);
+    m_pTree->setAccessibleName(tr("Folders and groups"));
+    m_pList->setAccessibleName(tr("Contents"));
+    m_pList->setAccessibleDescription(
+        tr("The contacts, the groups or a group's members, as chosen on the left."));
+
     placeControls();
     FillTree();
     m_nCurItem = -1;

@@ -317,6 +317,18 @@
         <source>Contacts History...</source>
         <translation>Kontaktverlauf...</translation>
     </message>
+    <message>
+        <source>Folders and groups</source>
+        <translation>Ordner und Gruppen</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>The contacts, the groups or a group&apos;s members, as chosen on the left.</source>
+        <translation>Die Kontakte, die Gruppen oder die Mitglieder einer Gruppe, je nach Auswahl links.</translation>
+    </message>
 </context>
 <context>
     <name>CContactsHistoryDlg</name>

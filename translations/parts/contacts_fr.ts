@@ -317,6 +317,18 @@
         <source>Contacts History...</source>
         <translation>Historique des contacts...</translation>
     </message>
+    <message>
+        <source>Folders and groups</source>
+        <translation>Dossiers et groupes</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenu</translation>
+    </message>
+    <message>
+        <source>The contacts, the groups or a group&apos;s members, as chosen on the left.</source>
+        <translation>Les contacts, les groupes ou les membres d&apos;un groupe, selon le choix à gauche.</translation>
+    </message>
 </context>
 <context>
     <name>CContactsHistoryDlg</name>
