@@ -48,16 +48,17 @@ QString vcardReport(const VCardImport& import, const VCardImportReport& report)
     QStringList lines{
         QCoreApplication::translate("ContactsExchangeManager", "vCard Import Completed.")};
     lines << QCoreApplication::translate("ContactsExchangeManager", "%1, %2, %3.")
-                 .arg(countText(report.added,
-                                QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 contact added"),
-                                QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n contacts added")),
-                      countText(report.replaced,
-                                QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 replaced"),
-                                QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n replaced")),
-                      countText(
-                          report.skipped,
-                          QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 duplicate skipped"),
-                          QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n duplicates skipped")));
+                 .arg(
+                     countText(report.added,
+                               QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 contact added"),
+                               QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n contacts added")),
+                     countText(report.replaced,
+                               QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 replaced"),
+                               QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n replaced")),
+                     countText(
+                         report.skipped,
+                         QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 duplicate skipped"),
+                         QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n duplicates skipped")));
     if (report.notFit > 0)
         lines << QCoreApplication::translate("ContactsExchangeManager",
                                              "%1: the address book holds at most %2.")
