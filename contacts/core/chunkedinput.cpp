@@ -10,7 +10,7 @@ ChunkedInput::ChunkedInput(QIODevice& device, qsizetype chunkSize)
 bool ChunkedInput::fill()
 {
     if (!m_device.isReadable()) {
-        m_error = QStringLiteral("The file is not open for reading");
+        m_error = tr("The file is not open for reading");
         return false;
     }
     m_buffer.resize(m_chunkSize);
@@ -20,7 +20,7 @@ bool ChunkedInput::fill()
         m_buffer.clear();
         m_error = m_device.errorString();
         if (m_error.isEmpty())
-            m_error = QStringLiteral("Read error");
+            m_error = tr("Read error");
         return false;
     }
     m_buffer.resize(got);

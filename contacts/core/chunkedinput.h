@@ -3,11 +3,14 @@
 // into one buffer, so a reader never holds more of a file than one chunk and its own line.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QString>
 
 class ChunkedInput
 {
+    Q_DECLARE_TR_FUNCTIONS(ChunkedInput)
+
 protected:
     ChunkedInput(QIODevice& device, qsizetype chunkSize);
     // Reads the next chunk into m_buffer from m_pos 0. False on a read error (m_error says

@@ -2,8 +2,10 @@
 
 #include "contacts/core/duplicatereview.h"
 #include "platform/atomicfile.h"
+#include "platform/bytes.h"
 #include "platform/inputfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -79,7 +81,9 @@ bool readBook(const QString& path, recoverycopy::Contents* contents, QString* er
 
 std::string groupLabel(const GroupRecord& group)
 {
-    return group.strName + " (group)";
+    // Kept as bytes like the contacts' names beside it, so the label is mapped the same way.
+    return platform::fromDisplay(QCoreApplication::translate("contacts::history", "%1 (group)")
+                                     .arg(platform::toDisplay(group.strName)));
 }
 
 bool sameGroup(const GroupRecord& a, const GroupRecord& b)
@@ -149,7 +153,7 @@ QString History::keep(Event event, const recoverycopy::Contents& contents, QStri
                       const QDateTime& now)
 {
     if (!QDir().mkpath(m_folder)) {
-        *error = QStringLiteral("the folder %1 could not be made")
+        *error = QCoreApplication::translate("contacts::history", "the folder %1 could not be made")
                      .arg(QDir::toNativeSeparators(m_folder));
         return {};
     }
@@ -192,7 +196,7 @@ bool History::read(const QString& id, recoverycopy::Contents* contents, QString*
         if (entry.snapshot.id == id)
             return readBook(QDir(m_folder).filePath(entry.fileName), contents, error);
     }
-    *error = QStringLiteral("there is no snapshot %1").arg(id);
+    *error = QCoreApplication::translate("contacts::history", "there is no snapshot %1").arg(id);
     return false;
 }
 

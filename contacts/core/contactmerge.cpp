@@ -3,6 +3,9 @@
 #include "contacts/core/addressbook.h"
 #include "contacts/core/duplicatereview.h"
 #include "contacts/core/groupblock.h"
+#include "platform/bytes.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <bitset>
@@ -27,7 +30,21 @@ constexpr int kGroupNameField = 0;
 constexpr int kGroupParentField = 1;
 constexpr int kDeletedField = -1;
 
-constexpr const char* kTooLong = "a field is longer than the address book keeps";
+// Reasons for the user, in the user's language and kept as bytes like the names beside them.
+std::string reasonText(const char* text, int limit = 0)
+{
+    QString reason = QCoreApplication::translate("contacts::merge", text);
+    if (limit > 0)
+        reason = reason.arg(limit);
+    return platform::fromDisplay(reason);
+}
+
+constexpr const char* kTooLong =
+    QT_TRANSLATE_NOOP("contacts::merge", "a field is longer than the address book keeps");
+constexpr const char* kGroupTooBig =
+    QT_TRANSLATE_NOOP("contacts::merge", "a group holds at most %1 members");
+constexpr const char* kTooManyGroups =
+    QT_TRANSLATE_NOOP("contacts::merge", "the address book holds at most %1 groups");
 
 int indexOf(Side side)
 {
@@ -519,9 +536,11 @@ private:
         for (const GroupMember& member : merged) {
             std::string reason;
             if (group.nMemberCount == MAX_GROUP_MEMBERS)
-                reason = "a group holds at most " + std::to_string(MAX_GROUP_MEMBERS) + " members";
+                reason = reasonText(kGroupTooBig, MAX_GROUP_MEMBERS);
             else if (!member.strEntry.empty())
-                reason = block.append(member.nKind, member.strEntry).message;
+                reason = platform::fromDisplay(QCoreApplication::translate(
+                    "contacts::groupblock",
+                    block.append(member.nKind, member.strEntry).message.c_str()));
             if (!reason.empty()) {
                 m_result.m_memberUnfit.push_back(
                     {Kind::Member, entry.uid, member.strEntry, std::move(reason)});
@@ -579,12 +598,11 @@ void Result::build()
         if (kept(entry)) {
             std::string reason;
             if (addressbook::checkGroup(entry.record) != addressbook::DL_OK)
-                reason = kTooLong;
+                reason = reasonText(kTooLong);
             else if (m_groups.size() >= size_t(MAX_BOOK_GROUPS))
-                reason =
-                    "the address book holds at most " + std::to_string(MAX_BOOK_GROUPS) + " groups";
+                reason = reasonText(kTooManyGroups, MAX_BOOK_GROUPS);
             else if (!entry.inBase && topLevel >= MAX_GROUPS)
-                reason = "the address book holds at most " + std::to_string(MAX_GROUPS) + " groups";
+                reason = reasonText(kTooManyGroups, MAX_GROUPS);
             if (reason.empty()) {
                 m_groups.push_back(entry.record);
                 topLevel += entry.record.nParent == -1 ? 1 : 0;
@@ -601,19 +619,20 @@ void Result::build()
     for (const Entry<ContactRecord>& entry : m_contactEntries) {
         bool in = false;
         if (kept(entry)) {
-            const char* reason = nullptr;
+            std::string reason;
             if (addressbook::checkContact(entry.record) != addressbook::DL_OK)
-                reason = kTooLong;
+                reason = reasonText(kTooLong);
             else if (m_contacts.size() >= size_t(MAX_CONTACTS))
-                reason = kExceededContactsLimits;
-            if (!reason) {
+                reason = platform::fromDisplay(
+                    QCoreApplication::translate("contacts::limits", kExceededContactsLimits));
+            if (reason.empty()) {
                 m_contacts.push_back(entry.record);
                 m_uids.push_back(entry.uid);
                 placed.push_back(&entry);
                 in = true;
             } else {
-                m_unfit.push_back(
-                    {Kind::Contact, entry.uid, contactDisplayName(entry.record), std::string(reason)});
+                m_unfit.push_back({Kind::Contact, entry.uid, contactDisplayName(entry.record),
+                                   std::move(reason)});
             }
         }
         count(entry, in);

@@ -1,23 +1,42 @@
 #include "contacts/core/contactrecord.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
 const std::array<ContactField, CONTACT_FIELD_COUNT> kContactFields = {{
-    {&ContactRecord::strFirstName, "strFirstName", "First Name", 16},
-    {&ContactRecord::strLastName, "strLastName", "Last Name", 16},
-    {&ContactRecord::strWireless, "strWireless", "Wireless Address", 64},
-    {&ContactRecord::strEmail1, "strEmail1", "Email Address #1", 64},
-    {&ContactRecord::strEmail2, "strEmail2", "Email Address #2", 64},
-    {&ContactRecord::strEmail3, "strEmail3", "Email Address #3", 64},
-    {&ContactRecord::strWorkNumber, "strWorkNumber", "Work Number", 18},
-    {&ContactRecord::strMobileNumber, "strMobileNumber", "Mobile Number", 18},
-    {&ContactRecord::strHomeNumber, "strHomeNumber", "Home Number", 18},
-    {&ContactRecord::strFaxNumber, "strFaxNumber", "Fax Number", 18},
-    {&ContactRecord::strCompany, "strCompany", "Company Name", 32},
-    {&ContactRecord::strAddress, "strAddress", "Address", 80},
-    {&ContactRecord::strNote, "strNote", "Note", 32},
+    {&ContactRecord::strFirstName, "strFirstName",
+     QT_TRANSLATE_NOOP("contacts::fields", "First Name"), 16},
+    {&ContactRecord::strLastName, "strLastName", QT_TRANSLATE_NOOP("contacts::fields", "Last Name"),
+     16},
+    {&ContactRecord::strWireless, "strWireless",
+     QT_TRANSLATE_NOOP("contacts::fields", "Wireless Address"), 64},
+    {&ContactRecord::strEmail1, "strEmail1",
+     QT_TRANSLATE_NOOP("contacts::fields", "Email Address #1"), 64},
+    {&ContactRecord::strEmail2, "strEmail2",
+     QT_TRANSLATE_NOOP("contacts::fields", "Email Address #2"), 64},
+    {&ContactRecord::strEmail3, "strEmail3",
+     QT_TRANSLATE_NOOP("contacts::fields", "Email Address #3"), 64},
+    {&ContactRecord::strWorkNumber, "strWorkNumber",
+     QT_TRANSLATE_NOOP("contacts::fields", "Work Number"), 18},
+    {&ContactRecord::strMobileNumber, "strMobileNumber",
+     QT_TRANSLATE_NOOP("contacts::fields", "Mobile Number"), 18},
+    {&ContactRecord::strHomeNumber, "strHomeNumber",
+     QT_TRANSLATE_NOOP("contacts::fields", "Home Number"), 18},
+    {&ContactRecord::strFaxNumber, "strFaxNumber",
+     QT_TRANSLATE_NOOP("contacts::fields", "Fax Number"), 18},
+    {&ContactRecord::strCompany, "strCompany",
+     QT_TRANSLATE_NOOP("contacts::fields", "Company Name"), 32},
+    {&ContactRecord::strAddress, "strAddress", QT_TRANSLATE_NOOP("contacts::fields", "Address"),
+     80},
+    {&ContactRecord::strNote, "strNote", QT_TRANSLATE_NOOP("contacts::fields", "Note"), 32},
 }};
+
+QString fieldLabel(const ContactField& field)
+{
+    return QCoreApplication::translate("contacts::fields", field.headerName);
+}
 
 int FindInsertPos(std::span<const ContactRow> rows, std::string_view first, std::string_view last)
 {

@@ -2,6 +2,7 @@
 // Address-book records as the program and the device link share them, their keys and
 // their limits.
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -41,11 +42,14 @@ struct ContactField
 {
     std::string ContactRecord::*member;
     const char* fieldName;  // the member's name, as in JSON
-    const char* headerName; // the column name of the text file
+    const char* headerName; // the column name of the text file, always English
     int nMax;               // bytes kept by import, limit of the edit field
 };
 constexpr int CONTACT_FIELD_COUNT = 13;
 extern const std::array<ContactField, CONTACT_FIELD_COUNT> kContactFields;
+// A field's name as the user reads it (dialog labels, list headers): the header name in the
+// user's language. Files keep headerName itself.
+QString fieldLabel(const ContactField& field);
 
 struct GroupMember
 {
@@ -95,8 +99,11 @@ constexpr int MAX_BOOK_GROUPS = 50;
 // An address is stored with a one-byte length on the pager, as in the group block.
 constexpr std::size_t MAX_MEMBER_ENTRY = 255;
 
-inline constexpr const char* kExceededContactsLimits = "Exceeded Contacts Limits(250)";
-inline constexpr const char* kMaxGroupCount = "Max Group Count = 20EA\r\nCan't Add NewGroup";
+// Refusals told to the user; shown through QCoreApplication::translate("contacts::limits", ...).
+inline constexpr const char* kExceededContactsLimits =
+    QT_TRANSLATE_NOOP("contacts::limits", "Exceeded Contacts Limits(250)");
+inline constexpr const char* kMaxGroupCount =
+    QT_TRANSLATE_NOOP("contacts::limits", "Max Group Count = 20EA\r\nCan't Add NewGroup");
 
 // A contact's place in the Contacts list: the names FindInsertPos orders it by.
 struct ContactRow

@@ -6,6 +6,7 @@
 #include "platform/inputfile.h"
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -95,16 +96,17 @@ bool sameBook(const AddressBookCopy& a, const AddressBookCopy& b)
 }
 
 // "12 of the 40 contacts on the pager", "all 40 contacts in Quillbox".
-QString deletedText(int deleted, int contacts, const char* where)
+QString deletedText(int deleted, int contacts, const QString& where)
 {
     if (deleted < contacts)
-        return QStringLiteral("%1 of the %2 contacts %3")
+        return QCoreApplication::translate("contacts::sync", "%1 of the %n contacts %2", nullptr,
+                                           contacts)
             .arg(deleted)
-            .arg(contacts)
-            .arg(QLatin1String(where));
+            .arg(where);
     if (contacts == 1)
-        return QStringLiteral("the one contact %1").arg(QLatin1String(where));
-    return QStringLiteral("all %1 contacts %2").arg(contacts).arg(QLatin1String(where));
+        return QCoreApplication::translate("contacts::sync", "the one contact %1").arg(where);
+    return QCoreApplication::translate("contacts::sync", "all %n contacts %1", nullptr, contacts)
+        .arg(where);
 }
 
 } // namespace
@@ -157,13 +159,15 @@ bool BaseStore::read(const PagerKey& pager, AddressBookCopy* base, bool* found,
     const QJsonObject root = QJsonDocument::fromJson(in.readAll()).object();
     const QJsonValue book = root.value(QStringLiteral("book"));
     if (root.value(QStringLiteral("format")).toInt() != kFormat || !book.isObject()) {
-        *error = QStringLiteral("not a base of the address book");
+        *error = QCoreApplication::translate("contacts::sync", "not a base of the address book");
         return false;
     }
     const QString device = root.value(QStringLiteral("device")).toString();
     const QString model = root.value(QStringLiteral("model")).toString();
     if (device != pager.device || model != pager.model) {
-        *error = QStringLiteral("the base of another pager (%1 on %2)").arg(model, device);
+        *error =
+            QCoreApplication::translate("contacts::sync", "the base of another pager (%1 on %2)")
+                .arg(model, device);
         return false;
     }
     recoverycopy::Contents contents;
@@ -185,7 +189,7 @@ bool BaseStore::read(const PagerKey& pager, AddressBookCopy* base, bool* found,
 bool BaseStore::write(const PagerKey& pager, const AddressBookCopy& base, QString* error) const
 {
     if (!QDir().mkpath(m_folder)) {
-        *error = QStringLiteral("the folder %1 could not be made")
+        *error = QCoreApplication::translate("contacts::sync", "the folder %1 could not be made")
                      .arg(QDir::toNativeSeparators(m_folder));
         return false;
     }
@@ -250,11 +254,18 @@ QString massDeletionQuestion(const Guard& guard)
 {
     QStringList sides;
     if (guard.desktopDeleted > 0)
-        sides << deletedText(guard.desktopDeleted, guard.desktopContacts, "in Quillbox");
+        sides << deletedText(guard.desktopDeleted, guard.desktopContacts,
+                             QCoreApplication::translate("contacts::sync", "in Quillbox"));
     if (guard.pagerDeleted > 0)
-        sides << deletedText(guard.pagerDeleted, guard.pagerContacts, "on the pager");
-    return QStringLiteral("Synchronize Contacts would delete %1.\nSynchronize all the same?")
-        .arg(sides.join(QLatin1String(" and ")));
+        sides << deletedText(guard.pagerDeleted, guard.pagerContacts,
+                             QCoreApplication::translate("contacts::sync", "on the pager"));
+    const QString deleted =
+        sides.size() == 2
+            ? QCoreApplication::translate("contacts::sync", "%1 and %2").arg(sides[0], sides[1])
+            : sides.join(QString());
+    return QCoreApplication::translate(
+               "contacts::sync", "Synchronize Contacts would delete %1.\nSynchronize all the same?")
+        .arg(deleted);
 }
 
 Outcome outcome(const contactmerge::Result& result, const AddressBookCopy& pager)

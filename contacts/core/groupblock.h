@@ -8,12 +8,16 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr const char* kAddressOverflowAdd = "Address Size OverFlow. Can't Add Group.";
+// The refusals, in English as scripts read them; the user reads them through
+// QCoreApplication::translate("contacts::groupblock", ...).
+inline constexpr const char* kAddressOverflowAdd =
+    QT_TRANSLATE_NOOP("contacts::groupblock", "Address Size OverFlow. Can't Add Group.");
 inline constexpr const char* kAddressOverflowRebuild =
-    "Address Size OverFlow. Delete or Modify Address.\r\nCancel then Exit.";
+    QT_TRANSLATE_NOOP("contacts::groupblock",
+                      "Address Size OverFlow. Delete or Modify Address.\r\nCancel then Exit.");
 // An address whose length does not fit the block's one-byte length field.
-inline constexpr const char* kAddressTooLong =
-    "Address Too Long(255 Max). Delete or Modify Address.";
+inline constexpr const char* kAddressTooLong = QT_TRANSLATE_NOOP(
+    "contacts::groupblock", "Address Too Long(255 Max). Delete or Modify Address.");
 
 // Member kinds (nKind); any other value is kept but encodes to no bytes.
 constexpr qint32 MEMBER_EMAIL = 0;

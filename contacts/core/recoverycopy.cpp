@@ -4,6 +4,7 @@
 #include "platform/atomicfile.h"
 #include "platform/inputfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,17 +34,18 @@ struct Reader
     bool fail(const QString& where, const char* what)
     {
         if (error.isEmpty())
-            error = where + QLatin1String(": ") + QLatin1String(what);
+            error = where + QLatin1String(": ") +
+                    QCoreApplication::translate("contacts::recovery", what);
         return false;
     }
 
     bool bytes(const QJsonValue& value, const QString& where, std::string* out)
     {
         if (!value.isString())
-            return fail(where, "a string was expected");
+            return fail(where, QT_TRANSLATE_NOOP("contacts::recovery", "a string was expected"));
         const QString s = value.toString();
         if (std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() > 0xFF; }))
-            return fail(where, "a character above U+00FF");
+            return fail(where, QT_TRANSLATE_NOOP("contacts::recovery", "a character above U+00FF"));
         *out = s.toLatin1().toStdString();
         return true;
     }
@@ -54,7 +56,8 @@ struct Reader
         // The range first: converting a double outside it is undefined.
         if (!value.isDouble() || !(d >= std::numeric_limits<qint32>::min()) ||
             !(d <= std::numeric_limits<qint32>::max()) || d != std::trunc(d))
-            return fail(where, "a 32-bit whole number was expected");
+            return fail(where, QT_TRANSLATE_NOOP("contacts::recovery",
+                                                 "a 32-bit whole number was expected"));
         *out = static_cast<qint32>(d);
         return true;
     }
@@ -103,13 +106,16 @@ bool parse(const QByteArray& bytes, Contents* contents, QString* error)
     Contents out;
     const QJsonObject root = document.object();
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        r.fail(QStringLiteral("document"), "not a JSON object");
+        r.fail(QStringLiteral("document"),
+               QT_TRANSLATE_NOOP("contacts::recovery", "not a JSON object"));
     } else if (root.value(QStringLiteral("format")).toInt() != kFormat) {
-        r.fail(QStringLiteral("format"), "an unknown format");
+        r.fail(QStringLiteral("format"),
+               QT_TRANSLATE_NOOP("contacts::recovery", "an unknown format"));
     } else if (!root.value(QStringLiteral("addressFile")).isString() ||
                !root.value(QStringLiteral("contacts")).isArray() ||
                !root.value(QStringLiteral("groups")).isArray()) {
-        r.fail(QStringLiteral("document"), "a member is missing");
+        r.fail(QStringLiteral("document"),
+               QT_TRANSLATE_NOOP("contacts::recovery", "a member is missing"));
     } else {
         out.addressFile = root.value(QStringLiteral("addressFile")).toString();
         const QJsonArray contacts = root.value(QStringLiteral("contacts")).toArray();
@@ -122,7 +128,8 @@ bool parse(const QByteArray& bytes, Contents* contents, QString* error)
                 !r.int32(o.value(QStringLiteral("nGroup")), where, &c.nGroup))
                 break;
             if (fields.size() != CONTACT_FIELD_COUNT) {
-                r.fail(where, "thirteen fields were expected");
+                r.fail(where,
+                       QT_TRANSLATE_NOOP("contacts::recovery", "thirteen fields were expected"));
                 break;
             }
             for (int f = 0; f < CONTACT_FIELD_COUNT; ++f) {
@@ -144,7 +151,8 @@ bool parse(const QByteArray& bytes, Contents* contents, QString* error)
                 !r.bytes(o.value(QStringLiteral("strName")), where, &g.strName))
                 break;
             if (members.size() > MAX_GROUP_MEMBERS || block.size() > GROUP_BLOCK_SIZE) {
-                r.fail(where, "too many members or a block too long");
+                r.fail(where, QT_TRANSLATE_NOOP("contacts::recovery",
+                                                "too many members or a block too long"));
                 break;
             }
             for (qsizetype m = 0; m < members.size(); ++m) {
@@ -152,7 +160,7 @@ bool parse(const QByteArray& bytes, Contents* contents, QString* error)
                 GroupMember& member = g.aMembers[size_t(m)];
                 if (pair.size() != 2 || !r.int32(pair.at(0), where, &member.nKind) ||
                     !r.bytes(pair.at(1), where, &member.strEntry)) {
-                    r.fail(where, "a member is damaged");
+                    r.fail(where, QT_TRANSLATE_NOOP("contacts::recovery", "a member is damaged"));
                     break;
                 }
             }

@@ -7,6 +7,7 @@
 
 #include "contacts/core/contactrecord.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QString>
 
@@ -30,6 +31,9 @@ enum class Version
 // What of one card did not fit its record.
 struct FitReport
 {
+    Q_DECLARE_TR_FUNCTIONS(FitReport)
+
+public:
     int emails = 0;               // e-mail addresses beyond the third
     int numbers = 0;              // telephone numbers with no field left for them
     int others = 0;               // a further name, company, address or note beyond the first

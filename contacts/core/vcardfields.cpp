@@ -13,22 +13,27 @@ namespace vcard {
 QString FitReport::describe() const
 {
     QStringList parts;
-    auto count = [&](int n, const char* one, const char* many) {
-        if (n > 0)
-            parts << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-    };
-    count(emails, "e-mail address", "e-mail addresses");
-    count(numbers, "telephone number", "telephone numbers");
-    count(others, "other value", "other values");
-    count(members, "member", "members");
-    count(replaced, "character replaced by '?'", "characters replaced by '?'");
+    if (emails > 0)
+        parts << (emails == 1 ? tr("1 e-mail address")
+                              : tr("%n e-mail addresses", nullptr, emails));
+    if (numbers > 0)
+        parts << (numbers == 1 ? tr("1 telephone number")
+                               : tr("%n telephone numbers", nullptr, numbers));
+    if (others > 0)
+        parts << (others == 1 ? tr("1 other value") : tr("%n other values", nullptr, others));
+    if (members > 0)
+        parts << (members == 1 ? tr("1 member") : tr("%n members", nullptr, members));
+    if (replaced > 0)
+        parts << (replaced == 1 ? tr("1 character replaced by '?'")
+                                : tr("%n characters replaced by '?'", nullptr, replaced));
     for (const std::string& field : cut) {
         for (const ContactField& f : kContactFields) {
             if (field == f.fieldName)
-                parts << QStringLiteral("%1 cut").arg(QLatin1String(f.headerName));
+                //: A field whose value was shortened to what the pager keeps.
+                parts << tr("%1 cut").arg(fieldLabel(f));
         }
         if (field == "strName")
-            parts << QStringLiteral("group name cut");
+            parts << tr("group name cut");
     }
     return parts.join(QStringLiteral(", "));
 }

@@ -207,6 +207,6 @@ QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ColumnCount)
         return {};
-    // The list's columns are named as the text file names its fields.
-    return QString::fromLatin1(kContactFields[static_cast<size_t>(section)].headerName);
+    // The list's columns are named as the text file names its fields, in the user's language.
+    return fieldLabel(kContactFields[static_cast<size_t>(section)]);
 }

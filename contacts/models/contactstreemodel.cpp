@@ -112,7 +112,7 @@ void ContactsTreeModel::markFolder(qint32 id)
 {
     m_folders.insert(id);
     if (const QModelIndex item = groupIndex(id); item.isValid())
-        Q_EMIT dataChanged(item, item, {Qt::DecorationRole});
+        Q_EMIT dataChanged(item, item, {Qt::DecorationRole, Qt::AccessibleDescriptionRole});
 }
 
 QModelIndex ContactsTreeModel::groupIndex(qint32 id) const
@@ -164,7 +164,7 @@ QVariant ContactsTreeModel::data(const QModelIndex& index, int role) const
         const bool contacts = index.row() == 0;
         switch (role) {
         case Qt::DisplayRole:
-            return contacts ? QStringLiteral("Contacts") : QStringLiteral("Groups");
+            return contacts ? tr("Contacts") : tr("Groups");
         case Qt::DecorationRole:
             return contacts ? m_icons.addressBook : m_icons.folder;
         case KeyRole:
@@ -181,10 +181,15 @@ QVariant ContactsTreeModel::data(const QModelIndex& index, int role) const
         const GroupRecord* record = group();
         return record ? platform::toDisplay(record->strName) : QString();
     }
-    case Qt::DecorationRole: {
+    case Qt::DecorationRole:
+    case Qt::AccessibleDescriptionRole: {
         // A folder given members has become a group.
         const GroupRecord* record = m_folders.count(id) != 0 ? group() : nullptr;
-        return record && record->nMemberCount == 0 ? m_icons.folder : m_icons.group;
+        const bool folder = record && record->nMemberCount == 0;
+        // The icon is all that tells a folder from a group: a screen reader says it in words.
+        if (role == Qt::AccessibleDescriptionRole)
+            return folder ? tr("Folder") : tr("Group");
+        return folder ? m_icons.folder : m_icons.group;
     }
     case KeyRole:
         return id;

@@ -165,7 +165,7 @@ QVariant GroupListModel::data(const QModelIndex& index, int role) const
     const GroupRecord* group = findGroup(id);
     if (!members) {
         if (index.column() == 0)
-            return QStringLiteral("GROUP");
+            return tr("GROUP");
         return group ? platform::toDisplay(group->strName) : QString();
     }
     // A member the group no longer has shows nothing.
@@ -173,7 +173,7 @@ QVariant GroupListModel::data(const QModelIndex& index, int role) const
         return QString();
     const GroupMember& member = group->aMembers[static_cast<size_t>(index.row())];
     if (index.column() == 0)
-        return member.nKind ? QStringLiteral("Wireless") : QStringLiteral("Email");
+        return member.nKind ? tr("Wireless") : tr("Email");
     return platform::toDisplay(member.strEntry);
 }
 
@@ -182,8 +182,8 @@ QVariant GroupListModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     if (section == 0)
-        return QStringLiteral("Type");
+        return tr("Type");
     if (section == 1)
-        return QStringLiteral("Entries");
+        return tr("Entries");
     return {};
 }

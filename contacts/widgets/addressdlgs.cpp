@@ -7,6 +7,7 @@
 #include "platform/messageboxservice.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,7 +27,9 @@ QDialogButtonBox* buttonRow(QDialog* dialog, const QString& confirmText, QPushBu
     auto* row = new QDialogButtonBox(dialog);
     confirm = row->addButton(confirmText, QDialogButtonBox::AcceptRole);
     confirm->setDefault(true);
-    QPushButton* cancel = row->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel =
+        row->addButton(QCoreApplication::translate("contacts::addressdlgs", "Cancel"),
+                       QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
     cancel->setAutoDefault(false);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
@@ -37,17 +40,21 @@ QDialogButtonBox* buttonRow(QDialog* dialog, const QString& confirmText, QPushBu
 
 CAddressEntryDlg::CAddressEntryDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("New"));
+    //: Title of the address entry dialog until its caller names it.
+    setWindowTitle(tr("New"));
 
     auto* frame = new QGroupBox(this);
     m_pEdit = new QLineEdit(frame);
     m_pEdit->setObjectName(QStringLiteral("address"));
     setupByteLineEdit(m_pEdit, MAX_ENTRY_ADDRESS);
+    m_pEdit->setAccessibleName(tr("Address"));
+    m_pEdit->setAccessibleDescription(
+        tr("An e-mail or wireless address of at most %1 bytes.").arg(MAX_ENTRY_ADDRESS));
     m_pEdit->setMinimumWidth(m_pEdit->fontMetrics().averageCharWidth() * 40);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_pEdit);
 
-    QDialogButtonBox* buttons = buttonRow(this, QStringLiteral("OK"), m_pOk);
+    QDialogButtonBox* buttons = buttonRow(this, tr("OK"), m_pOk);
     m_pOk->setObjectName(QStringLiteral("ok"));
     connect(m_pOk, &QPushButton::clicked, this, &CAddressEntryDlg::OnOK);
 
@@ -73,7 +80,7 @@ void CAddressEntryDlg::OnOK()
 {
     const std::string address = lineEditBytes(m_pEdit);
     if (address.empty()) {
-        platform::tell(this, QString::fromLatin1(kInputAddress));
+        platform::tell(this, tr(kInputAddress));
         return;
     }
     m_strAddress = address;
@@ -99,11 +106,13 @@ QTreeWidget* makeAddressList(QWidget* parent, const QString& objectName,
 CAddressPickerDlg::CAddressPickerDlg(const AddressBook* pager, QWidget* parent)
     : QDialog(parent), m_pPager(pager)
 {
-    setWindowTitle(QStringLiteral("Address"));
+    setWindowTitle(tr("Address"));
 
     m_List = makeAddressList(this, QStringLiteral("contacts"),
-                             {QStringLiteral("Name"), QStringLiteral("E-Mail"),
-                              QStringLiteral("E-Mail2"), QStringLiteral("Wireless")});
+                             {tr("Name"), tr("E-Mail"), tr("E-Mail2"), tr("Wireless")});
+    m_List->setAccessibleName(tr("Contacts"));
+    m_List->setAccessibleDescription(
+        tr("Every contact with its name, two e-mail addresses and wireless address."));
     // The widths the list was drawn for, widened where the font needs more.
     const int average = m_List->fontMetrics().averageCharWidth();
     const int widths[] = {std::max(100, average * 22), std::max(150, average * 28),
@@ -119,18 +128,18 @@ CAddressPickerDlg::CAddressPickerDlg(const AddressBook* pager, QWidget* parent)
         m_nCurItem = current ? m_List->indexOfTopLevelItem(current) : -1;
     });
 
-    auto* kindBox = new QGroupBox(QStringLiteral("Kind"), this);
+    auto* kindBox = new QGroupBox(tr("Kind"), this);
     m_pKind = new QButtonGroup(this);
     auto* kindLayout = new QHBoxLayout(kindBox);
-    const char* kinds[] = {"E-Mail", "E-Mail2", "Wireless"};
+    const char* kinds[] = {QT_TR_NOOP("&E-Mail"), QT_TR_NOOP("E-Mail&2"), QT_TR_NOOP("&Wireless")};
     for (int choice = ChoiceEmail1; choice <= ChoiceWireless; ++choice) {
-        auto* radio = new QRadioButton(QString::fromLatin1(kinds[choice]), kindBox);
+        auto* radio = new QRadioButton(tr(kinds[choice]), kindBox);
         m_pKind->addButton(radio, choice);
         kindLayout->addWidget(radio);
     }
     kindLayout->addStretch(1);
 
-    QDialogButtonBox* buttons = buttonRow(this, QStringLiteral("Select"), m_pSelect);
+    QDialogButtonBox* buttons = buttonRow(this, tr("&Select"), m_pSelect);
     m_pSelect->setObjectName(QStringLiteral("select"));
     connect(m_pSelect, &QPushButton::clicked, this, &CAddressPickerDlg::OnOK);
 

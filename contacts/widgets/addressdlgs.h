@@ -21,9 +21,12 @@ class QTreeWidget;
 QTreeWidget* makeAddressList(QWidget* parent, const QString& objectName,
                              const QStringList& headers);
 
-inline constexpr const char* kInputAddress = "Input Address";
-inline constexpr const char* kNewEmailAddress = "New Email Address";
-inline constexpr const char* kNewWirelessAddress = "New Wireless Address";
+inline constexpr const char* kInputAddress = QT_TRANSLATE_NOOP("CAddressEntryDlg", "Input Address");
+// Titles of the entry dialog; shown through QCoreApplication::translate("CAddressEntryDlg", ...).
+inline constexpr const char* kNewEmailAddress =
+    QT_TRANSLATE_NOOP("CAddressEntryDlg", "New Email Address");
+inline constexpr const char* kNewWirelessAddress =
+    QT_TRANSLATE_NOOP("CAddressEntryDlg", "New Wireless Address");
 
 constexpr int MAX_ENTRY_ADDRESS = 64;
 

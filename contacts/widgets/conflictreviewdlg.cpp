@@ -3,6 +3,7 @@
 #include "platform/messageboxservice.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -46,37 +47,50 @@ bool endsWith(const std::string& field, std::string_view tail)
 QString fieldName(const Conflict& c)
 {
     if (c.field == "deleted")
-        return QStringLiteral("Contact");
+        return QCoreApplication::translate("CConflictReviewDlg", "Contact");
     if (c.field == "nGroup")
-        return QStringLiteral("Folder");
+        return QCoreApplication::translate("CConflictReviewDlg", "Folder");
     if (c.field == "group.deleted")
-        return QStringLiteral("Group");
+        return QCoreApplication::translate("CConflictReviewDlg", "Group");
     if (c.field == "group.strName")
-        return QStringLiteral("Group Name");
+        return QCoreApplication::translate("CConflictReviewDlg", "Group Name");
     if (c.field == "group.nParent")
-        return QStringLiteral("Parent Group");
+        return QCoreApplication::translate("CConflictReviewDlg", "Parent Group");
     const auto it = std::find_if(kContactFields.begin(), kContactFields.end(),
                                  [&c](const ContactField& f) { return c.field == f.fieldName; });
-    return it != kContactFields.end() ? QLatin1String(it->headerName) : text(c.field);
+    return it != kContactFields.end() ? fieldLabel(*it) : text(c.field);
 }
 
 // A value as the user knows it: folders by their names, deletions in words.
 QString valueText(const Conflict& c, const std::string& value,
                   const std::vector<GroupRecord>& groups)
 {
-    if (endsWith(c.field, "deleted"))
-        return value.empty() ? QString() : QStringLiteral("(%1)").arg(text(value));
+    if (endsWith(c.field, "deleted")) {
+        // The merge names the sides' parts in English words.
+        if (value.empty())
+            return {};
+        if (value == "deleted")
+            return QCoreApplication::translate("CConflictReviewDlg", "(deleted)");
+        if (value == "changed")
+            return QCoreApplication::translate("CConflictReviewDlg", "(changed)");
+        return QStringLiteral("(%1)").arg(text(value));
+    }
     if (c.field == "nGroup" || c.field == "group.nParent") {
         if (value.empty())
             return {};
         const qint32 id = text(value).toInt();
         if (id < 0)
-            return c.field == "nGroup" ? QStringLiteral("Contacts") : QStringLiteral("(top level)");
+            return c.field == "nGroup"
+                       ? QCoreApplication::translate("CConflictReviewDlg", "Contacts")
+                       : QCoreApplication::translate("CConflictReviewDlg", "(top level)");
         const auto it = std::find_if(groups.begin(), groups.end(),
                                      [id](const GroupRecord& g) { return g.nGroupId == id; });
-        return it != groups.end() ? text(it->strName) : QStringLiteral("Group %1").arg(id);
+        return it != groups.end()
+                   ? text(it->strName)
+                   : QCoreApplication::translate("CConflictReviewDlg", "Group %1").arg(id);
     }
-    return value.empty() ? QStringLiteral("(empty)") : text(value);
+    return value.empty() ? QCoreApplication::translate("CConflictReviewDlg", "(empty)")
+                         : text(value);
 }
 
 } // namespace
@@ -89,28 +103,29 @@ CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidg
     const std::vector<Conflict>& conflicts = result.conflicts();
     for (const Conflict& c : conflicts)
         m_choices.push_back(c.choice);
-    setWindowTitle(QLatin1String(kConflictReviewTitle));
+    setWindowTitle(tr(kConflictReviewTitle));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(
-        (conflicts.size() == 1
-             ? QStringLiteral("A change made in Quillbox and one made on the %1 since the last "
-                              "synchronize do not agree.")
-                   .arg(remoteLower)
-             : QStringLiteral("%1 changes made in Quillbox and on the %2 since the last "
-                              "synchronize do not agree.")
-                   .arg(conflicts.size())
-                   .arg(remoteLower)) +
-            QStringLiteral(" Choose for each which to keep."),
-        this);
+    auto* intro =
+        new QLabel((conflicts.size() == 1
+                        ? tr("A change made in Quillbox and one made on the %1 since the last "
+                             "synchronize do not agree. Choose for each which to keep.")
+                              .arg(remoteLower)
+                        : tr("%n changes made in Quillbox and on the %1 since the last "
+                             "synchronize do not agree. Choose for each which to keep.",
+                             nullptr, static_cast<int>(conflicts.size()))
+                              .arg(remoteLower)),
+                   this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
     const int rows = static_cast<int>(conflicts.size());
     m_pTable = new QTableWidget(rows, ColumnCount, this);
-    m_pTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Keep"), QStringLiteral("Contact or Group"), QStringLiteral("Field"),
-         QStringLiteral("Last Synchronized"), QStringLiteral("In Quillbox"),
-         QStringLiteral("On the ") + remote});
+    m_pTable->setHorizontalHeaderLabels({tr("Keep"), tr("Contact or Group"), tr("Field"),
+                                         tr("Last Synchronized"), tr("In Quillbox"),
+                                         tr("On the %1").arg(remote)});
+    m_pTable->setAccessibleName(tr("Conflicts"));
+    m_pTable->setAccessibleDescription(
+        tr("One row per conflict: which side to keep, and the values of both sides."));
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->setSelectionMode(QAbstractItemView::NoSelection);
     m_pTable->verticalHeader()->hide();
@@ -118,6 +133,7 @@ CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidg
         const Conflict& c = conflicts[static_cast<size_t>(r)];
         auto* combo = new QComboBox(m_pTable);
         combo->addItems({QStringLiteral("Quillbox"), remote});
+        combo->setAccessibleName(tr("Keep for %1").arg(text(c.name)));
         combo->setCurrentIndex(c.choice == Side::Local ? 0 : 1);
         connect(combo, &QComboBox::currentIndexChanged, this, [this, r](int index) {
             m_choices[static_cast<size_t>(r)] = index == 0 ? Side::Local : Side::Remote;
@@ -136,8 +152,8 @@ CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidg
 
     auto* all = new QHBoxLayout;
     const std::pair<QString, Side> allButtons[] = {
-        {QStringLiteral("Keep All from Quillbox"), Side::Local},
-        {QStringLiteral("Keep All from the ") + remote, Side::Remote},
+        {tr("Keep All from &Quillbox"), Side::Local},
+        {tr("Keep All from &the %1").arg(remote), Side::Remote},
     };
     for (const auto& [label, side] : allButtons) {
         auto* button = new QPushButton(label, this);

@@ -15,7 +15,8 @@
 class QPushButton;
 class QTableWidget;
 
-inline constexpr const char* kConflictReviewTitle = "Synchronize Contacts";
+inline constexpr const char* kConflictReviewTitle =
+    QT_TRANSLATE_NOOP("CConflictReviewDlg", "Synchronize Contacts");
 
 class CConflictReviewDlg : public QDialog
 {

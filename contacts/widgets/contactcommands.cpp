@@ -4,12 +4,15 @@
 #include "contacts/widgets/contactdlg.h"
 #include "platform/messageboxservice.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 void ContactCommands::newContact()
 {
     if (book().CheckAddressSpace() == 0) {
-        platform::tell(parentWidget(), QString::fromLatin1(kExceededContactsLimits));
+        platform::tell(parentWidget(),
+                       QCoreApplication::translate("contacts::limits", kExceededContactsLimits));
         return;
     }
     CContactDlg dlg(parentWidget());

@@ -28,19 +28,31 @@ struct FieldForm
 
 // In tab order, which is also the order of the record's text fields.
 constexpr std::array<FieldForm, CONTACT_FIELD_COUNT> kForms = {{
-    {&CContactDlg::m_strFirstName, "First Name", "strFirstName", false},
-    {&CContactDlg::m_strLastName, "Last Name", "strLastName", false},
-    {&CContactDlg::m_strWireless, "Wireless Address", "strWireless", false},
-    {&CContactDlg::m_strEmail1, "Email Address #1", "strEmail1", false},
-    {&CContactDlg::m_strEmail2, "Email Address #2", "strEmail2", false},
-    {&CContactDlg::m_strEmail3, "Email Address #3", "strEmail3", false},
-    {&CContactDlg::m_strWorkNumber, "Work Number", "strWorkNumber", false},
-    {&CContactDlg::m_strMobileNumber, "Mobile Number", "strMobileNumber", false},
-    {&CContactDlg::m_strHomeNumber, "Home Number", "strHomeNumber", false},
-    {&CContactDlg::m_strFaxNumber, "Fax Number", "strFaxNumber", false},
-    {&CContactDlg::m_strCompany, "CompanyName", "strCompany", false},
-    {&CContactDlg::m_strAddress, "Mailing Address", "strAddress", true},
-    {&CContactDlg::m_strNote, "Notes", "strNote", true},
+    {&CContactDlg::m_strFirstName, QT_TRANSLATE_NOOP("CContactDlg", "&First Name"), "strFirstName",
+     false},
+    {&CContactDlg::m_strLastName, QT_TRANSLATE_NOOP("CContactDlg", "&Last Name"), "strLastName",
+     false},
+    {&CContactDlg::m_strWireless, QT_TRANSLATE_NOOP("CContactDlg", "&Wireless Address"),
+     "strWireless", false},
+    {&CContactDlg::m_strEmail1, QT_TRANSLATE_NOOP("CContactDlg", "&Email Address #1"), "strEmail1",
+     false},
+    {&CContactDlg::m_strEmail2, QT_TRANSLATE_NOOP("CContactDlg", "Email Address #&2"), "strEmail2",
+     false},
+    {&CContactDlg::m_strEmail3, QT_TRANSLATE_NOOP("CContactDlg", "Email Address #&3"), "strEmail3",
+     false},
+    {&CContactDlg::m_strWorkNumber, QT_TRANSLATE_NOOP("CContactDlg", "Wor&k Number"),
+     "strWorkNumber", false},
+    {&CContactDlg::m_strMobileNumber, QT_TRANSLATE_NOOP("CContactDlg", "&Mobile Number"),
+     "strMobileNumber", false},
+    {&CContactDlg::m_strHomeNumber, QT_TRANSLATE_NOOP("CContactDlg", "&Home Number"),
+     "strHomeNumber", false},
+    {&CContactDlg::m_strFaxNumber, QT_TRANSLATE_NOOP("CContactDlg", "Fa&x Number"), "strFaxNumber",
+     false},
+    {&CContactDlg::m_strCompany, QT_TRANSLATE_NOOP("CContactDlg", "C&ompanyName"), "strCompany",
+     false},
+    {&CContactDlg::m_strAddress, QT_TRANSLATE_NOOP("CContactDlg", "Ma&iling Address"), "strAddress",
+     true},
+    {&CContactDlg::m_strNote, QT_TRANSLATE_NOOP("CContactDlg", "&Notes"), "strNote", true},
 }};
 
 // Rows of the form: names and addresses on the left, telephone numbers and the company on
@@ -101,7 +113,7 @@ QWidget* CContactDlg::Field::edit() const
 
 CContactDlg::CContactDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QString::fromLatin1(kContactTitle));
+    setWindowTitle(tr(kContactTitle));
     setObjectName(QStringLiteral("contactDialog"));
 
     auto* frame = new QFrame(this);
@@ -113,7 +125,7 @@ CContactDlg::CContactDlg(QWidget* parent) : QDialog(parent)
     picture->setObjectName(QStringLiteral("picture"));
     const int pictureSize = std::max(32, fontMetrics().height() * 2 + 4);
     picture->setPixmap(cardPicture(this, pictureSize));
-    auto* caption = new QLabel(QString::fromLatin1(kContactCaption), frame);
+    auto* caption = new QLabel(tr(kContactCaption), frame);
     caption->setObjectName(QStringLiteral("caption"));
     QFont captionFont = caption->font();
     captionFont.setBold(true);
@@ -135,7 +147,7 @@ CContactDlg::CContactDlg(QWidget* parent) : QDialog(parent)
         Field& field = m_fields[static_cast<size_t>(i)];
         field.member = form.member;
         field.nMax = kContactFields[static_cast<size_t>(i)].nMax;
-        auto* label = new QLabel(QString::fromLatin1(form.label), frame);
+        auto* label = new QLabel(tr(form.label), frame);
         if (form.multiLine) {
             field.multi = new MultiLineByteEdit(frame);
             field.multi->setMaxBytes(field.nMax);
@@ -174,9 +186,9 @@ CContactDlg::CContactDlg(QWidget* parent) : QDialog(parent)
     // Neither button is the default: Enter walks the fields and presses only a focused
     // button. Add is not the box's accept button: the box would make that the default.
     auto* buttons = new QDialogButtonBox(this);
-    m_pAdd = buttons->addButton(QStringLiteral("Add"), QDialogButtonBox::ActionRole);
+    m_pAdd = buttons->addButton(tr("&Add"), QDialogButtonBox::ActionRole);
     m_pAdd->setObjectName(QStringLiteral("add"));
-    m_pCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    m_pCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     m_pCancel->setObjectName(QStringLiteral("cancel"));
     for (QPushButton* button : {m_pAdd, m_pCancel}) {
         button->setAutoDefault(false);
@@ -271,7 +283,7 @@ void CContactDlg::OnOK()
         const Field& field = m_fields[i];
         values[i] = fieldText(field);
         if (values[i].size() > static_cast<size_t>(field.nMax)) {
-            platform::showMessage(this, QString::fromLatin1(kContactTooLong).arg(field.nMax), {},
+            platform::showMessage(this, tr(kContactTooLong).arg(field.nMax), {},
                                   platform::MessageButtons::Ok, platform::MessageIcon::Warning);
             field.edit()->setFocus(Qt::OtherFocusReason);
             return;

@@ -16,10 +16,12 @@ class QLineEdit;
 class QPushButton;
 class MultiLineByteEdit;
 
-inline constexpr const char* kContactTitle = "Contact";
-inline constexpr const char* kContactCaption = "Contact Information";
+inline constexpr const char* kContactTitle = QT_TRANSLATE_NOOP("CContactDlg", "Contact");
+inline constexpr const char* kContactCaption =
+    QT_TRANSLATE_NOOP("CContactDlg", "Contact Information");
 // The limit of a field that holds more than it may (only a caller can cause it).
-inline constexpr const char* kContactTooLong = "Please enter no more than %1 characters.";
+inline constexpr const char* kContactTooLong =
+    QT_TRANSLATE_NOOP("CContactDlg", "Please enter no more than %1 characters.");
 
 class CContactDlg : public QDialog
 {

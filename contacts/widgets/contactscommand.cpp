@@ -12,6 +12,6 @@ ContactsCommand::ContactsCommand(AddressBook& book, QWidget* parent, DialogRunne
 void ContactsCommand::tellEditDropped() const
 {
     // Writing the edit into whatever now holds the key would change another record.
-    platform::tell(m_pParent, QStringLiteral("The address book was downloaded again while this "
-                                             "was open.\nYour changes were not kept."));
+    platform::tell(m_pParent, tr("The address book was downloaded again while this "
+                                 "was open.\nYour changes were not kept."));
 }

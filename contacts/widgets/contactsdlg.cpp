@@ -13,6 +13,7 @@
 #include "platform/renamedelegate.h"
 #include "platform/themeicon.h"
 
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -92,8 +93,18 @@ CContactsDlg::CContactsDlg(QWidget* parent) : QWidget(parent)
     // A double click anywhere on a row opens it, right of the last column too, where the
     // view itself finds no row.
     m_pList->viewport()->installEventFilter(this);
+    // The Menu key and Shift+F10 reach the views themselves.
+    m_pTree->installEventFilter(this);
+    m_pList->installEventFilter(this);
     connect(m_pList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { OnContextMenu(m_pList->viewport(), pos); });
+
+    // The tree stands left of the list: it comes first from the keyboard too.
+    setTabOrder(m_pTree, m_pList);
+    m_pTree->setAccessibleName(tr("Folders and groups"));
+    m_pList->setAccessibleName(tr("Contents"));
+    m_pList->setAccessibleDescription(
+        tr("The contacts, the groups or a group's members, as chosen on the left."));
 
     placeControls();
     FillTree();
@@ -161,6 +172,11 @@ void CContactsDlg::resizeEvent(QResizeEvent* event)
 
 bool CContactsDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    if ((watched == m_pTree || watched == m_pList) && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        OnKeyboardContextMenu(static_cast<QTreeView*>(watched));
+        return true;
+    }
     if (watched == m_pList->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
@@ -331,10 +347,10 @@ void CContactsDlg::DownloadCompleted()
     ClearList();
     FillTree();
     m_bModified = 1;
-    platform::inform(this, QStringLiteral("Download Completed ! "));
+    platform::inform(this, tr("Download Completed ! "));
 }
 
 void CContactsDlg::UploadCompleted()
 {
-    platform::inform(this, QStringLiteral("Upload Completed ! "));
+    platform::inform(this, tr("Upload Completed ! "));
 }

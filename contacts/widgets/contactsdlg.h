@@ -139,6 +139,9 @@ private:
     void OnTreeSelChanged(const QModelIndex& item);
     void OnListDoubleClicked(const QModelIndex& row);
     void OnContextMenu(QWidget* source, const QPoint& pos);
+    // The menu from the keyboard: the one a right click on the current item opens, shown
+    // there, wherever the mouse is.
+    void OnKeyboardContextMenu(QTreeView* view);
     int selectedRowCount() const;
     // The one row single-row commands act on: the current row when it is selected,
     // otherwise the first selected row; -1 when none is selected.

@@ -20,9 +20,6 @@
 
 namespace {
 
-const QString kImportCompleted = QStringLiteral("Import Completed ! ");
-const QString kExportCompleted = QStringLiteral("Export Completed ! ");
-
 // Opens a file an import reads, or tells why it cannot. A pipe or a device is refused before
 // it is opened: opening a pipe waits for a writer, and a device may never end.
 bool openSource(QWidget* parent, QFile& file)
@@ -32,41 +29,66 @@ bool openSource(QWidget* parent, QFile& file)
         why = file.errorString();
     if (why.isEmpty())
         return true;
-    platform::tell(parent, QStringLiteral("Couldn't open source file:\n") + why.left(1023));
+    platform::tell(parent, QCoreApplication::translate("ContactsExchangeManager",
+                                                       "Couldn't open source file:\n%1")
+                               .arg(why.left(1023)));
     return false;
 }
 
+// The count and its noun: the singular text for one, the plural (with %n) for the rest.
 QString countText(int n, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    return n == 1 ? QCoreApplication::translate("ContactsExchangeManager", one)
+                  : QCoreApplication::translate("ContactsExchangeManager", many, nullptr, n);
 }
 
 // The import's report: what was done, then what of each contact did not fit.
 QString vcardReport(const VCardImport& import, const VCardImportReport& report)
 {
-    QStringList lines{QStringLiteral("vCard Import Completed.")};
-    lines << countText(report.added, "contact added", "contacts added") + QStringLiteral(", ") +
-                 countText(report.replaced, "replaced", "replaced") + QStringLiteral(", ") +
-                 countText(report.skipped, "duplicate skipped", "duplicates skipped") +
-                 QLatin1Char('.');
+    QStringList lines{
+        QCoreApplication::translate("ContactsExchangeManager", "vCard Import Completed.")};
+    lines << QCoreApplication::translate("ContactsExchangeManager", "%1, %2, %3.")
+                 .arg(
+                     countText(report.added,
+                               QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 contact added"),
+                               QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n contacts added")),
+                     countText(report.replaced,
+                               QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 replaced"),
+                               QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n replaced")),
+                     countText(
+                         report.skipped,
+                         QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 duplicate skipped"),
+                         QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n duplicates skipped")));
     if (report.notFit > 0)
-        lines << countText(report.notFit, "contact did not fit", "contacts did not fit") +
-                     QStringLiteral(": the address book holds at most %1.").arg(MAX_CONTACTS);
+        lines << QCoreApplication::translate("ContactsExchangeManager",
+                                             "%1: the address book holds at most %2.")
+                     .arg(countText(
+                         report.notFit,
+                         QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 contact did not fit"),
+                         QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n contacts did not fit")))
+                     .arg(MAX_CONTACTS);
     if (report.refused > 0)
-        lines << countText(report.refused, "contact was refused", "contacts were refused") +
-                     QLatin1Char('.');
+        lines << countText(
+            report.refused, QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 contact was refused."),
+            QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n contacts were refused."));
     if (import.cards.skipped > 0)
-        lines << countText(import.cards.skipped, "card could not be read",
-                           "cards could not be read") +
-                     QLatin1Char('.');
+        lines << countText(
+            import.cards.skipped,
+            QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 card could not be read."),
+            QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n cards could not be read."));
     if (!import.cards.groups.empty())
-        lines << countText(report.groupsAdded, "group added", "groups added") +
+        lines << countText(report.groupsAdded,
+                           QT_TRANSLATE_NOOP("ContactsExchangeManager", "1 group added"),
+                           QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n groups added")) +
                      (report.groupsSkipped > 0
-                          ? QStringLiteral(", %1 already there").arg(report.groupsSkipped)
+                          ? QCoreApplication::translate("ContactsExchangeManager",
+                                                        ", %1 already there")
+                                .arg(report.groupsSkipped)
                           : QString()) +
-                     (report.groupsNotFit > 0
-                          ? QStringLiteral(", %1 did not fit").arg(report.groupsNotFit)
-                          : QString()) +
+                     (report.groupsNotFit > 0 ? QCoreApplication::translate(
+                                                    "ContactsExchangeManager", ", %1 did not fit")
+                                                    .arg(report.groupsNotFit)
+                                              : QString()) +
                      QLatin1Char('.');
     constexpr int kShown = 10;
     int notes = 0;
@@ -75,7 +97,9 @@ QString vcardReport(const VCardImport& import, const VCardImportReport& report)
         if (fit.empty())
             continue;
         if (notes++ == 0)
-            lines << QString() << QStringLiteral("Not everything fitted:");
+            lines << QString()
+                  << QCoreApplication::translate("ContactsExchangeManager",
+                                                 "Not everything fitted:");
         if (notes > kShown)
             continue;
         const ContactRecord& c = import.cards.contacts[i];
@@ -85,7 +109,8 @@ QString vcardReport(const VCardImport& import, const VCardImportReport& report)
         lines << name + QStringLiteral(": ") + fit.describe();
     }
     if (notes > kShown)
-        lines << QStringLiteral("... and %1 more.").arg(notes - kShown);
+        lines << QCoreApplication::translate("ContactsExchangeManager", "... and %1 more.")
+                     .arg(notes - kShown);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -106,7 +131,7 @@ QString ContactsExchangeManager::askImportPath(const char* filter, const QString
 {
     platform::FileDialogRequest request;
     request.mode = platform::FileDialogMode::Open;
-    request.filter = QString::fromLatin1(filter);
+    request.filter = tr(filter);
     request.defaultExtension = extension;
     request.initialFolder = addressPath();
     // The dialog takes any typed name: one that cannot be opened is told by the caller, with
@@ -139,17 +164,17 @@ void ContactsExchangeManager::importText()
     const ImportReport report = AddressBookExchange().importFrom(file, b);
     Q_EMIT resultChanged(report.refused > 0 ? addressbook::DL_INVALID_CONTACT : addressbook::DL_OK);
     for (int i = 0; i < report.refused; ++i)
-        platform::tell(parentWidget(), QStringLiteral("ImportAddress PagerError"));
+        platform::tell(parentWidget(), tr("ImportAddress PagerError"));
     if (report.stoppedAtLimit) {
-        platform::tell(parentWidget(), QString::fromLatin1(kExceededContactsLimits));
+        platform::tell(parentWidget(),
+                       QCoreApplication::translate("contacts::limits", kExceededContactsLimits));
         return;
     }
     if (!report.readError.isEmpty()) {
-        platform::tell(parentWidget(),
-                       QStringLiteral("Couldn't read source file:\n") + report.readError);
+        platform::tell(parentWidget(), tr("Couldn't read source file:\n%1").arg(report.readError));
         return;
     }
-    platform::inform(parentWidget(), kImportCompleted);
+    platform::inform(parentWidget(), tr("Import Completed ! "));
 }
 
 void ContactsExchangeManager::exportText()
@@ -158,7 +183,7 @@ void ContactsExchangeManager::exportText()
     if (target.isEmpty()) {
         platform::FileDialogRequest request;
         request.mode = platform::FileDialogMode::Save;
-        request.filter = QString::fromLatin1(kFileFilter);
+        request.filter = tr(kFileFilter);
         request.defaultExtension = QStringLiteral("txt");
         request.initialFolder = addressPath();
         target = platform::saveFile(parentWidget(), request);
@@ -168,13 +193,12 @@ void ContactsExchangeManager::exportText()
 
     QString error;
     if (!AddressBookExchange().exportToFile(target, book(), &error)) {
-        platform::tell(parentWidget(), QStringLiteral("Couldn't save the contacts file:\n") +
-                                           QDir::toNativeSeparators(target) + QStringLiteral("\n") +
-                                           error);
+        platform::tell(parentWidget(), tr("Couldn't save the contacts file:\n%1\n%2")
+                                           .arg(QDir::toNativeSeparators(target), error));
         return;
     }
     Q_EMIT bookSaved();
-    platform::inform(parentWidget(), kExportCompleted);
+    platform::inform(parentWidget(), tr("Export Completed ! "));
 }
 
 void ContactsExchangeManager::importVCard()
@@ -191,17 +215,19 @@ void ContactsExchangeManager::importVCard()
     VCardImport import = AddressBookExchange::readVCard(file, b);
     QApplication::restoreOverrideCursor();
     if (!import.cards.error.isEmpty()) {
-        platform::tell(parentWidget(), QStringLiteral("Couldn't read source file:\n") +
-                                           import.cards.error +
-                                           QStringLiteral("\nNothing was imported."));
+        platform::tell(
+            parentWidget(),
+            tr("Couldn't read source file:\n%1\nNothing was imported.").arg(import.cards.error));
         return;
     }
     if (import.cards.contacts.empty() && import.cards.groups.empty()) {
-        platform::tell(parentWidget(), import.cards.cards == 0
-                                           ? QStringLiteral("There is no vCard in this file.")
-                                           : countText(import.cards.skipped, "card", "cards") +
-                                                 QStringLiteral(" in this file could not be read.\n"
-                                                                "Nothing was imported."));
+        platform::tell(parentWidget(),
+                       import.cards.cards == 0     ? tr("There is no vCard in this file.")
+                       : import.cards.skipped == 1 ? tr("1 card in this file could not be read.\n"
+                                                        "Nothing was imported.")
+                                                   : tr("%n cards in this file could not be read.\n"
+                                                        "Nothing was imported.",
+                                                        nullptr, import.cards.skipped));
         return;
     }
 
@@ -219,22 +245,22 @@ void ContactsExchangeManager::importVCard()
     } else if (const int over = import.plan.wontFit(); over > 0) {
         const int room = import.plan.toAdd() - over;
         const QString question =
-            QStringLiteral("The address book has room for %1 of the %2 contacts in the file "
-                           "(it holds at most %3).\nImport the first %1?")
+            tr("The address book has room for %1 of the %n contacts in the file "
+               "(it holds at most %2).\nImport the first %1?",
+               nullptr, import.plan.toAdd())
                 .arg(room)
-                .arg(import.plan.toAdd())
                 .arg(MAX_CONTACTS);
         if (room == 0 ||
             platform::askYesNo(parentWidget(), question) != platform::MessageAnswer::Yes) {
             if (room == 0)
-                platform::tell(parentWidget(), QString::fromLatin1(kExceededContactsLimits));
+                platform::tell(parentWidget(), QCoreApplication::translate(
+                                                   "contacts::limits", kExceededContactsLimits));
             return;
         }
     }
     if (before != generation()) {
-        platform::tell(parentWidget(),
-                       QStringLiteral("The address book was replaced by a download.\n"
-                                      "Nothing was imported."));
+        platform::tell(parentWidget(), tr("The address book was replaced by a download.\n"
+                                          "Nothing was imported."));
         return;
     }
 
@@ -269,7 +295,7 @@ void ContactsExchangeManager::exportVCard()
     int filter = 0;
     platform::FileDialogRequest request;
     request.mode = platform::FileDialogMode::Save;
-    request.filter = QString::fromLatin1(kVCardSaveFilter);
+    request.filter = tr(kVCardSaveFilter);
     request.defaultExtension = QStringLiteral("vcf");
     request.initialFolder = addressPath();
     request.chosenFilter = &filter;
@@ -283,14 +309,16 @@ void ContactsExchangeManager::exportVCard()
     const bool written = chosen.empty() ? exchange.exportToFile(path, book(), &error)
                                         : exchange.exportVCardContactsToFile(path, chosen, &error);
     if (!written) {
-        platform::tell(parentWidget(), QStringLiteral("Couldn't save the vCard file:\n") +
-                                           QDir::toNativeSeparators(path) + QStringLiteral("\n") +
-                                           error);
+        platform::tell(
+            parentWidget(),
+            tr("Couldn't save the vCard file:\n%1\n%2").arg(QDir::toNativeSeparators(path), error));
         return;
     }
     const size_t contacts = chosen.empty() ? book().m_AddressList.size() : chosen.size();
     const size_t groups = chosen.empty() ? book().m_GroupList.size() : 0;
-    platform::inform(parentWidget(), QStringLiteral("vCard Export Completed: %1, %2.")
-                                         .arg(countText(int(contacts), "contact", "contacts"),
-                                              countText(int(groups), "group", "groups")));
+    platform::inform(
+        parentWidget(),
+        tr("vCard Export Completed: %1, %2.")
+            .arg(countText(int(contacts), QT_TR_NOOP("1 contact"), QT_TR_N_NOOP("%n contacts")),
+                 countText(int(groups), QT_TR_NOOP("1 group"), QT_TR_N_NOOP("%n groups"))));
 }

@@ -19,11 +19,14 @@ class ContactsExchangeManager : public ContactsCommand
 
 public:
     // The filter of both contacts file dialogs.
-    static constexpr const char* kFileFilter = "Quillbox File( *.txt )|*.txt||";
+    //: File dialog filter: translate the names before each "(", keep the rest.
+    static constexpr const char* kFileFilter = QT_TR_NOOP("Quillbox File( *.txt )|*.txt||");
     // The vCard file dialogs; the export's second entry writes 3.0 for older address books.
-    static constexpr const char* kVCardOpenFilter = "vCard File( *.vcf )|*.vcf||";
+    //: File dialog filter: translate the names before each "(", keep the rest.
+    static constexpr const char* kVCardOpenFilter = QT_TR_NOOP("vCard File( *.vcf )|*.vcf||");
+    //: File dialog filter: translate the names before each "(", keep the rest.
     static constexpr const char* kVCardSaveFilter =
-        "vCard 4.0 File( *.vcf )|*.vcf|vCard 3.0 File( *.vcf )|*.vcf||";
+        QT_TR_NOOP("vCard 4.0 File( *.vcf )|*.vcf|vCard 3.0 File( *.vcf )|*.vcf||");
 
     ContactsExchangeManager(AddressBook& book, QItemSelectionModel* selection, QWidget* parent,
                             DialogRunner runDialog);

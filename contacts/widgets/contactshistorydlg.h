@@ -13,7 +13,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
 
-inline constexpr const char* kContactsHistoryTitle = "Contacts History";
+inline constexpr const char* kContactsHistoryTitle =
+    QT_TRANSLATE_NOOP("CContactsHistoryDlg", "Contacts History");
 
 class CContactsHistoryDlg : public QDialog
 {

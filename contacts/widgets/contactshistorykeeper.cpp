@@ -27,13 +27,12 @@ bool ContactsHistoryKeeper::keep(contacthistory::Event event, QWidget* parent)
     // history can be written again.
     if (!m_bFailureTold) {
         m_bFailureTold = true;
-        platform::showMessage(
-            parent,
-            QStringLiteral("The address book could not be kept in its history:\n%1\n%2\n\n"
-                           "Quillbox goes on; this step cannot be undone from Contacts "
-                           "History.")
-                .arg(QDir::toNativeSeparators(m_history.folder()), error),
-            {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
+        platform::showMessage(parent,
+                              tr("The address book could not be kept in its history:\n%1\n%2\n\n"
+                                 "Quillbox goes on; this step cannot be undone from Contacts "
+                                 "History.")
+                                  .arg(QDir::toNativeSeparators(m_history.folder()), error),
+                              {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
     }
     return false;
 }

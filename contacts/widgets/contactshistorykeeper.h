@@ -6,11 +6,15 @@
 
 #include "contacts/core/contacthistory.h"
 
+#include <QCoreApplication>
+
 class AddressBook;
 class QWidget;
 
 class ContactsHistoryKeeper
 {
+    Q_DECLARE_TR_FUNCTIONS(ContactsHistoryKeeper)
+
 public:
     // book outlives the keeper; folder is the history's.
     ContactsHistoryKeeper(AddressBook& book, QString folder);

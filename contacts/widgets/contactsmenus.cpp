@@ -220,19 +220,20 @@ std::unique_ptr<QMenu> CContactsDlg::createContextMenu(QWidget* source, const QP
         action->setData(command);
         action->setEnabled(std::find(enabled.begin(), enabled.end(), command) != enabled.end());
     };
-    add(ID_ADDRESS_DELETE, QStringLiteral("Delete Contact"), &CContactsDlg::OnAddressDelete);
-    add(ID_ADDRESS_CONTACT, QStringLiteral("Contact"), &CContactsDlg::OnAddressContact);
+    add(ID_ADDRESS_DELETE, tr("Delete Contact"), &CContactsDlg::OnAddressDelete);
+    //: Menu command: opens the selected contact.
+    add(ID_ADDRESS_CONTACT, tr("Contact", "open"), &CContactsDlg::OnAddressContact);
     menu->addSeparator();
-    add(ID_GROUP_DELETE, QStringLiteral("Delete Group"), &CContactsDlg::OnGroupDelete);
+    add(ID_GROUP_DELETE, tr("Delete Group"), &CContactsDlg::OnGroupDelete);
     menu->addSeparator();
-    add(ID_GROUP_NEW, QStringLiteral("New Group"), &CContactsDlg::OnGroupNew);
-    add(ID_GROUP_EDIT, QStringLiteral("Edit Group"), &CContactsDlg::OnGroupEdit);
-    add(ID_FOLDER_NEW, QStringLiteral("New Folder"), &CContactsDlg::OnFolderNew);
-    add(ID_GROUP_RENAME, QStringLiteral("Rename Group"), &CContactsDlg::OnGroupRename);
+    add(ID_GROUP_NEW, tr("New Group"), &CContactsDlg::OnGroupNew);
+    add(ID_GROUP_EDIT, tr("Edit Group"), &CContactsDlg::OnGroupEdit);
+    add(ID_FOLDER_NEW, tr("New Folder"), &CContactsDlg::OnFolderNew);
+    add(ID_GROUP_RENAME, tr("Rename Group"), &CContactsDlg::OnGroupRename);
     menu->addSeparator();
-    add(ID_VCARD_IMPORT, QStringLiteral("Import vCard..."), &CContactsDlg::ImportVCard);
-    add(ID_VCARD_EXPORT, QStringLiteral("Export vCard..."), &CContactsDlg::ExportVCard);
-    add(ID_CONTACTS_HISTORY, QStringLiteral("Contacts History..."), &CContactsDlg::ContactsHistory);
+    add(ID_VCARD_IMPORT, tr("Import vCard..."), &CContactsDlg::ImportVCard);
+    add(ID_VCARD_EXPORT, tr("Export vCard..."), &CContactsDlg::ExportVCard);
+    add(ID_CONTACTS_HISTORY, tr("Contacts History..."), &CContactsDlg::ContactsHistory);
     return menu;
 }
 
@@ -241,6 +242,20 @@ void CContactsDlg::OnContextMenu(QWidget* source, const QPoint& pos)
     const std::unique_ptr<QMenu> menu = createContextMenu(source, pos);
     if (menu)
         menu->exec(source->mapToGlobal(pos));
+}
+
+void CContactsDlg::OnKeyboardContextMenu(QTreeView* view)
+{
+    const QModelIndex current = view->currentIndex();
+    // The tree's menu belongs to an item; the list's to its selection, wherever it opens.
+    if (view == m_pTree && !current.isValid())
+        return;
+    QPoint pos;
+    if (current.isValid()) {
+        view->scrollTo(current);
+        pos = view->visualRect(current).center();
+    }
+    OnContextMenu(view->viewport(), pos);
 }
 
 // ---- import and export, carried out by the manager ----

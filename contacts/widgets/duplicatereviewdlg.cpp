@@ -1,6 +1,7 @@
 #include "contacts/widgets/duplicatereviewdlg.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,8 +36,7 @@ QString summary(const ContactRecord& contact)
     QStringList lines;
     for (const ContactField& f : kContactFields) {
         if (!(contact.*f.member).empty())
-            lines << QStringLiteral("%1: %2").arg(QLatin1String(f.headerName),
-                                                  text(contact.*f.member));
+            lines << QStringLiteral("%1: %2").arg(fieldLabel(f), text(contact.*f.member));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -45,8 +45,9 @@ QString differences(const duplicates::Row& row)
 {
     QStringList names;
     for (const int f : row.differing)
-        names << QLatin1String(kContactFields[static_cast<size_t>(f)].headerName);
-    return names.isEmpty() ? QStringLiteral("(the same)") : names.join(QLatin1Char('\n'));
+        names << fieldLabel(kContactFields[static_cast<size_t>(f)]);
+    return names.isEmpty() ? QCoreApplication::translate("CDuplicateReviewDlg", "(the same)")
+                           : names.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -56,28 +57,31 @@ CDuplicateReviewDlg::CDuplicateReviewDlg(duplicates::Plan plan,
                                          std::span<const ContactRecord> incoming, QWidget* parent)
     : QDialog(parent), m_plan(std::move(plan))
 {
-    setWindowTitle(QLatin1String(kDuplicateReviewTitle));
+    setWindowTitle(tr(kDuplicateReviewTitle));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
-        new QLabel(QStringLiteral("%1 of the contacts in the file are already in the address book. "
-                                  "Choose for each whether to skip it, replace the contact in the "
-                                  "address book with it, or add it as a new contact.")
-                       .arg(m_plan.rows.size()),
+        new QLabel(tr("%n of the contacts in the file are already in the address book. "
+                      "Choose for each whether to skip it, replace the contact in the "
+                      "address book with it, or add it as a new contact.",
+                      nullptr, static_cast<int>(m_plan.rows.size())),
                    this));
     layout->itemAt(0)->widget()->setProperty("wordWrap", true);
 
     m_pTable = new QTableWidget(static_cast<int>(m_plan.rows.size()), ColumnCount, this);
-    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Action"), QStringLiteral("Differs"),
-                                         QStringLiteral("In the address book"),
-                                         QStringLiteral("In the file")});
+    m_pTable->setHorizontalHeaderLabels(
+        {tr("Action"), tr("Differs"), tr("In the address book"), tr("In the file")});
+    m_pTable->setAccessibleName(tr("Duplicate contacts"));
+    m_pTable->setAccessibleDescription(tr("One row per contact of the file already in the address "
+                                          "book: what to do with it, and both contacts."));
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->setSelectionMode(QAbstractItemView::NoSelection);
     m_pTable->verticalHeader()->hide();
     for (int r = 0; r < static_cast<int>(m_plan.rows.size()); ++r) {
         const duplicates::Row& row = m_plan.rows[static_cast<size_t>(r)];
         auto* combo = new QComboBox(m_pTable);
-        combo->addItems(
-            {QStringLiteral("Skip"), QStringLiteral("Replace"), QStringLiteral("Add as new")});
+        combo->addItems({tr("Skip"), tr("Replace"), tr("Add as new")});
+        combo->setAccessibleName(
+            tr("Action for %1").arg(text(contactDisplayName(incoming[row.incoming]))));
         combo->setCurrentIndex(static_cast<int>(row.action));
         connect(combo, &QComboBox::currentIndexChanged, this, [this, r](int index) {
             m_plan.rows[static_cast<size_t>(r)].action = static_cast<duplicates::Action>(index);
@@ -95,12 +99,12 @@ CDuplicateReviewDlg::CDuplicateReviewDlg(duplicates::Plan plan,
 
     auto* all = new QHBoxLayout;
     const std::pair<const char*, duplicates::Action> allButtons[] = {
-        {"Skip All", duplicates::Action::Skip},
-        {"Replace All", duplicates::Action::Replace},
-        {"Add All as New", duplicates::Action::Add},
+        {QT_TR_NOOP("&Skip All"), duplicates::Action::Skip},
+        {QT_TR_NOOP("&Replace All"), duplicates::Action::Replace},
+        {QT_TR_NOOP("&Add All as New"), duplicates::Action::Add},
     };
     for (const auto& [label, action] : allButtons) {
-        auto* button = new QPushButton(QLatin1String(label), this);
+        auto* button = new QPushButton(tr(label), this);
         connect(button, &QPushButton::clicked, this, [this, action = action] { setAll(action); });
         all->addWidget(button);
     }
@@ -110,7 +114,7 @@ CDuplicateReviewDlg::CDuplicateReviewDlg(duplicates::Plan plan,
     m_pFit = new QLabel(this);
     layout->addWidget(m_pFit);
     auto* buttons = new QDialogButtonBox(this);
-    m_pImport = buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
+    m_pImport = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -138,12 +142,11 @@ void CDuplicateReviewDlg::setAll(duplicates::Action action)
 void CDuplicateReviewDlg::updateFit()
 {
     const int add = m_plan.toAdd();
-    QString text = add == 1 ? QStringLiteral("1 contact will be added.")
-                            : QStringLiteral("%1 contacts will be added.").arg(add);
+    QString text =
+        add == 1 ? tr("1 contact will be added.") : tr("%n contacts will be added.", nullptr, add);
     if (const int over = m_plan.wontFit(); over > 0)
-        text += QStringLiteral(" %1 of them will not fit: the address book holds at most %2 "
-                               "contacts.")
-                    .arg(over)
+        text += tr(" %n of them will not fit: the address book holds at most %1 contacts.", nullptr,
+                   over)
                     .arg(MAX_CONTACTS);
     m_pFit->setText(text);
 }

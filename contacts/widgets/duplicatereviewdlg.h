@@ -15,7 +15,8 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
-inline constexpr const char* kDuplicateReviewTitle = "Duplicate Contacts";
+inline constexpr const char* kDuplicateReviewTitle =
+    QT_TRANSLATE_NOOP("CDuplicateReviewDlg", "Duplicate Contacts");
 
 class CDuplicateReviewDlg : public QDialog
 {

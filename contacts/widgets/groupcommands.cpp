@@ -7,19 +7,12 @@
 #include "platform/newfoldername.h"
 #include "platform/renamedelegate.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
-
-namespace {
-
-const platform::RenameTexts kRenameTexts{
-    QStringLiteral("You Must Input GropName."), QStringLiteral("Group Name"),
-    QStringLiteral("Existed GroupName.\nYou Must Input the Different GroupName."),
-    QStringLiteral("Group ReName Failed ")};
-
-} // namespace
 
 CGroupDlg& GroupCommands::groupDlg()
 {
@@ -41,7 +34,8 @@ bool GroupCommands::newGroup()
 {
     // The tree lists the top-level groups: New Group stops at MAX_GROUPS of them.
     if (topLevelGroups() >= MAX_GROUPS) {
-        platform::tell(parentWidget(), QString::fromLatin1(kMaxGroupCount));
+        platform::tell(parentWidget(),
+                       QCoreApplication::translate("contacts::limits", kMaxGroupCount));
         return false;
     }
     CGroupDlg& dlg = groupDlg();
@@ -149,7 +143,12 @@ GroupCommands::Rename GroupCommands::endRename(qint32 id, const QString& text)
             }
             return false;
         });
-    if (platform::tellRefusedName(parentWidget(), check, old, kRenameTexts))
+    const platform::RenameTexts texts{
+        tr("You Must Input GropName."),
+        //: Title of the message that a group's name is missing.
+        tr("Group Name"), tr("Existed GroupName.\nYou Must Input the Different GroupName."),
+        tr("Group ReName Failed ")};
+    if (platform::tellRefusedName(parentWidget(), check, old, texts))
         return Rename::Refused;
     if (check != platform::NameCheck::Ok)
         return Rename::Unchanged;

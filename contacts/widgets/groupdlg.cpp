@@ -6,6 +6,7 @@
 #include "platform/bytes.h"
 #include "platform/messageboxservice.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,9 +25,9 @@ QString kindText(qint32 kind)
 {
     switch (kind) {
     case MEMBER_EMAIL:
-        return QStringLiteral("EMAIL");
+        return QCoreApplication::translate("CGroupDlg", "EMAIL");
     case MEMBER_WIRELESS:
-        return QStringLiteral("Wireless");
+        return QCoreApplication::translate("CGroupDlg", "Wireless");
     default:
         return {};
     }
@@ -36,9 +37,9 @@ QString kindText(qint32 kind)
 
 CGroupDlg::CGroupDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QString::fromLatin1(kGroupTitle));
+    setWindowTitle(tr(kGroupTitle));
 
-    auto* nameLabel = new QLabel(QStringLiteral("GroupName"), this);
+    auto* nameLabel = new QLabel(tr("&GroupName"), this);
     m_pName = new QLineEdit(this);
     m_pName->setObjectName(QStringLiteral("name"));
     setupByteLineEdit(m_pName, MAX_GROUP_NAME);
@@ -47,12 +48,14 @@ CGroupDlg::CGroupDlg(QWidget* parent) : QDialog(parent)
     nameRow->addWidget(nameLabel);
     nameRow->addWidget(m_pName, 1);
 
-    m_List = makeAddressList(this, QStringLiteral("members"),
-                             {QStringLiteral("Name"), QStringLiteral("Entries")});
+    m_List = makeAddressList(this, QStringLiteral("members"), {tr("Name"), tr("Entries")});
+    m_List->setAccessibleName(tr("Members"));
+    m_List->setAccessibleDescription(tr("The group's addresses with their kind; the context menu "
+                                        "adds and deletes them."));
     // The kind column as wide as its longest text needs; the addresses take the rest.
     const QFontMetrics metrics = m_List->fontMetrics();
     m_List->setColumnWidth(ColKind,
-                           std::max(100, metrics.horizontalAdvance(QStringLiteral("Wireless")) +
+                           std::max(100, metrics.horizontalAdvance(kindText(MEMBER_WIRELESS)) +
                                              metrics.averageCharWidth() * 4));
     m_List->header()->setStretchLastSection(true);
     m_List->setMinimumSize(metrics.averageCharWidth() * 80, metrics.height() * 14);
@@ -64,11 +67,10 @@ CGroupDlg::CGroupDlg(QWidget* parent) : QDialog(parent)
 
     // Enter anywhere confirms, as in any dialog.
     auto* buttons = new QDialogButtonBox(this);
-    m_pOk = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    m_pOk = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     m_pOk->setObjectName(QStringLiteral("ok"));
     m_pOk->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(m_pOk, &QPushButton::clicked, this, &CGroupDlg::OnOK);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -147,17 +149,17 @@ bool CGroupDlg::StoreTo(GroupRecord& group) const
 std::unique_ptr<QMenu> CGroupDlg::createContextMenu()
 {
     auto menu = std::make_unique<QMenu>(QStringLiteral("ContextGroup"), this);
-    auto add = [&](const char* text, int command, void (CGroupDlg::*slot)()) {
-        QAction* action = menu->addAction(QString::fromLatin1(text));
+    auto add = [&](const QString& text, int command, void (CGroupDlg::*slot)()) {
+        QAction* action = menu->addAction(text);
         action->setData(command);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    add("Select Address", ID_GROUP_SELECTADDRESS, &CGroupDlg::OnSelectAddress);
-    add("New Email", ID_GROUP_NEWEMAIL, &CGroupDlg::OnNewEmail);
-    add("New Wireless", ID_GROUP_NEWWIRELESS, &CGroupDlg::OnNewWireless);
+    add(tr("Select Address"), ID_GROUP_SELECTADDRESS, &CGroupDlg::OnSelectAddress);
+    add(tr("New Email"), ID_GROUP_NEWEMAIL, &CGroupDlg::OnNewEmail);
+    add(tr("New Wireless"), ID_GROUP_NEWWIRELESS, &CGroupDlg::OnNewWireless);
     menu->addSeparator();
-    add("Delete", ID_GROUP_DELETE, &CGroupDlg::OnDelete)
+    add(tr("Delete"), ID_GROUP_DELETE, &CGroupDlg::OnDelete)
         ->setEnabled(!m_List->selectedItems().isEmpty());
     return menu;
 }
@@ -183,7 +185,7 @@ void CGroupDlg::newAddress(qint32 kind, const char* caption)
     if (!canAddMember())
         return;
     CAddressEntryDlg entry(this);
-    entry.m_strTitle = QString::fromLatin1(caption);
+    entry.m_strTitle = QCoreApplication::translate("CAddressEntryDlg", caption);
     if (entry.exec() != QDialog::Accepted)
         return;
     // The kind is the command's, whatever the address looks like.
@@ -236,7 +238,7 @@ void CGroupDlg::addRow(qint32 kind, const std::string& address)
 void CGroupDlg::refuse(const std::string& message)
 {
     if (!message.empty())
-        platform::tell(this, platform::toDisplay(message));
+        platform::tell(this, QCoreApplication::translate("contacts::groupblock", message.c_str()));
 }
 
 void CGroupDlg::OnDelete()

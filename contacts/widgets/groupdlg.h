@@ -20,9 +20,11 @@ class QMenu;
 class QPushButton;
 class QTreeWidget;
 
-inline constexpr const char* kGroupTitle = "Group";
-// A group's members are at most MAX_GROUP_MEMBERS, whatever room the block still has.
-inline constexpr const char* kMaxMemberCount = "Max Member Count = 100EA\r\nCan't Add Address";
+inline constexpr const char* kGroupTitle = QT_TRANSLATE_NOOP("CGroupDlg", "Group");
+// A group's members are at most MAX_GROUP_MEMBERS, whatever room the block still has. Told
+// like the block's own refusals, in their context.
+inline constexpr const char* kMaxMemberCount =
+    QT_TRANSLATE_NOOP("contacts::groupblock", "Max Member Count = 100EA\r\nCan't Add Address");
 
 class CGroupDlg : public QDialog
 {

@@ -124,6 +124,11 @@ private Q_SLOTS:
         model.markFolder(folder->nGroupId);
         QCOMPARE((std::array{icon(0), icon(2)}),
                  (std::array{icons.group.cacheKey(), icons.folder.cacheKey()}));
+        // ... and says so to a screen reader, which cannot see the pictures.
+        const auto said = [&](int row) {
+            return model.index(row, 0, groups).data(Qt::AccessibleDescriptionRole).toString();
+        };
+        QCOMPARE(said(0) + QLatin1Char('|') + said(2), QStringLiteral("Group|Folder"));
         folder->nMemberCount = 1;
         QCOMPARE(icon(2), icons.group.cacheKey());
         folder->nMemberCount = 0;

@@ -15,6 +15,8 @@
 #include "tests/contacts/bookfill.h"
 #include "tests/platform/widgettest.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,6 +24,7 @@
 #include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeView>
 
 #include <functional>
@@ -212,6 +215,27 @@ void TestContactsWindow::menusAndGroupCommands()
     selectRows(w.list(), {0});
     QCOMPARE(enabledIn(w.createContextMenu(w.list()->viewport(), QPoint(5, 5)).get()),
              QList<int>({C::ID_ADDRESS_DELETE, C::ID_ADDRESS_CONTACT}));
+
+    // From the keyboard (Menu key, Shift+F10) the menu is the current item's, wherever the
+    // event says it opens.
+    const auto keyboardMenu = [](QWidget* view) {
+        QList<int> enabled;
+        QTimer::singleShot(0, [&enabled] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                enabled = enabledIn(menu);
+                menu->close();
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                view->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(view, &event);
+        return enabled;
+    };
+    tree->setCurrentIndex(team);
+    QCOMPARE(keyboardMenu(tree),
+             QList<int>({C::ID_GROUP_DELETE, C::ID_GROUP_EDIT, C::ID_GROUP_RENAME}));
+    tree->setCurrentIndex(w.contactsRoot());
+    selectRows(w.list(), {0});
 
     // Every group command that changes the book marks it unsaved (a group is lost at close
     // as much as a contact is).
