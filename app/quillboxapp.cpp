@@ -6,6 +6,7 @@
 #include "messages/core/folderdb.h"
 #include "platform/filedialogservice.h"
 #include "platform/inputfile.h"
+#include "platform/keyboardcontextmenu.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
 #include "platform/translation.h"
@@ -249,6 +250,8 @@ bool CQuillboxApp::InitInstance(const QStringList& arguments)
     QGuiApplication::setDesktopFileName(QStringLiteral("quillbox"));
     QApplication::setWindowIcon(programIcon());
     useDesktopIcons();
+    // Shift+F10 and the Menu key open context menus, for as long as this program runs.
+    QCoreApplication::instance()->installEventFilter(new platform::KeyboardContextMenu(this));
 
     // The command line first: it chooses the language of everything that follows.
     QString named;
