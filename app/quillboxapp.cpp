@@ -6,8 +6,10 @@
 #include "messages/core/folderdb.h"
 #include "platform/filedialogservice.h"
 #include "platform/inputfile.h"
+#include "platform/keyboardcontextmenu.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
+#include "platform/translation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -149,7 +151,7 @@ void CQuillboxApp::SaveSettings() const
     store.sync();
     if (store.status() != QSettings::NoError) {
         platform::showMessage(nullptr,
-                              QStringLiteral("The settings could not be written to\n%1")
+                              tr("The settings could not be written to\n%1")
                                   .arg(QDir::toNativeSeparators(store.fileName())),
                               {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
     }
@@ -157,24 +159,48 @@ void CQuillboxApp::SaveSettings() const
 
 namespace {
 
-const QCommandLineOption kHelpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                     QStringLiteral("Show this help."));
-const QCommandLineOption kVersionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                        QStringLiteral("Show the version."));
+const QString kHelpName = QStringLiteral("help");
+const QString kVersionName = QStringLiteral("version");
+const QString kLanguageName = QStringLiteral("lang");
 
-// The program's command line: the two options and at most one file. False after a usage
-// error, which the parser's errorText() or the file count explains.
+// The program's command line: the three options and at most one file. False after a usage
+// error, which the parser's errorText() or the file count explains. The texts are made
+// here, in the language chosen when it is called.
 bool parseCommandLine(QCommandLineParser& parser, const QStringList& arguments)
 {
     parser.setApplicationDescription(
-        QStringLiteral("Quillbox: the desktop companion of a two-way pager."));
-    parser.addOptions({kHelpOption, kVersionOption});
+        CQuillboxApp::tr("Quillbox: the desktop companion of a two-way pager."));
+    parser.addOptions(
+        {QCommandLineOption({QStringLiteral("h"), kHelpName}, CQuillboxApp::tr("Show this help.")),
+         QCommandLineOption({QStringLiteral("v"), kVersionName},
+                            CQuillboxApp::tr("Show the version.")),
+         QCommandLineOption(kLanguageName,
+                            CQuillboxApp::tr("The language of the program's texts: %1. "
+                                             "Without it, the desktop's language.")
+                                .arg(platform::availableLanguages().join(QStringLiteral(", "))),
+                            //: The value of --lang, in the command line's help.
+                            CQuillboxApp::tr("language"))});
     parser.addPositionalArgument(
-        QStringLiteral("file"),
-        QStringLiteral("A folder database to work on in this run instead of the one in the "
-                       "settings' folder."),
-        QStringLiteral("[file]"));
+        //: The name of the command line's argument, in its help.
+        CQuillboxApp::tr("file"),
+        CQuillboxApp::tr("A folder database to work on in this run instead of the one in the "
+                         "settings' folder."),
+        //: The command line's argument in its usage line: the brackets say it may be left out.
+        CQuillboxApp::tr("[file]"));
     return parser.parse(arguments) && parser.positionalArguments().size() <= 1;
+}
+
+// Makes the language of --lang, or the desktop's without it, the program's. Returns the
+// value of an unknown --lang, the desktop's language then being chosen for its error.
+QString chooseLanguage(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parseCommandLine(parser, arguments);
+    const QString asked = parser.value(kLanguageName);
+    if (!asked.isEmpty() && platform::useLanguage(asked))
+        return {};
+    platform::useLanguage(platform::desktopLanguage());
+    return asked;
 }
 
 } // namespace
@@ -183,23 +209,33 @@ bool CQuillboxApp::asksForHelpOrVersion(const QStringList& arguments)
 {
     QCommandLineParser parser;
     return parseCommandLine(parser, arguments) &&
-           (parser.isSet(kHelpOption) || parser.isSet(kVersionOption));
+           (parser.isSet(kHelpName) || parser.isSet(kVersionName));
 }
 
 int CQuillboxApp::answerCommandLine(const QStringList& arguments, QString* file)
 {
+    // The language comes first: the help, the errors and every window speak it.
+    const QString unknownLanguage = chooseLanguage(arguments);
     QCommandLineParser parser;
     if (!parseCommandLine(parser, arguments)) {
-        printLine(stderr, parser.errorText().isEmpty()
-                              ? QStringLiteral("quillbox: at most one file can be named.")
-                              : QStringLiteral("quillbox: ") + parser.errorText());
+        printLine(stderr, QStringLiteral("quillbox: ") +
+                              (parser.errorText().isEmpty()
+                                   ? tr("at most one file can be named.")
+                                   : parser.errorText()));
         return 1;
     }
-    if (parser.isSet(kHelpOption)) {
+    if (!unknownLanguage.isEmpty()) {
+        printLine(stderr, QStringLiteral("quillbox: ") +
+                              tr("Unknown language '%1': the languages are %2.")
+                                  .arg(unknownLanguage, platform::availableLanguages().join(
+                                                            QStringLiteral(", "))));
+        return 1;
+    }
+    if (parser.isSet(kHelpName)) {
         printLine(stdout, parser.helpText());
         return 0;
     }
-    if (parser.isSet(kVersionOption)) {
+    if (parser.isSet(kVersionName)) {
         printLine(stdout, QStringLiteral("Quillbox %1").arg(CAboutDlg::versionText()));
         return 0;
     }
@@ -214,15 +250,18 @@ bool CQuillboxApp::InitInstance(const QStringList& arguments)
     QGuiApplication::setDesktopFileName(QStringLiteral("quillbox"));
     QApplication::setWindowIcon(programIcon());
     useDesktopIcons();
+    // Shift+F10 and the Menu key open context menus, for as long as this program runs.
+    QCoreApplication::instance()->installEventFilter(new platform::KeyboardContextMenu(this));
 
-    LoadSettings();
-    m_pDoc = std::make_unique<CQuillboxDoc>(m_store, m_settings);
-
+    // The command line first: it chooses the language of everything that follows.
     QString named;
     m_nExitCode = answerCommandLine(arguments, &named);
     if (m_nExitCode >= 0)
         return false;
     m_nExitCode = 0;
+
+    LoadSettings();
+    m_pDoc = std::make_unique<CQuillboxDoc>(m_store, m_settings);
     if (!named.isEmpty()) {
         // Only a whole folder database is taken: any other file named by mistake is left
         // exactly as it is, never set aside or written over. A pipe or a device is refused
@@ -236,9 +275,9 @@ bool CQuillboxApp::InitInstance(const QStringList& arguments)
                 why = read.error;
         }
         if (!why.isEmpty()) {
-            printLine(stderr,
-                      QStringLiteral("quillbox: %1 cannot be opened as a folder database: %2")
-                          .arg(QDir::toNativeSeparators(file.filePath()), why));
+            printLine(stderr, QStringLiteral("quillbox: ") +
+                                  tr("%1 cannot be opened as a folder database: %2")
+                                      .arg(QDir::toNativeSeparators(file.filePath()), why));
             m_nExitCode = 1;
             return false;
         }
@@ -292,10 +331,9 @@ bool CQuillboxApp::lockFolderDb()
     // the database cannot be written there either.
     if (lockBeside(path, m_pLock) != LockOutcome::HeldElsewhere)
         return true;
-    const QString text =
-        QStringLiteral("Quillbox is already running with the folder database\n%1\n\nThis "
-                       "start ends without touching it; use the Quillbox that is open.")
-            .arg(QDir::toNativeSeparators(path));
+    const QString text = tr("Quillbox is already running with the folder database\n%1\n\nThis "
+                            "start ends without touching it; use the Quillbox that is open.")
+                             .arg(QDir::toNativeSeparators(path));
     printLine(stderr, QStringLiteral("quillbox: ") + text.simplified());
     platform::showMessage(nullptr, text, {}, platform::MessageButtons::Ok,
                           platform::MessageIcon::Warning);
@@ -311,8 +349,8 @@ bool CQuillboxApp::moveFolderDbLock(const QString& from, const QString& to)
     if (lockBeside(to, lock) == LockOutcome::HeldElsewhere) {
         platform::showMessage(
             m_pFrame.get(),
-            QStringLiteral("Another Quillbox is running with the folder database\n%1\n\nThe "
-                           "folder is not changed: this Quillbox goes on with\n%2")
+            tr("Another Quillbox is running with the folder database\n%1\n\nThe "
+               "folder is not changed: this Quillbox goes on with\n%2")
                 .arg(QDir::toNativeSeparators(to), QDir::toNativeSeparators(from)),
             {}, platform::MessageButtons::Ok, platform::MessageIcon::Warning);
         return false;
@@ -391,6 +429,17 @@ QString CQuillboxApp::shippedHelpFile()
 #else
     const QString builtFrom;
 #endif
+    // The help in the program's language where there is one (help/de/index.html), else the
+    // English.
+    const QString language = platform::currentLanguage();
+    if (language != QLatin1String("en")) {
+        const QString relative = language + QStringLiteral("/index.html");
+        const QString translated = platform::shippedDataFile(
+            QStringLiteral("help/") + relative,
+            builtFrom.isEmpty() ? QString() : QFileInfo(builtFrom).dir().filePath(relative));
+        if (!translated.isEmpty())
+            return translated;
+    }
     return platform::shippedDataFile(QStringLiteral("help/index.html"), builtFrom);
 }
 
@@ -413,7 +462,8 @@ void CQuillboxApp::OnHelp()
 
     platform::FileDialogRequest request;
     request.mode = platform::FileDialogMode::Open;
-    request.filter = QStringLiteral("Help File( *.chm )|*.chm;*.html;*.htm||");
+    //: A file dialog's filter: the text before the first | is shown, the rest are patterns.
+    request.filter = tr("Help File( *.chm )|*.chm;*.html;*.htm||");
     request.defaultExtension = QStringLiteral("QuillboxHelp");
     request.overwritePrompt = true;
     const QString chosen = platform::openFile(m_pFrame.get(), request);

@@ -26,7 +26,7 @@ for language in de fr; do
     mv "$merged" "$target"
     rm -f "${parts[@]}"
   fi
-  "$bin/lupdate" -silent -locations none -no-obsolete -target-language "$language" \
+  "$bin/lupdate" -silent -I . -locations none -no-obsolete -target-language "$language" \
     "${folders[@]}" -ts "$target"
 done
 rmdir translations/parts 2>/dev/null || true

@@ -1,7 +1,7 @@
 // The main frame of the running program, without a pager: toolbar and status bar, the
 // switch between the two presentations, the close sequence, the address book's recovery
-// copy at start-up, a download with no pager, Help, the command line, and Synchronize
-// Address Book against a CardDAV server started by the test.
+// copy at start-up, a download with no pager, Help, the command line and the language it
+// chooses, and Synchronize Address Book against a CardDAV server started by the test.
 
 #include "programrun.h"
 #include "../carddav/davserver.h"
@@ -21,13 +21,16 @@
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/paths.h"
+#include "platform/translation.h"
 #include "tests/support/scripteddialogs.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSettings>
@@ -73,6 +76,9 @@ private Q_SLOTS:
     void downloadWithoutPager();
     void help();
     void commandLine();
+    void language_data();
+    void language();
+    void standardButtonsInLanguage();
     void keys();
     void cardDavSync();
 };
@@ -395,6 +401,56 @@ void TestMainFrame::commandLine()
     RecordList written;
     QVERIFY(folderdb::readFile(other, written).ok);
     QCOMPARE(written.size(), size_t(1));
+}
+
+void TestMainFrame::language_data()
+{
+    QTest::addColumn<QByteArray>("desktop"); // LANGUAGE
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says"); // a line of the help, or the error
+    const QString lang = QStringLiteral("--lang");
+    const QString english = QStringLiteral("Show this help.");
+    QTest::newRow("--lang de") << QByteArray("en") << QStringList{lang, QStringLiteral("de")} << 0
+                               << QStringLiteral("Diese Hilfe anzeigen.");
+    QTest::newRow("desktop fr") << QByteArray("fr_CH:de") << QStringList() << 0
+                                << QStringLiteral("Afficher cette aide.");
+    QTest::newRow("--lang en on a German desktop")
+        << QByteArray("de") << QStringList{lang, QStringLiteral("en")} << 0 << english;
+    QTest::newRow("desktop not spoken") << QByteArray("pt:ja") << QStringList() << 0 << english;
+    QTest::newRow("--lang unknown")
+        << QByteArray("en") << QStringList{lang, QStringLiteral("es")} << 1
+        << QStringLiteral("quillbox: Unknown language 'es': the languages are en, de, fr.");
+}
+
+// The desktop's language is read once per process: each case is a program of its own.
+void TestMainFrame::language()
+{
+    QFETCH(QByteArray, desktop);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(desktop));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUILLBOX_PROGRAM), arguments + QStringList{QStringLiteral("--help")});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), status);
+    const QString output = QString::fromUtf8(program.readAllStandardOutput() +
+                                             program.readAllStandardError());
+    QVERIFY2(output.contains(says), qPrintable(output));
+}
+
+// The language chosen in the program also gives Qt's own texts, the standard buttons'.
+void TestMainFrame::standardButtonsInLanguage()
+{
+    e2e::ProgramRun run;
+    QVERIFY(run.start({QStringLiteral("--lang"), QStringLiteral("de")}));
+    const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    QVERIFY(run.close());
+    platform::useLanguage(QStringLiteral("en"));
 }
 
 // The document's keys and the detail pane's: Ctrl+S writes the local folders now; Ctrl+O
