@@ -156,6 +156,8 @@ QAction* CMainFrame::addCommand(int command, const QString& text, const QString&
     act->setData(command);
     act->setStatusTip(statusTip);
     act->setToolTip(toolTip.isEmpty() ? text : toolTip);
+    // A number used twice would hide the first command from action().
+    Q_ASSERT_X(!m_actions.contains(command), "CMainFrame::addCommand", "command number used twice");
     m_actions.insert(command, act);
     return act;
 }
@@ -313,6 +315,7 @@ void CMainFrame::createActions()
 
 void CMainFrame::createMenus()
 {
+    menuBar()->setAccessibleName(tr("Menu bar"));
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(action(ID_SYNC_CONTACTS));
     file->addAction(action(ID_CONTACTS_HISTORY));

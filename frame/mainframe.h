@@ -63,7 +63,7 @@ public:
         ID_APP_ABOUT = 57664,
         ID_APP_EXIT = 57665,
         ID_HELP = 57670,
-        ID_SAVE_LINK_LOG = 32900,
+        ID_SAVE_LINK_LOG = 32902,
         ID_NEXT_PANE = 57680,
         ID_PREV_PANE = 57681,
     };

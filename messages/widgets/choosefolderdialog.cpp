@@ -29,6 +29,8 @@ CChooseFolderDlg::CChooseFolderDlg(FolderTreeModel& model, const QString& title,
     label->setBuddy(m_pTree);
 
     m_pTree->setObjectName(QStringLiteral("folderChoice"));
+    // An item view takes no name from its label.
+    m_pTree->setAccessibleName(tr("Folder"));
     m_pTree->setAccessibleDescription(
         tr("Your local folders; the messages go into the one chosen"));
     m_pTree->setModel(&model);

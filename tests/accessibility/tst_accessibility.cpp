@@ -22,7 +22,9 @@
 #include "frame/findpagerdlg.h"
 #include "frame/mainframe.h"
 #include "frame/settingsdlg.h"
+#include "messages/widgets/choosefolderdialog.h"
 #include "messages/widgets/exportmessages.h"
+#include "messages/widgets/rightlistview.h"
 #include "platform/filedialogservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/translation.h"
@@ -268,6 +270,10 @@ void TestAccessibility::checkLanguage(Checker& checker, const QString& language,
     run.selectRows({0});
     checker.setPlace(language, QStringLiteral("main window, Messages"));
     checker.checkWindow(&frame);
+    checker.setPlace(language, QStringLiteral("Copy to Folder"));
+    run.selectRows({0});
+    QVERIFY(run.list().createContextMenu());
+    checkModal<CChooseFolderDlg>(checker, [&] { run.list().copyToFolderAction()->trigger(); });
     frame.OnViewContacts();
     checker.setPlace(language, QStringLiteral("main window, Contacts"));
     checker.checkWindow(&frame);

@@ -108,9 +108,8 @@ QModelIndex ProgramRun::childNamed(const QModelIndex& parent, const QString& nam
     const QAbstractItemModel& model = tree().folderModel();
     for (int i = 0; i < model.rowCount(parent); ++i) {
         const QModelIndex child = model.index(i, 0, parent);
-        const QString text = child.data().toString();
-        if (text == name ||
-            (text.startsWith(name + QLatin1Char('(')) && text.endsWith(QLatin1Char(')'))))
+        // The stored name, whatever language the tree shows it in.
+        if (child.data(Qt::EditRole).toString() == name)
             return child;
     }
     return {};

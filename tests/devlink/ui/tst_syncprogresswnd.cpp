@@ -2,7 +2,6 @@
 
 #include "tests/platform/widgettest.h"
 
-#include <QAccessible>
 #include <QDialog>
 #include <QDir>
 #include <QKeyEvent>
@@ -32,9 +31,6 @@ protected:
     void keyPressEvent(QKeyEvent*) override { ++keys; }
     void customEvent(QEvent*) override { ++posted; }
 };
-
-// What a screen reader is told, while a test runs.
-std::vector<std::pair<QAccessible::Event, QObject*>> g_announced;
 
 QProgressBar* bar(const CSyncProgressWnd& wnd)
 {
@@ -189,31 +185,6 @@ private Q_SLOTS:
         QTRY_VERIFY(result != -1);
         QCOMPARE(result, int(QDialog::Rejected));
         QVERIFY(!wnd.IsCancelled());
-    }
-
-    void stateTextAndBarAreAnnounced()
-    {
-        CSyncProgressWnd& wnd = create();
-        // Only a platform with a screen-reader bridge switches accessibility on.
-        QAccessible::setActive(true);
-        if (!QAccessible::isActive())
-            QSKIP("this platform keeps accessibility off");
-        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-            g_announced.emplace_back(event->type(), event->object());
-        });
-        const auto told = [](QAccessible::Event type, QObject* object) {
-            return std::find(g_announced.begin(), g_announced.end(), std::pair{type, object}) !=
-                   g_announced.end();
-        };
-        QObject* text = wnd.window()->findChild<QLabel*>(QStringLiteral("text"));
-        wnd.SetRange(0, 4, 1);
-        g_announced.clear();
-        wnd.SetText(QStringLiteral("Downloading..."));
-        QVERIFY(told(QAccessible::NameChanged, text));
-        wnd.Step();
-        QVERIFY(told(QAccessible::ValueChanged, bar(wnd)));
-        QAccessible::setActive(false);
-        QAccessible::installUpdateHandler(nullptr);
     }
 
     void longTextAndAWindowThatIsGone()
