@@ -214,7 +214,7 @@ int main(int argc, char** argv)
 
     platform::ScriptedMessageBoxes boxes;
     e2e::ProgramRun run;
-    if (!run.start())
+    if (!run.start({QStringLiteral("--lang"), language}))
         return 1;
     CMainFrame& frame = run.frame();
     frame.resize(1000, 680);
