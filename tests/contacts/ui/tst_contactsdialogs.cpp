@@ -94,17 +94,6 @@ QStringList clipped(QWidget& dlg)
     return out;
 }
 
-// With QUILLBOX_SCREENSHOTS naming a folder, a picture of the dialog goes there.
-void screenshot(QWidget& dlg, const char* name)
-{
-    const QString dir = qEnvironmentVariable("QUILLBOX_SCREENSHOTS");
-    if (dir.isEmpty())
-        return;
-    for (int i = 0; i < 10; ++i)
-        QTest::qWait(30);
-    QVERIFY(dlg.grab().save(QDir(dir).filePath(latin1(name))));
-}
-
 void openGroup(CGroupDlg& dlg, AddressBook& book, qint32 editId = -1)
 {
     dlg.m_pBook = &book;
@@ -476,14 +465,6 @@ private Q_SLOTS:
             QVERIFY(multi(contact, kNote)->viewport()->height() >= 2 * lineSpacing);
         }
         QApplication::setFont(original);
-
-        CContactDlg contact;
-        contact.setFields(dana);
-        showActive(contact);
-        screenshot(contact, "contact-dialog.png");
-        CGroupDlg group;
-        openGroup(group, book, id);
-        screenshot(group, "group-dialog.png");
     }
 };
 

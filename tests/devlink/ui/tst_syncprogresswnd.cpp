@@ -197,14 +197,6 @@ private Q_SLOTS:
         QCOMPARE(text->text().size(), 511);
         QCOMPARE(wnd.window()->size(), size);
 
-        if (const QString dir = qEnvironmentVariable("QUILLBOX_SCREENSHOTS"); !dir.isEmpty()) {
-            wnd.SetText(QStringLiteral("Downloading..."));
-            wnd.SetRange(0, 3, 1);
-            wnd.Step();
-            QVERIFY(wnd.window()->grab().save(
-                QDir(dir).filePath(QStringLiteral("progress-window.png"))));
-        }
-
         const qint32 pos = wnd.GetPos();
         m_owner.reset(); // the frame takes its window along
         QVERIFY(!wnd.Exists());
