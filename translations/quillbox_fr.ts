@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Every contact with its name, two e-mail addresses and wireless address.</source>
-        <translation>Tous les contacts avec leur nom, deux adresses e-mail et l&apos;adresse sans fil.</translation>
+        <translation>Tous les contacts avec leur nom, deux adresses e-mail et leur adresse sans fil.</translation>
     </message>
     <message>
         <source>Kind</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Quillbox keeps its address book in step with one address book on a CardDAV server. Give the server&apos;s name (or the address book&apos;s URL), your user name and your password.</source>
-        <translation>Quillbox garde son carnet d&apos;adresses en accord avec un carnet d&apos;adresses sur un serveur CardDAV. Indiquez le nom du serveur (ou l&apos;URL du carnet d&apos;adresses), votre nom d&apos;utilisateur et votre mot de passe.</translation>
+        <translation>Quillbox garde son carnet d&apos;adresses en phase avec un carnet d&apos;adresses sur un serveur CardDAV. Indiquez le nom du serveur (ou l&apos;URL du carnet d&apos;adresses), votre nom d&apos;utilisateur et votre mot de passe.</translation>
     </message>
     <message>
         <source>A host name, such as dav.example.org, or the URL of an address book</source>
@@ -201,8 +201,8 @@ Le mot de passe du carnet d&apos;adresses n&apos;est jamais écrit dans un fichi
     <message numerus="yes">
         <source>The server has %n address books: choose the one to keep in step, then OK.</source>
         <translation>
-            <numerusform>Le serveur a %n carnet d&apos;adresses : choisissez celui à garder en accord, puis OK.</numerusform>
-            <numerusform>Le serveur a %n carnets d&apos;adresses : choisissez celui à garder en accord, puis OK.</numerusform>
+            <numerusform>Le serveur a %n carnet d&apos;adresses : choisissez celui à garder en phase, puis OK.</numerusform>
+            <numerusform>Le serveur a %n carnets d&apos;adresses : choisissez celui à garder en phase, puis OK.</numerusform>
         </translation>
     </message>
     <message>
@@ -228,7 +228,7 @@ Le mot de passe du carnet d&apos;adresses n&apos;est jamais écrit dans un fichi
     <message>
         <source>Synchronize Address Book would delete %1.
 Synchronize all the same?</source>
-        <translation>Synchroniser le carnet d&apos;adresses supprimerait %1.
+        <translation>« Synchroniser le carnet d&apos;adresses » supprimerait %1.
 Synchroniser quand même ?</translation>
     </message>
     <message>
@@ -271,7 +271,7 @@ Synchroniser quand même ?</translation>
         <source>The address book was changed while it was being synchronized, so the server&apos;s side was not put in place.
 Synchronize Address Book again to merge both.</source>
         <translation>Le carnet d&apos;adresses a été modifié pendant sa synchronisation : la version du serveur n&apos;a donc pas été mise en place.
-Synchronisez de nouveau le carnet d&apos;adresses pour fusionner les deux.</translation>
+Relancez « Synchroniser le carnet d&apos;adresses » pour fusionner les deux.</translation>
     </message>
     <message>
         <source>The merged address book does not fit (error %1).
@@ -357,13 +357,13 @@ Synchronisez de nouveau le carnet d&apos;adresses pour fusionner les deux.</tran
     </message>
     <message>
         <source>A change made in Quillbox and one made on the %1 since the last synchronize do not agree. Choose for each which to keep.</source>
-        <translation>Une modification faite dans Quillbox et une autre faite sur « %1 » depuis la dernière synchronisation ne concordent pas. Choisissez pour chacune ce qu&apos;il faut garder.</translation>
+        <translation>Une modification faite dans Quillbox et une autre faite sur le %1 depuis la dernière synchronisation ne concordent pas. Choisissez pour chacune ce qu&apos;il faut garder.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes made in Quillbox and on the %1 since the last synchronize do not agree. Choose for each which to keep.</source>
         <translation>
-            <numerusform>%n modification faite dans Quillbox et sur « %1 » depuis la dernière synchronisation ne concorde pas. Choisissez pour chacune ce qu&apos;il faut garder.</numerusform>
-            <numerusform>%n modifications faites dans Quillbox et sur « %1 » depuis la dernière synchronisation ne concordent pas. Choisissez pour chacune ce qu&apos;il faut garder.</numerusform>
+            <numerusform>%n modification faite dans Quillbox et sur le %1 depuis la dernière synchronisation ne concorde pas. Choisissez pour chacune ce qu&apos;il faut garder.</numerusform>
+            <numerusform>%n modifications faites dans Quillbox et sur le %1 depuis la dernière synchronisation ne concordent pas. Choisissez pour chacune ce qu&apos;il faut garder.</numerusform>
         </translation>
     </message>
     <message>
@@ -388,7 +388,7 @@ Synchronisez de nouveau le carnet d&apos;adresses pour fusionner les deux.</tran
     </message>
     <message>
         <source>On the %1</source>
-        <translation>Sur %1</translation>
+        <translation>Côté %1</translation>
     </message>
     <message>
         <source>Conflicts</source>
@@ -400,7 +400,7 @@ Synchronisez de nouveau le carnet d&apos;adresses pour fusionner les deux.</tran
     </message>
     <message>
         <source>Keep for %1</source>
-        <translation>À garder pour %1</translation>
+        <translation>Côté à garder pour %1</translation>
     </message>
     <message>
         <source>Keep All from &amp;Quillbox</source>
@@ -532,11 +532,11 @@ Synchronisez de nouveau le carnet d&apos;adresses pour fusionner les deux.</tran
     </message>
     <message>
         <source>Import vCard...</source>
-        <translation>Importer une vCard...</translation>
+        <translation>Importer des vCard...</translation>
     </message>
     <message>
         <source>Export vCard...</source>
-        <translation>Exporter une vCard...</translation>
+        <translation>Exporter en vCard...</translation>
     </message>
     <message>
         <source>Contacts History...</source>
@@ -613,7 +613,7 @@ Synchronisez de nouveau le carnet d&apos;adresses pour fusionner les deux.</tran
     </message>
     <message>
         <source>Import vCard</source>
-        <translation>Importer une vCard</translation>
+        <translation>Importer des vCard</translation>
     </message>
     <message>
         <source>Synchronize Contacts</source>
@@ -857,7 +857,7 @@ Synchronisez de nouveau le carnet d&apos;adresses pour fusionner les deux.</tran
     </message>
     <message>
         <source>New Email</source>
-        <translation>Nouvel e-mail</translation>
+        <translation>Nouvelle adresse e-mail</translation>
     </message>
     <message>
         <source>New Wireless</source>
@@ -959,7 +959,7 @@ Synchronisez de nouveau le carnet d&apos;adresses pour fusionner les deux.</tran
     </message>
     <message>
         <source>&amp;Import vCard...</source>
-        <translation>&amp;Importer une vCard...</translation>
+        <translation>&amp;Importer des vCard...</translation>
     </message>
     <message>
         <source>Add contacts and groups from a vCard file</source>
@@ -967,7 +967,7 @@ Synchronisez de nouveau le carnet d&apos;adresses pour fusionner les deux.</tran
     </message>
     <message>
         <source>&amp;Export vCard...</source>
-        <translation>&amp;Exporter une vCard...</translation>
+        <translation>&amp;Exporter en vCard...</translation>
     </message>
     <message>
         <source>Write the address book, or the selected contacts, to a vCard file</source>
@@ -979,7 +979,7 @@ Synchronisez de nouveau le carnet d&apos;adresses pour fusionner les deux.</tran
     </message>
     <message>
         <source>The address book as it was before each transfer, import and restore, to look at and restore</source>
-        <translation>Le carnet d&apos;adresses tel qu&apos;il était avant chaque transfert, import et restauration, à consulter et à restaurer</translation>
+        <translation>Le carnet d&apos;adresses tel qu&apos;il était avant chaque transfert, importation et restauration, à consulter et à restaurer</translation>
     </message>
     <message>
         <source>Edit Contact</source>
@@ -1095,7 +1095,7 @@ Synchronisez de nouveau le carnet d&apos;adresses pour fusionner les deux.</tran
     </message>
     <message>
         <source>The CardDAV address book to keep in step with</source>
-        <translation>Le carnet d&apos;adresses CardDAV avec lequel rester en accord</translation>
+        <translation>Le carnet d&apos;adresses CardDAV avec lequel rester en phase</translation>
     </message>
     <message>
         <source>S&amp;ynchronize Address Book</source>
@@ -1165,7 +1165,7 @@ Quillbox continue avec ses dossiers locaux et n&apos;ouvre pas
     </message>
     <message>
         <source>The Contacts will be Overwritten to the Device</source>
-        <translation>Les contacts de l&apos;appareil seront écrasés</translation>
+        <translation>Les contacts du pager seront écrasés</translation>
     </message>
     <message>
         <source>%1
@@ -1305,7 +1305,7 @@ The folder is not changed: this Quillbox goes on with
         <translation>Un autre Quillbox est en cours d&apos;exécution avec la base de dossiers
 %1
 
-Le dossier n&apos;est pas modifié : ce Quillbox continue avec
+Le dossier n&apos;est pas changé : ce Quillbox continue avec
 %2</translation>
     </message>
     <message>
@@ -1358,7 +1358,7 @@ Il n&apos;est pas écrasé : Quillbox essaiera de nouveau de le mettre de côté
 Quillbox goes on with the folders and messages read before the damage.</source>
         <translation>
 
-Quillbox continue avec les dossiers et messages lus avant le dommage.</translation>
+Quillbox continue avec les dossiers et messages lus avant la partie endommagée.</translation>
     </message>
     <message>
         <source>The folder database
@@ -1486,11 +1486,11 @@ n&apos;est pas celle avec laquelle Quillbox a démarré : ses dossiers et messag
     </message>
     <message>
         <source>&amp;Set</source>
-        <translation>&amp;Définir</translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>The serial port the pager is attached to</source>
@@ -1507,7 +1507,7 @@ n&apos;est pas celle avec laquelle Quillbox a démarré : ses dossiers et messag
     <message>
         <source>QUILLBOX_COM1 to QUILLBOX_COM8 set every port.
 Set one of them to %1 to use it.</source>
-        <translation>QUILLBOX_COM1 à QUILLBOX_COM8 fixent tous les ports.
+        <translation>Les variables QUILLBOX_COM1 à QUILLBOX_COM8 définissent tous les ports.
 Donnez la valeur %1 à l&apos;une d&apos;elles pour l&apos;utiliser.</translation>
     </message>
     <message>
@@ -1561,11 +1561,11 @@ Choisissez un autre dossier.</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation>Téléchargement...</translation>
+        <translation>Téléchargement en cours...</translation>
     </message>
     <message>
         <source>Uploading...</source>
-        <translation>Envoi...</translation>
+        <translation>Envoi en cours...</translation>
     </message>
 </context>
 <context>
@@ -1600,7 +1600,7 @@ Choisissez un autre dossier.</translation>
     <message>
         <source>The address book was downloaded again while this was open.
 Your changes were not kept.</source>
-        <translation>Le carnet d&apos;adresses a été téléchargé à nouveau pendant que ceci était ouvert.
+        <translation>Le carnet d&apos;adresses a été téléchargé à nouveau pendant que cette fenêtre était ouverte.
 Vos modifications n&apos;ont pas été conservées.</translation>
     </message>
 </context>
@@ -1681,13 +1681,13 @@ Vos modifications n&apos;ont pas été conservées.</translation>
     </message>
     <message>
         <source>1 card could not be read.</source>
-        <translation>1 fiche n&apos;a pas pu être lue.</translation>
+        <translation>1 carte n&apos;a pas pu être lue.</translation>
     </message>
     <message numerus="yes">
         <source>%n cards could not be read.</source>
         <translation>
-            <numerusform>%n fiche n&apos;a pas pu être lue.</numerusform>
-            <numerusform>%n fiches n&apos;ont pas pu être lues.</numerusform>
+            <numerusform>%n carte n&apos;a pas pu être lue.</numerusform>
+            <numerusform>%n cartes n&apos;ont pas pu être lues.</numerusform>
         </translation>
     </message>
     <message>
@@ -1703,11 +1703,11 @@ Vos modifications n&apos;ont pas été conservées.</translation>
     </message>
     <message>
         <source>, %1 already there</source>
-        <translation>, %1 déjà présents</translation>
+        <translation>, déjà présents : %1</translation>
     </message>
     <message>
         <source>, %1 did not fit</source>
-        <translation>, %1 n&apos;ont pas pu être ajoutés</translation>
+        <translation>, faute de place : %1</translation>
     </message>
     <message>
         <source>Not everything fitted:</source>
@@ -1758,16 +1758,16 @@ Rien n&apos;a été importé.</translation>
     <message>
         <source>1 card in this file could not be read.
 Nothing was imported.</source>
-        <translation>1 fiche de ce fichier n&apos;a pas pu être lue.
+        <translation>1 carte de ce fichier n&apos;a pas pu être lue.
 Rien n&apos;a été importé.</translation>
     </message>
     <message numerus="yes">
         <source>%n cards in this file could not be read.
 Nothing was imported.</source>
         <translation>
-            <numerusform>%n fiche de ce fichier n&apos;a pas pu être lue.
+            <numerusform>%n carte de ce fichier n&apos;a pas pu être lue.
 Rien n&apos;a été importé.</numerusform>
-            <numerusform>%n fiches de ce fichier n&apos;ont pas pu être lues.
+            <numerusform>%n cartes de ce fichier n&apos;ont pas pu être lues.
 Rien n&apos;a été importé.</numerusform>
         </translation>
     </message>
@@ -1856,7 +1856,7 @@ Quillbox continue ; cette étape ne pourra pas être annulée depuis l&apos;hist
     <name>ContactsSynchronizer</name>
     <message>
         <source>%1: %2 added, %3 removed, %4 changed.</source>
-        <translation>%1 : %2 ajoutés, %3 supprimés, %4 modifiés.</translation>
+        <translation>%1 : %2 ajouté(s), %3 supprimé(s), %4 modifié(s).</translation>
     </message>
     <message>
         <source>The book of the last synchronize with this pager cannot be read:
@@ -1873,7 +1873,7 @@ Rien n&apos;a été synchronisé.</translation>
     <message>
         <source>The address book changed while Synchronize Contacts waited.
 Nothing was synchronized.</source>
-        <translation>Le carnet d&apos;adresses a changé pendant que Synchroniser les contacts attendait.
+        <translation>Le carnet d&apos;adresses a changé pendant que « Synchroniser les contacts » attendait.
 Rien n&apos;a été synchronisé.</translation>
     </message>
     <message>
@@ -2037,7 +2037,7 @@ Rien n&apos;a été synchronisé.</translation>
     <name>GroupCommands</name>
     <message>
         <source>You Must Input GropName.</source>
-        <translation>Vous devez saisir un nom de groupe.</translation>
+        <translation>Veuillez saisir un nom de groupe.</translation>
     </message>
     <message>
         <source>Group Name</source>
@@ -2048,7 +2048,7 @@ Rien n&apos;a été synchronisé.</translation>
         <source>Existed GroupName.
 You Must Input the Different GroupName.</source>
         <translation>Ce nom de groupe existe déjà.
-Vous devez saisir un autre nom de groupe.</translation>
+Veuillez saisir un autre nom de groupe.</translation>
     </message>
     <message>
         <source>Group ReName Failed </source>
@@ -2124,7 +2124,7 @@ Vous devez saisir un autre nom de groupe.</translation>
     </message>
     <message>
         <source>the server refused the login of user &apos;%1&apos;</source>
-        <translation>le serveur a refusé la connexion de l&apos;utilisateur &apos;%1&apos;</translation>
+        <translation>le serveur a refusé la connexion de l&apos;utilisateur « %1 »</translation>
     </message>
     <message>
         <source>the server refused %1 (HTTP %2)</source>
@@ -2160,7 +2160,7 @@ Vous devez saisir un autre nom de groupe.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a server address</source>
-        <translation>&apos;%1&apos; n&apos;est pas une adresse de serveur</translation>
+        <translation>« %1 » n&apos;est pas une adresse de serveur</translation>
     </message>
     <message>
         <source>not a single vCard the address book can read</source>
@@ -2192,7 +2192,7 @@ Vous devez saisir un autre nom de groupe.</translation>
     </message>
     <message>
         <source>to send back the card it took</source>
-        <translation>de renvoyer la carte reprise</translation>
+        <translation>de renvoyer la carte qu&apos;il a acceptée</translation>
     </message>
     <message>
         <source>cards kept changing on the server during the sync; try again</source>
@@ -2714,7 +2714,7 @@ Ou débranchez l&apos;adaptateur du pager et rebranchez-le : la règle de périp
     <name>messages::folderdb</name>
     <message>
         <source>The folder database is cut short: the file ends at byte %1, inside its header (at byte %2).</source>
-        <translation>La base de données des dossiers est tronquée : le fichier se termine à l&apos;octet %1, dans son en-tête (à l&apos;octet %2).</translation>
+        <translation>La base de dossiers est tronquée : le fichier se termine à l&apos;octet %1, dans son en-tête (à l&apos;octet %2).</translation>
     </message>
     <message>
         <source>record %1 of %2 (starting at byte %3), field %4 at byte %5</source>
@@ -2723,35 +2723,35 @@ Ou débranchez l&apos;adaptateur du pager et rebranchez-le : la règle de périp
     <message numerus="yes">
         <source>The folder database is cut short: the file ends at byte %1, inside %2. The %n records before it were read.</source>
         <translation>
-            <numerusform>La base de données des dossiers est tronquée : le fichier se termine à l&apos;octet %1, dans %2. %n enregistrement précédent a été lu.</numerusform>
-            <numerusform>La base de données des dossiers est tronquée : le fichier se termine à l&apos;octet %1, dans %2. Les %n enregistrements précédents ont été lus.</numerusform>
+            <numerusform>La base de dossiers est tronquée : le fichier se termine à l&apos;octet %1, dans %2. %n enregistrement précédent a été lu.</numerusform>
+            <numerusform>La base de dossiers est tronquée : le fichier se termine à l&apos;octet %1, dans %2. Les %n enregistrements précédents ont été lus.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The folder database is damaged or cut short: %1 claims %2 bytes, but the file ends at byte %3. The %n records before it were read.</source>
         <translation>
-            <numerusform>La base de données des dossiers est endommagée ou tronquée : %1 annonce %2 octets, mais le fichier se termine à l&apos;octet %3. %n enregistrement précédent a été lu.</numerusform>
-            <numerusform>La base de données des dossiers est endommagée ou tronquée : %1 annonce %2 octets, mais le fichier se termine à l&apos;octet %3. Les %n enregistrements précédents ont été lus.</numerusform>
+            <numerusform>La base de dossiers est endommagée ou tronquée : %1 annonce %2 octets, mais le fichier se termine à l&apos;octet %3. %n enregistrement précédent a été lu.</numerusform>
+            <numerusform>La base de dossiers est endommagée ou tronquée : %1 annonce %2 octets, mais le fichier se termine à l&apos;octet %3. Les %n enregistrements précédents ont été lus.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The folder database is damaged: %1 has a length this file cannot hold. The %n records before it were read.</source>
         <translation>
-            <numerusform>La base de données des dossiers est endommagée : %1 a une longueur que ce fichier ne peut pas contenir. %n enregistrement précédent a été lu.</numerusform>
-            <numerusform>La base de données des dossiers est endommagée : %1 a une longueur que ce fichier ne peut pas contenir. Les %n enregistrements précédents ont été lus.</numerusform>
+            <numerusform>La base de dossiers est endommagée : %1 a une longueur que ce fichier ne peut pas contenir. %n enregistrement précédent a été lu.</numerusform>
+            <numerusform>La base de dossiers est endommagée : %1 a une longueur que ce fichier ne peut pas contenir. Les %n enregistrements précédents ont été lus.</numerusform>
         </translation>
     </message>
     <message>
         <source>The folder database %1 cannot be read: %2</source>
-        <translation>La base de données des dossiers %1 ne peut pas être lue : %2</translation>
+        <translation>La base de dossiers %1 ne peut pas être lue : %2</translation>
     </message>
     <message>
         <source>The folder database %1 cannot be read past byte %2: %3</source>
-        <translation>La base de données des dossiers %1 ne peut pas être lue au-delà de l&apos;octet %2 : %3</translation>
+        <translation>La base de dossiers %1 ne peut pas être lue au-delà de l&apos;octet %2 : %3</translation>
     </message>
     <message>
         <source>The folder database %1 could not be written: %2</source>
-        <translation>La base de données des dossiers %1 n&apos;a pas pu être écrite : %2</translation>
+        <translation>La base de dossiers %1 n&apos;a pas pu être écrite : %2</translation>
     </message>
     <message>
         <source>there are more records than the file format allows.</source>
@@ -2759,7 +2759,7 @@ Ou débranchez l&apos;adaptateur du pager et rebranchez-le : la règle de périp
     </message>
     <message>
         <source>The damaged folder database %1 could not be moved aside: %2</source>
-        <translation>La base de données des dossiers endommagée %1 n&apos;a pas pu être mise de côté : %2</translation>
+        <translation>La base de dossiers endommagée %1 n&apos;a pas pu être mise de côté : %2</translation>
     </message>
 </context>
 <context>
