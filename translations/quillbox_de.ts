@@ -414,6 +414,10 @@ Synchronisieren Sie das Adressbuch erneut, um beide zusammenzuführen.</translat
         <source>Synchronize Contacts</source>
         <translation>Kontakte synchronisieren</translation>
     </message>
+    <message>
+        <source>Pager</source>
+        <translation>Pager</translation>
+    </message>
 </context>
 <context>
     <name>CContactDlg</name>

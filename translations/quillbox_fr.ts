@@ -414,6 +414,10 @@ Relancez « Synchroniser le carnet d&apos;adresses » pour fusionner les deux.</
         <source>Synchronize Contacts</source>
         <translation>Synchroniser les contacts</translation>
     </message>
+    <message>
+        <source>Pager</source>
+        <translation>Pager</translation>
+    </message>
 </context>
 <context>
     <name>CContactDlg</name>

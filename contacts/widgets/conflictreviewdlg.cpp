@@ -96,9 +96,10 @@ QString valueText(const Conflict& c, const std::string& value,
 } // namespace
 
 CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidget* parent,
-                                       const QString& remote)
+                                       const QString& remoteName)
     : QDialog(parent)
 {
+    const QString remote = remoteName.isEmpty() ? tr("Pager") : remoteName;
     const QString remoteLower = remote.toLower();
     const std::vector<Conflict>& conflicts = result.conflicts();
     for (const Conflict& c : conflicts)

@@ -25,10 +25,10 @@ class CConflictReviewDlg : public QDialog
 public:
     // The merge is read here only: its conflicts, with their current choices, and its groups,
     // which name the folders of folder conflicts.
-    // remote names the other side in the dialog's texts: "Pager", or "Server" for a CardDAV
-    // address book.
+    // remoteName names the other side in the dialog's texts: "Server" for a CardDAV address
+    // book; the pager's name when empty.
     explicit CConflictReviewDlg(const contactmerge::Result& result, QWidget* parent = nullptr,
-                                const QString& remote = QStringLiteral("Pager"));
+                                const QString& remoteName = {});
 
     // One per conflict, in the merge's order.
     const std::vector<contactmerge::Side>& choices() const { return m_choices; }

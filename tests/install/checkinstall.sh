@@ -30,7 +30,8 @@ files=(
   bin/quillbox bin/quillbox-cli bin/quillbox-pager-sim
   share/applications/quillbox.desktop
   "share/metainfo/$app_id.metainfo.xml"
-  share/quillbox/help/index.html
+  share/quillbox/help/index.html share/quillbox/help/de/index.html
+  share/quillbox/help/fr/index.html
   share/quillbox/demo-pager.json
   lib/udev/rules.d/60-quillbox.rules
   share/man/man1/quillbox.1.gz share/man/man1/quillbox-cli.1.gz
@@ -45,10 +46,12 @@ done
 for f in "$prefix"/bin/*; do
   [ -x "$f" ] || fail "$f is not executable"
 done
-# Every picture the help shows.
-help=$prefix/share/quillbox/help
-for src in $(grep -o 'src="[^"]*"' "$help/index.html" | sed 's/^src="//; s/"$//'); do
-  [ -f "$help/$src" ] || fail "the help shows $src, which is not installed"
+# Every picture and page the help shows or links to, in every language.
+for page in "$prefix"/share/quillbox/help/index.html "$prefix"/share/quillbox/help/*/index.html; do
+  folder=$(dirname "$page")
+  for ref in $(grep -o '\(src\|href\)="[^"#:]*"' "$page" | sed 's/^[a-z]*="//; s/"$//'); do
+    [ -f "$folder/$ref" ] || fail "${page#"$prefix"/} refers to $ref, which is not installed"
+  done
 done
 
 # Every adapter the udev rule names is opened to the desktop's user and kept from the modem
