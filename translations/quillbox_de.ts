@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>Looking for the address books on the server...</source>
-        <translation>Die Adressbücher auf dem Server werden gesucht...</translation>
+        <translation>Adressbücher auf dem Server werden gesucht...</translation>
     </message>
 </context>
 <context>
@@ -160,7 +160,7 @@ Das Passwort des Adressbuchs wird nie in eine Datei geschrieben: Quillbox fragt 
     </message>
     <message>
         <source>Stop synchronizing the address book</source>
-        <translation>Synchronisieren des Adressbuchs anhalten</translation>
+        <translation>Synchronisieren des Adressbuchs abbrechen</translation>
     </message>
     <message>
         <source>Cancelling the address book&apos;s synchronization...</source>
@@ -201,8 +201,8 @@ Das Passwort des Adressbuchs wird nie in eine Datei geschrieben: Quillbox fragt 
     <message numerus="yes">
         <source>The server has %n address books: choose the one to keep in step, then OK.</source>
         <translation>
-            <numerusform>Der Server hat %n Adressbuch: Wählen Sie das abzugleichende und dann OK.</numerusform>
-            <numerusform>Der Server hat %n Adressbücher: Wählen Sie das abzugleichende und dann OK.</numerusform>
+            <numerusform>Der Server hat %n Adressbuch: Wählen Sie das abzugleichende aus und klicken Sie dann auf OK.</numerusform>
+            <numerusform>Der Server hat %n Adressbücher: Wählen Sie das abzugleichende aus und klicken Sie dann auf OK.</numerusform>
         </translation>
     </message>
     <message>
@@ -228,7 +228,7 @@ Das Passwort des Adressbuchs wird nie in eine Datei geschrieben: Quillbox fragt 
     <message>
         <source>Synchronize Address Book would delete %1.
 Synchronize all the same?</source>
-        <translation>Adressbuch synchronisieren würde %1 löschen.
+        <translation>„Adressbuch synchronisieren“ würde %1 löschen.
 Trotzdem synchronisieren?</translation>
     </message>
     <message>
@@ -257,15 +257,15 @@ Trotzdem synchronisieren?</translation>
     </message>
     <message>
         <source>Synchronize Address Book cancelled. %1</source>
-        <translation>Adressbuch synchronisieren abgebrochen. %1</translation>
+        <translation>Synchronisieren des Adressbuchs abgebrochen. %1</translation>
     </message>
     <message>
         <source>Synchronize Address Book failed.</source>
-        <translation>Adressbuch synchronisieren ist fehlgeschlagen.</translation>
+        <translation>Synchronisieren des Adressbuchs fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Synchronize Address Book stopped.</source>
-        <translation>Adressbuch synchronisieren wurde angehalten.</translation>
+        <translation>Synchronisieren des Adressbuchs gestoppt.</translation>
     </message>
     <message>
         <source>The address book was changed while it was being synchronized, so the server&apos;s side was not put in place.
@@ -281,7 +281,7 @@ Synchronisieren Sie das Adressbuch erneut, um beide zusammenzuführen.</translat
     </message>
     <message>
         <source>Address book synchronized: %1 cards sent, %2 deleted on the server, %3 read from it.</source>
-        <translation>Adressbuch synchronisiert: %1 Karten gesendet, %2 auf dem Server gelöscht, %3 von ihm gelesen.</translation>
+        <translation>Adressbuch synchronisiert: %1 Karten gesendet, %2 auf dem Server gelöscht, %3 von dort gelesen.</translation>
     </message>
     <message>
         <source>These cards stay on the server, for the address book cannot hold them:
@@ -357,13 +357,13 @@ Synchronisieren Sie das Adressbuch erneut, um beide zusammenzuführen.</translat
     </message>
     <message>
         <source>A change made in Quillbox and one made on the %1 since the last synchronize do not agree. Choose for each which to keep.</source>
-        <translation>Eine Änderung in Quillbox und eine auf dem Gerät „%1“ seit der letzten Synchronisierung widersprechen sich. Wählen Sie jeweils, was behalten werden soll.</translation>
+        <translation>Eine Änderung in Quillbox und eine auf der Seite „%1“ seit der letzten Synchronisierung widersprechen sich. Wählen Sie, welche behalten werden soll.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes made in Quillbox and on the %1 since the last synchronize do not agree. Choose for each which to keep.</source>
         <translation>
-            <numerusform>%n Änderung in Quillbox und auf dem Gerät „%1“ seit der letzten Synchronisierung widerspricht sich. Wählen Sie jeweils, was behalten werden soll.</numerusform>
-            <numerusform>%n Änderungen in Quillbox und auf dem Gerät „%1“ seit der letzten Synchronisierung widersprechen sich. Wählen Sie jeweils, was behalten werden soll.</numerusform>
+            <numerusform>%n Änderung in Quillbox und auf der Seite „%1“ seit der letzten Synchronisierung widerspricht sich. Wählen Sie jeweils, was behalten werden soll.</numerusform>
+            <numerusform>%n Änderungen in Quillbox und auf der Seite „%1“ seit der letzten Synchronisierung widersprechen sich. Wählen Sie jeweils, was behalten werden soll.</numerusform>
         </translation>
     </message>
     <message>
@@ -388,7 +388,7 @@ Synchronisieren Sie das Adressbuch erneut, um beide zusammenzuführen.</translat
     </message>
     <message>
         <source>On the %1</source>
-        <translation>Auf %1</translation>
+        <translation>Auf dem %1</translation>
     </message>
     <message>
         <source>Conflicts</source>
@@ -408,7 +408,7 @@ Synchronisieren Sie das Adressbuch erneut, um beide zusammenzuführen.</translat
     </message>
     <message>
         <source>Keep All from &amp;the %1</source>
-        <translation>Alle &amp;von %1 behalten</translation>
+        <translation>Alle &amp;vom %1 behalten</translation>
     </message>
     <message>
         <source>Synchronize Contacts</source>
@@ -498,11 +498,11 @@ Synchronisieren Sie das Adressbuch erneut, um beide zusammenzuführen.</translat
     <name>CContactsDlg</name>
     <message>
         <source>Download Completed ! </source>
-        <translation>Herunterladen abgeschlossen ! </translation>
+        <translation>Herunterladen abgeschlossen! </translation>
     </message>
     <message>
         <source>Upload Completed ! </source>
-        <translation>Hochladen abgeschlossen ! </translation>
+        <translation>Hochladen abgeschlossen! </translation>
     </message>
     <message>
         <source>Delete Contact</source>
@@ -676,8 +676,8 @@ Synchronisieren Sie das Adressbuch erneut, um beide zusammenzuführen.</translat
     <message numerus="yes">
         <source>%n of the contacts in the file are already in the address book. Choose for each whether to skip it, replace the contact in the address book with it, or add it as a new contact.</source>
         <translation>
-            <numerusform>%n Kontakt der Datei ist schon im Adressbuch. Wählen Sie jeweils, ob er übersprungen werden, den Kontakt im Adressbuch ersetzen oder als neuer Kontakt hinzugefügt werden soll.</numerusform>
-            <numerusform>%n Kontakte der Datei sind schon im Adressbuch. Wählen Sie jeweils, ob er übersprungen werden, den Kontakt im Adressbuch ersetzen oder als neuer Kontakt hinzugefügt werden soll.</numerusform>
+            <numerusform>%n Kontakt der Datei ist schon im Adressbuch. Wählen Sie, ob er übersprungen wird, den Kontakt im Adressbuch ersetzt oder als neuer Kontakt hinzugefügt wird.</numerusform>
+            <numerusform>%n Kontakte der Datei sind schon im Adressbuch. Wählen Sie für jeden, ob er übersprungen wird, den Kontakt im Adressbuch ersetzt oder als neuer Kontakt hinzugefügt wird.</numerusform>
         </translation>
     </message>
     <message>
@@ -771,7 +771,7 @@ Synchronisieren Sie das Adressbuch erneut, um beide zusammenzuführen.</translat
     </message>
     <message>
         <source>The ports where a pager answered, then the others, greyed, with the reason</source>
-        <translation>Die Anschlüsse, an denen ein Pager geantwortet hat, danach die übrigen ausgegraut mit dem Grund</translation>
+        <translation>Die Anschlüsse, an denen ein Pager geantwortet hat, danach die übrigen, ausgegraut und mit dem Grund</translation>
     </message>
     <message>
         <source>Search progress</source>
@@ -861,7 +861,7 @@ Synchronisieren Sie das Adressbuch erneut, um beide zusammenzuführen.</translat
     </message>
     <message>
         <source>New Email</source>
-        <translation>Neue E-Mail</translation>
+        <translation>Neue E-Mail-Adresse</translation>
     </message>
     <message>
         <source>New Wireless</source>
@@ -1179,7 +1179,7 @@ Quit Quillbox without saving the local folders?
         <translation>%1
 
 Quillbox beenden, ohne die lokalen Ordner zu speichern?
-(Nein lässt Quillbox geöffnet, ohne dass etwas verloren geht.)</translation>
+(„Nein“ lässt Quillbox geöffnet, ohne dass etwas verloren geht.)</translation>
     </message>
     <message>
         <source>Contacts Not Saved.
@@ -1240,12 +1240,12 @@ Kontakte jetzt speichern?</translation>
     <message>
         <source>The settings could not be written to
 %1</source>
-        <translation>Die Einstellungen konnten nicht gespeichert werden in
+        <translation>Die Einstellungen konnten nicht in folgende Datei geschrieben werden:
 %1</translation>
     </message>
     <message>
         <source>Quillbox: the desktop companion of a two-way pager.</source>
-        <translation>Quillbox: das Desktop-Programm zu Ihrem Zwei-Wege-Pager.</translation>
+        <translation>Quillbox: das Desktop-Begleitprogramm für einen Zwei-Wege-Pager.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -1271,7 +1271,7 @@ Kontakte jetzt speichern?</translation>
     </message>
     <message>
         <source>A folder database to work on in this run instead of the one in the settings&apos; folder.</source>
-        <translation>Eine Ordnerdatenbank, mit der dieser Lauf statt mit der im Ordner der Einstellungen arbeitet.</translation>
+        <translation>Eine Ordnerdatenbank, mit der in dieser Sitzung statt mit der im Ordner der Einstellungen gearbeitet wird.</translation>
     </message>
     <message>
         <source>[file]</source>
@@ -1374,7 +1374,7 @@ Write the local folders of this run over it?</source>
 %1
 konnte beim Start von Quillbox nicht gelesen werden, daher gehören ihre Ordner und Nachrichten nicht zu dieser Sitzung.
 
-Die lokalen Ordner dieser Sitzung darüberschreiben?</translation>
+Die Datei mit den lokalen Ordnern dieser Sitzung überschreiben?</translation>
     </message>
     <message>
         <source>The folder database
@@ -1386,7 +1386,7 @@ Write the local folders of this run over it?</source>
 %1
 ist nicht die, mit der Quillbox gestartet ist, daher gehören ihre Ordner und Nachrichten nicht zu dieser Sitzung.
 
-Die lokalen Ordner dieser Sitzung darüberschreiben?</translation>
+Die Datei mit den lokalen Ordnern dieser Sitzung überschreiben?</translation>
     </message>
     <message>
         <source>The folder database %1 was not written: it is kept as it was.</source>
@@ -1423,7 +1423,7 @@ Die lokalen Ordner dieser Sitzung darüberschreiben?</translation>
     </message>
     <message>
         <source>The messages of the folder chosen in the folder tree</source>
-        <translation>Die Nachrichten des in der Ordnerstruktur gewählten Ordners</translation>
+        <translation>Die Nachrichten des im Ordnerbaum gewählten Ordners</translation>
     </message>
 </context>
 <context>
@@ -1526,7 +1526,7 @@ Create it?</source>
         <translation>Der Ordner
 %1
 existiert nicht.
-Erstellen?</translation>
+Soll er erstellt werden?</translation>
     </message>
     <message>
         <source>The folder
@@ -1604,7 +1604,7 @@ Wählen Sie einen anderen Ordner.</translation>
     <message>
         <source>The address book was downloaded again while this was open.
 Your changes were not kept.</source>
-        <translation>Das Adressbuch wurde erneut heruntergeladen, während dies geöffnet war.
+        <translation>Das Adressbuch wurde erneut heruntergeladen, während dieses Fenster geöffnet war.
 Ihre Änderungen wurden nicht übernommen.</translation>
     </message>
 </context>
@@ -1711,7 +1711,7 @@ Ihre Änderungen wurden nicht übernommen.</translation>
     </message>
     <message>
         <source>, %1 did not fit</source>
-        <translation>, %1 passten nicht hinein</translation>
+        <translation>, kein Platz für %1</translation>
     </message>
     <message>
         <source>Not everything fitted:</source>
@@ -1733,7 +1733,7 @@ Ihre Änderungen wurden nicht übernommen.</translation>
     </message>
     <message>
         <source>Import Completed ! </source>
-        <translation>Import abgeschlossen ! </translation>
+        <translation>Import abgeschlossen! </translation>
     </message>
     <message>
         <source>Couldn&apos;t save the contacts file:
@@ -1745,7 +1745,7 @@ Ihre Änderungen wurden nicht übernommen.</translation>
     </message>
     <message>
         <source>Export Completed ! </source>
-        <translation>Export abgeschlossen ! </translation>
+        <translation>Export abgeschlossen! </translation>
     </message>
     <message>
         <source>Couldn&apos;t read source file:
@@ -1779,9 +1779,9 @@ Es wurde nichts importiert.</numerusform>
         <source>The address book has room for %1 of the %n contacts in the file (it holds at most %2).
 Import the first %1?</source>
         <translation>
-            <numerusform>Das Adressbuch hat Platz für %1 des %n Kontakts in der Datei (es fasst höchstens %2).
+            <numerusform>Das Adressbuch hat Platz für %1 von %n Kontakt in der Datei (es fasst höchstens %2).
 Die ersten %1 importieren?</numerusform>
-            <numerusform>Das Adressbuch hat Platz für %1 der %n Kontakte in der Datei (es fasst höchstens %2).
+            <numerusform>Das Adressbuch hat Platz für %1 von %n Kontakten in der Datei (es fasst höchstens %2).
 Die ersten %1 importieren?</numerusform>
         </translation>
     </message>
@@ -1877,7 +1877,7 @@ Es wurde nichts synchronisiert.</translation>
     <message>
         <source>The address book changed while Synchronize Contacts waited.
 Nothing was synchronized.</source>
-        <translation>Das Adressbuch hat sich geändert, während Kontakte synchronisieren wartete.
+        <translation>Das Adressbuch hat sich geändert, während „Kontakte synchronisieren“ wartete.
 Es wurde nichts synchronisiert.</translation>
     </message>
     <message>
@@ -1890,13 +1890,13 @@ Es wurde nichts synchronisiert.</translation>
         <source>The book the pager now holds could not be kept for the next Synchronize Contacts:
 %1
 %2</source>
-        <translation>Das Adressbuch, das der Pager jetzt enthält, konnte für das nächste Kontakte synchronisieren nicht aufbewahrt werden:
+        <translation>Das Adressbuch, das der Pager jetzt enthält, konnte für das nächste „Kontakte synchronisieren“ nicht aufbewahrt werden:
 %1
 %2</translation>
     </message>
     <message>
         <source>Synchronize Contacts Completed.</source>
-        <translation>Kontakte synchronisieren abgeschlossen.</translation>
+        <translation>Synchronisieren der Kontakte abgeschlossen.</translation>
     </message>
     <message>
         <source>Pager</source>
@@ -2041,7 +2041,7 @@ Es wurde nichts synchronisiert.</translation>
     <name>GroupCommands</name>
     <message>
         <source>You Must Input GropName.</source>
-        <translation>Sie müssen einen Gruppennamen eingeben.</translation>
+        <translation>Bitte geben Sie einen Gruppennamen ein.</translation>
     </message>
     <message>
         <source>Group Name</source>
@@ -2051,8 +2051,8 @@ Es wurde nichts synchronisiert.</translation>
     <message>
         <source>Existed GroupName.
 You Must Input the Different GroupName.</source>
-        <translation>Der Gruppenname ist bereits vorhanden.
-Sie müssen einen anderen Gruppennamen eingeben.</translation>
+        <translation>Dieser Gruppenname ist bereits vorhanden.
+Bitte geben Sie einen anderen Gruppennamen ein.</translation>
     </message>
     <message>
         <source>Group ReName Failed </source>
@@ -2156,7 +2156,7 @@ Sie müssen einen anderen Gruppennamen eingeben.</translation>
     </message>
     <message>
         <source>the account at %1 has %2 address books; give the URL of one</source>
-        <translation>das Konto unter %1 hat %2 Adressbücher; geben Sie die URL von einem an</translation>
+        <translation>das Konto unter %1 hat %2 Adressbücher; geben Sie die URL eines davon an</translation>
     </message>
     <message>
         <source>to send the cards</source>
@@ -2168,7 +2168,7 @@ Sie müssen einen anderen Gruppennamen eingeben.</translation>
     </message>
     <message>
         <source>not a single vCard the address book can read</source>
-        <translation>keine einzelne vCard, die das Adressbuch lesen kann</translation>
+        <translation>nicht genau eine vCard, die das Adressbuch lesen kann</translation>
     </message>
     <message>
         <source>a group card</source>
@@ -2176,7 +2176,7 @@ Sie müssen einen anderen Gruppennamen eingeben.</translation>
     </message>
     <message>
         <source>fields longer than the address book holds: %1</source>
-        <translation>Felder länger, als das Adressbuch aufnimmt: %1</translation>
+        <translation>Felder sind länger, als das Adressbuch aufnimmt: %1</translation>
     </message>
     <message>
         <source>another card has the same UID</source>
@@ -2442,7 +2442,7 @@ Es kann keine neue Gruppe hinzugefügt werden</translation>
     <message numerus="yes">
         <source>%1 of the %n contacts %2</source>
         <translation>
-            <numerusform>%1 des %n Kontakts %2</numerusform>
+            <numerusform>%1 von %n Kontakt %2</numerusform>
             <numerusform>%1 der %n Kontakte %2</numerusform>
         </translation>
     </message>
@@ -2582,7 +2582,7 @@ Trotzdem synchronisieren?</translation>
     </message>
     <message>
         <source>the line went away</source>
-        <translation>die Leitung ist weggefallen</translation>
+        <translation>die Leitung wurde getrennt</translation>
     </message>
     <message>
         <source>answers, but not as a pager</source>
@@ -2614,7 +2614,7 @@ Melden Sie sich ab und wieder an.</translation>
         <source>
 Add yourself to it (sudo adduser $USER %1), then log out and in again.</source>
         <translation>
-Fügen Sie sich ihr hinzu (sudo adduser $USER %1), melden Sie sich dann ab und wieder an.</translation>
+Treten Sie ihr bei (sudo adduser $USER %1), und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>
@@ -2908,7 +2908,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>it is %1 bytes long, more than the %2 MB that are read at most</source>
-        <translation>sie ist %1 Bytes groß, mehr als die höchstens %2 MB, die gelesen werden</translation>
+        <translation>die Datei ist %1 Bytes groß; gelesen werden höchstens %2 MB</translation>
     </message>
 </context>
 <context>
