@@ -280,7 +280,7 @@ void CCardDavSyncDriver::Synchronize()
         [this, out, url, user, local, state](carddav::Sync& sync) {
             sync.review = [this](contactmerge::Result& merge) {
                 return askOnWindowThread([this, &merge] {
-                    CConflictReviewDlg dlg(merge, m_pFrame, tr("Server"));
+                    CConflictReviewDlg dlg(merge, m_pFrame, CConflictReviewDlg::Remote::Server);
                     dlg.setWindowTitle(tr(kCardDavSyncTitle));
                     if (dlg.exec() != QDialog::Accepted)
                         return false;

@@ -214,10 +214,6 @@ Das Passwort des Adressbuchs wird nie in eine Datei geschrieben: Quillbox fragt 
         <translation>Adressbuch wird synchronisiert</translation>
     </message>
     <message>
-        <source>Server</source>
-        <translation>Server</translation>
-    </message>
-    <message>
         <source>%1 of the %2 contacts in Quillbox</source>
         <translation>%1 der %2 Kontakte in Quillbox</translation>
     </message>
@@ -416,6 +412,20 @@ Synchronisieren Sie das Adressbuch erneut, um beide zusammenzuführen.</translat
     </message>
     <message>
         <source>Pager</source>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>server</source>
+        <comment>inside a sentence</comment>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>pager</source>
+        <comment>inside a sentence</comment>
         <translation>Pager</translation>
     </message>
 </context>
@@ -1706,14 +1716,6 @@ Ihre Änderungen wurden nicht übernommen.</translation>
         </translation>
     </message>
     <message>
-        <source>, %1 already there</source>
-        <translation>, %1 schon vorhanden</translation>
-    </message>
-    <message>
-        <source>, %1 did not fit</source>
-        <translation>, kein Platz für %1</translation>
-    </message>
-    <message>
         <source>Not everything fitted:</source>
         <translation>Nicht alles passte hinein:</translation>
     </message>
@@ -1839,6 +1841,20 @@ Es wurde nichts importiert.</translation>
         <source>vCard 4.0 File( *.vcf )|*.vcf|vCard 3.0 File( *.vcf )|*.vcf||</source>
         <extracomment>File dialog filter: translate the names before each &quot;(&quot;, keep the rest.</extracomment>
         <translation>vCard-4.0-Datei( *.vcf )|*.vcf|vCard-3.0-Datei( *.vcf )|*.vcf||</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n already there</source>
+        <translation>
+            <numerusform>, %n schon vorhanden</numerusform>
+            <numerusform>, %n schon vorhanden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n did not fit</source>
+        <translation>
+            <numerusform>, kein Platz für %n</numerusform>
+            <numerusform>, kein Platz für %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -214,10 +214,6 @@ Le mot de passe du carnet d&apos;adresses n&apos;est jamais écrit dans un fichi
         <translation>Synchronisation du carnet d&apos;adresses</translation>
     </message>
     <message>
-        <source>Server</source>
-        <translation>Serveur</translation>
-    </message>
-    <message>
         <source>%1 of the %2 contacts in Quillbox</source>
         <translation>%1 des %2 contacts dans Quillbox</translation>
     </message>
@@ -417,6 +413,20 @@ Relancez « Synchroniser le carnet d&apos;adresses » pour fusionner les deux.</
     <message>
         <source>Pager</source>
         <translation>Pager</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Serveur</translation>
+    </message>
+    <message>
+        <source>server</source>
+        <comment>inside a sentence</comment>
+        <translation>serveur</translation>
+    </message>
+    <message>
+        <source>pager</source>
+        <comment>inside a sentence</comment>
+        <translation>pager</translation>
     </message>
 </context>
 <context>
@@ -1706,14 +1716,6 @@ Vos modifications n&apos;ont pas été conservées.</translation>
         </translation>
     </message>
     <message>
-        <source>, %1 already there</source>
-        <translation>, déjà présents : %1</translation>
-    </message>
-    <message>
-        <source>, %1 did not fit</source>
-        <translation>, faute de place : %1</translation>
-    </message>
-    <message>
         <source>Not everything fitted:</source>
         <translation>Tout n&apos;a pas pu être repris :</translation>
     </message>
@@ -1839,6 +1841,20 @@ Rien n&apos;a été importé.</translation>
         <source>vCard 4.0 File( *.vcf )|*.vcf|vCard 3.0 File( *.vcf )|*.vcf||</source>
         <extracomment>File dialog filter: translate the names before each &quot;(&quot;, keep the rest.</extracomment>
         <translation>Fichier vCard 4.0( *.vcf )|*.vcf|Fichier vCard 3.0( *.vcf )|*.vcf||</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n already there</source>
+        <translation>
+            <numerusform>, %n déjà présent</numerusform>
+            <numerusform>, %n déjà présents</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n did not fit</source>
+        <translation>
+            <numerusform>, %n faute de place</numerusform>
+            <numerusform>, %n faute de place</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -96,11 +96,15 @@ QString valueText(const Conflict& c, const std::string& value,
 } // namespace
 
 CConflictReviewDlg::CConflictReviewDlg(const contactmerge::Result& result, QWidget* parent,
-                                       const QString& remoteName)
+                                       Remote other)
     : QDialog(parent)
 {
-    const QString remote = remoteName.isEmpty() ? tr("Pager") : remoteName;
-    const QString remoteLower = remote.toLower();
+    // The other side's name on its own (headers, buttons) and inside a sentence, where
+    // languages differ in whether it takes a capital.
+    const bool server = other == Remote::Server;
+    const QString remote = server ? tr("Server") : tr("Pager");
+    const QString remoteLower =
+        server ? tr("server", "inside a sentence") : tr("pager", "inside a sentence");
     const std::vector<Conflict>& conflicts = result.conflicts();
     for (const Conflict& c : conflicts)
         m_choices.push_back(c.choice);

@@ -25,10 +25,15 @@ class CConflictReviewDlg : public QDialog
 public:
     // The merge is read here only: its conflicts, with their current choices, and its groups,
     // which name the folders of folder conflicts.
-    // remoteName names the other side in the dialog's texts: "Server" for a CardDAV address
-    // book; the pager's name when empty.
+    // The other side of the synchronize, which the dialog's texts name.
+    enum class Remote
+    {
+        Pager,
+        Server, // a CardDAV address book
+    };
+
     explicit CConflictReviewDlg(const contactmerge::Result& result, QWidget* parent = nullptr,
-                                const QString& remoteName = {});
+                                Remote other = Remote::Pager);
 
     // One per conflict, in the merge's order.
     const std::vector<contactmerge::Side>& choices() const { return m_choices; }

@@ -82,12 +82,12 @@ QString vcardReport(const VCardImport& import, const VCardImportReport& report)
                            QT_TRANSLATE_N_NOOP("ContactsExchangeManager", "%n groups added")) +
                      (report.groupsSkipped > 0
                           ? QCoreApplication::translate("ContactsExchangeManager",
-                                                        ", %1 already there")
-                                .arg(report.groupsSkipped)
+                                                        ", %n already there", nullptr,
+                                                        report.groupsSkipped)
                           : QString()) +
                      (report.groupsNotFit > 0 ? QCoreApplication::translate(
-                                                    "ContactsExchangeManager", ", %1 did not fit")
-                                                    .arg(report.groupsNotFit)
+                                                    "ContactsExchangeManager", ", %n did not fit",
+                                                    nullptr, report.groupsNotFit)
                                               : QString()) +
                      QLatin1Char('.');
     constexpr int kShown = 10;
