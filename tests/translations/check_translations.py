@@ -5,7 +5,9 @@ lupdate runs over the translated folders (translations/folders.txt) into tempora
 the given .ts files; every message that is then not fully translated is named, one line each:
 a text missing from the .ts file, a translation unfinished or empty, a plural without all its
 forms, placeholders (%1 ... %99, %n, each counted) or mnemonics (&, where && is a plain
-ampersand) other than the source's.
+ampersand) other than the source's. A call that lupdate passed over without a word (it does
+so where it cannot follow an argument) is named too: every literal text handed to tr(),
+translate() or the NOOP macros in those folders must be a message.
 
     check_translations.py LUPDATE SOURCE_ROOT TS_FILE...
 """
@@ -68,6 +70,41 @@ def problems(message, forms_needed, known):
     return found
 
 
+LITERAL = r'"((?:[^"\\]|\\.)*)"'
+CALLS = [re.compile(head + LITERAL + r'((?:\s*"(?:[^"\\]|\\.)*")*)', re.S) for head in (
+    r'\btr\(\s*',
+    r'\btranslate\(\s*"[^"]*"\s*,\s*',
+    r'\bQT_(?:TR|TRANSLATE)(?:_N)?_NOOP\(\s*(?:"[^"]*"\s*,\s*)?')]
+ESCAPES = {"n": "\n", "r": "", "t": "\t"}
+
+
+def plain(text):
+    """A text as C++ spells it or as the .ts file holds it, without CRs (which the .ts file
+    keeps apart) and with \\uXXXX spelled out."""
+    text = re.sub(r"\\u([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), text)
+    return text.replace("\r", "")
+
+
+def unseen_calls(root, folders, sources):
+    known = {plain(s) for s in sources}
+    found = []
+    for folder in folders:
+        for base, _, names in os.walk(os.path.join(root, folder)):
+            for name in sorted(n for n in names if n.endswith((".cpp", ".h"))):
+                path = os.path.join(base, name)
+                with open(path, encoding="utf-8") as source:
+                    code = source.read()
+                for call in CALLS:
+                    for match in call.finditer(code):
+                        text = match.group(1) + "".join(re.findall(LITERAL, match.group(2)))
+                        text = plain(re.sub(r"\\([^u])",
+                                            lambda m: ESCAPES.get(m.group(1), m.group(1)), text))
+                        if text not in known:
+                            found.append(f"{os.path.relpath(path, root)}: {text!r}: "
+                                         "lupdate passed this call over")
+    return found
+
+
 def check(lupdate, root, committed, folders, scratch):
     language = ET.parse(committed).getroot().get("language", "").split("_")[0]
     known = {key(c, m) for c, m in messages(committed)}
@@ -77,6 +114,10 @@ def check(lupdate, root, committed, folders, scratch):
                     "-target-language", language, *folders, "-ts", copy],
                    cwd=root, check=True, stdout=subprocess.DEVNULL)
     failures = []
+    # A CR is kept apart in the .ts file (<byte value="xd"/>): the text is in pieces.
+    sources = ["".join(m.find("source").itertext()) for _, m in messages(copy)]
+    for unseen in unseen_calls(root, folders, sources):
+        failures.append(f"{os.path.basename(committed)}: {unseen}")
     for context, message in messages(copy):
         for what in problems(message, NUMERUS_FORMS.get(language, 2),
                              key(context, message) in known):
