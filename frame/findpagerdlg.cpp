@@ -89,16 +89,16 @@ void CFindPagerDlg::onProbed(const devlink::ProbeResult& result)
     const devlink::PortCandidate& where = result.candidate;
     auto* item = new QListWidgetItem;
     if (result.answered) {
-        item->setText(QStringLiteral("%1: %2 %3")
-                          .arg(portName(where), result.model, result.version)
-                          .trimmed());
+        //: a port and the pager that answered on it: its model and version
+        item->setText(tr("%1: %2 %3").arg(portName(where), result.model, result.version).trimmed());
         item->setData(kCandidateRole, QStringList{where.port, where.device, where.identity});
         // Answering ports come first, in the order found.
         m_list->insertItem(m_found++, item);
         if (m_found == 1)
             m_list->setCurrentItem(item);
     } else {
-        item->setText(QStringLiteral("%1: %2").arg(portName(where), result.reason));
+        //: a port and why no pager answered on it
+        item->setText(tr("%1: %2").arg(portName(where), result.reason));
         item->setFlags(Qt::NoItemFlags); // shown greyed, not to be chosen
         m_list->addItem(item);
     }

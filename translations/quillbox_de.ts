@@ -826,6 +826,16 @@ Synchronisieren Sie das Adressbuch erneut, um beide zusammenzuführen.</translat
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <extracomment>a port and the pager that answered on it: its model and version</extracomment>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>a port and why no pager answered on it</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CGroupDlg</name>

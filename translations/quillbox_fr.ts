@@ -826,6 +826,16 @@ Relancez « Synchroniser le carnet d&apos;adresses » pour fusionner les deux.</
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <extracomment>a port and the pager that answered on it: its model and version</extracomment>
+        <translation>%1 : %2 %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>a port and why no pager answered on it</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>CGroupDlg</name>
